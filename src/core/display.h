@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace zunda {
+
+struct Game;
+
+// The prompt line: white, visible only while the text is not blank, blinking while visible.
+void ShowPrompt(Game& g, const std::string& text);
+// One line of the event list: "name: text", or the text alone when the name is blank.
+void AddEventLine(Game& g, const std::string& name, const std::string& text);
+
+}  // namespace zunda

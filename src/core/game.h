@@ -1,0 +1,115 @@
+#pragma once
+
+#include <string>
+
+#include "core/cards.h"
+#include "core/checked_array.h"
+#include "core/controls.h"
+#include "core/host.h"
+#include "core/model.h"
+#include "core/options.h"
+#include "core/table_state.h"
+#include "deal/deal_state.h"
+#include "flow/finish_state.h"
+#include "flow/flow_state.h"
+#include "flow/tribute_state.h"
+#include "players/ai_state.h"
+#include "rules/burn_state.h"
+#include "rules/input_state.h"
+
+namespace zunda {
+
+// The whole state of a running program. Rules are free functions that take a Game; nothing
+// mutable lives anywhere else, so a test makes a fresh game in one line.
+struct Game {
+  explicit Game(Host& h) : host(&h) {}
+
+  Host* host;
+  // Set once a fatal error has been reported: the engine never continues on a broken model.
+  bool Stopped = false;
+  int ErrorCode = 0;
+
+  // Folders and start-up values.
+  std::string AppPath;
+  std::string DataDir = "\\Data";
+  std::string HelpDir = "\\Help";
+  std::string SkinDir = "\\Skin";
+  std::string SoundDir = "\\Sound";
+  std::string VersionText;
+  bool OptionFilePresent = false;
+  int PlayerCount = 0;
+  Arr<int, kLowRank, kBigJoker> CardWeight;
+
+  // Cards, hands and seats.
+  DeckArray Deck;
+  DeckArray DeckCopy;
+  HandGrid Hand;
+  HandGrid DealtHand;
+  Arr<SeatRecord, 1, kSeats> Seats;
+  PlayRecord TablePlay;
+  PlayRecord Selection;
+  PlayRecord PrevTablePlay;
+  Arr<int, kLowRank, kBigJoker> PlayedByRank;
+
+  // The running hand.
+  std::string MainCourse;
+  int HumanSeat = 1;
+  int LeadSeat = 0;
+  int CurrentSeat = 0;
+  Arr<int, 1, kSeats> FinishOrder;
+  Arr<int, 1, kSeats> PrevFinishOrder;
+  bool FirstHand = true;
+  bool HandStarted = false;
+  bool TripleCapture = false;
+  bool BigJokerOnTable = false;
+  double DelayTimeShunPai = 0.01;
+  double DelayTimeZundaPai = 0.01;
+  double DelayTimeKouPai = 1.0;
+  double DelayTimeShaoPai = 5.0;
+
+  OptionsModel Options;
+  MainWindowControls Win;
+  TableDisplayState Table;
+  DealState Deal;
+  FlowState Flow;
+  BurnState Burn;
+  HumanInputState Input;
+  FinishState Finish;
+  TributeState Tribute;
+  AiState Ai;
+
+  // --- The engine's ways to the world, all through the host. ---
+  Host::Answer Msg(const std::string& text, Host::Buttons buttons = Host::Buttons::Ok,
+                   Host::Icon icon = Host::Icon::Information) {
+    return host->MessageBox(text, buttons, icon);
+  }
+  // Lets pending events run. If one of them stopped the game, the running step unwinds.
+  void DoEvents() {
+    host->DoEvents();
+    if (Stopped) throw GameStopped();
+  }
+  double Random() { return host->Random(); }
+  double Clock() { return host->SecondsSinceMidnight(); }
+
+  // Runs one entry point of the engine (a tick, a click, a menu command). A fatal error
+  // inside is reported once and stops the engine for good.
+  template <typename F>
+  void Guard(F&& body) {
+    if (Stopped) return;
+    try {
+      body();
+    } catch (const FatalError& error) {
+      StopOnFatal(error.what());
+    } catch (const GameStopped&) {
+    }
+  }
+  void StopOnFatal(const std::string& text) {
+    if (Stopped) return;
+    Stopped = true;
+    Win.TmrMainCircle.Enabled = false;
+    Flow.Running = false;
+    host->FatalStop(text);
+  }
+};
+
+}  // namespace zunda

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/host.h"
+#include "core/rng.h"
+
+namespace zunda {
+
+// The host of tests and the simulator: a virtual clock that only moves when the engine
+// sleeps, message boxes answered from a queue (or by a default), and every text recorded.
+class ScriptedHost : public Host {
+ public:
+  explicit ScriptedHost(std::uint64_t seed = 1) : rng_(seed) {}
+
+  Answer MessageBox(const std::string& text, Buttons buttons, Icon icon) override;
+  void DoEvents() override;
+  void SleepMs(int milliseconds) override { clock_ += milliseconds / 1000.0; }
+  double SecondsSinceMidnight() override { return clock_; }
+  CalendarDate Today() override { return date_; }
+  double Random() override { return rng_.Uniform(); }
+  void FatalStop(const std::string& text) override { fatal_.push_back(text); }
+
+  // Answers for the next message boxes, in order; when the queue is empty, OK/Yes.
+  void QueueAnswer(Answer answer) { answers_.push_back(answer); }
+  void SetDefaultAnswer(Answer (*chooser)(Buttons)) { defaultChooser_ = chooser; }
+  // Runs once per DoEvents call: where a test or the simulator clicks during a wait.
+  void OnDoEvents(std::function<void()> hook) { doEventsHook_ = std::move(hook); }
+
+  void SetClock(double seconds) { clock_ = seconds; }
+  void SetDate(CalendarDate date) { date_ = date; }
+  Rng& Generator() { return rng_; }
+
+  const std::vector<std::string>& Messages() const { return messages_; }
+  const std::vector<std::string>& FatalMessages() const { return fatal_; }
+  void ClearMessages() { messages_.clear(); }
+
+ private:
+  Rng rng_;
+  double clock_ = 36000.0;  // ten in the morning: far from the midnight roll-over
+  CalendarDate date_{2026, 12, 6};
+  std::deque<Answer> answers_;
+  Answer (*defaultChooser_)(Buttons) = nullptr;
+  std::function<void()> doEventsHook_;
+  bool inHook_ = false;
+  std::vector<std::string> messages_;
+  std::vector<std::string> fatal_;
+};
+
+}  // namespace zunda

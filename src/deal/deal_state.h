@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/checked_array.h"
+#include "core/model.h"
+
+namespace zunda {
+
+// Working variables of one deal; meaningful only while the cards are dealt.
+struct DealState {
+  Arr<int, 1, kSeats> ThreesDealt;
+  Arr<Arr<int, 1, 4>, 1, kSeats> ThreesBySuit;  // suit = position in "CDHS"
+  int MostThreesSeat = 1;
+  int MostThrees = 0;
+  int ShortBuckets = 0;
+  bool operator==(const DealState&) const = default;
+};
+
+}  // namespace zunda

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "core/cards.h"
+#include "core/seats.h"
+#include "core/text.h"
+#include "test_game.h"
+
+namespace zunda {
+namespace {
+
+using namespace std::string_view_literals;
+
+TEST(SeatArithmetic, WrapsRoundTheTableOfSix) {
+  EXPECT_EQ(NextSeat(6), 1);
+  EXPECT_EQ(NextSeat(3), 4);
+  EXPECT_EQ(PrevSeat(1), 6);
+  EXPECT_EQ(OppositeSeat(3), 6);
+  EXPECT_EQ(OppositeSeat(4), 1);
+  EXPECT_EQ(SeatPlusTwo(5), 1);
+  EXPECT_EQ(SeatPlusTwo(6), 2);
+  EXPECT_TRUE(SameTeam(1, 5));
+  EXPECT_FALSE(SameTeam(1, 4));
+  EXPECT_EQ(TeamLetter(3), 'S');
+  EXPECT_EQ(TeamLetter(6), 'N');
+  for (int seat = 1; seat <= 6; ++seat) EXPECT_FALSE(SameTeam(seat, OppositeSeat(seat)));
+}
+
+TEST(SeatArithmetic, ImpossibleSeatsTakeTheFatalPathWithTheirTexts) {
+  try {
+    NextSeat(7);
+    FAIL();
+  } catch (const FatalError& e) {
+    EXPECT_STREQ(e.what(), "Err:程序发生致命错误,F座次编号_下家之变量Who＝7，请将此信息告诉编者");
+  }
+  try {
+    TeamLetter(0);
+    FAIL();
+  } catch (const FatalError& e) {
+    EXPECT_STREQ(e.what(), "Err:FNS=0");
+  }
+  EXPECT_THROW(PrevSeat(0), FatalError);
+  EXPECT_THROW(OppositeSeat(-3), FatalError);
+}
+
+TEST(SeatArithmetic, NextActiveSeatSkipsSeatsOutAndFailsWhenNoneIsLeft) {
+  testing::TestGame t;
+  Game& g = t.game;
+  g.Seats[2].Finished = true;
+  g.Seats[3].Scorched = true;
+  EXPECT_EQ(NextActiveSeat(g, 1), 4);
+  EXPECT_EQ(ActiveSeats(g), 4);
+  for (int seat = 2; seat <= 6; ++seat) g.Seats[seat].Finished = true;
+  EXPECT_THROW(NextActiveSeat(g, 1), FatalError);
+  EXPECT_EQ(g.ErrorCode, 1);
+}
+
+TEST(SeatArithmetic, GuardReportsAFatalErrorOnceAndStopsTheEngine) {
+  testing::TestGame t;
+  Game& g = t.game;
+  g.Guard([&] { g.Hand[7][3].Count = 1; });
+  ASSERT_EQ(t.host.FatalMessages().size(), 1u);
+  EXPECT_EQ(t.host.FatalMessages()[0].rfind("Err:", 0), 0u);
+  EXPECT_TRUE(g.Stopped);
+  bool ran = false;
+  g.Guard([&] { ran = true; });
+  EXPECT_FALSE(ran);
+}
+
+TEST(HandSummaries, CountSetsTreatsTwosAndJokersAsOneSet) {
+  testing::TestGame t;
+  Game& g = t.game;
+  EXPECT_EQ(CountSets(g, 2), 0);
+  g.Hand[2][kTwo].Count = 2;
+  g.Hand[2][kBigJoker].Count = 1;
+  g.Seats[2].CardCount = CardsInHand(g, 2);
+  EXPECT_EQ(g.Seats[2].CardCount, 3);
+  EXPECT_EQ(CountSets(g, 2), 1);
+  g.Hand[2][5].Count = 1;
+  g.Hand[2][kAce].Count = 3;
+  EXPECT_EQ(CountSets(g, 2), 2);
+}
+
+TEST(Cards, DeckHoldsFourPacksInCodeTableOrder) {
+  DeckArray deck;
+  BuildDeck(deck);
+  EXPECT_EQ(deck[1].Code.Str(), "C03");
+  EXPECT_EQ(deck[54].Code.Str(), "J17");
+  EXPECT_EQ(deck[55].Code.Str(), "C03");
+  EXPECT_EQ(deck[216].Rank, 17);
+  Arr<int, 3, 17> perRank;
+  for (const Card& card : deck) {
+    EXPECT_EQ(card.Rank, card.Code.Rank());
+    ++perRank[card.Rank];
+  }
+  for (int rank = 3; rank <= 15; ++rank) EXPECT_EQ(perRank[rank], 16) << rank;
+  EXPECT_EQ(perRank[16], 4);
+  EXPECT_EQ(perRank[17], 4);
+}
+
+TEST(Cards, LabelsAndPictureNumbers) {
+  EXPECT_EQ(RankLabel(10), "10");
+  EXPECT_EQ(RankLabel(3), " 3");
+  EXPECT_EQ(RankLabel(15), " 钱");
+  EXPECT_EQ(RankLabel(16), "小虎");
+  EXPECT_EQ(RankLabel(17), "大虎");
+  EXPECT_EQ(PictureIndex("C03"), 1);
+  EXPECT_EQ(PictureIndex("D03"), 14);
+  EXPECT_EQ(PictureIndex("h14"), 38);
+  EXPECT_EQ(PictureIndex("S15"), 52);
+  EXPECT_EQ(PictureIndex("J16"), 53);
+  EXPECT_EQ(PictureIndex("J17"), 54);
+  EXPECT_EQ(PictureIndex("X05"), 0);
+  EXPECT_THROW(RankLabel(18), FatalError);
+}
+
+TEST(Text, LenientNumbersAndFixedWidths) {
+  EXPECT_EQ(Val("  0.02"), 0.02);
+  EXPECT_EQ(Val("12abc"), 12);
+  EXPECT_EQ(Val("abc"), 0);
+  EXPECT_EQ(Val(""), 0);
+  EXPECT_EQ(Val("-3.5x"), -3.5);
+  EXPECT_EQ(ValInt("99999999999999"), 0);
+  EXPECT_EQ(CleanIniValue("  5 \0"sv), "5");
+  EXPECT_EQ(ShortestDecimal(0.02), "0.02");
+  EXPECT_EQ(ShortestDecimal(5), "5");
+  EXPECT_EQ(ShortestDecimal(0.5), "0.5");
+  EXPECT_EQ(FixedWidth("张三", 4), "张三  ");
+  EXPECT_EQ(LeftChars("一二三四", 2), "一二");
+}
+
+}  // namespace
+}  // namespace zunda
