@@ -5,7 +5,6 @@
 
 #include "play_fixtures.h"
 #include "rules/answer_rule.h"
-#include "rules/burn_right.h"
 #include "rules/play_rules.h"
 #include "test_game.h"
 
@@ -80,30 +79,6 @@ TEST(CannotBeat, FindsWhetherTheHandHoldsAnyAnswer) {
     GiveHand(g, 2, c.hand);
     EXPECT_EQ(CannotBeat(g, 2), c.cannotBeat) << c.name;
   }
-}
-
-TEST(PlaySummaries, SupplyAndLabel) {
-  testing::TestGame t;
-  Game& g = t.game;
-  GiveHand(g, 3, {"C07", "D07", "H07"});
-  EXPECT_EQ(CanSupply(g, 3, 7, 3), 3);
-  EXPECT_EQ(CanSupply(g, 3, 7, 4), 0);
-  EXPECT_EQ(PlayLabel(MakePlay(13, 3)), " K");
-  EXPECT_EQ(PlayLabel(MakePlay(0, 0, 0, 0, 2)), "大虎");
-  EXPECT_EQ(PlayLabel(MakePlay(0, 0, 2, 1)), " 钱");
-}
-
-TEST(PlaySummaries, ClearingKeepsOrBlanksTheCodes) {
-  testing::TestGame t;
-  Game& g = t.game;
-  g.Selection = MakePlay(9, 3, 1);
-  g.TablePlay = MakePlay(9, 3, 1);
-  ClearSelection(g);
-  ClearTablePlay(g);
-  EXPECT_EQ(g.Selection, PlayRecord());
-  EXPECT_EQ(g.TablePlay.Total, 0);
-  EXPECT_EQ(g.TablePlay.Tag, ' ');
-  EXPECT_EQ(g.TablePlay.BaseCodes[1].Str(), "C09");
 }
 
 struct AnswerCase {
@@ -203,18 +178,6 @@ TEST(AnswerRule, OnlyTheHumanSeatHasSelectedCards) {
   EXPECT_EQ(SelectedSmallJokers(g, 1), 2);
   EXPECT_EQ(SelectedCount(g, 2), 0);
   EXPECT_EQ(SelectedBigJokers(g, 4), 0);
-}
-
-TEST(BurnRight, JokersMustCoverAllButTwoSets) {
-  testing::TestGame t;
-  Game& g = t.game;
-  g.Seats[1].SetCount = 6;
-  g.Seats[1].JokerCount = 4;
-  UpdateBurnRight(g, 1);
-  EXPECT_TRUE(g.Seats[1].BurnRight);
-  g.Seats[1].JokerCount = 3;
-  UpdateBurnRight(g, 1);
-  EXPECT_FALSE(g.Seats[1].BurnRight);
 }
 
 }  // namespace
