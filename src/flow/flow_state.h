@@ -17,6 +17,7 @@ struct FlowState {
   bool HumanPassed = false;
   bool FoldInForce = false;
   bool InTick = false;
+  int LastPlayedSeat = 0;  // the seat whose play was executed last
 
   // The wait (Delay).
   double DelayEnd = 0;

@@ -1,0 +1,124 @@
+#include "core/table_display.h"
+
+#include "core/display.h"
+#include "core/game.h"
+#include "core/text.h"
+
+namespace zunda {
+
+namespace {
+
+int TableImage(int seat, int k) {
+  return kTableImagesPerSeat * (seat - 1) + k;
+}
+
+}  // namespace
+
+void ResetTableDisplay(Game& g) {
+  MainWindowControls& win = g.Win;
+  for (Frame& frame : win.Frame1)
+    frame.Visible = true;
+  for (Image& image : win.ImgTable)
+    image.Visible = false;
+  g.Table.TableSlotUsed.Fill(false);
+
+  for (Button* button :
+       {&win.CmdPass, &win.CmdShaoHuLe, &win.CmdHG, &win.CmdSend, &win.CmdNotSP, &win.CmdReturn}) {
+    button->Visible = false;
+  }
+  win.ImgRGB.Visible = false;
+
+  // The tag keeps the plain name, so finishing titles added to the caption disappear here.
+  for (Label& name : win.LblName) {
+    name.Visible = true;
+    name.Caption = name.Tag;
+  }
+
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    for (int k = 1; k <= kTableImagesPerSeat; ++k) {
+      Image& image = win.ImgTable[TableImage(seat, k)];
+      image.Top = kTableLaidTop;
+      image.Left = kFirstCardLeft + g.Table.CardStep * (k - 1);
+    }
+  }
+  for (int k = 1; k <= kHandSlots; ++k) {
+    Image& slot = win.ImgHand[k];
+    slot.Visible = false;
+    slot.Top = kHandLowered;
+    slot.Left = kFirstCardLeft + g.Table.CardStep * (k - 1);
+  }
+
+  ShowPrompt(g, "");
+}
+
+void ShowPlay(Game& g, int seat, const PlayRecord& play) {
+  Label& name = g.Win.LblName[seat];
+  if (name.BackColor != kColorNormal) {
+    name.BackColor = kColorNormal;
+    name.BorderStyle = 0;
+    name.Opaque = false;
+  }
+  g.Table.ShownPlay[seat - 1] = play;
+
+  // A row has 20 images; a larger set (possible with many twos attached) shows its first 20
+  // cards and never spills into the next seat's row. Every card still counts as played.
+  int filled = 0;
+  const auto lay = [&](const CardCode& code) {
+    if (filled == kTableImagesPerSeat) return;
+    ++filled;
+    const int index = TableImage(seat, filled);
+    Image& image = g.Win.ImgTable[index];
+    image.Tag = code.Str();
+    image.Top = kTableShownTop;
+    image.Visible = true;
+    g.Table.TableSlotUsed[index] = true;
+  };
+  for (int i = 0; i < play.BigJokers; ++i)
+    lay(CardCode("J17"));
+  for (int i = 0; i < play.SmallJokers; ++i)
+    lay(CardCode("J16"));
+  for (int i = 1; i <= play.TwoCount; ++i)
+    lay(play.TwoCodes[i]);
+  for (int i = 1; i <= play.BaseCount; ++i)
+    lay(play.BaseCodes[i]);
+
+  g.Table.LastShownSeat = seat;
+  g.Table.LastShownCount = filled;
+
+  g.PlayedByRank[kBigJoker] += play.BigJokers;
+  g.PlayedByRank[kSmallJoker] += play.SmallJokers;
+  g.PlayedByRank[kTwo] += play.TwoCount;
+  if (play.BaseCount > 0) g.PlayedByRank[play.BaseRank] += play.BaseCount;
+
+  g.Table.PlayedStatusText = BuildPlayedStatusText(g);
+  // An empty status bar has been switched off by the user and stays empty.
+  Label& status = g.Win.LblStatusBar[0];
+  if (!Trim(status.Caption).empty()) status.Caption = g.Table.PlayedStatusText;
+}
+
+std::string BuildPlayedStatusText(const Game& g) {
+  std::string text = " 已经发出的牌: ";
+  for (int rank = kBigJoker; rank >= 10; --rank) {
+    text += Trim(RankLabel(rank)) + ":" + std::to_string(g.PlayedByRank[rank]) + " ";
+  }
+  return text;
+}
+
+bool SlideTableCard(Game& g, int image) {
+  if (!g.Table.TableSlotUsed[image]) return false;
+  Image& card = g.Win.ImgTable[image];
+  if (card.Top <= kTableSlideStep) return false;
+  card.Top -= kTableSlideStep;
+  return true;
+}
+
+int SlideTableCards(Game& g) {
+  int moved = 0;
+  for (int image = 1; image <= kTableSlots; ++image) {
+    if (g.Flow.StopRequested) break;
+    if (SlideTableCard(g, image)) ++moved;
+  }
+  return moved;
+}
+
+}  // namespace zunda

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/display.h"
+#include "play_fixtures.h"
+#include "players/execute_play.h"
+#include "rules/commit_selection.h"
+#include "test_game.h"
+
+namespace zunda {
+namespace {
+
+using testing::GiveHand;
+using testing::MakePlay;
+using testing::Raise;
+
+// Slots: 1 J17, 2 J16, 3 S15, 4 H15, 5 C09, 6 D09, 7 H09, 8 C05.
+struct CommitTest : ::testing::Test {
+  CommitTest() : g(t.game) {
+    GiveHand(g, 1, {"J17", "J16", "S15", "H15", "C09", "D09", "H09", "C05"});
+    g.Win.CmdSend.Visible = true;
+    g.Win.CmdReturn.Visible = true;
+    for (int slot = 1; slot <= 8; ++slot)
+      g.Win.ImgHand[slot].ToolTipText = "tip";
+  }
+  testing::TestGame t;
+  Game& g;
+};
+
+TEST_F(CommitTest, BuildsThePlayFromTheRaisedSlotsAndLaysIt) {
+  g.TablePlay = MakePlay(7, 4);
+  Raise(g, {2, 4, 6, 7});
+  ASSERT_TRUE(CommitSelection(g));
+
+  const PlayRecord& play = g.TablePlay;
+  EXPECT_EQ(play.Seat, 1);
+  EXPECT_EQ(play.BaseRank, 9);
+  EXPECT_EQ(play.BaseCount, 2);
+  EXPECT_EQ(play.BaseCodes[1].Str(), "H09");
+  EXPECT_EQ(play.BaseCodes[2].Str(), "D09");
+  EXPECT_EQ(play.TwoCount, 1);
+  EXPECT_EQ(play.TwoCodes[1].Str(), "H15");
+  EXPECT_EQ(play.SmallJokers, 1);
+  EXPECT_EQ(play.BigJokers, 0);
+  EXPECT_EQ(play.Total, 4);
+  EXPECT_EQ(g.Selection, play);
+
+  EXPECT_TRUE(g.Flow.HumanCommitted);
+  EXPECT_FALSE(g.Win.CmdSend.Visible);
+  EXPECT_FALSE(g.Win.CmdReturn.Visible);
+  EXPECT_FALSE(g.Win.CmdPass.Visible);
+  EXPECT_FALSE(g.Win.LblPrompt.Visible);
+  for (int slot : {2, 4, 6, 7}) {
+    const Image& image = g.Win.ImgHand[slot];
+    EXPECT_EQ(image.Top, kHandLowered) << slot;
+    EXPECT_FALSE(image.Visible) << slot;
+    EXPECT_EQ(image.Tag, "") << slot;
+    EXPECT_EQ(image.ToolTipText, "") << slot;
+  }
+  EXPECT_EQ(g.Win.ImgHand[5].Tag, "C09");
+  EXPECT_TRUE(g.Win.ImgHand[5].Visible);
+
+  // The buckets keep the codes that stay in hand; the counts fall when the play is executed.
+  EXPECT_EQ(g.Hand[1][9].Count, 3);
+  EXPECT_EQ(g.Hand[1][9].Codes[1].Str(), "C09");
+  EXPECT_TRUE(g.Hand[1][9].Codes[2].IsBlank());
+  EXPECT_EQ(g.Hand[1][kTwo].Codes[1].Str(), "S15");
+  EXPECT_TRUE(g.Hand[1][kTwo].Codes[2].IsBlank());
+}
+
+TEST_F(CommitTest, ExecutingTheCommittedPlayLeavesAConsistentHand) {
+  g.TablePlay = MakePlay(7, 4);
+  Raise(g, {2, 4, 6, 7});
+  ASSERT_TRUE(CommitSelection(g));
+  ExecutePlay(g, 1);
+  EXPECT_EQ(g.Hand[1][9].Count, 1);
+  EXPECT_EQ(g.Hand[1][9].Codes[1].Str(), "C09");
+  EXPECT_EQ(g.Hand[1][kTwo].Count, 1);
+  EXPECT_EQ(g.Hand[1][kTwo].Codes[1].Str(), "S15");
+  EXPECT_EQ(g.Hand[1][kSmallJoker].Count, 0);
+  EXPECT_EQ(g.Seats[1].CardCount, 4);
+  EXPECT_EQ(g.Seats[1].JokerCount, 1);
+  EXPECT_EQ(g.Seats[1].SetCount, 2);
+}
+
+TEST_F(CommitTest, TwosAndJokersAloneMakeAPlayWithoutBaseCards) {
+  g.LeadSeat = 1;
+  Raise(g, {1, 3, 4});
+  ASSERT_TRUE(CommitSelection(g));
+  EXPECT_EQ(g.TablePlay.BaseRank, kTwo);
+  EXPECT_EQ(g.TablePlay.BaseCount, 0);
+  EXPECT_EQ(g.TablePlay.TwoCount, 2);
+  EXPECT_EQ(g.TablePlay.TwoCodes[1].Str(), "H15");
+  EXPECT_EQ(g.TablePlay.TwoCodes[2].Str(), "S15");
+  EXPECT_EQ(g.TablePlay.BigJokers, 1);
+  EXPECT_EQ(g.TablePlay.Total, 3);
+  EXPECT_EQ(g.Hand[1][9].Codes[3].Str(), "H09") << "other buckets untouched";
+}
+
+TEST_F(CommitTest, RefusesACountThatDiffersFromTheTablePlay) {
+  g.TablePlay = MakePlay(5, 3);
+  const PlayRecord table = g.TablePlay;
+  const HandGrid hand = g.Hand;
+  Raise(g, {6, 7});
+  EXPECT_FALSE(CommitSelection(g));
+  EXPECT_EQ(g.Win.LblPrompt.Caption, "选中牌的张数与上家不一样，请重选");
+  EXPECT_TRUE(g.Win.LblPrompt.Visible);
+  EXPECT_EQ(g.TablePlay, table);
+  EXPECT_EQ(g.Hand, hand);
+  EXPECT_FALSE(g.Flow.HumanCommitted);
+  EXPECT_TRUE(g.Win.CmdSend.Visible);
+  EXPECT_EQ(g.Win.ImgHand[6].Top, kHandRaised);
+  EXPECT_EQ(g.Win.ImgHand[7].Tag, "H09");
+}
+
+TEST_F(CommitTest, RefusesASmallJokerOnTheTableWithoutABigOne) {
+  g.TablePlay = MakePlay(5, 2, 0, 2);
+  const HandGrid hand = g.Hand;
+  Raise(g, {2, 5, 6, 7});
+  EXPECT_FALSE(CommitSelection(g));
+  EXPECT_EQ(g.Win.LblPrompt.Caption, "您必须至少挂2张大虎方可出牌");
+  EXPECT_EQ(g.TablePlay, MakePlay(5, 2, 0, 2));
+  EXPECT_EQ(g.Hand, hand);
+  EXPECT_FALSE(g.Flow.HumanCommitted);
+  EXPECT_EQ(g.Win.ImgHand[2].Top, kHandRaised);
+}
+
+TEST_F(CommitTest, NothingRaisedLaysNothing) {
+  g.LeadSeat = 1;
+  EXPECT_FALSE(CommitSelection(g));
+  EXPECT_FALSE(g.Flow.HumanCommitted);
+  EXPECT_EQ(g.TablePlay.Total, 0);
+}
+
+}  // namespace
+}  // namespace zunda

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+
+namespace zunda::testing {
+
+// A play of `count` cards of `rank` (3..14) with twos and jokers attached, or of twos and
+// jokers alone when count is 0. Codes run through the suits so that they differ.
+inline PlayRecord MakePlay(int rank, int count, int twos = 0, int small = 0, int big = 0) {
+  static constexpr char kSuits[] = {'C', 'D', 'H', 'S'};
+  const auto code = [](int r, int i) {
+    return CardCode(std::string(1, kSuits[i % 4]) + (r < 10 ? "0" : "") + std::to_string(r));
+  };
+  PlayRecord play;
+  play.BaseRank = count > 0 ? rank : (twos > 0 ? kTwo : (small > 0 ? kSmallJoker : kBigJoker));
+  play.BaseCount = count;
+  for (int i = 1; i <= count; ++i)
+    play.BaseCodes[i] = code(rank, i - 1);
+  play.TwoCount = twos;
+  for (int i = 1; i <= twos; ++i)
+    play.TwoCodes[i] = code(kTwo, i - 1);
+  play.SmallJokers = small;
+  play.BigJokers = big;
+  play.Total = count + twos + small + big;
+  return play;
+}
+
+// Puts the cards into the seat's buckets, in the order given within a rank, and sets the
+// seat's card count. For the human seat the hand slots show them as the hand display does:
+// highest rank first, every slot lowered.
+inline void GiveHand(Game& g, int seat, std::vector<std::string> codes) {
+  for (int rank = kLowRank; rank <= kBigJoker; ++rank)
+    g.Hand[seat][rank] = HandBucket();
+  for (const std::string& text : codes) {
+    const CardCode code(text);
+    HandBucket& bucket = g.Hand[seat][code.Rank()];
+    bucket.Rank = code.Rank();
+    bucket.Codes[++bucket.Count] = code;
+  }
+  g.Seats[seat].CardCount = static_cast<int>(codes.size());
+  if (seat != g.HumanSeat) return;
+  std::stable_sort(codes.begin(), codes.end(), [](const std::string& a, const std::string& b) {
+    return CardCode(a).Rank() > CardCode(b).Rank();
+  });
+  for (int slot = 1; slot <= kHandSlots; ++slot) {
+    Image& image = g.Win.ImgHand[slot];
+    const bool held = slot <= static_cast<int>(codes.size());
+    image.Tag = held ? codes[static_cast<std::size_t>(slot - 1)] : "";
+    image.Visible = held;
+    image.Top = kHandLowered;
+  }
+}
+
+inline void Raise(Game& g, std::initializer_list<int> slots) {
+  for (int slot : slots)
+    g.Win.ImgHand[slot].Top = kHandRaised;
+}
+
+}  // namespace zunda::testing
