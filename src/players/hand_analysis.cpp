@@ -22,7 +22,8 @@ int Held(const Game& g, int seat, int rank) {
   return g.Hand[seat][rank].Count;
 }
 
-// The whole bucket of an ordinary rank laid on its own.
+}  // namespace
+
 bool IsZundaBucket(const Game& g, int seat, int rank) {
   PlayRecord bucket;
   bucket.BaseRank = rank;
@@ -30,8 +31,6 @@ bool IsZundaBucket(const Game& g, int seat, int rank) {
   bucket.Total = bucket.BaseCount;
   return IsZundaPlay(bucket);
 }
-
-}  // namespace
 
 int LowestRank(const Game& g, int seat) {
   for (int rank = kLowRank; rank <= kBigJoker; ++rank) {

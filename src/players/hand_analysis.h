@@ -13,6 +13,8 @@ struct Game;
 int LowestRank(const Game& g, int seat);
 // The next rank above the lowest that the seat holds; 18 when there is none.
 int SecondLowestRank(const Game& g, int seat);
+// The seat's whole bucket of an ordinary rank, laid on its own, is a Zunda play.
+bool IsZundaBucket(const Game& g, int seat, int rank);
 // Ranks 3..14 whose whole bucket, without wildcards, is a Zunda play.
 int CountZundaSets(const Game& g, int seat);
 // Ranks 3..14 held whose whole bucket is not a Zunda play: the sets that still need an escort.

@@ -93,16 +93,6 @@ TEST(HandScore, AddsWeightsZundaBucketsGapsAndFewSetBonuses) {
   EXPECT_EQ(ScoreHand(g, 2), 500);
 }
 
-TEST(HandScore, YieldsToTheWindowOncePerRank) {
-  testing::TestGame t;
-  Game& g = t.game;
-  int yields = 0;
-  t.host.OnDoEvents([&] { ++yields; });
-  SetHand(g, 5, "4x8");
-  ScoreHand(g, 5);
-  EXPECT_EQ(yields, 15);
-}
-
 TEST(Assessment, StrongHandCountsTheSeatItself) {
   testing::TestGame t;
   Game& g = t.game;
