@@ -8,6 +8,9 @@ namespace zunda {
 // Working tables of the computer players.
 struct AiState {
   Arr<int, kLowRank, kBigJoker> GapBonus;
+  // Set when the cards are dealt and cleared when the hand ends: the card totals are only
+  // checked while a hand is being played.
+  bool HandInPlay = false;
   bool operator==(const AiState&) const = default;
 };
 

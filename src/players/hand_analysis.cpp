@@ -1,10 +1,171 @@
 #include "players/hand_analysis.h"
 
+#include <array>
+#include <string>
+
+#include "core/game.h"
+#include "core/seats.h"
+#include "rules/play_rules.h"
+
 namespace zunda {
 
-// Stand-ins until the hand analysis is built; the play executor already calls both at the
-// points where they belong.
-void AssessSeats(Game& /*g*/) {}
-void CheckCardTotals(Game& /*g*/) {}
+namespace {
+
+constexpr int kNoRank = 18;
+
+// The bonus for a rank the seat no longer holds: the lower the rank, the more it is worth to
+// have got rid of it.
+constexpr std::array<int, 15> kGapBonus = {150, 100, 100, 70, 70, 50, 50, 50,
+                                           30,  30,  30,  20, 10, 10, 10};
+
+int Held(const Game& g, int seat, int rank) {
+  return g.Hand[seat][rank].Count;
+}
+
+}  // namespace
+
+bool IsZundaBucket(const Game& g, int seat, int rank) {
+  PlayRecord bucket;
+  bucket.BaseRank = rank;
+  bucket.BaseCount = Held(g, seat, rank);
+  bucket.Total = bucket.BaseCount;
+  return IsZundaPlay(bucket);
+}
+
+int LowestRank(const Game& g, int seat) {
+  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
+    if (Held(g, seat, rank) > 0) return rank;
+  }
+  return kNoRank;
+}
+
+int SecondLowestRank(const Game& g, int seat) {
+  for (int rank = LowestRank(g, seat) + 1; rank <= kBigJoker; ++rank) {
+    if (Held(g, seat, rank) > 0) return rank;
+  }
+  return kNoRank;
+}
+
+int CountZundaSets(const Game& g, int seat) {
+  int sets = 0;
+  for (int rank = kLowRank; rank <= kAce; ++rank)
+    sets += IsZundaBucket(g, seat, rank) ? 1 : 0;
+  return sets;
+}
+
+int CountPlainSets(const Game& g, int seat) {
+  int sets = 0;
+  for (int rank = kLowRank; rank <= kAce; ++rank) {
+    if (Held(g, seat, rank) > 0 && !IsZundaBucket(g, seat, rank)) ++sets;
+  }
+  return sets;
+}
+
+int NextActiveTeammate(const Game& g, int seat) {
+  int mate = seat;
+  for (int step = 0; step < kSeats / 2; ++step) {
+    mate = SeatPlusTwo(mate);
+    if (!g.Seats[mate].Finished) return mate;
+  }
+  return seat;
+}
+
+bool OneOpponentLeft(const Game& g, int seat) {
+  int left = 0;
+  for (int other = 1; other <= kSeats; ++other) {
+    if (!SameTeam(seat, other) && InPlay(g, other)) ++left;
+  }
+  return left == 1;
+}
+
+bool IsLastOpponent(const Game& g, int seat, int other) {
+  if (SameTeam(seat, other)) return false;
+  for (int rival = 1; rival <= kSeats; ++rival) {
+    if (rival != other && !SameTeam(seat, rival) && InPlay(g, rival)) return false;
+  }
+  return true;
+}
+
+int ScoreHand(Game& g, int seat) {
+  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
+    g.Ai.GapBonus[rank] = kGapBonus[static_cast<std::size_t>(rank - kLowRank)];
+  }
+  int score = 0;
+  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
+    const int count = Held(g, seat, rank);
+    score += count * g.CardWeight[rank];
+    if (rank <= kAce && IsZundaBucket(g, seat, rank)) score += 30;
+    if (count == 0) score += g.Ai.GapBonus[rank];
+    g.DoEvents();
+  }
+  const int sets = g.Seats[seat].SetCount;
+  if (sets == 0) score = 0;
+  // Enough big jokers to escort every set but the one led last.
+  if (Held(g, seat, kBigJoker) >= sets - 1) score += 500;
+  if (sets == 2) score += 600;
+  if (sets == 1) score += 800;
+  return score;
+}
+
+bool IsStrongHand(const Game& g, int seat) {
+  const int bar = g.Seats[seat].HandScore + 80;
+  int below = 0;
+  for (int other = 1; other <= kSeats; ++other)
+    below += g.Seats[other].HandScore < bar ? 1 : 0;
+  return below >= 4;
+}
+
+bool IsNearFinish(const Game& g, int seat) {
+  const SeatRecord& s = g.Seats[seat];
+  if (s.Finished || s.Scorched) return false;
+  return s.SetCount == 1 || CountPlainSets(g, seat) - s.JokerCount <= 1;
+}
+
+void AssessSeats(Game& g) {
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    SeatRecord& s = g.Seats[seat];
+    // Later seats compare against the scores already renewed for the seats before them.
+    const int score = ScoreHand(g, seat);
+    s.HandScore = score;
+    s.StrongHand = IsStrongHand(g, seat);
+    if (IsNearFinish(g, seat)) {
+      s.HandScore = score + 300;
+      s.StrongHand = true;
+      s.FinishMode = true;
+    } else {
+      s.FinishMode = false;
+    }
+  }
+}
+
+bool IsOwnTeamBigPlay(const Game& g, int seat, const PlayRecord& play) {
+  return play.Tag == g.Seats[seat].Team && (IsZundaPlay(play) || play.Total >= 6);
+}
+
+bool IsWeakFinisher(const Game& g, int seat) {
+  const SeatRecord& s = g.Seats[seat];
+  if (LowestRank(g, seat) >= 13 && s.CardCount != 1) return false;
+  return s.SetCount == 1 && s.JokerCount == 0 && Held(g, seat, kTwo) < 2;
+}
+
+void CheckCardTotals(Game& g) {
+  if (!g.Ai.HandInPlay) return;
+  int total = 0;
+  for (int rank = kLowRank; rank <= kBigJoker; ++rank)
+    total += g.PlayedByRank[rank];
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    total += g.Seats[seat].CardCount;
+    for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
+      if (Held(g, seat, rank) < 0) {
+        g.ErrorCode = 4;
+        Fatal(std::string("Err:") + kCrashReportText + " -手中牌有负数," + "4");
+      }
+    }
+  }
+  if (total != kDeckSize) {
+    g.ErrorCode = 5;
+    Fatal(std::string("ERR:") + kCrashReportText + "5");
+  }
+}
 
 }  // namespace zunda

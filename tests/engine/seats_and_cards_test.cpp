@@ -22,7 +22,8 @@ TEST(SeatArithmetic, WrapsRoundTheTableOfSix) {
   EXPECT_FALSE(SameTeam(1, 4));
   EXPECT_EQ(TeamLetter(3), 'S');
   EXPECT_EQ(TeamLetter(6), 'N');
-  for (int seat = 1; seat <= 6; ++seat) EXPECT_FALSE(SameTeam(seat, OppositeSeat(seat)));
+  for (int seat = 1; seat <= 6; ++seat)
+    EXPECT_FALSE(SameTeam(seat, OppositeSeat(seat)));
 }
 
 TEST(SeatArithmetic, ImpossibleSeatsTakeTheFatalPathWithTheirTexts) {
@@ -49,7 +50,8 @@ TEST(SeatArithmetic, NextActiveSeatSkipsSeatsOutAndFailsWhenNoneIsLeft) {
   g.Seats[3].Scorched = true;
   EXPECT_EQ(NextActiveSeat(g, 1), 4);
   EXPECT_EQ(ActiveSeats(g), 4);
-  for (int seat = 2; seat <= 6; ++seat) g.Seats[seat].Finished = true;
+  for (int seat = 2; seat <= 6; ++seat)
+    g.Seats[seat].Finished = true;
   EXPECT_THROW(NextActiveSeat(g, 1), FatalError);
   EXPECT_EQ(g.ErrorCode, 1);
 }
@@ -92,7 +94,8 @@ TEST(Cards, DeckHoldsFourPacksInCodeTableOrder) {
     EXPECT_EQ(card.Rank, card.Code.Rank());
     ++perRank[card.Rank];
   }
-  for (int rank = 3; rank <= 15; ++rank) EXPECT_EQ(perRank[rank], 16) << rank;
+  for (int rank = 3; rank <= 15; ++rank)
+    EXPECT_EQ(perRank[rank], 16) << rank;
   EXPECT_EQ(perRank[16], 4);
   EXPECT_EQ(perRank[17], 4);
 }

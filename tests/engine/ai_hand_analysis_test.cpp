@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "core/seats.h"
+#include "hand_builder.h"
+#include "players/hand_analysis.h"
+#include "test_game.h"
+
+namespace zunda {
+namespace {
+
+using testing::SetHand;
+
+TEST(HandBuilder, FillsBucketsCodesAndSeatCounters) {
+  testing::TestGame t;
+  Game& g = t.game;
+  SetHand(g, 3, "3x5 2x9 5xK 2x2 1xJ16 1xJ17");
+  EXPECT_EQ(g.Hand[3][5].Count, 3);
+  EXPECT_EQ(g.Hand[3][5].Codes[1].Str(), "C05");
+  EXPECT_EQ(g.Hand[3][5].Codes[3].Str(), "H05");
+  EXPECT_EQ(g.Hand[3][13].Codes[5].Str(), "C13");
+  EXPECT_EQ(g.Hand[3][kTwo].Codes[2].Str(), "D15");
+  EXPECT_EQ(g.Hand[3][kBigJoker].Codes[1].Str(), "J17");
+  EXPECT_EQ(g.Seats[3].CardCount, 14);
+  EXPECT_EQ(g.Seats[3].SetCount, 3);
+  EXPECT_EQ(g.Seats[3].JokerCount, 2);
+  SetHand(g, 3, "");
+  EXPECT_EQ(g.Seats[3].CardCount, 0);
+  EXPECT_EQ(g.Seats[3].SetCount, 0);
+  EXPECT_THROW(SetHand(g, 3, "3x1"), std::invalid_argument);
+  EXPECT_THROW(SetHand(g, 3, "x5"), std::invalid_argument);
+  EXPECT_THROW(SetHand(g, 3, "35"), std::invalid_argument);
+}
+
+TEST(HandQueries, LowestAndSecondLowestRanks) {
+  testing::TestGame t;
+  Game& g = t.game;
+  SetHand(g, 2, "2x9 1x4 3xA");
+  EXPECT_EQ(LowestRank(g, 2), 4);
+  EXPECT_EQ(SecondLowestRank(g, 2), 9);
+  SetHand(g, 2, "4xK");
+  EXPECT_EQ(LowestRank(g, 2), 13);
+  EXPECT_EQ(SecondLowestRank(g, 2), 18);
+  SetHand(g, 2, "1xJ16 2xJ17");
+  EXPECT_EQ(LowestRank(g, 2), 16);
+  EXPECT_EQ(SecondLowestRank(g, 2), 17);
+  SetHand(g, 2, "");
+  EXPECT_EQ(LowestRank(g, 2), 18);
+  EXPECT_EQ(SecondLowestRank(g, 2), 18);
+}
+
+TEST(HandQueries, ZundaBucketsCountWholeBucketsOfOrdinaryRanksOnly) {
+  testing::TestGame t;
+  Game& g = t.game;
+  // Three tens need five; four jacks, three queens, two kings and two aces are enough; twos
+  // and jokers are never counted as a bucket.
+  SetHand(g, 4, "3x10 4xJ 3xQ 2xK 1xA 4x9 3x2 2xJ17");
+  EXPECT_EQ(CountZundaSets(g, 4), 3);
+  EXPECT_EQ(CountPlainSets(g, 4), 3);
+  SetHand(g, 4, "5x10 2xA");
+  EXPECT_EQ(CountZundaSets(g, 4), 2);
+  EXPECT_EQ(CountPlainSets(g, 4), 0);
+}
+
+TEST(HandScore, AddsWeightsZundaBucketsGapsAndFewSetBonuses) {
+  testing::TestGame t;
+  Game& g = t.game;
+  // Weights 50 + 60 + 70 + 200, two Zunda buckets (five tens, two kings) 60, gaps at
+  // 3 4 6 7 8 9 J Q A and the small joker 580; three sets and one big joker: no bonus.
+  SetHand(g, 2, "3x5 5x10 2xK 1x2 1xJ17");
+  g.Ai.GapBonus.Fill(999);  // whatever was left in the table is overwritten first
+  EXPECT_EQ(ScoreHand(g, 2), 1020);
+  EXPECT_EQ(g.Ai.GapBonus[3], 150);
+  EXPECT_EQ(g.Ai.GapBonus[5], 100);
+  EXPECT_EQ(g.Ai.GapBonus[7], 70);
+  EXPECT_EQ(g.Ai.GapBonus[10], 50);
+  EXPECT_EQ(g.Ai.GapBonus[13], 30);
+  EXPECT_EQ(g.Ai.GapBonus[14], 20);
+  EXPECT_EQ(g.Ai.GapBonus[17], 10);
+
+  // Two sets with a big joker to escort one of them: +500 and +600. All gaps together are 780.
+  SetHand(g, 2, "3x5 1x9 1xJ17");
+  EXPECT_EQ(ScoreHand(g, 2), 200 + (780 - 100 - 50 - 10) + 500 + 600);
+
+  // Only twos and jokers: one set, +500 (0 big jokers >= 0) and +800.
+  SetHand(g, 2, "2x2 1xJ16");
+  EXPECT_EQ(ScoreHand(g, 2), 260 + 750 + 10 + 500 + 800);
+
+  // An empty hand scores 0, then 500 because 0 big jokers are not fewer than 0 - 1.
+  SetHand(g, 2, "");
+  EXPECT_EQ(ScoreHand(g, 2), 500);
+}
+
+TEST(Assessment, StrongHandCountsTheSeatItself) {
+  testing::TestGame t;
+  Game& g = t.game;
+  const int scores[] = {1000, 1079, 1080, 2000, 900, 5000};
+  for (int seat = 1; seat <= 6; ++seat)
+    g.Seats[seat].HandScore = scores[seat - 1];
+  // Seat 1: itself, seat 2 and seat 5 are below 1080: three, not enough.
+  EXPECT_FALSE(IsStrongHand(g, 1));
+  // Seat 2: below 1159 are seats 1, 2, 3, 5.
+  EXPECT_TRUE(IsStrongHand(g, 2));
+  EXPECT_TRUE(IsStrongHand(g, 4));
+  EXPECT_FALSE(IsStrongHand(g, 5));
+}
+
+TEST(Assessment, NearFinishNeedsAtMostOneUnescortedSet) {
+  testing::TestGame t;
+  Game& g = t.game;
+  SetHand(g, 3, "5x10 4xJ 1x3");
+  EXPECT_TRUE(IsNearFinish(g, 3));
+  SetHand(g, 3, "3x10 1x3");  // three tens are no Zunda bucket: two plain sets
+  EXPECT_FALSE(IsNearFinish(g, 3));
+  SetHand(g, 3, "3x10 1x3 1xJ16");
+  EXPECT_TRUE(IsNearFinish(g, 3));
+  SetHand(g, 3, "6x2 2xJ17");
+  EXPECT_TRUE(IsNearFinish(g, 3));
+  g.Seats[3].Scorched = true;
+  EXPECT_FALSE(IsNearFinish(g, 3));
+  g.Seats[3].Scorched = false;
+  SetHand(g, 3, "");
+  g.Seats[3].Finished = true;
+  EXPECT_FALSE(IsNearFinish(g, 3));
+}
+
+TEST(Assessment, AssessSeatsRenewsSeatsInOrderAgainstOlderScores) {
+  testing::TestGame t;
+  Game& g = t.game;
+  for (int seat = 1; seat <= 6; ++seat) {
+    SetHand(g, seat, "2x3 2x5 2x7 2x9 2xJ");
+    g.Seats[seat].HandScore = 10000;
+  }
+  AssessSeats(g);
+  const int plain = g.Seats[6].HandScore;
+  for (int seat = 1; seat <= 6; ++seat) {
+    EXPECT_EQ(g.Seats[seat].HandScore, plain) << seat;
+    EXPECT_FALSE(g.Seats[seat].FinishMode) << seat;
+  }
+  // Seat 1 still saw the old 10000 of everybody else; from seat 4 on, four equal new scores.
+  EXPECT_FALSE(g.Seats[1].StrongHand);
+  EXPECT_FALSE(g.Seats[3].StrongHand);
+  EXPECT_TRUE(g.Seats[4].StrongHand);
+  EXPECT_TRUE(g.Seats[6].StrongHand);
+
+  // A seat down to twos and jokers goes into finish mode with 300 on top of its score.
+  SetHand(g, 2, "3x2 1xJ16");
+  g.Seats[2].StrongHand = false;
+  AssessSeats(g);
+  EXPECT_TRUE(g.Seats[2].FinishMode);
+  EXPECT_TRUE(g.Seats[2].StrongHand);
+  EXPECT_EQ(g.Seats[2].HandScore, ScoreHand(g, 2) + 300);
+  // Going out of finish mode keeps the strength found in step 2.
+  SetHand(g, 2, "2x3 2x5 2x7 2x9 2xJ");
+  AssessSeats(g);
+  EXPECT_FALSE(g.Seats[2].FinishMode);
+  EXPECT_TRUE(g.Seats[2].StrongHand);
+}
+
+TEST(Assessment, OwnTeamBigPlayAndWeakFinisher) {
+  testing::TestGame t;
+  Game& g = t.game;
+  for (int seat = 1; seat <= 6; ++seat)
+    g.Seats[seat].Team = TeamLetter(seat);
+  PlayRecord play;
+  play.Tag = 'N';
+  play.BaseRank = 12;
+  play.BaseCount = 3;
+  play.Total = 3;  // three queens: a Zunda play
+  EXPECT_TRUE(IsOwnTeamBigPlay(g, 4, play));
+  EXPECT_FALSE(IsOwnTeamBigPlay(g, 3, play));
+  play.BaseRank = 5;  // three fives: neither Zunda nor six cards
+  EXPECT_FALSE(IsOwnTeamBigPlay(g, 4, play));
+  play.BaseCount = 6;
+  play.Total = 6;
+  EXPECT_TRUE(IsOwnTeamBigPlay(g, 4, play));
+
+  SetHand(g, 5, "3x9 1x2");
+  EXPECT_TRUE(IsWeakFinisher(g, 5));
+  SetHand(g, 5, "3x9 2x2");
+  EXPECT_FALSE(IsWeakFinisher(g, 5));
+  SetHand(g, 5, "3x9 1xJ16");
+  EXPECT_FALSE(IsWeakFinisher(g, 5));
+  SetHand(g, 5, "3x9 2xJ");
+  EXPECT_FALSE(IsWeakFinisher(g, 5));
+  SetHand(g, 5, "2xK");  // a high last set is not weak
+  EXPECT_FALSE(IsWeakFinisher(g, 5));
+  SetHand(g, 5, "1xA");  // unless it is one card
+  EXPECT_TRUE(IsWeakFinisher(g, 5));
+}
+
+TEST(TeamRelations, TeammatesAndLastOpponents) {
+  testing::TestGame t;
+  Game& g = t.game;
+  EXPECT_EQ(NextActiveTeammate(g, 2), 4);
+  EXPECT_EQ(NextActiveTeammate(g, 5), 1);
+  g.Seats[1].Finished = true;
+  EXPECT_EQ(NextActiveTeammate(g, 5), 3);
+  g.Seats[3].Finished = true;
+  EXPECT_EQ(NextActiveTeammate(g, 5), 5);
+
+  // Seat 2's opponents are 1, 3 and 5; 1 and 3 are out.
+  EXPECT_TRUE(OneOpponentLeft(g, 2));
+  EXPECT_TRUE(IsLastOpponent(g, 2, 5));
+  EXPECT_FALSE(IsLastOpponent(g, 2, 4));  // a partner
+  EXPECT_FALSE(OneOpponentLeft(g, 1));    // 2, 4, 6 all in play
+  g.Seats[5].Scorched = true;
+  EXPECT_FALSE(OneOpponentLeft(g, 2));
+  g.Seats[5].Scorched = false;
+  g.Seats[3].Finished = false;
+  EXPECT_FALSE(IsLastOpponent(g, 2, 5));
+  EXPECT_FALSE(OneOpponentLeft(g, 2));
+}
+
+TEST(CardTotals, CheckedOnlyDuringAHandAndFatalWhenBroken) {
+  testing::TestGame t;
+  Game& g = t.game;
+  SetHand(g, 1, "3x5 1xJ17");
+  SetHand(g, 4, "16x9");
+  testing::MarkRestAsPlayed(g);
+  g.Ai.HandInPlay = true;
+  EXPECT_NO_THROW(CheckCardTotals(g));
+
+  ++g.PlayedByRank[7];
+  try {
+    CheckCardTotals(g);
+    FAIL();
+  } catch (const FatalError& e) {
+    EXPECT_EQ(std::string(e.what()), std::string("ERR:") + kCrashReportText + "5");
+  }
+  EXPECT_EQ(g.ErrorCode, 5);
+  g.Ai.HandInPlay = false;
+  EXPECT_NO_THROW(CheckCardTotals(g));
+
+  g.Ai.HandInPlay = true;
+  --g.PlayedByRank[7];
+  g.Hand[4][9].Count = -1;
+  g.Seats[4].CardCount = 16;
+  try {
+    CheckCardTotals(g);
+    FAIL();
+  } catch (const FatalError& e) {
+    EXPECT_EQ(std::string(e.what()), std::string("Err:") + kCrashReportText + " -手中牌有负数,4");
+  }
+  EXPECT_EQ(g.ErrorCode, 4);
+
+  // Through an entry point the text reaches the host once and the engine stops.
+  g.Guard([&] { CheckCardTotals(g); });
+  ASSERT_EQ(t.host.FatalMessages().size(), 1u);
+  EXPECT_TRUE(g.Stopped);
+}
+
+}  // namespace
+}  // namespace zunda
