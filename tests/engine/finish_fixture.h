@@ -4,11 +4,11 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "core/cards.h"
-#include "core/controls.h"
 #include "core/game.h"
 #include "core/seats.h"
+#include "flow/finishing.h"
 
 namespace zunda::testing {
 
@@ -17,98 +17,60 @@ inline void StartPlaying(Game& g) {
   for (int seat = 1; seat <= kSeats; ++seat) {
     SeatRecord& s = g.Seats[seat];
     s.CardCount = 36;
-    s.Finished = false;
-    s.Scorched = false;
-    s.OppositeOut = false;
-    s.Team = TeamLetter(seat);
+    s.Finished = s.Scorched = s.OppositeOut = false;
     g.Win.LblName[seat] = Label{};
     g.Win.LblName[seat].Caption = s.Name;
-    g.Win.LblName[seat].Tag = s.Name;
   }
   g.TripleCapture = false;
 }
 
-// The seat plays its last card.
-inline void EmptyHand(Game& g, int seat) {
+// A seat plays its last card and the turn cycle applies the rules that follow.
+inline GoingOutResult GoOut(Game& g, int seat) {
   g.Seats[seat].CardCount = 0;
+  SeatFinished(g, seat);
+  return SettleAfterGoingOut(g, seat);
 }
 
-// The scorched verdict as the burning rules give it, up to the moment the seat is placed.
+// The scorched verdict: flagged and placed from the bottom, then placed by the finishing order.
 inline void Scorch(Game& g, int seat) {
   g.Seats[seat].Scorched = true;
-  g.Seats[seat].Place = 6 - g.Burn.ScorchedCounter;
-  ++g.Burn.ScorchedCounter;
+  g.Seats[seat].Place = 6 - g.Burn.ScorchedCounter++;
+  SeatFinished(g, seat);
 }
 
-inline void GiveCard(Game& g, int seat, std::string_view code) {
-  const CardCode card(code);
-  HandBucket& bucket = g.Hand[seat][card.Rank()];
-  ++bucket.Count;
-  bucket.Rank = card.Rank();
-  bucket.Codes[bucket.Count] = card;
-}
-
-inline void ClearHands(Game& g) {
-  for (int seat = 1; seat <= kSeats; ++seat) {
-    for (int rank = kLowRank; rank <= kBigJoker; ++rank)
-      g.Hand[seat][rank] = HandBucket{};
-    g.Seats[seat].CardCount = 0;
+inline void GiveCards(Game& g, int seat, const std::vector<std::string_view>& codes) {
+  for (std::string_view text : codes) {
+    const CardCode code(text);
+    HandBucket& bucket = g.Hand[seat][code.Rank()];
+    bucket.Rank = code.Rank();
+    bucket.Codes[++bucket.Count] = code;
   }
+  g.Seats[seat].CardCount = CardsInHand(g, seat);
 }
 
-// The four packs dealt one card at a time round the table: every seat gets the same nine codes
-// four times over; seat 5 holds the four small jokers and seat 6 the four big ones.
+// The four packs dealt one card at a time round the table: every seat gets nine codes four
+// times over; seat 5 holds the four small jokers and seat 6 the four big ones.
 inline void DealRoundTheTable(Game& g) {
-  ClearHands(g);
+  g.Hand = HandGrid{};
   DeckArray deck;
   BuildDeck(deck);
   for (int i = 1; i <= kDeckSize; ++i)
-    GiveCard(g, (i - 1) % kSeats + 1, deck[i].Code.Str());
-  for (int seat = 1; seat <= kSeats; ++seat) {
-    g.Seats[seat].CardCount = CardsInHand(g, seat);
-    g.Seats[seat].JokerCount = g.Hand[seat][kSmallJoker].Count + g.Hand[seat][kBigJoker].Count;
-  }
+    GiveCards(g, (i - 1) % kSeats + 1, {deck[i].Code.Str()});
 }
 
-// The previous hand's result as the next hand sees it: places, both finishing orders, and a
-// hand played before.
+// The previous hand's result as the next hand sees it.
 inline void SetPreviousResult(Game& g, const std::array<int, 6>& seatsByPlace) {
   for (int place = 1; place <= kSeats; ++place) {
     const int seat = seatsByPlace[static_cast<std::size_t>(place - 1)];
     g.Seats[seat].Place = place;
-    g.FinishOrder[place] = seat;
-    g.PrevFinishOrder[place] = seat;
+    g.FinishOrder[place] = g.PrevFinishOrder[place] = seat;
   }
   g.FirstHand = false;
 }
 
-// The human's hand row laid out from the buckets, highest rank first, every card lowered.
-inline void LayOutHumanHand(Game& g) {
-  int slot = 0;
-  for (int i = 1; i <= kHandSlots; ++i)
-    g.Win.ImgHand[i] = Image{};
-  for (int rank = kBigJoker; rank >= kLowRank; --rank) {
-    const HandBucket& bucket = g.Hand[g.HumanSeat][rank];
-    for (int i = 1; i <= bucket.Count; ++i) {
-      Image& image = g.Win.ImgHand[++slot];
-      image.Tag = bucket.Codes[i].Str();
-      image.Top = kHandLowered;
-      image.Visible = true;
-    }
-  }
-}
-
-// How many of each card code the six hands hold together.
-inline std::map<std::string, int> CodesHeld(const Game& g) {
-  std::map<std::string, int> held;
-  for (int seat = 1; seat <= kSeats; ++seat) {
-    for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
-      const HandBucket& bucket = g.Hand[seat][rank];
-      for (int i = 1; i <= bucket.Count; ++i)
-        ++held[bucket.Codes[i].Str()];
-    }
-  }
-  return held;
+inline std::vector<std::string> LastEvents(const Game& g, std::size_t n) {
+  const auto& items = g.Win.LstDispEvent.Items;
+  return {items.end() - static_cast<std::ptrdiff_t>(n), items.end()};
 }
 
 }  // namespace zunda::testing
