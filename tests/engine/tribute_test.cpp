@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "finish_fixture.h"
+#include "flow/tribute.h"
+#include "test_game.h"
+
+namespace zunda {
+namespace {
+
+using namespace testing;
+
+// Every code of the four packs is held exactly four times and the counts match the buckets.
+void ExpectWholeDeckHeld(const Game& g) {
+  std::map<std::string, int> held;
+  int total = 0;
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    EXPECT_EQ(g.Seats[seat].CardCount, CardsInHand(g, seat));
+    total += g.Seats[seat].CardCount;
+    for (const HandBucket& bucket : g.Hand[seat]) {
+      for (int i = 1; i <= bucket.Count; ++i)
+        ++held[bucket.Codes[i].Str()];
+    }
+  }
+  EXPECT_EQ(total, kDeckSize);
+  EXPECT_EQ(held.size(), 54u);
+  for (const auto& [code, count] : held)
+    EXPECT_EQ(count, 4) << code;
+}
+
+// Lays out the human's hand row as the hand display does: highest rank first, all lowered.
+void LayOutHumanHand(Game& g) {
+  int slot = 0;
+  for (int rank = kBigJoker; rank >= kLowRank; --rank) {
+    const HandBucket& bucket = g.Hand[g.HumanSeat][rank];
+    for (int i = 1; i <= bucket.Count; ++i) {
+      g.Win.ImgHand[++slot] = Image{bucket.Codes[i].Str(), kHandLowered, 0, true, ""};
+    }
+  }
+}
+
+TEST(TributeGate, NeedsTheOptionAFinishedHandAndItsWholeOrder) {
+  TestGame t;
+  Game& g = t.game;
+  DealRoundTheTable(g);
+  EXPECT_FALSE(TributeDue(g)) << "first hand of a game";
+  SetPreviousResult(g, {2, 3, 1, 4, 6, 5});
+  EXPECT_TRUE(TributeDue(g));
+  g.Options.JinGong = false;
+  const HandGrid dealt = g.Hand;
+  EXPECT_FALSE(RunTribute(g));
+  EXPECT_EQ(g.Hand, dealt);
+  EXPECT_EQ(g.Seats[5].TributeCount, 0);
+  g.Options.JinGong = true;
+  g.PrevFinishOrder[4] = 2;  // seat 2 twice, seat 4 nowhere
+  EXPECT_FALSE(TributeDue(g));
+}
+
+// Places 1..6 are seats 2, 3, 1, 4, 6, 5: first and last are opponents; the human is third.
+TEST(TributeNormalHand, LastPlacesPayTheirHighestCardsAndGetLowCardsBack) {
+  TestGame t;
+  Game& g = t.game;
+  DealRoundTheTable(g);
+  SetPreviousResult(g, {2, 3, 1, 4, 6, 5});
+  ASSERT_TRUE(RunTribute(g));
+  EXPECT_TRUE(t.host.Messages().empty());
+  EXPECT_EQ(g.Seats[5].TributeText, "小虎 小虎 ");
+  EXPECT_EQ(g.Seats[2].TributeSlots, g.Seats[5].TributeSlots);
+  EXPECT_EQ(g.Win.ImgTable[82].Tag, "J16") << "paid cards lie face up in the payer's row";
+  EXPECT_TRUE(g.Win.ImgTable[82].Visible && !g.Win.ImgTable[83].Visible);
+
+  EXPECT_FALSE(BeginReturnPhase(g)) << "the human receives nothing, so nobody is waited for";
+  FinishTribute(g);
+  EXPECT_FALSE(g.Tribute.InProgress);
+  EXPECT_EQ(g.Hand[2][kSmallJoker].Count, 2);
+  EXPECT_EQ(g.Hand[5][3].Count, 2) << "a pair of threes split: seat 2 has no single low card";
+  EXPECT_EQ(g.Hand[3][kBigJoker].Count, 1);
+  EXPECT_EQ(g.Seats[6].JokerCount, 3);
+  ExpectWholeDeckHeld(g);
+  EXPECT_EQ(LastEvents(g, 7), (std::vector<std::string>{
+                                  "",
+                                  "Bersa 还贡牌: 3  3",
+                                  "Corvan 还贡牌: 3",
+                                  "Aldor 还贡牌: (未吃贡)",
+                                  "Edrik 进贡牌: 小虎 小虎",
+                                  "Fanya 进贡牌: 大虎",
+                                  "Delis 进贡牌: (未进贡)",
+                              }));
+}
+
+// Seats 3, 5, 1 captured the last hand; the human (third) is paid a two by seat 4.
+TEST(TributeAfterTripleCapture, EveryPairExchangesOneCardAndTheHumanChoosesItsReturn) {
+  TestGame t;
+  Game& g = t.game;
+  StartPlaying(g);
+  for (int seat : {3, 5, 1})
+    GoOut(g, seat);
+  g.PrevFinishOrder = g.FinishOrder;
+  StartPlaying(g);  // the next hand clears the capture flag before its tribute
+  DealRoundTheTable(g);
+
+  ASSERT_TRUE(RunTribute(g));
+  for (int seat = 1; seat <= 6; ++seat)
+    EXPECT_EQ(g.Seats[seat].TributeCount, 1);
+  ASSERT_TRUE(BeginReturnPhase(g));
+  EXPECT_EQ(g.Win.LblPrompt.Caption, "您吃1张贡,请选择还贡的牌!");
+  LayOutHumanHand(g);
+  ASSERT_EQ(g.Win.ImgHand[36].Tag, "C03");
+  ReturnTributeClick(g, 36);
+  CmdHGClick(g);
+  EXPECT_TRUE(g.Seats[1].ReturnDone);
+  EXPECT_EQ(g.MainCourse, "111_1_2");
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_EQ(g.Hand[1][kTwo].Count, 5);
+  EXPECT_EQ(g.Hand[4][3].Count, 5);
+  ExpectWholeDeckHeld(g);
+  EXPECT_EQ(LastEvents(g, 6), (std::vector<std::string>{
+                                  "Corvan 还贡牌: 3",
+                                  "Edrik 还贡牌: 4",
+                                  "Aldor 还贡牌: 3",
+                                  "Fanya 进贡牌: 大虎",
+                                  "Bersa 进贡牌: 钱",
+                                  "Delis 进贡牌: 钱",
+                              }));
+
+  // The hand after ends normally: its tribute is no longer one card each.
+  StartPlaying(g);
+  for (int seat : {2, 1, 3, 4, 5})
+    GoOut(g, seat);
+  g.PrevFinishOrder = g.FinishOrder;
+  SetTributeCounts(g);
+  EXPECT_EQ(g.Seats[2].TributeCount, 2);
+  EXPECT_EQ(g.Seats[3].TributeCount, 0);
+}
+
+TEST(TributeBetweenTeammates, TheHumanIsAskedAndAComputerNeverTakes) {
+  TestGame t;
+  Game& g = t.game;
+  DealRoundTheTable(g);
+  // The human won, teammate seat 3 came last; seat 4 third and teammate seat 6 fourth.
+  SetPreviousResult(g, {1, 2, 4, 6, 5, 3});
+  t.host.QueueAnswer(Host::Answer::No);
+  ASSERT_TRUE(RunTribute(g));
+  EXPECT_EQ(t.host.Messages(), std::vector<std::string>{"大落是联邦,是否吃贡?"});
+  EXPECT_EQ(g.Seats[1].TributeCount, 0);
+  EXPECT_EQ(g.Seats[3].TributeCount, 0);
+  EXPECT_TRUE(g.Seats[1].TributeSlots[1].Code.IsBlank());
+  EXPECT_FALSE(BeginReturnPhase(g));
+  FinishTribute(g);
+  EXPECT_EQ(LastEvents(g, 6)[0], "Aldor 还贡牌: (未吃贡)");
+  EXPECT_EQ(LastEvents(g, 6)[3], "Corvan 进贡牌: (未进贡)");
+
+  // Seat 2 won and its teammate seat 4 came last: no question, no tribute.
+  TestGame t2;
+  Game& g2 = t2.game;
+  DealRoundTheTable(g2);
+  SetPreviousResult(g2, {2, 1, 3, 5, 6, 4});
+  ASSERT_TRUE(RunTribute(g2));
+  EXPECT_TRUE(t2.host.Messages().empty());
+  EXPECT_EQ(g2.Seats[2].TributeCount, 0);
+  EXPECT_TRUE(g2.Seats[2].TributeSlots[1].Code.IsBlank());
+  EXPECT_EQ(g2.Seats[1].TributeSlots[1].Code.Str(), "J17") << "from seat 6, an opponent";
+}
+
+TEST(TributeChoice, PayersGoDownFromJokersAndComputersReturnLowSinglesFirst) {
+  TestGame t;
+  Game& g = t.game;
+  SetPreviousResult(g, {2, 1, 3, 4, 6, 5});
+  GiveCards(g, 5, {"C05", "H14", "J17", "D14"});
+  GiveCards(g, 2, {"C03", "D03", "C05", "D09", "C12", "S13"});
+  g.Seats[5].TributeCount = g.Seats[2].TributeCount = 2;
+  ChooseTributeCards(g);
+  EXPECT_EQ(g.Seats[5].TributeSlots[2].Code.Str(), "H14");
+  EXPECT_EQ(g.Seats[5].TributeText, "大虎  A ");
+
+  ChooseReturnCards(g, 2);
+  EXPECT_EQ(g.Seats[2].ReturnSlots[1].Code.Str(), "C05");
+  EXPECT_EQ(g.Seats[5].ReturnSlots[2].Code.Str(), "D09") << "copied to the payer";
+  g.Seats[2].TributeCount = 3;  // a queen never goes back: the pair of threes is split
+  ChooseReturnCards(g, 2);
+  EXPECT_EQ(g.Seats[2].ReturnSlots[3].Code.Str(), "C03");
+
+  // Short of low cards: fewer go back, and the counts follow the cards.
+  g.Hand[2] = {};
+  GiveCards(g, 2, {"C04", "D12"});
+  g.Seats[2].TributeCount = 2;
+  TakeTribute(g);
+  ChooseReturnCards(g, 2);
+  ExchangeTribute(g);
+  EXPECT_EQ(g.Seats[2].CardCount, 3);
+  EXPECT_EQ(g.Seats[2].JokerCount, 1);
+  EXPECT_EQ(g.Seats[5].CardCount, 3);
+  EXPECT_TRUE(t.host.FatalMessages().empty());
+}
+
+class HumanReturn : public ::testing::Test {
+ protected:
+  // The human came first and is paid two big jokers by seat 4, an opponent.
+  void SetUp() override {
+    SetPreviousResult(g, {1, 2, 3, 5, 6, 4});
+    GiveCards(g, 1, {"C03", "H03", "D05", "S09", "C13"});
+    GiveCards(g, 4, {"J17", "J17", "C04", "D06"});
+    g.Seats[1].TributeCount = g.Seats[4].TributeCount = 2;
+    ChooseTributeCards(g);
+    TakeTribute(g);
+    ASSERT_TRUE(BeginReturnPhase(g));
+    LayOutHumanHand(g);  // slots: C13, S09, D05, C03, H03
+  }
+  TestGame t;
+  Game& g = t.game;
+};
+
+TEST_F(HumanReturn, TheButtonShowsOnlyWithExactlyTheCardsOwed) {
+  ReturnTributeClick(g, 1);
+  EXPECT_FALSE(g.Win.CmdHG.Visible);
+  ReturnTributeClick(g, 3);
+  EXPECT_TRUE(g.Win.CmdHG.Visible);
+  ReturnTributeClick(g, 5);
+  EXPECT_EQ(g.Win.LblPrompt.Caption, "太多了！");
+  EXPECT_EQ(g.Win.ImgHand[5].Top, kHandLowered);
+  EXPECT_TRUE(g.Win.CmdHG.Visible);
+  ReturnTributeClick(g, 1);
+  EXPECT_EQ(g.Win.ImgHand[1].Top, kHandLowered);
+  EXPECT_FALSE(g.Win.CmdHG.Visible);
+  CmdHGClick(g);  // hidden: nothing happens
+  EXPECT_TRUE(ReturnChoiceOpen(g));
+}
+
+TEST_F(HumanReturn, TheChosenCardsThemselvesChangeHands) {
+  ReturnTributeClick(g, 4);  // C03, the first three of its bucket
+  ReturnTributeClick(g, 2);
+  CmdHGClick(g);
+  EXPECT_FALSE(ReturnChoiceOpen(g));
+  EXPECT_FALSE(g.Win.CmdHG.Visible || g.Win.LblPrompt.Visible);
+  EXPECT_EQ(g.Seats[4].ReturnSlots[2].Code.Str(), "C03");
+  EXPECT_EQ(g.Seats[4].ReturnSlots[2].Rank, 3);
+  ASSERT_EQ(g.Hand[1][3].Count, 1);
+  EXPECT_EQ(g.Hand[1][3].Codes[1].Str(), "H03");
+  EXPECT_EQ(g.Hand[4][3].Codes[1].Str(), "C03");
+  EXPECT_EQ(g.Hand[1][kBigJoker].Count, 2);
+  EXPECT_EQ(g.Win.LstDispEvent.Items[1], "Aldor 还贡牌: 9  3");
+}
+
+TEST_F(HumanReturn, APendingStopEndsTheHandWithoutAnExchange) {
+  const HandGrid before = g.Hand;
+  g.Flow.StopRequested = true;
+  ReturnTributeClick(g, 1);
+  ReturnTributeClick(g, 2);
+  CmdHGClick(g);
+  EXPECT_EQ(g.MainCourse, "111_4");
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1);
+  EXPECT_EQ(g.Hand, before);
+}
+
+}  // namespace
+}  // namespace zunda
