@@ -134,13 +134,5 @@ TEST(Cut, NeverStartsAtTheFirstOrLastCardAndRoundsHalvesToEven) {
   EXPECT_EQ(cut[3], numbered[1]);
 }
 
-TEST(Cut, HalfEvenRounding) {
-  EXPECT_EQ(RoundHalfEven(0.5), 0);
-  EXPECT_EQ(RoundHalfEven(1.5), 2);
-  EXPECT_EQ(RoundHalfEven(2.5), 2);
-  EXPECT_EQ(RoundHalfEven(2.5000001), 3);
-  EXPECT_EQ(RoundHalfEven(3.4999), 3);
-}
-
 }  // namespace
 }  // namespace zunda
