@@ -51,7 +51,7 @@ TEST(Shuffle, SeededShuffleIsAPermutationAndRepeatsForTheSameSeed) {
 
   EXPECT_EQ(a.game.DeckCopy, b.game.DeckCopy);
   EXPECT_NE(a.game.DeckCopy, c.game.DeckCopy);
-  // The order for a seed is part of the program's behaviour (saved runs replay it).
+  // A seed gives the same order on every run, compiler and platform.
   std::string head;
   for (int i = 1; i <= 6; ++i)
     head += a.game.DeckCopy[i].Code.Str();

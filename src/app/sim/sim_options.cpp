@@ -9,7 +9,7 @@ namespace zunda::sim {
 
 namespace {
 
-struct OptionSpec {
+struct OptionRow {
   std::string_view name;
   std::string_view valueName;  // empty for a flag
   std::string_view help;
@@ -28,8 +28,8 @@ std::string ParseNumber(std::string_view text, Number& out, Number minimum) {
   return "";
 }
 
-const std::vector<OptionSpec>& OptionTable() {
-  static const std::vector<OptionSpec> table = {
+const std::vector<OptionRow>& OptionTable() {
+  static const std::vector<OptionRow> table = {
       {"--hands", "N", "number of hands to run (at least 1)",
        [](SimOptions& o, std::string_view v) { return ParseNumber(v, o.hands, 1LL); }},
       {"--seed", "S", "seed of the random generator (default 1)",
@@ -48,9 +48,9 @@ const std::vector<OptionSpec>& OptionTable() {
   return table;
 }
 
-const OptionSpec* FindOption(std::string_view name) {
-  for (const OptionSpec& spec : OptionTable()) {
-    if (spec.name == name) return &spec;
+const OptionRow* FindOption(std::string_view name) {
+  for (const OptionRow& row : OptionTable()) {
+    if (row.name == name) return &row;
   }
   return nullptr;
 }
@@ -61,20 +61,20 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
   ParsedOptions parsed;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const OptionSpec* spec = FindOption(arg == "-h" ? "--help" : arg);
-    if (spec == nullptr) {
+    const OptionRow* row = FindOption(arg == "-h" ? "--help" : arg);
+    if (row == nullptr) {
       parsed.error = "unknown option: " + arg;
       return parsed;
     }
     std::string_view value;
-    if (!spec->valueName.empty()) {
+    if (!row->valueName.empty()) {
       if (i + 1 >= args.size()) {
-        parsed.error = arg + " needs a value " + std::string(spec->valueName);
+        parsed.error = arg + " needs a value " + std::string(row->valueName);
         return parsed;
       }
       value = args[++i];
     }
-    const std::string error = spec->apply(parsed.options, value);
+    const std::string error = row->apply(parsed.options, value);
     if (!error.empty()) {
       parsed.error = arg + ": " + error;
       return parsed;
@@ -91,11 +91,11 @@ std::string SimUsage() {
       "The last line reads: N hands, P plays, V violations, X hands/s\n"
       "The exit code is 0 when no invariant was broken, 1 when one was, 2 for a bad command.\n"
       "\n";
-  for (const OptionSpec& spec : OptionTable()) {
-    std::string left = "  " + std::string(spec.name);
-    if (!spec.valueName.empty()) left += " " + std::string(spec.valueName);
+  for (const OptionRow& row : OptionTable()) {
+    std::string left = "  " + std::string(row.name);
+    if (!row.valueName.empty()) left += " " + std::string(row.valueName);
     left.resize(std::max<std::size_t>(left.size() + 2, 18), ' ');
-    text += left + std::string(spec.help) + "\n";
+    text += left + std::string(row.help) + "\n";
   }
   return text;
 }
