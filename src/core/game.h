@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "core/cards.h"
@@ -37,6 +38,9 @@ struct Game {
   std::string SoundDir = "\\Sound";
   std::string VersionText;
   bool OptionFilePresent = false;
+  // Whether "var.znd" (the saved hand) exists in the program folder. The engine has no file
+  // access, so the host layer that owns the files sets this; unset means no saved hand.
+  std::function<bool()> SavedHandExists;
   int PlayerCount = 0;
   Arr<int, kLowRank, kBigJoker> CardWeight;
 

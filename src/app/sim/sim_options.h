@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zunda::sim {
+
+// What the command line asked for. A new option is one field here and one row in the
+// option table of sim_options.cpp.
+struct SimOptions {
+  long long hands = 0;
+  std::uint64_t seed = 1;
+  bool dealOnly = false;
+  bool help = false;
+};
+
+struct ParsedOptions {
+  SimOptions options;
+  std::string error;  // empty when the command line was understood
+};
+
+ParsedOptions ParseSimOptions(const std::vector<std::string>& args);
+std::string SimUsage();
+
+}  // namespace zunda::sim

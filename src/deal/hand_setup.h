@@ -1,0 +1,19 @@
+#pragma once
+
+namespace zunda {
+
+struct Game;
+
+// The step of the turn cycle that starts a game's first hand: stops the timer, asks before
+// throwing away a hand that is still being dealt, then resets the hand, builds the deck and
+// hands over to the deal state "111_1".
+void NewHand(Game& g);
+
+// Puts every hand-level variable, flag, button, menu entry and seat back to the state a new
+// hand starts from. The leader of a hand after a finished one is the previous last place.
+//
+// The load-game entry is offered only while a saved hand exists; the engine asks the host
+// layer through Game::SavedHandExists, and an unset callback counts as no saved hand.
+void InitHand(Game& g);
+
+}  // namespace zunda
