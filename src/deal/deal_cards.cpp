@@ -5,6 +5,7 @@
 #include "core/display.h"
 #include "core/game.h"
 #include "core/seats.h"
+#include "core/table_display.h"
 #include "core/text.h"
 
 namespace zunda {
@@ -21,18 +22,6 @@ int SuitNumber(const CardCode& code) {
 }
 
 // Shows the pair of threes that made the leader in the seat's row of the table.
-void ShowLeaderPair(Game& g, int seat, const PlayRecord& pair) {
-  g.Table.ShownPlay[seat - 1] = pair;
-  for (int k = 1; k <= pair.BaseCount; ++k) {
-    const int slot = 20 * (seat - 1) + k;
-    Image& image = g.Win.ImgTable[slot];
-    image.Tag = pair.BaseCodes[k].Str();
-    image.Top = 1320;
-    image.Visible = true;
-    g.Table.TableSlotUsed[slot] = true;
-  }
-}
-
 void MakeLeaderByPair(Game& g, int seat, char suit) {
   g.LeadSeat = seat;
   const std::string& name = g.Seats[seat].Name;
@@ -46,7 +35,7 @@ void MakeLeaderByPair(Game& g, int seat, char suit) {
   const CardCode three(std::string{suit} + "03");
   pair.BaseCodes[1] = three;
   pair.BaseCodes[2] = three;
-  ShowLeaderPair(g, seat, pair);
+  ShowPlay(g, seat, pair);
 }
 
 // While no leader is known yet, threes decide it: a pair of one suit at once, otherwise the

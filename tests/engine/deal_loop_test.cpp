@@ -68,7 +68,6 @@ TEST(DealLoop, AnUnevenDealIsDealtAgainAndTheFirstLeaderStays) {
   for (bool firstHand : {true, false}) {
     TwoDeals d(firstHand);
     Game& g = d.t.game;
-    g.PlayedByRank[3] = 2;  // as the table display counts the pair of threes
     ASSERT_TRUE(DealUntilAccepted(g));
 
     EXPECT_EQ(d.t.host.Draws(), d.queued);
@@ -99,10 +98,10 @@ TEST(DealLoop, AThrownInHandEndsTheLoopWithoutAcceptingTheDeal) {
   // Seat 1 gives one of its four twos and jokers to seat 2.
   std::swap(deck[DealPosition(1, 35)], deck[DealPosition(2, 2)]);
   testing::QueueDealOf(t.host, g.Deck, deck);
-  g.PlayedByRank[3] = 2;
   EXPECT_FALSE(DealUntilAccepted(g));
   EXPECT_EQ(t.host.Pending(), 0u);
   EXPECT_EQ(g.MainCourse, "111_1");
+  // The leader's pair of threes is on the table and counted as played.
   EXPECT_EQ(g.PlayedByRank[3], 2);
 }
 
