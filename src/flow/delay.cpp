@@ -5,6 +5,8 @@
 
 namespace zunda {
 
-void Delay(Game& g, double /*seconds*/) { g.DoEvents(); }
+void Delay(Game& g, double /*seconds*/) {
+  g.DoEvents();
+}
 
 }  // namespace zunda

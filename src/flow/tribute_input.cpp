@@ -3,7 +3,9 @@
 
 namespace zunda {
 
-bool ReturnChoiceOpen(const Game& /*g*/) { return false; }
+bool ReturnChoiceOpen(const Game& /*g*/) {
+  return false;
+}
 void ReturnTributeClick(Game& /*g*/, int /*index*/) {}
 
 }  // namespace zunda

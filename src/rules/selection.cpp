@@ -20,9 +20,15 @@ int CountRaised(const Game& g, int seat, int rank) {
 }
 }  // namespace
 
-int SelectedCount(const Game& g, int seat) { return CountRaised(g, seat, 0); }
-int SelectedBigJokers(const Game& g, int seat) { return CountRaised(g, seat, kBigJoker); }
-int SelectedSmallJokers(const Game& g, int seat) { return CountRaised(g, seat, kSmallJoker); }
+int SelectedCount(const Game& g, int seat) {
+  return CountRaised(g, seat, 0);
+}
+int SelectedBigJokers(const Game& g, int seat) {
+  return CountRaised(g, seat, kBigJoker);
+}
+int SelectedSmallJokers(const Game& g, int seat) {
+  return CountRaised(g, seat, kSmallJoker);
+}
 
 bool IsAnswer(Game& g) {
   const int n = SelectedCount(g, g.HumanSeat);
