@@ -159,6 +159,7 @@ TEST_F(HandClicks, ALeadIsPlayedAsALeadByEitherWay) {
   EXPECT_EQ(g.MainCourse, "555_3");
 
   g.MainCourse.clear();
+  g.TablePlay = PlayRecord();
   ShowHand(g, 1);
   AwaitHuman(g);
   Left(SlotsOfRank(g, 10)[0]);
