@@ -32,6 +32,8 @@ void MarkPassedOver(Game& g, int seat) {
 void ConfirmBurn(Game& g, int seat, int burnedSeat) {
   g.Burn.BurnerSeat = seat;
   g.Burn.BurnedSeat = burnedSeat;
+  // A fresh burn: the turn cycle has yet to hand the burner its turn.
+  g.Burn.BurnerTurnTaken = false;
   g.Seats[seat].Burned = true;
   ShowButton(g.Win.CmdShaoHuLe);
   AddEventLine(g, g.Seats[seat].Name, "确认烧牌!");

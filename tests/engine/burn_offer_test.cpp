@@ -58,6 +58,7 @@ TEST_F(BurnOffer, ABurnableZundaPlayOpensTheWaitWithTheDeclineButton) {
 
 TEST_F(BurnOffer, SayingYesBurnsAndPassesOverTheSeatsBetween) {
   double delayEndBefore = 0;
+  g.Burn.BurnerTurnTaken = true;  // left over from an earlier burn
   WaitWith([&] {
     delayEndBefore = g.Flow.DelayEnd;
     t.host.QueueAnswer(Host::Answer::Yes);
@@ -67,6 +68,7 @@ TEST_F(BurnOffer, SayingYesBurnsAndPassesOverTheSeatsBetween) {
   EXPECT_DOUBLE_EQ(g.Flow.DelayEnd, delayEndBefore - 10);
   EXPECT_EQ(g.Burn.BurnerSeat, 1);
   EXPECT_EQ(g.Burn.BurnedSeat, 2);
+  EXPECT_FALSE(g.Burn.BurnerTurnTaken);
   EXPECT_TRUE(g.Seats[1].Burned);
   EXPECT_TRUE(g.Win.CmdShaoHuLe.Visible);
   EXPECT_EQ(g.Win.LstDispEvent.Items.back(), "Aldor: 确认烧牌!");
