@@ -1,8 +1,110 @@
 #include "rules/hand_display.h"
 
+#include <string>
+
+#include "core/game.h"
+#include "core/seats.h"
+#include "core/text.h"
+
 namespace zunda {
 
-// Stand-in until the hand display is built: the slots are left exactly as they are.
-void ShowHand(Game& /*g*/, int /*seat*/) {}
+namespace {
+
+constexpr int kFirstLeft = 60;
+constexpr int kCardStep = 180;
+constexpr int kGroupGap = 140;
+constexpr const char* kUsageHint = ". 鼠标左键选整套,右键拆牌,双击直接出牌 ";
+
+// How many slots a rank takes: its cards held, or as many as were dealt when some of them
+// have been played (the played ones stay as hidden gaps).
+int SlotsOfRank(const Game& g, int seat, int rank, bool keepGaps) {
+  const int held = g.Hand[seat][rank].Count;
+  const int dealt = g.DealtHand[seat][rank].Count;
+  return keepGaps && dealt > held ? dealt : held;
+}
+
+// Cards received in a tribute were never dealt and cards given away leave gaps, so a hand of
+// 36 cards can need more than 36 slots; it is then laid out as if dealt as it stands now.
+bool GapsFit(const Game& g, int seat) {
+  int slots = 0;
+  for (int rank = kBigJoker; rank >= kLowRank; --rank)
+    slots += SlotsOfRank(g, seat, rank, true);
+  return slots <= kHandSlots;
+}
+
+}  // namespace
+
+bool HandSlotRaised(const Game& g, int slot) {
+  return g.Win.ImgHand[slot].Top == kHandRaised;
+}
+
+bool AnyHandSlotRaised(const Game& g) {
+  for (int slot = 1; slot <= kHandSlots; ++slot) {
+    if (HandSlotRaised(g, slot)) return true;
+  }
+  return false;
+}
+
+int HandSlotRank(const Game& g, int slot) {
+  return CardCode(g.Win.ImgHand[slot].Tag).Rank();
+}
+
+bool HandSlotHoldsCard(const Game& g, int slot) {
+  const Image& card = g.Win.ImgHand[slot];
+  return card.Visible && HandSlotRank(g, slot) >= kLowRank;
+}
+
+void RaiseHandSlot(Game& g, int slot) {
+  g.Win.ImgHand[slot].Top = kHandRaised;
+}
+void LowerHandSlot(Game& g, int slot) {
+  g.Win.ImgHand[slot].Top = kHandLowered;
+}
+
+void ShowHand(Game& g, int seat) {
+  if (CardsInHand(g, seat) > kHandSlots) Fatal("Err:手中牌数超过36张");
+  for (int slot = 1; slot <= kHandSlots; ++slot) {
+    Image& card = g.Win.ImgHand[slot];
+    if (card.Top != kHandLowered) {
+      card.Top = kHandLowered;
+      card.Tag.clear();
+    }
+  }
+
+  const bool keepGaps = GapsFit(g, seat);
+  int slot = 0;
+  int left = kFirstLeft;
+  for (int rank = kBigJoker; rank >= kLowRank; --rank) {
+    const HandBucket& bucket = g.Hand[seat][rank];
+    const bool dealt = (keepGaps ? g.DealtHand[seat][rank].Count : bucket.Count) > 0;
+    if (dealt && left != kFirstLeft && rank <= kTwo) left += kGroupGap;
+    const std::string tip =
+        Trim(RankLabel(rank)) + " " + std::to_string(bucket.Count) + "张" + kUsageHint;
+    for (int i = 1; i <= bucket.Count; ++i) {
+      ++slot;
+      if (slot > kHandSlots) Fatal("Err: in 显示手中牌 : M=" + std::to_string(slot));
+      Image& card = g.Win.ImgHand[slot];
+      card.Left = left;
+      card.Tag = bucket.Codes[i].Str();
+      card.ToolTipText = tip;
+      card.Visible = true;
+      left += kCardStep;
+    }
+    for (int i = bucket.Count + 1; i <= SlotsOfRank(g, seat, rank, keepGaps); ++i) {
+      left += kCardStep;
+      ++slot;
+      if (slot > kHandSlots) Fatal("Err:  in  显示手中牌  :  M=" + std::to_string(slot));
+      Image& gap = g.Win.ImgHand[slot];
+      gap.Left = left;
+      gap.Tag.clear();
+      gap.Visible = false;
+    }
+  }
+  // Slots past the last card or gap hold nothing.
+  for (++slot; slot <= kHandSlots; ++slot) {
+    g.Win.ImgHand[slot].Tag.clear();
+    g.Win.ImgHand[slot].Visible = false;
+  }
+}
 
 }  // namespace zunda

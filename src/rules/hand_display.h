@@ -4,7 +4,18 @@ namespace zunda {
 
 struct Game;
 
-// Rebuilds the human's hand slots from the seat's buckets.
+// Rebuilds the hand display (36 slots) from the seat's buckets, highest rank first, keeping
+// the places of the cards as dealt: played cards leave hidden gaps and each rank group from
+// the twos down starts after a small extra gap. Every slot ends up lowered.
 void ShowHand(Game& g, int seat);
+
+// The slots of the hand display. A raised slot is a selected card.
+bool HandSlotRaised(const Game& g, int slot);
+bool AnyHandSlotRaised(const Game& g);
+// The rank of the card shown in the slot, 0 for a slot without a card.
+int HandSlotRank(const Game& g, int slot);
+bool HandSlotHoldsCard(const Game& g, int slot);
+void RaiseHandSlot(Game& g, int slot);
+void LowerHandSlot(Game& g, int slot);
 
 }  // namespace zunda

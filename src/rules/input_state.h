@@ -7,6 +7,8 @@ struct HumanInputState {
   bool MouseBusy = false;
   bool PeekArmed = false;
   bool PeekShown = false;
+  // Another window of the program (a dialog, a message box) is open: no button takes the focus.
+  bool OtherWindowOpen = false;
   bool operator==(const HumanInputState&) const = default;
 };
 

@@ -17,7 +17,9 @@ void ClearPlayCounts(PlayRecord& play) {
   play.BigJokers = 0;
 }
 
-void ClearTablePlay(Game& g) { ClearPlayCounts(g.TablePlay); }
+void ClearTablePlay(Game& g) {
+  ClearPlayCounts(g.TablePlay);
+}
 
 void ClearSelection(Game& g) {
   ClearPlayCounts(g.Selection);
@@ -25,7 +27,9 @@ void ClearSelection(Game& g) {
   g.Selection.TwoCodes.Fill(CardCode());
 }
 
-void ClearPrevTablePlay(Game& g) { ClearPlayCounts(g.PrevTablePlay); }
+void ClearPrevTablePlay(Game& g) {
+  ClearPlayCounts(g.PrevTablePlay);
+}
 
 bool IsZundaPlay(const PlayRecord& play) {
   const int total = play.Total;
@@ -34,12 +38,17 @@ bool IsZundaPlay(const PlayRecord& play) {
   if (play.BigJokers > 0 || play.SmallJokers > 0) return true;
   if (rank >= kTwo && rank <= kBigJoker) return true;
   switch (rank) {
-    case 10: return total >= 5;
-    case 11: return total >= 4;
-    case 12: return total >= 3;
+    case 10:
+      return total >= 5;
+    case 11:
+      return total >= 4;
+    case 12:
+      return total >= 3;
     case 13:
-    case kAce: return total >= 2;
-    default: return false;
+    case kAce:
+      return total >= 2;
+    default:
+      return false;
   }
 }
 
@@ -61,6 +70,8 @@ int CanSupply(const Game& g, int seat, int rank, int n) {
   return g.Hand[seat][rank].Count >= n ? n : 0;
 }
 
-std::string PlayLabel(const PlayRecord& play) { return RankLabel(play.BaseRank); }
+std::string PlayLabel(const PlayRecord& play) {
+  return RankLabel(play.BaseRank);
+}
 
 }  // namespace zunda

@@ -4,8 +4,8 @@ namespace zunda {
 
 struct Game;
 
-// The automatic scorched verdict on a burning seat whose jokers no longer cover its sets.
-// The play executor calls it after the seat's play, once its counts are up to date.
+// Run by the play executor after each play of a seat: a burner left with too few jokers for
+// the sets it holds is scorched.
 void AutoScorchedVerdict(Game& g, int seat);
 
 }  // namespace zunda

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace zunda {
+
+// Prompt texts shared by the hand clicks and the buttons of the human seat.
+inline constexpr const char* kPromptNotYourTurn = "不要着急,还不到您出牌的时候!";
+inline constexpr const char* kPromptInvalidCard = "您选中的是无效牌";
+inline constexpr const char* kPromptJokerObligation = "您已烧牌,要求至少有1张虎或一次发完所有牌";
+
+}  // namespace zunda
