@@ -89,6 +89,8 @@ inline constexpr int kHandRaised = 30;
 struct MainWindowControls {
   std::string Caption = "Zunda扑克游戏  ";
   bool Minimized = false;
+  // Set by the engine when the main window is to close (after the exit question).
+  bool CloseRequested = false;
 
   Arr<Label, 1, kSeats> LblName;
   Arr<Frame, 1, kSeats> Frame1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -20,7 +21,8 @@ class ScriptedHost : public Host {
   Answer MessageBox(const std::string& text, Buttons buttons, Icon icon) override;
   void DoEvents() override;
   void SleepMs(int milliseconds) override { clock_ += milliseconds / 1000.0; }
-  double SecondsSinceMidnight() override { return clock_; }
+  // Like a real clock, it starts again at 0 at midnight.
+  double SecondsSinceMidnight() override { return std::fmod(clock_, 86400.0); }
   CalendarDate Today() override { return date_; }
   double Random() override { return rng_.Uniform(); }
   void FatalStop(const std::string& text) override { fatal_.push_back(text); }

@@ -1,12 +1,42 @@
-// Stand-in until the turn cycle's wait is merged: lets pending events run once.
 #include "flow/delay.h"
 
 #include "core/game.h"
 
 namespace zunda {
 
-void Delay(Game& g, double /*seconds*/) {
-  g.DoEvents();
+namespace {
+// From here the end of a wait could fall after midnight, where the clock starts again at 0.
+constexpr double kNearMidnight = 86398;
+constexpr char kShufflingPrompt[] = "正在洗牌、分牌，请稍等...";
+}  // namespace
+
+void TmrDelayTimer(Game& g) {
+  if (g.Clock() >= g.Flow.DelayEnd) g.Flow.DelayDone = true;
+}
+
+void Delay(Game& g, double seconds) {
+  FlowState& flow = g.Flow;
+  double wait = seconds;
+  if (flow.SkipWaitA || flow.SkipWaitB) wait = 0.1;
+  if (flow.FirstWaitPending) {
+    wait = g.Win.LblPrompt.Caption == kShufflingPrompt ? 0.1 : flow.ShortWait;
+  } else {
+    flow.FirstWaitPending = true;
+  }
+  while (g.Clock() >= kNearMidnight) {
+    g.DoEvents();
+    g.host->SleepMs(1);
+  }
+  flow.DelayDone = false;
+  g.Win.TmrDelay.Enabled = true;
+  if (wait >= 2.0) flow.LongDelay = true;
+  flow.DelayEnd = g.Clock() + wait;
+  while (!flow.DelayDone) {
+    g.DoEvents();
+    g.host->SleepMs(1);
+    TmrDelayTimer(g);
+  }
+  g.Win.TmrDelay.Enabled = false;
 }
 
 }  // namespace zunda

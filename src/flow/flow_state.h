@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model.h"
+
 namespace zunda {
 
 // Variables of the turn cycle and of the wait routine.
@@ -18,6 +20,16 @@ struct FlowState {
   bool FoldInForce = false;
   bool InTick = false;
   int LastPlayedSeat = 0;  // the seat whose play was executed last
+  // A new game asked for while a tick was running; started when the tick ends.
+  bool NewGameRequested = false;
+  // The last action of the round was a pass, not a play (read by the closing test).
+  bool LastActionWasPass = false;
+  // The table play as it stood when the human was asked to answer; the human's commit
+  // replaces the table play at once, and this becomes the previous table play.
+  PlayRecord TableBeforeHuman;
+  // Ticks run since the hand began; a bound on it proves that no round asks the same seats
+  // for ever (checked by the simulator).
+  long TicksThisHand = 0;
 
   // The wait (Delay).
   double DelayEnd = 0;

@@ -1,0 +1,129 @@
+// The hand-level steps of the turn cycle: deal, tribute, the leader, the end of a hand, stop.
+#include <string>
+
+#include "core/display.h"
+#include "core/game.h"
+#include "core/seats.h"
+#include "core/text.h"
+#include "deal/deal_until_accepted.h"
+#include "deal/hand_setup.h"
+#include "flow/finishing.h"
+#include "flow/new_round.h"
+#include "flow/steps.h"
+#include "flow/tribute.h"
+#include "flow/turn_cycle.h"
+#include "rules/hand_display.h"
+
+namespace zunda::steps {
+
+namespace {
+void ClearStatusText(Game& g) {
+  g.Win.LblStatusBar[0].Caption.clear();
+}
+
+void HideHand(Game& g) {
+  for (int i = 1; i <= kHandSlots; ++i)
+    g.Win.ImgHand[i].Visible = false;
+}
+}  // namespace
+
+void NewGame(Game& g) {
+  g.Win.LstDispEvent.Visible = true;
+  g.Win.LstTalk.Visible = true;
+  g.Win.TmrDispFCP.Enabled = true;
+  NewHand(g);
+}
+
+void DealHand(Game& g) {
+  ClearStatusText(g);
+  g.HandStarted = true;
+  g.Flow.TicksThisHand = 0;
+  InitHand(g);
+  // A hand thrown in by the deal has already set the next state and its timer.
+  if (!DealUntilAccepted(g)) return;
+  g.PlayedByRank.Fill(0);
+  g.Ai.HandInPlay = true;
+  NewRound(g);
+  g.Flow.LongDelay = false;
+  ShowHand(g, g.HumanSeat);
+  g.Flow.NextInterval = ShunInterval(g);
+  g.MainCourse = "111_1_1";
+}
+
+void Tribute(Game& g) {
+  if (!g.FirstHand && g.Seats[1].Place != 0 && RunTribute(g)) {
+    g.Flow.NextInterval = TributeWaitMs(g);
+    g.MainCourse = "111_1_3";
+    return;
+  }
+  g.Flow.NextInterval = ShunInterval(g);
+  g.MainCourse = "111_1_2";
+}
+
+void ReturnTribute(Game& g) {
+  if (BeginReturnPhase(g)) {
+    // The human chooses the cards to return; the return-tribute button goes on from here.
+    g.Flow.WaitHuman = true;
+    return;
+  }
+  FinishTribute(g);
+  ShowHand(g, g.HumanSeat);
+  g.Flow.NextInterval = ShunInterval(g);
+  g.MainCourse = "111_1_2";
+  if (g.Flow.StopRequested) {
+    g.Flow.NextInterval = 1;
+    g.MainCourse = "111_4";
+  }
+}
+
+void AnnounceLeader(Game& g) {
+  ShowPrompt(g, "发牌方: " + Trim(g.Seats[g.LeadSeat].Name));
+  g.Flow.RoundOver = false;
+  g.Flow.HandOver = false;
+  g.TripleCapture = false;
+  g.Flow.NextInterval = ShunInterval(g);
+  g.MainCourse = "333_1";
+  if (g.Flow.StopRequested) {
+    g.MainCourse = "111_4";
+    g.Flow.Running = false;
+  }
+}
+
+void EndHand(Game& g) {
+  g.Ai.HandInPlay = false;
+  if (g.Flow.StopRequested) {
+    g.Flow.Running = false;
+  } else {
+    ShowFinishSummary(g);
+    const int last = g.FinishOrder[6];
+    if (last != 0 && last != g.HumanSeat && !g.TripleCapture) {
+      const std::string name = Trim(g.Seats[last].Name);
+      ShowHand(g, last);
+      ShowPrompt(g, "下面是大落【" + name + "】手里的牌:");
+      g.Msg("下面是大落【" + name + "】剩余的牌");
+    }
+    HideHand(g);
+  }
+  g.MainCourse = g.Flow.Running ? "111_1" : "111_4";
+}
+
+void Stop(Game& g) {
+  g.Ai.HandInPlay = false;
+  HideHand(g);
+  ClearStatusText(g);
+  g.Win.LstTalk.Visible = false;
+  g.Win.LstDispEvent.Clear();
+  g.Win.LstDispEvent.Visible = false;
+  ShowPrompt(g, "");
+  g.Burn.BurnOfferMode = 0;
+  g.Win.MnuZundaRun.Enabled = true;
+  g.Win.MnuZundaEnd.Enabled = false;
+  g.Win.MnuSave.Enabled = false;
+  g.Win.MnuRead.Enabled = false;
+  g.Win.MnuForcePause.Enabled = false;
+  g.Win.TmrMainCircle.Enabled = false;
+  g.Flow.Running = false;
+  if (g.Flow.StopRequested) g.Win.TmrDispFCP.Enabled = false;
+}
+
+}  // namespace zunda::steps
