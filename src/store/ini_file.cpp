@@ -150,7 +150,7 @@ void classIniFile::WriteIniKey(std::string_view strSection, std::string_view str
       --at;
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), ToGbk(key) + '=' + value);
   } else {
-    lines.push_back('[' + ToGbk(section) + ']');
+    lines.push_back('[' + ToGbk(section.trimmed()) + ']');
     lines.push_back(ToGbk(key) + '=' + value);
   }
   WriteLines(path, lines);

@@ -51,9 +51,11 @@ bool ReadFlag(const std::string& text) {
   return ValInt(text) != 0;
 }
 
+// "True" or "False" as written; a number counts as true when it is not 0.
 bool ReadBoolean(const std::string& text) {
-  if (text.size() == 4 && QString::fromStdString(text).compare("true", Qt::CaseInsensitive) == 0)
+  if (QString::fromStdString(text).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) {
     return true;
+  }
   return Val(text) != 0;
 }
 

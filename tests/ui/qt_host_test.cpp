@@ -71,20 +71,5 @@ TEST(QtHostTest, FatalStopShowsTheTextAndClosesTheMainWindow) {
   EXPECT_FALSE(window.isVisible());
 }
 
-TEST(QtHostTest, TheGeneratorFollowsItsSeedAndTheClockStaysInADay) {
-  QtHost a(42);
-  QtHost b(42);
-  Rng reference(42);
-  for (int i = 0; i < 5; ++i) {
-    const double u = a.Random();
-    EXPECT_EQ(u, b.Random());
-    EXPECT_EQ(u, reference.Uniform());
-  }
-  const double now = a.SecondsSinceMidnight();
-  EXPECT_GE(now, 0.0);
-  EXPECT_LT(now, 86400.0);
-  EXPECT_GE(a.Today().year, 2000);
-}
-
 }  // namespace
 }  // namespace zunda
