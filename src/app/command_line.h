@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QCoreApplication;
+
+namespace zunda {
+
+struct CommandLine {
+  std::string ProgramFolder;          // --home DIR, else the executable's folder
+  std::optional<std::uint64_t> Seed;  // --seed N, else a seed from the system's entropy
+};
+
+// Reads the program's arguments. --help prints the usage and ends the process; a bad
+// argument prints the reason and ends it with status 2.
+CommandLine ParseCommandLine(const QCoreApplication& app);
+
+}  // namespace zunda

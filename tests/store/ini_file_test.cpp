@@ -1,0 +1,176 @@
+#include "store/ini_file.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "store_files.h"
+
+namespace zunda {
+namespace {
+
+using testing::Entries;
+using testing::Exists;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+class IniFileTest : public ::testing::Test {
+ protected:
+  std::string Path(const char* name = "test.ini") const {
+    return dir.path().toStdString() + "/" + name;
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(IniFileTest, ChineseTextIsStoredAsGbkAndReadBack) {
+  const classIniFile ini(Path());
+  ini.WriteIniKey("玩家", "Name00", "张三丰");
+  ini.WriteIniKey("玩家", "Bar", "尊达");
+  EXPECT_EQ(ReadBytes(Path()), QByteArray::fromHex("5bcde6bcd25d0d0a") +
+                                   "Name00=" + QByteArray::fromHex("d5c5c8fdb7e1") +
+                                   "\r\nBar=" + QByteArray::fromHex("d7f0b4ef") + "\r\n");
+  EXPECT_EQ(ini.GetIniKey("玩家", "Name00"), "张三丰");
+  EXPECT_EQ(ini.GetIniKey("玩家", "bar"), "尊达");
+}
+
+TEST_F(IniFileTest, FirstWriteCreatesTheFileAndMissingThingsReadEmpty) {
+  const classIniFile ini(Path());
+  EXPECT_EQ(ini.GetIniKey("Player", "Num"), "");
+  ini.DelIniKey("Player", "Num");
+  ini.DelIniSec("Player");
+  EXPECT_FALSE(Exists(Path()));
+
+  ini.WriteIniKey("Player", "Num", "1");
+  ini.WriteIniKey("GameSpeed", "DelayTimeKouPai", "0.5");
+  ini.WriteIniKey("Player", "Cur", "0");
+  EXPECT_EQ(ReadBytes(Path()),
+            "[Player]\r\nNum=1\r\nCur=0\r\n[GameSpeed]\r\nDelayTimeKouPai=0.5\r\n");
+  EXPECT_EQ(ini.GetIniKey("Player", "PW00"), "");
+  EXPECT_EQ(ini.GetIniKey("Nowhere", "Num"), "");
+  // Written in one step: nothing but the file is left in the folder.
+  EXPECT_EQ(Entries(dir.path()), QStringList{"test.ini"});
+}
+
+TEST_F(IniFileTest, SectionsKeysAndFileNameAreMatchedWithoutRegardToCase) {
+  WriteBytes(Path("OPTION.INI"), "[PLAYER]\r\nnum=3\r\n");
+  const classIniFile ini(Path("Option.ini"));
+  EXPECT_EQ(ini.GetIniKey("Player", "Num"), "3");
+  ini.WriteIniKey("player", "NUM", "4");
+  EXPECT_EQ(Entries(dir.path()), QStringList{"OPTION.INI"});
+  EXPECT_EQ(ReadBytes(Path("OPTION.INI")), "[PLAYER]\r\nnum=4\r\n");
+}
+
+TEST_F(IniFileTest, WritingOneKeyKeepsEveryOtherLine) {
+  WriteBytes(Path(),
+             "; made by hand\n"
+             "Stray=before any section\n"
+             "[Player]\n"
+             "  Num =  2  \n"
+             "Unknown=kept\n"
+             "not a key line\n"
+             "\n"
+             "[Other]\n"
+             "RecRunData=1\n");
+  const classIniFile ini(Path());
+  EXPECT_EQ(ini.GetIniKey("Player", "Num"), "2");
+  EXPECT_EQ(ini.GetIniKey("Player", "Stray"), "");
+
+  ini.WriteIniKey("Player", "Num", "3");
+  ini.WriteIniKey("Player", "Cur", "1");
+  ini.WriteIniKey("Boss", "BarName", "WINDOWS");
+  EXPECT_EQ(ReadBytes(Path()),
+            "; made by hand\r\n"
+            "Stray=before any section\r\n"
+            "[Player]\r\n"
+            "Num=3\r\n"
+            "Unknown=kept\r\n"
+            "not a key line\r\n"
+            "Cur=1\r\n"
+            "\r\n"
+            "[Other]\r\n"
+            "RecRunData=1\r\n"
+            "[Boss]\r\n"
+            "BarName=WINDOWS\r\n");
+}
+
+TEST_F(IniFileTest, ValuesAreTrimmedWhenReadButWrittenAsGiven) {
+  const classIniFile ini(Path());
+  ini.WriteIniKey("Player", "Name00", "Aldor" + std::string(25, ' '));
+  ini.WriteIniKey("Player", "PW00", "  pw  ");
+  EXPECT_EQ(ReadBytes(Path()),
+            "[Player]\r\nName00=Aldor" + QByteArray(25, ' ') + "\r\nPW00=  pw  \r\n");
+  EXPECT_EQ(ini.GetIniKey("Player", "Name00"), "Aldor");
+  EXPECT_EQ(ini.GetIniKey("Player", "PW00"), "pw");
+}
+
+TEST_F(IniFileTest, ALineBreakInAValueCannotAddKeys) {
+  const classIniFile ini(Path());
+  ini.WriteIniKey("Player", "Name00", "Eve\r\nNum=0");
+  EXPECT_EQ(ini.GetIniKey("Player", "Num"), "");
+  EXPECT_EQ(ini.GetIniKey("Player", "Name00"), "Eve  Num=0");
+}
+
+TEST_F(IniFileTest, DeletingKeysAndSections) {
+  WriteBytes(Path(),
+             "[A]\r\nx=1\r\ny=2\r\n; note in A\r\n[b]\r\nz=3\r\n[C]\r\nw=4\r\n[B]\r\nz=second\r\n");
+  const classIniFile ini(Path());
+  ini.DelIniKey("a", "X");
+  ini.DelIniKey("A", "missing");
+  EXPECT_EQ(ini.GetIniKey("B", "z"), "3");  // the first of two equal sections counts
+  ini.DelIniSec("B");
+  EXPECT_EQ(ReadBytes(Path()), "[A]\r\ny=2\r\n; note in A\r\n[C]\r\nw=4\r\n[B]\r\nz=second\r\n");
+  EXPECT_EQ(ini.GetIniKey("B", "z"), "second");
+  // A deleted key can be written again and lands at the end of its section.
+  ini.WriteIniKey("A", "x", "9");
+  EXPECT_EQ(ini.GetIniKey("A", "x"), "9");
+  EXPECT_EQ(ReadBytes(Path()),
+            "[A]\r\ny=2\r\n; note in A\r\nx=9\r\n[C]\r\nw=4\r\n[B]\r\nz=second\r\n");
+}
+
+TEST_F(IniFileTest, DamagedFileAndInvalidGbkNeverBreakTheReader) {
+  const QByteArray garbage("\xff\xfe\x80\x81=\x00\x81", 7);
+  WriteBytes(Path(), garbage + "\n[Player\nNum=5\n=nameless\n\x81\n[Skins]\nCurSkin=\xd7\n[]\n");
+  const classIniFile ini(Path());
+  EXPECT_EQ(ini.GetIniKey("Player", "Num"), "5");  // "[Player" still opens the section
+  EXPECT_EQ(ini.GetIniKey("Skins", "CurSkin").find('\xd7'), std::string::npos);
+  EXPECT_EQ(ini.GetIniKey("", "x"), "");
+
+  ini.WriteIniKey("Player", "Num", "6");
+  // Lines the program did not touch keep their bytes, even those that are not valid GBK.
+  const QByteArray after = ReadBytes(Path());
+  EXPECT_TRUE(after.startsWith(garbage + "\r\n[Player\r\nNum=6\r\n=nameless\r\n\x81\r\n"));
+  EXPECT_EQ(ini.GetIniKey("Player", "Num"), "6");
+}
+
+TEST_F(IniFileTest, LongValuesAreCutToTheReadBufferWithoutSplittingACharacter) {
+  const classIniFile ini(Path());
+  ini.WriteIniKey("S", "plain", std::string(2000, 'a'));
+  EXPECT_EQ(ini.GetIniKey("S", "plain"), std::string(1023, 'a'));
+
+  std::string chinese;
+  for (int i = 0; i < 600; ++i)
+    chinese += "钱";
+  ini.WriteIniKey("S", "wide", chinese);
+  std::string expected;
+  for (int i = 0; i < 511; ++i)
+    expected += "钱";
+  EXPECT_EQ(ini.GetIniKey("S", "wide"), expected);
+
+  // The cut can leave blanks at the end; they are trimmed like any others.
+  ini.WriteIniKey("S", "spaced", std::string(1020, 'b') + std::string(10, ' ') + "c");
+  EXPECT_EQ(ini.GetIniKey("S", "spaced"), std::string(1020, 'b'));
+}
+
+TEST_F(IniFileTest, AReadOnlyFileSilentlyKeepsItsContents) {
+  const classIniFile ini(Path());
+  ini.WriteIniKey("Player", "Num", "1");
+  QFile::setPermissions(QString::fromStdString(Path()), QFile::ReadOwner | QFile::ReadGroup);
+  ini.WriteIniKey("Player", "Num", "2");
+  ini.DelIniKey("Player", "Num");
+  ini.DelIniSec("Player");
+  EXPECT_EQ(ReadBytes(Path()), "[Player]\r\nNum=1\r\n");
+  EXPECT_EQ(ini.GetIniKey("Player", "Num"), "1");
+}
+
+}  // namespace
+}  // namespace zunda

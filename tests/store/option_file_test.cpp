@@ -1,0 +1,246 @@
+#include "store/option_file.h"
+
+#include <gtest/gtest.h>
+#include <QTemporaryDir>
+
+#include "core/text.h"
+#include "store/ini_file.h"
+#include "store_files.h"
+#include "test_game.h"
+
+namespace zunda {
+namespace {
+
+using testing::Exists;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+const QByteArray kDefaultFile =
+    "[Player]\r\n"
+    "PW00=\r\n"
+    "Cur=0\r\n"
+    "Remember=0\r\n"
+    "Name00=Aldor\r\n"
+    "Num=1\r\n"
+    "[GameSpeed]\r\n"
+    "DelayTimeShunPai=0.02\r\n"
+    "DelayTimeZundaPai=0.02\r\n"
+    "DelayTimeKouPai=0.5\r\n"
+    "DelayTimeShaoPai=5\r\n"
+    "[Skins]\r\n"
+    "CurSkin=ParisDress\r\n"
+    "SkinsList=Normal,ParisDress,military\r\n"
+    "[ZundaRules]\r\n"
+    "JinGong=True\r\n"
+    "[Boss]\r\n"
+    "BarName=WINDOWS\r\n"
+    "[BackMusic]\r\n"
+    "Count=0\r\n";
+
+const char* const kRebuiltMessage =
+    "配置文件出错，系统试图重建之，请在退出后重新运行本软件。如果问题仍然存在，请用电子邮件向作者"
+    "反映此现象,并说明详细情况。";
+
+class OptionFileTest : public ::testing::Test {
+ protected:
+  OptionFileTest() { t.game.AppPath = dir.path().toStdString(); }
+  std::string File() const { return dir.path().toStdString() + "/Option.ini"; }
+  std::string Key(const char* section, const std::string& key) const {
+    return classIniFile(File()).GetIniKey(section, key);
+  }
+
+  QTemporaryDir dir;
+  zunda::testing::TestGame t;
+  Game& g = t.game;
+};
+
+TEST_F(OptionFileTest, DefaultsAreWrittenByteForByteAndLoadAsOnePlayer) {
+  g.Options.BarName = "Boss";
+  WriteDefaultOptions(g);
+  EXPECT_EQ(ReadBytes(File()), kDefaultFile);
+  EXPECT_EQ(g.Options.BarName, "WINDOWS");
+
+  g.Options = OptionsModel{};
+  g.Options.JinGong = false;
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  const OptionsModel& o = g.Options;
+  EXPECT_EQ(o.PlayerNum, 1);
+  EXPECT_EQ(g.PlayerCount, 1);
+  EXPECT_EQ(o.Players[0].Name, "Aldor");
+  EXPECT_EQ(o.Players[0].Password, "");
+  EXPECT_EQ(o.CurPlayer, 0);
+  EXPECT_FALSE(o.Remember);
+  EXPECT_EQ(o.SkinsList, (std::vector<std::string>{"Normal", "ParisDress", "military"}));
+  EXPECT_EQ(o.CurSkin, "ParisDress");
+  EXPECT_TRUE(o.JinGong);
+  EXPECT_DOUBLE_EQ(o.DelayTimeShunPai, 0.02);
+  EXPECT_DOUBLE_EQ(o.DelayTimeKouPai, 0.5);
+  EXPECT_DOUBLE_EQ(o.DelayTimeShaoPai, 5);
+  EXPECT_DOUBLE_EQ(g.DelayTimeShunPai, 0.02);
+  EXPECT_DOUBLE_EQ(g.DelayTimeZundaPai, 0.02);
+  EXPECT_TRUE(o.MusicList.empty());
+  EXPECT_TRUE(t.host.Messages().empty());
+}
+
+TEST_F(OptionFileTest, AnUnusablePlayerCountRebuildsTheFileAndEnds) {
+  for (const char* num : {"0", "", "abc", "-2"}) {
+    SCOPED_TRACE(num);
+    WriteBytes(File(),
+               QByteArray("[Player]\r\nNum=") + num + "\r\nName00=Someone\r\n[Junk]\r\nx=1\r\n");
+    t.host.ClearMessages();
+    EXPECT_EQ(LoadOptions(g), OptionsLoadResult::RebuiltEndProgram);
+    EXPECT_EQ(ReadBytes(File()), kDefaultFile);
+    EXPECT_EQ(t.host.Messages(), std::vector<std::string>{kRebuiltMessage});
+  }
+  // A missing file is as broken as a missing count.
+  QFile::remove(QString::fromStdString(File()));
+  EXPECT_EQ(LoadOptions(g), OptionsLoadResult::RebuiltEndProgram);
+  EXPECT_EQ(ReadBytes(File()), kDefaultFile);
+}
+
+TEST_F(OptionFileTest, PlayersAreSavedBlankFilledUnderTwoDigitKeys) {
+  OptionsModel& o = g.Options;
+  o.PlayerNum = 13;
+  for (int i = 0; i < 13; ++i)
+    o.Players[i].Name = "P" + std::to_string(i);
+  o.Players[7].Name = "张三丰";
+  o.Players[7].Password = "ab c";
+  o.Players[12].Name = std::string(40, 'x');
+  o.CurPlayer = 12;
+  o.Remember = false;
+  SaveOptions(g);
+
+  const QByteArray bytes = ReadBytes(File());
+  EXPECT_TRUE(bytes.contains("Name07=" + QByteArray::fromHex("d5c5c8fdb7e1") + QByteArray(27, ' ') +
+                             "\r\nPW07=ab c" + QByteArray(8, ' ') + "\r\n"));
+  EXPECT_TRUE(bytes.contains("Name12=" + QByteArray(30, 'x') + "\r\n"));
+  EXPECT_TRUE(bytes.contains("PW12=" + QByteArray(12, ' ') + "\r\n"));
+  EXPECT_FALSE(bytes.contains("Name13"));
+  EXPECT_EQ(Key("Player", "Num"), "13");
+  EXPECT_EQ(Key("Player", "Cur"), "0");  // not remembered: the next start asks again
+  EXPECT_EQ(Key("Player", "Remember"), "0");
+
+  o.Remember = true;
+  SaveOptions(g);
+  EXPECT_EQ(Key("Player", "Cur"), "12");
+
+  o.Players[7] = PlayerEntry{};
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  EXPECT_EQ(o.Players[7].Name, "张三丰");
+  EXPECT_EQ(o.Players[7].Password, "ab c");
+  EXPECT_EQ(o.Players[12].Name, std::string(30, 'x'));
+  EXPECT_EQ(o.CurPlayer, 12);
+  EXPECT_TRUE(o.Remember);
+  EXPECT_EQ(g.PlayerCount, 13);
+}
+
+TEST_F(OptionFileTest, SavedWaitsUseTheDialogScalesAndShortestDecimals) {
+  OptionsModel& o = g.Options;
+  o.DelayTimeShunPai = 0.04;
+  o.DelayTimeZundaPai = 0.15;  // never saved on its own
+  o.DelayTimeKouPai = 1.5;
+  o.DelayTimeShaoPai = 7;
+  SaveOptions(g);
+  EXPECT_EQ(Key("GameSpeed", "DelayTimeShunPai"), "0.04");
+  EXPECT_EQ(Key("GameSpeed", "DelayTimeZundaPai"), "0.04");
+  EXPECT_EQ(Key("GameSpeed", "DelayTimeKouPai"), "1.5");
+  EXPECT_EQ(Key("GameSpeed", "DelayTimeShaoPai"), "7");
+  EXPECT_DOUBLE_EQ(g.DelayTimeShunPai, 0.04);
+  EXPECT_DOUBLE_EQ(g.DelayTimeZundaPai, 0.04);
+  EXPECT_DOUBLE_EQ(g.DelayTimeKouPai, 1.5);
+  EXPECT_DOUBLE_EQ(g.DelayTimeShaoPai, 7);
+
+  // Values from a hand-edited file are brought onto the scales when loaded.
+  classIniFile ini(File());
+  ini.WriteIniKey("GameSpeed", "DelayTimeShunPai", "0.0234");
+  ini.WriteIniKey("GameSpeed", "DelayTimeKouPai", "99");
+  ini.WriteIniKey("GameSpeed", "DelayTimeShaoPai", "0");
+  ini.WriteIniKey("Player", "Cur", "40");
+  ini.WriteIniKey("Player", "Num", "77");
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  EXPECT_DOUBLE_EQ(o.DelayTimeShunPai, 0.023);
+  EXPECT_DOUBLE_EQ(o.DelayTimeZundaPai, 0.023);
+  EXPECT_DOUBLE_EQ(o.DelayTimeKouPai, 3);
+  EXPECT_DOUBLE_EQ(o.DelayTimeShaoPai, 1);
+  EXPECT_EQ(o.CurPlayer, 0);
+  EXPECT_EQ(o.PlayerNum, kMaxPlayers);
+}
+
+TEST_F(OptionFileTest, OtherSettingsRoundTrip) {
+  OptionsModel& o = g.Options;
+  o.SkinsList = {"Normal", "我的皮肤"};
+  o.CurSkin = "  我的皮肤 ";
+  o.JinGong = false;
+  o.BarName = " Excel ";
+  o.RecRunData = true;
+  SaveOptions(g);
+  EXPECT_EQ(Key("Skins", "SkinsList"), "Normal,我的皮肤");
+  EXPECT_EQ(Key("ZundaRules", "JinGong"), "False");
+  EXPECT_EQ(Key("Other", "RecRunData"), "1");
+
+  g.Options = OptionsModel{};
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  EXPECT_EQ(o.SkinsList, (std::vector<std::string>{"Normal", "我的皮肤"}));
+  EXPECT_EQ(o.CurSkin, "我的皮肤");
+  EXPECT_FALSE(o.JinGong);
+  EXPECT_EQ(o.BarName, "Excel");
+  EXPECT_TRUE(o.RecRunData);
+}
+
+TEST_F(OptionFileTest, MusicListAndPlayMode) {
+  OptionsModel& o = g.Options;
+  o.MusicList = {"a.mid", "b.mid", "c.wav"};
+  o.CurBackMusic = 1;
+  o.BackMusicCtrl[0] = true;
+  o.BackMusicCtrl[1] = true;
+  SaveOptions(g);
+  g.Options = OptionsModel{};
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  EXPECT_EQ(o.MusicList, (std::vector<std::string>{"a.mid", "b.mid", "c.wav"}));
+  EXPECT_EQ(o.CurBackMusic, 1);
+  EXPECT_TRUE(o.MusicOn);
+  EXPECT_EQ(o.MusicMode, 1);
+
+  o.BackMusicCtrl[3] = true;
+  SaveOptions(g);
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  EXPECT_EQ(o.MusicMode, 3);
+
+  o.BackMusicCtrl.Fill(false);
+  o.MusicList = {"a.mid"};
+  SaveOptions(g);
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  EXPECT_EQ(o.MusicMode, 2);
+  EXPECT_FALSE(o.MusicOn);
+  EXPECT_EQ(o.CurBackMusic, -1);  // the saved index 1 is past the shorter list
+  // Entries dropped from the list stay in the file; the count decides.
+  EXPECT_EQ(Key("BackMusic", "2"), "c.wav");
+
+  o.MusicList.clear();
+  SaveOptions(g);
+  EXPECT_EQ(Key("BackMusic", "Count"), "0");
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  EXPECT_TRUE(o.MusicList.empty());
+}
+
+TEST_F(OptionFileTest, WaitsFallBackOnlyWhenTheFileIsMissing) {
+  LoadWaits(g);
+  EXPECT_FALSE(g.OptionFilePresent);
+  EXPECT_DOUBLE_EQ(g.DelayTimeShunPai, 0.01);
+  EXPECT_DOUBLE_EQ(g.DelayTimeZundaPai, 0.01);
+  EXPECT_DOUBLE_EQ(g.DelayTimeKouPai, 1.0);
+  EXPECT_DOUBLE_EQ(g.DelayTimeShaoPai, 5.0);
+
+  WriteBytes(dir.path().toStdString() + "/OPTION.INI",
+             "[gamespeed]\r\nDelayTimeShunPai= 0.03 \r\nDelayTimeKouPai=abc\r\n");
+  LoadWaits(g);
+  EXPECT_TRUE(g.OptionFilePresent);
+  EXPECT_DOUBLE_EQ(g.DelayTimeShunPai, 0.03);
+  EXPECT_DOUBLE_EQ(g.DelayTimeZundaPai, 0);
+  EXPECT_DOUBLE_EQ(g.DelayTimeKouPai, 0);
+  EXPECT_DOUBLE_EQ(g.DelayTimeShaoPai, 0);
+  EXPECT_FALSE(Exists(File()));  // the differently spelled file was the one read
+}
+
+}  // namespace
+}  // namespace zunda
