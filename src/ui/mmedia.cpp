@@ -214,7 +214,11 @@ struct Mmedia::Shared {
 };
 
 Mmedia::Mmedia(MmediaConfig config) : shared_(std::make_unique<Shared>(std::move(config))) {
-  shared_->Worker = std::thread([shared = shared_.get()] { shared->Run(); });
+  shared_->Worker = std::thread([shared = shared_.get()] {
+    shared->Run();
+    // SDL keeps per-thread data (its error text) for threads it did not start; free it.
+    SDL_TLSCleanup();
+  });
 }
 
 Mmedia::~Mmedia() {
