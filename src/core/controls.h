@@ -14,9 +14,9 @@ namespace zunda {
 // (twips), which the window turns into proportions of a card.
 //
 // Colours are 0xBBGGRR values as the rules name them.
-inline constexpr std::uint32_t kColorNormal = 0x8000;   // seat label in play
-inline constexpr std::uint32_t kColorPassed = 0xC0C0;   // seat label shaded after a pass
-inline constexpr std::uint32_t kColorOut = 0xC0;        // seat label of a seat that went out
+inline constexpr std::uint32_t kColorNormal = 0x8000;  // seat label in play
+inline constexpr std::uint32_t kColorPassed = 0xC0C0;  // seat label shaded after a pass
+inline constexpr std::uint32_t kColorOut = 0xC0;       // seat label of a seat that went out
 inline constexpr std::uint32_t kColorWhite = 0xFFFFFF;
 
 struct Label {
@@ -114,6 +114,7 @@ struct MainWindowControls {
   Timer TmrDelay{false, 100};
   Timer TmrDispFCP{false, 5};
   Timer TmrPrompt{false, 1500};
+  Timer TmrMedia{true, 1000};  // background music; runs from the start
 
   MenuItem MnuZundaRun;
   MenuItem MnuZundaEnd{false};
