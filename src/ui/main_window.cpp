@@ -154,10 +154,8 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::BuildStatusBar() {
-  for (std::size_t i = 0; i < status_.size(); ++i) {
+  for (std::size_t i = 0; i < status_.size(); ++i)
     status_[i] = new QLabel(this);
-    status_[i]->installEventFilter(this);
-  }
   status_[0]->setMinimumWidth(80);
   statusBar()->addWidget(status_[0], 1);
   statusBar()->addPermanentWidget(status_[1]);
@@ -166,9 +164,9 @@ void MainWindow::BuildStatusBar() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  const bool onStatusBar =
-      watched == statusBar() || std::find(status_.begin(), status_.end(), watched) != status_.end();
-  if (onStatusBar && event->type() == QEvent::MouseButtonRelease) emit statusBarClicked();
+  // Clicks on the labels come up to the status bar, which the labels leave them to.
+  if (watched == statusBar() && event->type() == QEvent::MouseButtonRelease)
+    emit statusBarClicked();
   return QMainWindow::eventFilter(watched, event);
 }
 
