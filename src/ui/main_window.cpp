@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMetaMethod>
+#include <QResizeEvent>
 #include <QStatusBar>
 #include <QTime>
 #include <QTransform>
@@ -74,6 +75,8 @@ MainWindow::MainWindow(const Game& game, std::filesystem::path appPath, QWidget*
   column->addWidget(ranking_, 2);
   column->addWidget(events_, 3);
   row->addWidget(side, 2);
+  side_ = side;
+  central->installEventFilter(this);
   setCentralWidget(central);
 
   connect(table_, &TableView::handCardClicked, this, &MainWindow::handCardClicked);
@@ -164,6 +167,14 @@ void MainWindow::BuildStatusBar() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The table keeps its shape; a wide window gives the spare width to the lists.
+  if (watched == centralWidget() && event->type() == QEvent::Resize) {
+    const QSize size = static_cast<QResizeEvent*>(event)->size();
+    const double tableWidth =
+        size.height() * TableGeometry::kCanvasWidth / table_->Geometry().CanvasHeight();
+    const int spare = size.width() - static_cast<int>(tableWidth);
+    side_->setFixedWidth(std::clamp(spare, std::min(170, size.width() / 4), size.width() * 2 / 5));
+  }
   // Clicks on the labels come up to the status bar, which the labels leave them to.
   if (watched == statusBar() && event->type() == QEvent::MouseButtonRelease)
     emit statusBarClicked();

@@ -98,6 +98,7 @@ class MainWindow : public QMainWindow {
   TableView* table_ = nullptr;
   QListWidget* events_ = nullptr;
   QListWidget* ranking_ = nullptr;
+  QWidget* side_ = nullptr;
   std::array<QLabel*, 3> status_{};
   std::map<MenuCommand, QAction*> menuActions_;
   std::vector<std::string> shownEvents_;
