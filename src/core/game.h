@@ -9,6 +9,7 @@
 #include "core/host.h"
 #include "core/model.h"
 #include "core/options.h"
+#include "core/skin_state.h"
 #include "core/table_state.h"
 #include "deal/deal_state.h"
 #include "flow/finish_state.h"
@@ -74,6 +75,7 @@ struct Game {
   OptionsModel Options;
   MainWindowControls Win;
   TableDisplayState Table;
+  SkinState Skins;
   DealState Deal;
   FlowState Flow;
   BurnState Burn;

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <filesystem>
+
+#include "ui/card_pictures.h"
+#include "ui/table_geometry.h"
+#include "ui/window_commands.h"
+
+namespace zunda {
+
+struct Game;
+
+// The card table: seat areas with their name labels and laid cards, the prompt line, the turn
+// marker, the command buttons and the human's hand, all drawn from the game's control state in
+// one painted widget. It reads the state only; every click becomes a signal.
+class TableView : public QWidget {
+  Q_OBJECT
+
+ public:
+  TableView(const Game& game, std::filesystem::path appPath, QWidget* parent = nullptr);
+
+  const TableGeometry& Geometry() const { return geometry_; }
+  QPushButton* Button(CommandButton which) const {
+    return buttons_[static_cast<std::size_t>(which)];
+  }
+
+  // Puts the buttons where the state wants them and repaints.
+  void SyncButtons();
+  // The blink phase of the prompt line: true while a shown prompt is blinked off.
+  void SetPromptBlinkedOff(bool off);
+  bool PromptBlinkedOff() const { return promptBlinkedOff_; }
+  // Frame 1..3 of the turn marker.
+  void SetTurnMarkerFrame(int frame);
+
+  // The hand slot (1..36) of a shown card at a widget position, 0 for none.
+  int HandSlotAt(QPointF position) const;
+  // The seat (1..6) whose name label is at a widget position, 0 for none.
+  int NameLabelAt(QPointF position) const;
+  // The visible part of a hand card (its left strip when the next card covers the rest).
+  QRectF VisibleHandCard(int slot) const;
+
+ signals:
+  void handCardClicked(int slot, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+  void nameLabelPressed(int seat, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+  void nameLabelDoubleClicked(int seat, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+  void peekHover();
+  void backgroundDoubleClicked();
+  void commandClicked(zunda::CommandButton which);
+  void scaleChanged(double scale);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void PaintBackground(QPainter& p);
+  void PaintSeat(QPainter& p, int seat);
+  void PaintPrompt(QPainter& p);
+  void PaintTurnMarker(QPainter& p);
+  void PaintHand(QPainter& p);
+  void PaintCard(QPainter& p, const QRectF& where, const std::string& code);
+  QString ToolTipAt(QPointF position) const;
+  QString DataFile(const std::string& name) const;
+
+  const Game& game_;
+  std::filesystem::path appPath_;
+  TableGeometry geometry_;
+  CardPictures pictures_;
+  std::array<QPushButton*, kCommandButtons> buttons_{};
+  std::array<bool, kCommandButtons> hadFocus_{};
+  bool promptBlinkedOff_ = false;
+  int turnMarkerFrame_ = 1;
+  int pressedSlot_ = 0;
+};
+
+}  // namespace zunda
