@@ -28,7 +28,7 @@ void FollowToFinish(Game& g, int seat);
 
 // Twos or jokers alone of the lowest rank above the table that the seat holds enough of.
 AnswerCandidate WildAnswer(Game& g, int seat);
-// Part of a bigger set (need cards of a rank of which the seat holds more), for a strong
+// Some cards of a bigger set (need cards of a rank of which the seat holds more), for a strong
 // hand only.
 AnswerCandidate SplitSearch(Game& g, int seat);
 // Builds in Selection an answer that makes up the table's size with the seat's twos and
