@@ -11,6 +11,9 @@ struct AiState {
   // Set when the cards are dealt and cleared when the hand ends: the card totals are only
   // checked while a hand is being played.
   bool HandInPlay = false;
+  // Set by the turn cycle while the human seat's choice is kept for the human: the answer
+  // choosers then never propose an answer for the human seat.
+  bool KeepHumanChoice = false;
   bool operator==(const AiState&) const = default;
 };
 

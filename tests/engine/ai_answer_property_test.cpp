@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "core/seats.h"
+#include "players/answer_choice.h"
+#include "players/execute_play.h"
+#include "players/hand_analysis.h"
+#include "random_answer_position.h"
+#include "test_game.h"
+
+namespace zunda {
+namespace {
+
+// The play rules as the human's selection is judged: same size as the table, a big joker for
+// every small joker on it, only jokers over twos and only big jokers over small jokers, and a
+// lowest card above the table's base rank.
+::testing::AssertionResult AnswersTable(const PlayRecord& a, const PlayRecord& t) {
+  const int n = a.BaseCount + a.TwoCount + a.SmallJokers + a.BigJokers;
+  if (t.BigJokers > 0) return ::testing::AssertionFailure() << "a big joker was answered";
+  if (n != a.Total || n != t.Total) {
+    return ::testing::AssertionFailure() << n << " cards against " << t.Total;
+  }
+  const bool counts = (t.BaseRank < kTwo && a.BigJokers >= t.SmallJokers) ||
+                      (t.BaseRank == kTwo && a.BigJokers >= t.SmallJokers &&
+                       a.BigJokers + a.SmallJokers >= t.Total) ||
+                      (t.BaseRank == kSmallJoker && a.BigJokers == t.SmallJokers);
+  if (!counts) return ::testing::AssertionFailure() << "jokers do not meet the table";
+  const int lowest = a.BaseCount > 0     ? a.BaseRank
+                     : a.TwoCount > 0    ? kTwo
+                     : a.SmallJokers > 0 ? kSmallJoker
+                                         : kBigJoker;
+  if (lowest != a.BaseRank || lowest <= t.BaseRank || (a.BaseCount > 0 && lowest > kAce)) {
+    return ::testing::AssertionFailure() << "base rank " << a.BaseRank << " over " << t.BaseRank;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// Every code of the list is a different card of the bucket; the slots after it are blank.
+::testing::AssertionResult CodesHeld(const Arr<CardCode, 1, 16>& codes, int count,
+                                     const HandBucket& bucket) {
+  Arr<bool, 1, 25> used;
+  for (int i = 1; i <= count; ++i) {
+    bool found = false;
+    for (int k = 1; k <= bucket.Count && !found; ++k) {
+      if (!used[k] && bucket.Codes[k] == codes[i]) used[k] = found = true;
+    }
+    if (!found) return ::testing::AssertionFailure() << codes[i].Str() << " is not held";
+  }
+  for (int i = count + 1; i <= 16; ++i) {
+    if (!codes[i].IsBlank()) return ::testing::AssertionFailure() << "slot " << i << " not blank";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult IsLegalAnswerOf(const Game& g, int seat) {
+  const PlayRecord& a = g.Selection;
+  if (a.Seat != seat || a.Tag != TeamLetter(seat)) {
+    return ::testing::AssertionFailure() << "seat " << a.Seat << " tag " << a.Tag;
+  }
+  const auto rules = AnswersTable(a, g.TablePlay);
+  if (!rules) return rules;
+  const HandBucket none;
+  const auto base =
+      CodesHeld(a.BaseCodes, a.BaseCount, a.BaseCount > 0 ? g.Hand[seat][a.BaseRank] : none);
+  if (!base) return base;
+  const auto twos = CodesHeld(a.TwoCodes, a.TwoCount, g.Hand[seat][kTwo]);
+  if (!twos) return twos;
+  if (a.SmallJokers > g.Hand[seat][kSmallJoker].Count ||
+      a.BigJokers > g.Hand[seat][kBigJoker].Count) {
+    return ::testing::AssertionFailure() << "more jokers than held";
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// The codes a bucket holds, counted.
+std::map<std::string, int> CodesOf(const HandBucket& bucket) {
+  std::map<std::string, int> codes;
+  for (int k = 1; k <= bucket.Count; ++k)
+    ++codes[bucket.Codes[k].Str()];
+  return codes;
+}
+
+struct Seen {
+  int positions = 0;
+  int answers = 0;
+  int overSmallJokers = 0;
+  int wildcardsOnly = 0;
+  int completed = 0;
+  int goingOut = 0;
+};
+
+TEST(AnswerProperty, EveryAnswerIsLegalAndTheExecutedPlayKeepsTheCards) {
+  Seen seen;
+  for (std::uint64_t seed = 1; seed <= 3000; ++seed) {
+    testing::TestGame t(seed);
+    Game& g = t.game;
+    const int seat = testing::DealRandomAnswerPosition(g, seed);
+    ++seen.positions;
+    const HandGrid hands = g.Hand;
+    const PlayRecord table = g.TablePlay;
+
+    // Each follower on its own, and the entry point that picks among them.
+    for (auto* chooser : {&FollowExact, &FollowFight, &FollowToFinish, &ChooseAnswer}) {
+      chooser(g, seat);
+      ASSERT_EQ(g.Hand, hands) << "seed " << seed;
+      ASSERT_EQ(g.TablePlay, table) << "seed " << seed;
+      if (g.Selection.Total != 0) {
+        ASSERT_TRUE(IsLegalAnswerOf(g, seat)) << "seed " << seed;
+      }
+    }
+    const bool built = JokerAnswer(g, seat);
+    ASSERT_EQ(built, g.Selection.Total > 0) << "seed " << seed;
+    if (built) {
+      ASSERT_TRUE(IsLegalAnswerOf(g, seat)) << "seed " << seed;
+    }
+
+    ChooseAnswer(g, seat);
+    const PlayRecord answer = g.Selection;
+    if (answer.Total == 0) continue;
+    ++seen.answers;
+    seen.overSmallJokers += table.SmallJokers > 0 ? 1 : 0;
+    seen.wildcardsOnly += answer.BaseCount == 0 ? 1 : 0;
+    seen.completed += answer.BaseCount > 0 && answer.Total > answer.BaseCount ? 1 : 0;
+    seen.goingOut += answer.Total == g.Seats[seat].CardCount ? 1 : 0;
+
+    g.PrevTablePlay = g.TablePlay;
+    g.TablePlay = answer;
+    ASSERT_TRUE(g.Ai.HandInPlay);
+    ASSERT_NO_THROW(ExecutePlay(g, seat)) << "seed " << seed;
+    ASSERT_NO_THROW(CheckCardTotals(g)) << "seed " << seed;
+    // The cards that left the hand are the very cards the answer named.
+    for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
+      auto expected = CodesOf(hands[seat][rank]);
+      if (rank == answer.BaseRank && answer.BaseCount > 0) {
+        for (int i = 1; i <= answer.BaseCount; ++i)
+          --expected[answer.BaseCodes[i].Str()];
+      }
+      if (rank == kTwo) {
+        for (int i = 1; i <= answer.TwoCount; ++i)
+          --expected[answer.TwoCodes[i].Str()];
+      }
+      if (rank == kSmallJoker) expected["J16"] -= answer.SmallJokers;
+      if (rank == kBigJoker) expected["J17"] -= answer.BigJokers;
+      std::erase_if(expected, [](const auto& entry) { return entry.second == 0; });
+      ASSERT_EQ(CodesOf(g.Hand[seat][rank]), expected) << "seed " << seed << " rank " << rank;
+    }
+  }
+  EXPECT_GT(seen.answers, 1200);
+  EXPECT_GT(seen.overSmallJokers, 15);
+  EXPECT_GT(seen.wildcardsOnly, 120);
+  EXPECT_GT(seen.completed, 25);
+  EXPECT_GT(seen.goingOut, 80);
+}
+
+}  // namespace
+}  // namespace zunda
