@@ -1,0 +1,114 @@
+#include "ui/options_game_page.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "core/game.h"
+#include "core/options_dialog_rules.h"
+
+namespace zunda {
+
+namespace {
+
+QScrollBar* MakeScrollBar(const ScrollScale& scale, QWidget* parent) {
+  auto* bar = new QScrollBar(Qt::Horizontal, parent);
+  bar->setRange(scale.Min, scale.Max);
+  bar->setSingleStep(scale.SmallStep);
+  bar->setPageStep(scale.LargeStep);
+  return bar;
+}
+
+}  // namespace
+
+GamePage::GamePage(OptionsEditContext context, QWidget* parent) : QWidget(parent), c_(context) {
+  HSclGameSpeed = MakeScrollBar(kGameSpeedScale, this);
+  HSclKPJG = MakeScrollBar(kFoldDelayScale, this);
+  HSclShaoPaiWaitTime = MakeScrollBar(kBurnWaitScale, this);
+  LblGameSpeed = new QLabel(this);
+  LblKPJG = new QLabel(this);
+  LblShaoPaiWaitTime = new QLabel(this);
+  TxtBossCaption = new QLineEdit(this);
+  ChkRecRunData = new QCheckBox(QStringLiteral("实时记录游戏运行数据"), this);
+
+  auto* speeds = new QGridLayout;
+  speeds->addWidget(new QLabel(QStringLiteral("出牌速度:"), this), 0, 0);
+  speeds->addWidget(HSclGameSpeed, 0, 1);
+  speeds->addWidget(LblGameSpeed, 0, 2);
+  speeds->addWidget(new QLabel(QStringLiteral("扣牌延时:"), this), 1, 0);
+  speeds->addWidget(HSclKPJG, 1, 1);
+  speeds->addWidget(LblKPJG, 1, 2);
+  speeds->addWidget(new QLabel(QStringLiteral("烧牌等待:"), this), 2, 0);
+  speeds->addWidget(HSclShaoPaiWaitTime, 2, 1);
+  speeds->addWidget(LblShaoPaiWaitTime, 2, 2);
+  speeds->addWidget(new QLabel(QStringLiteral("老板键标题:"), this), 3, 0);
+  speeds->addWidget(TxtBossCaption, 3, 1, 1, 2);
+  speeds->setColumnStretch(1, 1);
+
+  auto* rules = new QGroupBox(QStringLiteral("Zunda规则设置"), this);
+  OptJG[0] = new QRadioButton(QStringLiteral("进贡,同时计分"), rules);
+  OptJG[1] = new QRadioButton(QStringLiteral("不进贡,只计分"), rules);
+  // The rules in play are fixed; the box only shows that this one is not among them.
+  ChkDaGuiErDaYi = new QCheckBox(QStringLiteral("大鬼二打一"), rules);
+  ChkDaGuiErDaYi->setEnabled(false);
+  auto* rulesLayout = new QVBoxLayout(rules);
+  rulesLayout->addWidget(OptJG[0]);
+  rulesLayout->addWidget(OptJG[1]);
+  rulesLayout->addWidget(ChkDaGuiErDaYi);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(speeds);
+  layout->addWidget(ChkRecRunData);
+  layout->addWidget(rules);
+  layout->addStretch();
+
+  connect(HSclGameSpeed, &QScrollBar::valueChanged, this, [this](int ms) {
+    SetGameSpeedMs(c_.options, ms);
+    ShowScrollValues();
+  });
+  connect(HSclKPJG, &QScrollBar::valueChanged, this, [this](int ms) {
+    SetFoldDelayMs(c_.options, ms);
+    ShowScrollValues();
+  });
+  connect(HSclShaoPaiWaitTime, &QScrollBar::valueChanged, this, [this](int seconds) {
+    SetBurnWaitSeconds(c_.options, seconds);
+    ShowScrollValues();
+  });
+  connect(TxtBossCaption, &QLineEdit::textEdited, this,
+          [this](const QString& text) { c_.options.BarName = text.toStdString(); });
+  connect(ChkRecRunData, &QCheckBox::toggled, this,
+          [this](bool ticked) { c_.options.RecRunData = ticked; });
+  connect(OptJG[0], &QRadioButton::toggled, this,
+          [this](bool chosen) { c_.options.JinGong = chosen; });
+}
+
+void GamePage::Refresh() {
+  // Filling the controls is not an edit.
+  std::vector<QSignalBlocker> blockers;
+  for (QObject* control :
+       std::initializer_list<QObject*>{HSclGameSpeed, HSclKPJG, HSclShaoPaiWaitTime, TxtBossCaption,
+                                       ChkRecRunData, OptJG[0], OptJG[1]}) {
+    blockers.emplace_back(control);
+  }
+  HSclGameSpeed->setValue(GameSpeedMs(c_.options));
+  HSclKPJG->setValue(FoldDelayMs(c_.options));
+  HSclShaoPaiWaitTime->setValue(BurnWaitSeconds(c_.options));
+  TxtBossCaption->setText(QString::fromStdString(c_.options.BarName));
+  ChkRecRunData->setChecked(c_.options.RecRunData);
+  OptJG[c_.options.JinGong ? 0 : 1]->setChecked(true);
+  ShowScrollValues();
+}
+
+void GamePage::ShowScrollValues() {
+  LblGameSpeed->setText(QString::fromStdString(GameSpeedText(HSclGameSpeed->value())));
+  LblKPJG->setText(QString::fromStdString(FoldDelayText(HSclKPJG->value())));
+  LblShaoPaiWaitTime->setText(QString::fromStdString(BurnWaitText(HSclShaoPaiWaitTime->value())));
+}
+
+}  // namespace zunda
