@@ -29,8 +29,26 @@ CommandLine ParseCommandLine(const QCoreApplication& app) {
   const QCommandLineOption seed(QStringLiteral("seed"),
                                 QStringLiteral("Seed of the card shuffle, for a repeatable game."),
                                 QStringLiteral("N"));
+  const QCommandLineOption autoplay(
+      QStringLiteral("autoplay"),
+      QStringLiteral("Let the computer play seat 1 too: a demo that starts a game at once."));
+  const QCommandLineOption quitAfterPaint(
+      QStringLiteral("quit-after-first-paint"),
+      QStringLiteral("Exit as soon as the main window has been painted once."));
+  const QCommandLineOption screenshot(
+      QStringLiteral("screenshot"),
+      QStringLiteral("Save a picture of the main window to FILE after a while, then exit."),
+      QStringLiteral("FILE"));
+  const QCommandLineOption screenshotDelay(
+      QStringLiteral("screenshot-delay"),
+      QStringLiteral("Milliseconds before --screenshot is taken (default 6000)."),
+      QStringLiteral("MS"));
+  parser.addOption(screenshot);
+  parser.addOption(screenshotDelay);
   parser.addOption(home);
   parser.addOption(seed);
+  parser.addOption(autoplay);
+  parser.addOption(quitAfterPaint);
   if (!parser.parse(app.arguments())) Refuse(parser.errorText());
   if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
   if (!parser.positionalArguments().isEmpty()) {
@@ -50,6 +68,15 @@ CommandLine ParseCommandLine(const QCoreApplication& app) {
     if (!ok) Refuse(QStringLiteral("--seed needs a whole number, not ") + parser.value(seed));
     result.Seed = value;
   }
+  result.Autoplay = parser.isSet(autoplay);
+  result.Screenshot = parser.value(screenshot).toStdString();
+  if (parser.isSet(screenshotDelay)) {
+    bool ok = false;
+    result.ScreenshotDelayMs = parser.value(screenshotDelay).toInt(&ok);
+    if (!ok || result.ScreenshotDelayMs < 0)
+      Refuse(QStringLiteral("--screenshot-delay needs milliseconds"));
+  }
+  result.QuitAfterFirstPaint = parser.isSet(quitAfterPaint);
   return result;
 }
 

@@ -11,6 +11,10 @@ namespace zunda {
 struct CommandLine {
   std::string ProgramFolder;          // --home DIR, else the executable's folder
   std::optional<std::uint64_t> Seed;  // --seed N, else a seed from the system's entropy
+  bool Autoplay = false;              // --autoplay: the autopilot plays seat 1 (a demo)
+  bool QuitAfterFirstPaint = false;   // --quit-after-first-paint: for start-up measurements
+  std::string Screenshot;             // --screenshot FILE: save the window after a while, quit
+  int ScreenshotDelayMs = 6000;       // --screenshot-delay MS
 };
 
 // Reads the program's arguments. --help prints the usage and ends the process; a bad

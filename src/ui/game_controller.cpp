@@ -1,0 +1,232 @@
+#include "ui/game_controller.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+#include <algorithm>
+
+#include "core/game.h"
+#include "core/table_display.h"
+#include "flow/tribute.h"
+#include "flow/turn_cycle.h"
+#include "rules/burning.h"
+#include "rules/human_input.h"
+#include "store/option_file.h"
+#include "store/program_folder.h"
+#include "ui/boss_window.h"
+#include "ui/main_window.h"
+#include "ui/mmedia.h"
+#include "ui/music/background_music.h"
+#include "ui/options_dialog.h"
+
+namespace zunda {
+
+namespace {
+
+MouseButton ToEngine(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return MouseButton::Left;
+    case Qt::RightButton:
+      return MouseButton::Right;
+    default:
+      return MouseButton::Middle;
+  }
+}
+
+int ToShift(Qt::KeyboardModifiers modifiers) {
+  int shift = 0;
+  if (modifiers & Qt::ShiftModifier) shift |= kShiftKey;
+  if (modifiers & Qt::ControlModifier) shift |= kCtrlKey;
+  if (modifiers & Qt::AltModifier) shift |= kAltKey;
+  return shift;
+}
+
+}  // namespace
+
+GameController::GameController(Game& game, MainWindow& window, OptionsDialogHooks hooks)
+    : g_(game), window_(window), hooks_(std::move(hooks)), music_(std::make_unique<Mmedia>()) {
+  mainTimer_.setSingleShot(true);
+  connect(&mainTimer_, &QTimer::timeout, this, &GameController::OnMainTick);
+  connect(&musicTimer_, &QTimer::timeout, this, &GameController::OnMusicTick);
+  musicTimer_.setSingleShot(true);
+  if (g_.Win.TmrMedia.Enabled) musicTimer_.start(std::max(1, g_.Win.TmrMedia.Interval));
+
+  connect(&window_, &MainWindow::handCardClicked, this, &GameController::OnHandClick);
+  connect(&window_, &MainWindow::commandClicked, this, &GameController::OnCommand);
+  connect(&window_, &MainWindow::menuCommand, this, &GameController::OnMenu);
+  connect(&window_, &MainWindow::helpRequested, this, &GameController::OnHelp);
+  connect(&window_, &MainWindow::bossKey, this, &GameController::OnBossKey);
+  connect(&window_, &MainWindow::nameLabelPressed, this,
+          [this](int seat, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+            LblNameMouseDown(g_, seat, ToEngine(button), ToShift(modifiers));
+            Sync();
+          });
+  connect(&window_, &MainWindow::nameLabelDoubleClicked, this,
+          [this](int seat, Qt::MouseButton, Qt::KeyboardModifiers) {
+            LblNameDblClick(g_, seat);
+            Sync();
+          });
+  connect(&window_, &MainWindow::peekHover, this, [this] {
+    if (!g_.Input.PeekShown) return;
+    PeekMouseMove(g_);
+    Sync();
+  });
+  connect(&window_, &MainWindow::minimizedChanged, this,
+          [this](bool minimized) { g_.Win.Minimized = minimized; });
+  connect(&window_, &MainWindow::statusBarClicked, this, [this] {
+    Label& status = g_.Win.LblStatusBar[0];
+    status.Caption = status.Caption.empty() ? g_.Table.PlayedStatusText : std::string();
+    Sync();
+  });
+  window_.SetSlideStep([this] { SlideTableCards(g_); });
+  window_.StartAutoRefresh(30);
+}
+
+GameController::~GameController() {
+  StopMusic();
+}
+
+void GameController::SetAutoplay(bool on) {
+  autoplay_ = on;
+}
+
+void GameController::StartDemo() {
+  MnuZundaRunClick(g_);
+  Sync();
+}
+
+void GameController::Sync() {
+  window_.refresh();
+  const Timer& timer = g_.Win.TmrMainCircle;
+  if (timer.Enabled) {
+    if (!mainTimer_.isActive()) mainTimer_.start(std::max(1, timer.Interval));
+  } else {
+    mainTimer_.stop();
+  }
+  if (g_.Win.CloseRequested) {
+    StopMusic();
+    SaveOptions(g_);
+    window_.CloseForExit();
+  }
+}
+
+void GameController::OnMainTick() {
+  TmrMainCircleTimer(g_);
+  Sync();
+}
+
+void GameController::OnHandClick(int slot, Qt::MouseButton button,
+                                 Qt::KeyboardModifiers modifiers) {
+  ImgHandMouseUp(g_, slot, ToEngine(button), ToShift(modifiers));
+  Sync();
+}
+
+void GameController::OnCommand(CommandButton which) {
+  switch (which) {
+    case CommandButton::Send:
+      CmdSendClick(g_);
+      break;
+    case CommandButton::Pass:
+      CmdPassClick(g_);
+      break;
+    case CommandButton::Return:
+      CmdReturnClick(g_);
+      break;
+    case CommandButton::NotSP:
+      DeclineBurn(g_);
+      break;
+    case CommandButton::ShaoHuLe:
+      CmdShaoHuLeClick(g_);
+      break;
+    case CommandButton::HG:
+      CmdHGClick(g_);
+      break;
+  }
+  Sync();
+}
+
+void GameController::OnMenu(MenuCommand which) {
+  switch (which) {
+    case MenuCommand::ZundaRun:
+      MnuZundaRunClick(g_);
+      break;
+    case MenuCommand::ZundaEnd:
+      MnuZundaEndClick(g_);
+      StopMusic();
+      break;
+    case MenuCommand::Boss:
+      OnBossKey();
+      break;
+    case MenuCommand::ForcePause:
+      MnuForcePauseClick(g_);
+      break;
+    case MenuCommand::FileExit:
+      MnuFileExitClick(g_);
+      break;
+    case MenuCommand::ZundaOptions: {
+      const OptionsDialogResult result = RunOptionsDialog(g_, &window_, hooks_);
+      if (result == OptionsDialogResult::QuitRequested) g_.Win.CloseRequested = true;
+      MusicOptionsChanged(g_);
+      if (g_.Win.TmrMedia.Enabled && !musicTimer_.isActive()) musicTimer_.start(1);
+      break;
+    }
+    case MenuCommand::ZundaNetRun:
+    case MenuCommand::NetOptions:
+      QMessageBox::information(&window_, QStringLiteral("网络游戏"),
+                               QStringLiteral("本版本只提供单机游戏，网络游戏暂不开放。"));
+      break;
+    case MenuCommand::HelpAbout:
+      QMessageBox::about(&window_, QStringLiteral("关于 Zunda"),
+                         QStringLiteral("Zunda扑克游戏\n%1\n\n六人四副牌的尊达：单人对五家电脑。")
+                             .arg(QString::fromStdString(g_.VersionText)));
+      break;
+    case MenuCommand::Save:
+    case MenuCommand::Read:
+    case MenuCommand::ZundaTopTen:
+      break;
+  }
+  Sync();
+}
+
+void GameController::OnHelp(const QString& fileName) {
+  // Our help documents are HTML pages named like the original's help files.
+  const QString page = QFileInfo(fileName).completeBaseName() + QStringLiteral(".html");
+  const std::string path = ProgramFile(g_, g_.HelpDir + "\\" + page.toStdString());
+  if (!QFileInfo::exists(QString::fromStdString(path))) {
+    QMessageBox::information(&window_, QStringLiteral("帮助"),
+                             QStringLiteral("帮助文件未发现：") + QString::fromStdString(path));
+    return;
+  }
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+void GameController::OnBossKey() {
+  if (boss_) return;
+  const bool wasMinimized = g_.Win.Minimized;
+  g_.Win.Minimized = true;  // the turn cycle idles behind the cover
+  if (music_) music_->mmPause();
+  window_.hide();
+  boss_ = new BossWindow(QString::fromStdString(g_.Options.BarName), [this, wasMinimized] {
+    g_.Win.Minimized = wasMinimized;
+    if (music_ && music_->Status() == "paused") music_->mmPlay();
+    window_.show();
+    window_.activateWindow();
+    Sync();
+  });
+  boss_->show();
+}
+
+void GameController::OnMusicTick() {
+  TmrMediaTimer(g_, *music_);
+  if (g_.Win.TmrMedia.Enabled) musicTimer_.start(std::max(1, g_.Win.TmrMedia.Interval));
+}
+
+void GameController::StopMusic() {
+  if (music_) StopAllMedia(*music_);
+}
+
+void GameController::RunAutopilot() {}
+
+}  // namespace zunda

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+
+#include "ui/options_hooks.h"
+#include "ui/window_commands.h"
+
+namespace zunda {
+
+struct Game;
+class MainWindow;
+class Mmedia;
+class BossWindow;
+
+// Connects the main window to the engine: every click, menu command and timer tick goes to
+// the engine's handler, and after each call the window is redrawn and the main timer re-armed
+// from the engine's timer state. The window itself holds no game rule.
+class GameController : public QObject {
+  Q_OBJECT
+
+ public:
+  GameController(Game& game, MainWindow& window, OptionsDialogHooks hooks);
+  ~GameController() override;
+
+  // Seat 1 is played by the autopilot (a demo) while this is on.
+  void SetAutoplay(bool on);
+  // Starts a new game at once (the demo of --autoplay).
+  void StartDemo();
+
+  // Redraws and re-arms the main timer from g.Win.TmrMainCircle; closes the window when the
+  // engine asked for it.
+  void Sync();
+
+ private:
+  void OnMainTick();
+  void OnHandClick(int slot, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+  void OnCommand(CommandButton which);
+  void OnMenu(MenuCommand which);
+  void OnHelp(const QString& fileName);
+  void OnBossKey();
+  void OnMusicTick();
+  void StopMusic();
+  void RunAutopilot();
+
+  Game& g_;
+  MainWindow& window_;
+  OptionsDialogHooks hooks_;
+  QTimer mainTimer_;
+  QTimer musicTimer_;
+  QTimer autoplayTimer_;
+  std::unique_ptr<Mmedia> music_;
+  QPointer<BossWindow> boss_;
+  bool autoplay_ = false;
+};
+
+}  // namespace zunda
