@@ -1,0 +1,51 @@
+#include "flow_setup.h"
+
+#include "deal/hand_setup.h"
+#include "flow/finishing.h"
+#include "flow/new_round.h"
+#include "hand_builder.h"
+#include "rules/burn_right.h"
+#include "rules/hand_display.h"
+
+namespace zunda::testing {
+
+void ReplaceHands(Game& g, const std::array<std::string_view, 6>& hands) {
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    SetHand(g, seat, hands[static_cast<std::size_t>(seat - 1)]);
+    g.DealtHand[seat] = g.Hand[seat];
+    UpdateBurnRight(g, seat);
+  }
+  MarkRestAsPlayed(g);
+  ShowHand(g, g.HumanSeat);
+}
+
+void SetUpRound(Game& g, const std::array<std::string_view, 6>& hands, int leader) {
+  InitHand(g);
+  ReplaceHands(g, hands);
+  g.Ai.HandInPlay = true;
+  NewRound(g);
+  g.LeadSeat = leader;
+  g.MainCourse = "333_1";
+  g.Win.TmrMainCircle.Interval = 10;
+  g.Win.TmrMainCircle.Enabled = true;
+}
+
+void GoneOut(Game& g, int seat) {
+  SetHand(g, seat, "");
+  MarkRestAsPlayed(g);
+  SeatFinished(g, seat);
+}
+
+std::vector<int> Order(const Arr<int, 1, kSeats>& order) {
+  return std::vector<int>(order.begin(), order.end());
+}
+
+int EventLinesWith(const Game& g, std::string_view text) {
+  int count = 0;
+  for (const std::string& line : g.Win.LstDispEvent.Items) {
+    if (line.find(text) != std::string::npos) ++count;
+  }
+  return count;
+}
+
+}  // namespace zunda::testing
