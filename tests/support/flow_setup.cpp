@@ -36,6 +36,25 @@ void GoneOut(Game& g, int seat) {
   SeatFinished(g, seat);
 }
 
+void AnswerWith(Game& g, int seat, int rank, int count, int smallJokers, int bigJokers) {
+  PlayRecord& play = g.Selection;
+  play = PlayRecord();
+  const HandBucket& bucket = g.Hand[seat][rank];
+  play.BaseRank = rank;
+  for (int i = 1; i <= count; ++i) {
+    const CardCode code = bucket.Codes[bucket.Count - count + i];
+    if (rank == kTwo) {
+      play.TwoCodes[i] = code;
+    } else {
+      play.BaseCodes[i] = code;
+    }
+  }
+  (rank == kTwo ? play.TwoCount : play.BaseCount) = count;
+  play.SmallJokers = smallJokers;
+  play.BigJokers = bigJokers;
+  play.Total = count + smallJokers + bigJokers;
+}
+
 std::vector<int> Order(const Arr<int, 1, kSeats>& order) {
   return std::vector<int>(order.begin(), order.end());
 }
