@@ -69,6 +69,14 @@ TEST(HandSteps, AHandRunsFromTheNewGameThroughItsRoundsToTheNextDealWithoutAComm
   EXPECT_EQ(Find(trace, "111_4"), -1);
 
   EXPECT_EQ(testing::Order(g.PrevFinishOrder), (std::vector<int>{2, 3, 4, 5, 6, 1}));
+  // The tribute of an ordinary hand: the last two places paid the first two, places 3 and 4
+  // exchanged nothing, and the human, last, paid two cards and got two back.
+  EXPECT_EQ(testing::EventLinesWith(g, "Aldor 进贡牌"), 1);
+  EXPECT_EQ(testing::EventLinesWith(g, "Bersa 还贡牌"), 1);
+  EXPECT_EQ(testing::EventLinesWith(g, "Delis 还贡牌: (未吃贡)"), 1);
+  EXPECT_EQ(testing::EventLinesWith(g, "Edrik 进贡牌: (未进贡)"), 1);
+  EXPECT_EQ(g.Seats[1].CardCount, 36);
+  EXPECT_EQ(g.Seats[2].CardCount, 36);
   EXPECT_FALSE(g.FirstHand);
   // The human came last and so leads the new hand; nobody else is asked anything.
   EXPECT_EQ(g.LeadSeat, 1);
@@ -201,6 +209,20 @@ TEST(GameCommands, CancellingTheExitQuestionLeavesARunningHandRunning) {
   Tick(g);
   EXPECT_FALSE(g.Flow.Running);
   EXPECT_TRUE(g.Win.CloseRequested);
+}
+
+TEST(GameCommands, EndingTheGameWhileTheHumanIsAwaitedStopsAtOnce) {
+  testing::TestGame t;
+  Game& g = t.game;
+  testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 1);
+  RunTicksUntil(
+      g, [] { return false; }, 50);
+  ASSERT_EQ(g.MainCourse, "555_2");
+  MnuZundaEndClick(g);
+  Tick(g);
+  EXPECT_FALSE(g.Flow.Running);
+  EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_FALSE(g.Win.LblPrompt.Visible);
 }
 
 TEST(GameCommands, CancellingTheExitQuestionWhileTheHumanIsAwaitedKeepsTheTimerOff) {

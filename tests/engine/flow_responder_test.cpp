@@ -99,6 +99,18 @@ TEST_F(NextResponderTest, SixSeatsTheRotationBackToTheTablePlayerAsksItsOpposite
   EXPECT_EQ(Next(1), 2);
 }
 
+TEST_F(NextResponderTest,
+       SixSeatsASeatOppositeOneThatAlreadyPassedSendsTheTurnBackToTheTablePlayer) {
+  Seat();
+  Zunda(2);
+  Pass({3, 4, 5, 6, 1});  // seat 1 burned, jumping 3 to 6, then declined
+  EXPECT_EQ(Next(1), 2);
+  Zunda(6);
+  for (int seat = 1; seat <= kSeats; ++seat)
+    g.Seats[seat].Passed = seat == 1;
+  EXPECT_EQ(Next(4), 6);
+}
+
 TEST_F(NextResponderTest, ABurnerAnswersNextWhateverTheCase) {
   Seat();
   Zunda(2);

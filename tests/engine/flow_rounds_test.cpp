@@ -200,3 +200,38 @@ TEST_F(ClosingTest, AnOrdinaryPlayClosesOnlyWhenEveryoneElseHasPassedOrFolded) {
 
 }  // namespace
 }  // namespace zunda
+
+namespace zunda {
+namespace {
+
+// While a computer seat is answering, the human's clicks and buttons change nothing and the
+// turn cycle goes on as before.
+TEST(Rounds, TheHumansCommandsOutOfTurnAreRefusedWithoutDisturbingTheCycle) {
+  testing::TestGame t;
+  Game& g = t.game;
+  testing::SetUpRound(g, {"2x9 1x4", "2x6 1x3", "2x3", "2x3", "2x3", "2x3"}, 2);
+  ASSERT_TRUE(RunTicksUntil(
+      g, [&] { return g.MainCourse == "666_6" && g.CurrentSeat == 4; }, 30));
+  const HandGrid hands = g.Hand;
+  const PlayRecord table = g.TablePlay;
+
+  ImgHandMouseUp(g, SlotsOfRank(g, 9)[0], MouseButton::Left, 0);
+  EXPECT_EQ(g.Win.LblPrompt.Caption, "不要着急,还不到您出牌的时候!");
+  EXPECT_TRUE(testing::RaisedSlots(g).empty());
+  CmdSendClick(g);
+  EXPECT_EQ(g.Win.LblPrompt.Caption, "不要着急,还不到您出牌的时候!");
+  CmdPassClick(g);
+  EXPECT_FALSE(g.Flow.HumanPassed);
+  EXPECT_EQ(g.MainCourse, "666_6");
+  EXPECT_EQ(g.CurrentSeat, 4);
+  EXPECT_EQ(g.Hand, hands);
+  EXPECT_EQ(g.TablePlay, table);
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+
+  testing::Tick(g);
+  EXPECT_EQ(g.MainCourse, "666_7");
+  EXPECT_EQ(g.CurrentSeat, 4);
+}
+
+}  // namespace
+}  // namespace zunda

@@ -21,6 +21,7 @@ void ReplaceHands(Game& g, const std::array<std::string_view, 6>& hands) {
 
 void SetUpRound(Game& g, const std::array<std::string_view, 6>& hands, int leader) {
   InitHand(g);
+  BuildDeck(g.Deck);  // the four packs the next deal shuffles
   ReplaceHands(g, hands);
   g.Ai.HandInPlay = true;
   NewRound(g);
