@@ -1,6 +1,7 @@
 #include "flow/new_round.h"
 
 #include "core/game.h"
+#include "core/label_looks.h"
 #include "core/seats.h"
 
 namespace zunda {
@@ -16,6 +17,10 @@ void NewRound(Game& g) {
     if (InPlay(g, seat)) {
       g.Seats[seat].Passed = false;
       g.Seats[seat].Folded = false;
+      // The shading of a pass belongs to its round. Left on, it would tell the responder
+      // rules of the next round that everyone had already passed, and the seat opposite the
+      // leader would be asked again and again.
+      if (g.Win.LblName[seat].BackColor == kColorPassed) SetInPlayLook(g.Win.LblName[seat]);
     }
     g.Win.Frame1[seat].ToolTipText = kNotPlayedTip;
   }

@@ -107,6 +107,10 @@ void NextResponder(Game& g, int s0) {
     }
   } else if (zunda && active >= 5 && !g.Seats[s0].OppositeOut) {
     next = OppositeSeat(s0);
+    // After a burner declines, the seat opposite it has often passed already (jumped by the
+    // burn, or the burner itself): the turn goes back to the table player instead of to and
+    // fro between those two seats for ever.
+    if (next != t && g.Seats[next].Passed) next = t;
     flow.FoldInForce = true;
   } else if (!zunda && active >= 5 && t != 0 && !g.Seats[s0].OppositeOut && AllOthersShaded(g, t)) {
     const int opposite = OppositeSeat(t);

@@ -299,7 +299,10 @@ void CloseAnswer(Game& g) {
       // Once the answering is closed the round is over: the table player leads next (or,
       // when it has gone out, the seat the leave-seal passed the lead to). Without this a
       // round with four or fewer seats in play could ask the folded seats for ever.
-      if (!flow.RoundOver) {
+      // A table player that has just laid its last cards is placed by the going-out checks
+      // of "444_1" first; ending the round here would hand it the next lead with no cards.
+      const bool justRanOut = g.Seats[t].CardCount == 0 && InPlay(g, t);
+      if (!flow.RoundOver && !justRanOut) {
         flow.RoundOver = true;
         if (InPlay(g, t))
           g.LeadSeat = t;

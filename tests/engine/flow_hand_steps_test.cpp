@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+#include "flow/turn_cycle.h"
+#include "flow_setup.h"
+#include "test_game.h"
+#include "tick_driver.h"
+
+namespace zunda {
+namespace {
+
+using testing::RunTicksUntil;
+using testing::RunTicksUntilState;
+using testing::Squeezed;
+using testing::Tick;
+
+// The index of the first occurrence of `state` at or after `from`, or -1.
+int Find(const std::vector<std::string>& trace, const std::string& state, std::size_t from = 0) {
+  for (std::size_t i = from; i < trace.size(); ++i) {
+    if (trace[i] == state) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+TEST(HandSteps, AHandRunsFromTheNewGameThroughItsRoundsToTheNextDealWithoutACommand) {
+  testing::TestGame t;
+  Game& g = t.game;
+  std::vector<std::string> trace;
+  MnuZundaRunClick(g);
+  ASSERT_EQ(g.MainCourse, "111_0");
+  ASSERT_TRUE(RunTicksUntilState(g, "333_1", 20, &trace));
+  EXPECT_EQ(trace, (std::vector<std::string>{"111_0", "111_1", "111_1_1", "111_1_2"}));
+  EXPECT_TRUE(g.Flow.Running);
+  EXPECT_TRUE(g.FirstHand);
+
+  // Every computer seat holds one low single and leads it out in turn; the human, holding a
+  // three, can never answer and is passed each time. Seat 2 leads.
+  testing::ReplaceHands(g, {"1x3", "1x5", "1x6", "1x7", "1x8", "1x9"});
+  g.LeadSeat = 2;
+  trace.clear();
+  ASSERT_TRUE(RunTicksUntil(
+      g, [&] { return g.MainCourse == "555_2" && !g.Win.TmrMainCircle.Enabled; }, 2000, &trace));
+
+  // The first round: a computer lead, then the answers in seat order.
+  const std::vector<std::string> opening = {"333_1", "555_1", "555_4", "555_5", "333_2",
+                                            "444_1", "666_1", "666_6", "666_7", "444_2"};
+  EXPECT_TRUE(std::equal(opening.begin(), opening.end(), trace.begin()))
+      << ::testing::PrintToString(trace);
+  // The human's answers are automatic passes.
+  const int human = Find(trace, "666_2");
+  ASSERT_GE(human, 0);
+  EXPECT_EQ(trace[static_cast<std::size_t>(human) + 1], "666_3");
+  EXPECT_EQ(trace[static_cast<std::size_t>(human) + 2], "666_7");
+  EXPECT_GE(testing::EventLinesWith(g, "自动过牌"), 1);
+
+  // The hand ends and the next one is dealt, with tribute, up to the human's lead.
+  const int end = Find(trace, "111_3");
+  ASSERT_GE(end, 1);
+  EXPECT_EQ(trace[static_cast<std::size_t>(end) - 1], "333_3");
+  const std::vector<std::string> nextHand = {"111_3",   "111_1", "111_1_1", "111_1_3",
+                                             "111_1_2", "333_1", "555_1"};
+  EXPECT_TRUE(std::equal(nextHand.begin(), nextHand.end(), trace.begin() + end))
+      << ::testing::PrintToString(trace);
+  EXPECT_EQ(trace.back(), "555_2");
+  EXPECT_EQ(Find(trace, "111_4"), -1);
+
+  EXPECT_EQ(testing::Order(g.PrevFinishOrder), (std::vector<int>{2, 3, 4, 5, 6, 1}));
+  // The tribute of an ordinary hand: the last two places paid the first two, places 3 and 4
+  // exchanged nothing, and the human, last, paid two cards and got two back.
+  EXPECT_EQ(testing::EventLinesWith(g, "Aldor 进贡牌"), 1);
+  EXPECT_EQ(testing::EventLinesWith(g, "Bersa 还贡牌"), 1);
+  EXPECT_EQ(testing::EventLinesWith(g, "Delis 还贡牌: (未吃贡)"), 1);
+  EXPECT_EQ(testing::EventLinesWith(g, "Edrik 进贡牌: (未进贡)"), 1);
+  EXPECT_EQ(g.Seats[1].CardCount, 36);
+  EXPECT_EQ(g.Seats[2].CardCount, 36);
+  EXPECT_FALSE(g.FirstHand);
+  // The human came last and so leads the new hand; nobody else is asked anything.
+  EXPECT_EQ(g.LeadSeat, 1);
+  EXPECT_TRUE(g.Flow.WaitHuman);
+  EXPECT_TRUE(g.Flow.LeadMode);
+  EXPECT_EQ(g.Win.LblPrompt.Caption, " 请选择一手牌发出 ");
+  EXPECT_TRUE(t.host.FatalMessages().empty());
+}
+
+TEST(TickFrame, AMinimisedWindowOrAPausedGameIdlesTenTimesASecond) {
+  testing::TestGame t;
+  Game& g = t.game;
+  testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
+  ASSERT_TRUE(RunTicksUntilState(g, "666_6", 50));
+  const std::string before = g.MainCourse;
+  for (bool* flag : {&g.Win.Minimized, &g.Flow.Paused}) {
+    *flag = true;
+    for (int i = 0; i < 5; ++i) {
+      Tick(g);
+      EXPECT_EQ(g.MainCourse, before);
+      EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+      EXPECT_EQ(g.Win.TmrMainCircle.Interval, 100);
+    }
+    *flag = false;
+  }
+  Tick(g);
+  EXPECT_EQ(g.MainCourse, "666_7");
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 10);
+}
+
+TEST(TickFrame, AnUnknownStateTakesTheFatalPathOnce) {
+  testing::TestGame t;
+  Game& g = t.game;
+  testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
+  g.MainCourse = "444_9";
+  Tick(g);
+  ASSERT_EQ(t.host.FatalMessages(), std::vector<std::string>{"Err:TmrMainCircle_Timer:MainCourse"});
+  EXPECT_TRUE(g.Stopped);
+  EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_FALSE(g.Flow.Running);
+  Tick(g);
+  EXPECT_EQ(t.host.FatalMessages().size(), 1u);
+}
+
+TEST(GameCommands, EndingTheGameDuringAComputersTurnStopsAtTheNextTick) {
+  testing::TestGame t;
+  Game& g = t.game;
+  testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
+  ASSERT_TRUE(RunTicksUntil(
+      g, [&] { return g.MainCourse == "666_6" && g.CurrentSeat == 4; }, 50));
+  const HandGrid hands = g.Hand;
+  MnuZundaEndClick(g);
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1);
+
+  Tick(g);
+  EXPECT_EQ(g.Hand, hands);  // seat 4 never answered
+  EXPECT_FALSE(g.Flow.Running);
+  EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_FALSE(g.Win.TmrDispFCP.Enabled);
+  EXPECT_TRUE(g.Win.LstDispEvent.Items.empty());
+  EXPECT_FALSE(g.Win.LstDispEvent.Visible);
+  EXPECT_FALSE(g.Win.LblPrompt.Visible);
+  EXPECT_TRUE(g.Win.MnuZundaRun.Enabled);
+  EXPECT_FALSE(g.Win.MnuZundaEnd.Enabled);
+  EXPECT_FALSE(g.Win.MnuSave.Enabled);
+  EXPECT_EQ(g.Burn.BurnOfferMode, 0);
+  for (int slot = 1; slot <= kHandSlots; ++slot)
+    EXPECT_FALSE(g.Win.ImgHand[slot].Visible);
+}
+
+TEST(GameCommands, ANewGameStartsAfreshBetweenTicksAndAfterARunningTick) {
+  testing::TestGame t;
+  Game& g = t.game;
+  testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
+  g.FirstHand = false;
+  g.Seats[3].Place = 2;
+  g.FinishOrder[2] = 3;
+  ASSERT_TRUE(RunTicksUntilState(g, "666_6", 50));
+
+  MnuZundaRunClick(g);
+  EXPECT_EQ(g.MainCourse, "111_0");
+  EXPECT_TRUE(g.FirstHand);
+  EXPECT_EQ(g.Seats[3].Place, 0);
+  EXPECT_EQ(g.FinishOrder[2], 0);
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1);
+  ASSERT_TRUE(RunTicksUntilState(g, "333_1", 10));
+
+  // Chosen while a tick lets events run: that tick ends first, then the new game begins.
+  bool clicked = false;
+  t.host.OnDoEvents([&] {
+    if (!clicked && g.Flow.InTick) {
+      clicked = true;
+      MnuZundaRunClick(g);
+      EXPECT_NE(g.MainCourse, "111_0");
+    }
+  });
+  Tick(g);
+  ASSERT_TRUE(clicked);
+  EXPECT_EQ(g.MainCourse, "111_0");
+  EXPECT_FALSE(g.Flow.StopRequested);
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+  t.host.OnDoEvents(nullptr);
+  EXPECT_TRUE(RunTicksUntilState(g, "333_1", 10));
+  EXPECT_TRUE(g.Flow.Running);
+}
+
+TEST(GameCommands, CancellingTheExitQuestionLeavesARunningHandRunning) {
+  testing::TestGame t;
+  Game& g = t.game;
+  testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
+  ASSERT_TRUE(RunTicksUntilState(g, "666_6", 50));
+  const std::string state = g.MainCourse;
+
+  t.host.QueueAnswer(Host::Answer::Cancel);
+  EXPECT_FALSE(MnuFileExitClick(g));
+  EXPECT_EQ(t.host.Messages().back(), "您真的要退出Zunda吗？");
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_TRUE(g.Flow.Running);
+  EXPECT_FALSE(g.Flow.ExitRequested);
+  EXPECT_FALSE(g.Flow.StopRequested);
+  EXPECT_EQ(g.MainCourse, state);
+  Tick(g);
+  EXPECT_EQ(g.MainCourse, "666_7");
+
+  // Confirmed, the game stops at the next tick and the window closes.
+  t.host.QueueAnswer(Host::Answer::Ok);
+  EXPECT_TRUE(MnuFileExitClick(g));
+  EXPECT_FALSE(g.Win.CloseRequested);
+  Tick(g);
+  EXPECT_FALSE(g.Flow.Running);
+  EXPECT_TRUE(g.Win.CloseRequested);
+}
+
+TEST(GameCommands, EndingTheGameWhileTheHumanIsAwaitedStopsAtOnce) {
+  testing::TestGame t;
+  Game& g = t.game;
+  testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 1);
+  RunTicksUntil(
+      g, [] { return false; }, 50);
+  ASSERT_EQ(g.MainCourse, "555_2");
+  MnuZundaEndClick(g);
+  Tick(g);
+  EXPECT_FALSE(g.Flow.Running);
+  EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_FALSE(g.Win.LblPrompt.Visible);
+}
+
+TEST(GameCommands, CancellingTheExitQuestionWhileTheHumanIsAwaitedKeepsTheTimerOff) {
+  testing::TestGame t;
+  Game& g = t.game;
+  testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 1);
+  RunTicksUntil(
+      g, [] { return false; }, 50);
+  ASSERT_EQ(g.MainCourse, "555_2");
+  ASSERT_FALSE(g.Win.TmrMainCircle.Enabled);
+  t.host.QueueAnswer(Host::Answer::Cancel);
+  EXPECT_FALSE(MnuFileExitClick(g));
+  EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_TRUE(g.Flow.WaitHuman);
+}
+
+}  // namespace
+}  // namespace zunda
