@@ -37,9 +37,9 @@ TEST(HandSteps, AHandRunsFromTheNewGameThroughItsRoundsToTheNextDealWithoutAComm
   EXPECT_TRUE(g.Flow.Running);
   EXPECT_TRUE(g.FirstHand);
 
-  // Every computer seat holds one low single and leads it out in turn; the human, holding a
-  // three, can never answer and is passed each time. Seat 2 leads.
-  testing::ReplaceHands(g, {"1x3", "1x5", "1x6", "1x7", "1x8", "1x9"});
+  // Every computer seat holds one single, lower than the seat's before it, and leads it out in
+  // turn, so nobody can answer; the human, holding a three, is passed each time. Seat 2 leads.
+  testing::ReplaceHands(g, {"1x3", "1x9", "1x8", "1x7", "1x6", "1x5"});
   g.LeadSeat = 2;
   trace.clear();
   ASSERT_TRUE(RunTicksUntil(
