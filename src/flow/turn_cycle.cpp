@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/game.h"
+#include "core/text.h"
 #include "flow/steps.h"
 
 namespace zunda {
@@ -52,7 +53,7 @@ bool RunStep(Game& g) {
 // Resets what a new game starts from and sets the first state.
 void StartNewGame(Game& g) {
   const std::string& player = g.Options.Players[g.Options.CurPlayer].Name;
-  if (!player.empty()) g.Seats[g.HumanSeat].Name = player;
+  if (!player.empty()) g.Seats[g.HumanSeat].Name = LeftChars(player, 12);
   for (int seat = 1; seat <= kSeats; ++seat) {
     SeatRecord& s = g.Seats[seat];
     s.Place = 0;

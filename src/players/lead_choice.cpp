@@ -29,12 +29,13 @@ void StartPlay(int seat, PlayRecord& play) {
   play.Tag = TeamLetter(seat);
 }
 
-// Twos are attached from the seat's bucket of twos, first code first.
+// Twos are attached from the top of the seat's bucket of twos: those are the cards the play
+// executor takes out, so the codes shown on the table are the ones that leave the hand.
 void AttachTwos(const Game& g, int seat, int count, PlayRecord& play) {
   const HandBucket& twos = g.Hand[seat][kTwo];
   for (int i = 1; i <= count; ++i) {
     ++play.TwoCount;
-    play.TwoCodes[play.TwoCount] = twos.Codes[i];
+    play.TwoCodes[play.TwoCount] = twos.Codes[twos.Count + 1 - i];
   }
   UpdateTotal(play);
 }
