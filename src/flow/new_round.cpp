@@ -1,6 +1,7 @@
 #include "flow/new_round.h"
 
 #include "core/game.h"
+#include "core/label_looks.h"
 #include "core/seats.h"
 
 namespace zunda {
@@ -16,6 +17,10 @@ void NewRound(Game& g) {
     if (InPlay(g, seat)) {
       g.Seats[seat].Passed = false;
       g.Seats[seat].Folded = false;
+      // The shading of a pass belongs to its round; the next responder reads the labels, and a
+      // label left shaded would count the seat as passed in the new round too.
+      Label& label = g.Win.LblName[seat];
+      if (label.BackColor == kColorPassed) SetInPlayLook(label);
     }
     g.Win.Frame1[seat].ToolTipText = kNotPlayedTip;
   }
