@@ -61,17 +61,24 @@ AutopilotTask Autopilot::TaskFor(const Game& g) {
 }
 
 AutopilotOutcome Autopilot::Act(Game& g) {
-  switch (TaskFor(g)) {
-    case AutopilotTask::Lead:
-      return Lead(g);
-    case AutopilotTask::Answer:
-      return Answer(g);
-    case AutopilotTask::ReturnTribute:
-      return ReturnTribute(g);
-    case AutopilotTask::None:
-      break;
-  }
-  return AutopilotOutcome{};
+  AutopilotOutcome outcome;
+  // The choosers run outside any handler: a fatal error in them stops the game the same way.
+  g.Guard([&] {
+    switch (TaskFor(g)) {
+      case AutopilotTask::Lead:
+        outcome = Lead(g);
+        break;
+      case AutopilotTask::Answer:
+        outcome = Answer(g);
+        break;
+      case AutopilotTask::ReturnTribute:
+        outcome = ReturnTribute(g);
+        break;
+      case AutopilotTask::None:
+        break;
+    }
+  });
+  return outcome;
 }
 
 void Autopilot::DuringWait(Game& g) {
