@@ -35,7 +35,10 @@ HandRunner::HandRunner(const SimOptions& options, std::ostream& report, std::ost
       host_(options.seed, options.burnRate),
       game_(host_) {
   SetStartupDefaults(game_);
-  host_.OnDoEvents([this] { pilot_.DuringWait(game_); });
+  // Called at every yield of the engine; only a burn wait (its decline button shown) needs it.
+  host_.OnDoEvents([this] {
+    if (game_.Win.CmdNotSP.Visible) pilot_.DuringWait(game_);
+  });
 }
 
 bool HandRunner::PlayHand() {
