@@ -6,6 +6,7 @@
 #include "core/game.h"
 #include "core/seats.h"
 #include "finish_fixture.h"
+#include "flow/delay.h"
 #include "flow/new_round.h"
 #include "flow/responder.h"
 #include "flow/steps.h"
@@ -128,6 +129,28 @@ TEST_F(TurnCycleRound, TheFirstHandOfANewGameIsMarkedAsPlayedWithoutTribute) {
   steps::Tribute(g);
   EXPECT_FALSE(g.Tribute.PlayedThisHand);
   EXPECT_EQ(g.MainCourse, "111_1_2");
+}
+
+}  // namespace
+}  // namespace zunda
+
+namespace zunda {
+namespace {
+
+TEST(TurnCycleWait, ALongWaitBegunJustBeforeMidnightEndsAfterIt) {
+  testing::TestGame t;
+  Game& g = t.game;
+  // Five seconds from 23:59:56 end at 00:00:01; a wait that never ended would spin for ever,
+  // so the test gives up after 100 virtual seconds.
+  t.host.SetClock(86396.0);
+  long yields = 0;
+  t.host.OnDoEvents([&] {
+    if (++yields > 100000) g.Stopped = true;
+  });
+  g.Flow.FirstWaitPending = false;
+  ASSERT_NO_THROW(Delay(g, 5.0));
+  EXPECT_TRUE(g.Flow.DelayDone);
+  EXPECT_LT(g.Clock(), 2.0);
 }
 
 }  // namespace
