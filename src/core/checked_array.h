@@ -33,12 +33,16 @@ class Arr {
   bool operator==(const Arr&) const = default;
 
  private:
+  // The check stays on every access; the message is built out of line so that the access
+  // itself is small enough to be inlined.
   static std::size_t Slot(int i) {
-    if (!InRange(i)) {
-      Fatal("Err:数组下标越界(" + std::to_string(i) + "，范围" + std::to_string(Lo) + ".." +
-            std::to_string(Hi) + ")");
-    }
+    if (!InRange(i)) [[unlikely]]
+      OutOfRange(i);
     return static_cast<std::size_t>(i - Lo);
+  }
+  [[noreturn, gnu::cold, gnu::noinline]] static void OutOfRange(int i) {
+    Fatal("Err:数组下标越界(" + std::to_string(i) + "，范围" + std::to_string(Lo) + ".." +
+          std::to_string(Hi) + ")");
   }
 
   std::array<T, kSize> data_{};

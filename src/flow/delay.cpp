@@ -7,11 +7,18 @@ namespace zunda {
 namespace {
 // From here the end of a wait could fall after midnight, where the clock starts again at 0.
 constexpr double kNearMidnight = 86398;
+constexpr double kSecondsPerDay = 86400;
 constexpr char kShufflingPrompt[] = "正在洗牌、分牌，请稍等...";
 }  // namespace
 
 void TmrDelayTimer(Game& g) {
-  if (g.Clock() >= g.Flow.DelayEnd) g.Flow.DelayDone = true;
+  double now = g.Clock();
+  // A long wait begun just before midnight ends after it, when the clock has started again at
+  // 0: a reading far below an end past midnight belongs to the next day.
+  if (g.Flow.DelayEnd >= kSecondsPerDay && now < g.Flow.DelayEnd - kSecondsPerDay / 2) {
+    now += kSecondsPerDay;
+  }
+  if (now >= g.Flow.DelayEnd) g.Flow.DelayDone = true;
 }
 
 void Delay(Game& g, double seconds) {

@@ -137,7 +137,8 @@ void NextResponder(Game& g, int s0) {
 
 bool AllOthersPassed(const Game& g, int tableSeat) {
   for (int seat = 1; seat <= kSeats; ++seat) {
-    if (seat == tableSeat || g.Seats[seat].CardCount == 0) continue;
+    // A scorched seat keeps its cards but is never asked again, so it cannot pass either.
+    if (seat == tableSeat || g.Seats[seat].CardCount == 0 || !InPlay(g, seat)) continue;
     if (!g.Seats[seat].Passed) return false;
   }
   return true;

@@ -13,7 +13,7 @@ int NextUnpassedSeat(Game& g, int s0);
 // Chooses the seat that must answer after s0 acted; leaves it in CurrentSeat (0 for none).
 void NextResponder(Game& g, int s0);
 
-// Every other seat that still holds cards has passed.
+// Every other seat that still holds cards and is in play has passed.
 bool AllOthersPassed(const Game& g, int tableSeat);
 // Every other seat in play has folded; sets FoldInForce when true.
 bool AllOthersFolded(Game& g, int tableSeat);

@@ -51,7 +51,9 @@ void DealHand(Game& g) {
 }
 
 void Tribute(Game& g) {
-  if (!g.FirstHand && g.Seats[1].Place != 0 && RunTribute(g)) {
+  // RunTribute itself knows when no tribute is due (first hand, no result yet) and then marks
+  // the hand as played without one.
+  if (RunTribute(g)) {
     g.Flow.NextInterval = TributeWaitMs(g);
     g.MainCourse = "111_1_3";
     return;

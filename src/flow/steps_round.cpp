@@ -40,6 +40,19 @@ void PassLeadFromSeatOut(Game& g) {
   AddEventLine(g, g.Seats[g.LeadSeat].Name, "接受“" + Trim(g.Seats[gone].Name) + "”的留封");
 }
 
+// The going-out rules for a seat whose last play has just been laid: its place, then a triple
+// capture or the last seat's place. True when that ended the hand (the next state is set).
+bool SettleIfJustOut(Game& g, int seat) {
+  if (g.Seats[seat].CardCount != 0 || g.Win.LblName[seat].BackColor == kColorOut) return false;
+  SeatFinished(g, seat);
+  if (SettleAfterGoingOut(g, seat) == GoingOutResult::HandGoesOn) return false;
+  g.Flow.HandOver = true;
+  g.Flow.RoundOver = true;
+  g.Flow.NextInterval = RoundEndInterval(g);
+  g.MainCourse = "333_3";
+  return true;
+}
+
 }  // namespace
 
 double RoundEndInterval(const Game& g) {
@@ -120,16 +133,7 @@ void AfterPlay(Game& g) {
   if (seat.CardCount < 0) {
     g.Msg("Err:剩牌张数(" + std::to_string(current) + ")  =" + std::to_string(seat.CardCount));
   }
-  if (seat.CardCount == 0 && g.Win.LblName[current].BackColor != kColorOut) {
-    SeatFinished(g, current);
-    if (SettleAfterGoingOut(g, current) != GoingOutResult::HandGoesOn) {
-      flow.HandOver = true;
-      flow.RoundOver = true;
-      flow.NextInterval = RoundEndInterval(g);
-      g.MainCourse = "333_3";
-      return;
-    }
-  }
+  if (SettleIfJustOut(g, current)) return;
 
   NextResponder(g, current);
   const int tableSeat = g.TablePlay.Seat;
@@ -184,6 +188,9 @@ void HumanAnswered(Game& g) {
     return;
   }
   if (burn.BurnerSeat != 0 && !burn.BurnerTurnTaken) {
+    // The burned play may have been the seat's last cards; the turn leaves that seat here, so
+    // it goes out now, not never.
+    if (SettleIfJustOut(g, g.CurrentSeat)) return;
     g.CurrentSeat = burn.BurnerSeat;
     MarkOnTurn(g, g.CurrentSeat);
     burn.BurnerTurnTaken = true;
@@ -288,6 +295,9 @@ void CloseAnswer(Game& g) {
         allFolded || (ActiveSeats(g) >= 5 && flow.LastActionWasPass && !g.Seats[t].OppositeOut &&
                       g.Seats[opposite].Folded && (zunda || allPassed));
     if (closed) {
+      // The play that closed the answering may have been the table player's last cards: it
+      // goes out before the lead is settled, or it would be asked to lead with an empty hand.
+      if (SettleIfJustOut(g, t)) return;
       ClearSelection(g);
       const int current = g.CurrentSeat;
       if (current != 0) ClearPlayCounts(g.Table.ShownPlay[current - 1]);
@@ -299,10 +309,7 @@ void CloseAnswer(Game& g) {
       // Once the answering is closed the round is over: the table player leads next (or,
       // when it has gone out, the seat the leave-seal passed the lead to). Without this a
       // round with four or fewer seats in play could ask the folded seats for ever.
-      // A table player that has just laid its last cards is placed by the going-out checks
-      // of "444_1" first; ending the round here would hand it the next lead with no cards.
-      const bool justRanOut = g.Seats[t].CardCount == 0 && InPlay(g, t);
-      if (!flow.RoundOver && !justRanOut) {
+      if (!flow.RoundOver) {
         flow.RoundOver = true;
         if (InPlay(g, t))
           g.LeadSeat = t;

@@ -25,6 +25,7 @@ int RaisedCards(const Game& g) {
 
 void RestartTurnCycle(Game& g, std::string state, double intervalMs) {
   g.MainCourse = std::move(state);
+  g.Flow.WaitHuman = false;
   g.Flow.NextInterval = intervalMs;
   g.Win.TmrMainCircle.Interval = static_cast<int>(std::lround(intervalMs));
   g.Win.TmrMainCircle.Enabled = true;

@@ -25,11 +25,7 @@ int Held(const Game& g, int seat, int rank) {
 }  // namespace
 
 bool IsZundaBucket(const Game& g, int seat, int rank) {
-  PlayRecord bucket;
-  bucket.BaseRank = rank;
-  bucket.BaseCount = Held(g, seat, rank);
-  bucket.Total = bucket.BaseCount;
-  return IsZundaPlay(bucket);
+  return IsZundaSet(rank, Held(g, seat, rank));
 }
 
 int LowestRank(const Game& g, int seat) {
@@ -91,10 +87,11 @@ int ScoreHand(Game& g, int seat) {
     g.Ai.GapBonus[rank] = kGapBonus[static_cast<std::size_t>(rank - kLowRank)];
   }
   int score = 0;
+  const auto& hand = g.Hand[seat];
   for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
-    const int count = Held(g, seat, rank);
+    const int count = hand[rank].Count;
     score += count * g.CardWeight[rank];
-    if (rank <= kAce && IsZundaBucket(g, seat, rank)) score += 30;
+    if (rank <= kAce && IsZundaSet(rank, count)) score += 30;
     if (count == 0) score += g.Ai.GapBonus[rank];
     g.DoEvents();
   }

@@ -32,24 +32,9 @@ void ClearPrevTablePlay(Game& g) {
 }
 
 bool IsZundaPlay(const PlayRecord& play) {
-  const int total = play.Total;
-  const int rank = play.BaseRank;
-  if (total <= 0) return false;
+  if (play.Total <= 0) return false;
   if (play.BigJokers > 0 || play.SmallJokers > 0) return true;
-  if (rank >= kTwo && rank <= kBigJoker) return true;
-  switch (rank) {
-    case 10:
-      return total >= 5;
-    case 11:
-      return total >= 4;
-    case 12:
-      return total >= 3;
-    case 13:
-    case kAce:
-      return total >= 2;
-    default:
-      return false;
-  }
+  return IsZundaSet(play.BaseRank, play.Total);
 }
 
 bool CannotBeat(const Game& g, int seat) {

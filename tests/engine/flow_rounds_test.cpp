@@ -158,13 +158,12 @@ TEST_F(ClosingTest, ATablePlayerThatHasJustLaidItsLastCardsIsPlacedBeforeTheRoun
   for (int seat : {1, 3, 4, 5, 6})
     g.Seats[seat].Passed = g.Seats[seat].Folded = true;
   steps::CloseAnswer(g);
-  EXPECT_EQ(g.MainCourse, "444_1");
-  EXPECT_FALSE(g.Flow.RoundOver);
-
-  steps::AfterPlay(g);
   EXPECT_TRUE(g.Seats[2].Finished);
   EXPECT_EQ(g.Seats[2].Place, 1);
-  EXPECT_NE(g.CurrentSeat, 2);
+  EXPECT_EQ(g.MainCourse, "333_3");
+  EXPECT_TRUE(g.Flow.RoundOver);
+  EXPECT_NE(g.LeadSeat, 2);
+  EXPECT_TRUE(InPlay(g, g.LeadSeat));
 }
 
 TEST_F(ClosingTest, AnOrdinaryPlayClosesOnlyWhenEveryoneElseHasPassedOrFolded) {

@@ -11,6 +11,9 @@ namespace zunda::sim {
 struct SimOptions {
   long long hands = 0;
   std::uint64_t seed = 1;
+  double burnRate = 0.2;   // chance that the autopilot says Yes to a burn question
+  std::string eventsPath;  // where to write every event-list line, "" for nowhere
+  bool check = false;      // check the invariants after every tick
   bool dealOnly = false;
   bool help = false;
 };

@@ -1,0 +1,157 @@
+#include "hand_runner.h"
+
+#include <chrono>
+#include <ostream>
+
+#include "core/startup_defaults.h"
+#include "flow/turn_cycle.h"
+
+namespace zunda::sim {
+
+namespace {
+
+constexpr long long kViolationsShown = 20;
+// No hand comes near this many ticks; a round that asks the same seats for ever does.
+constexpr long kMostTicksPerHand = 20000;
+constexpr char kHandEndState[] = "111_3";
+
+int CardsPlayed(const Game& g) {
+  int played = 0;
+  for (int rank = kLowRank; rank <= kBigJoker; ++rank)
+    played += g.PlayedByRank[rank];
+  return played;
+}
+
+double SecondsNow() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
+HandRunner::HandRunner(const SimOptions& options, std::ostream& report, std::ostream* events)
+    : options_(options),
+      report_(report),
+      events_(events),
+      host_(options.seed, options.burnRate),
+      game_(host_) {
+  SetStartupDefaults(game_);
+  // Called at every yield of the engine; only a burn wait (its decline button shown) needs it.
+  host_.OnDoEvents([this] {
+    if (game_.Win.CmdNotSP.Visible) pilot_.DuringWait(game_);
+  });
+}
+
+bool HandRunner::PlayHand() {
+  if (!started_) {
+    started_ = true;
+    startedAt_ = SecondsNow();
+    MnuZundaRunClick(game_);
+  }
+  const long long hands = summary_.hands;
+  while (summary_.hands == hands && !game_.Stopped)
+    Step();
+  return !game_.Stopped;
+}
+
+SimSummary HandRunner::Finish() {
+  DrainEvents();
+  for (const std::string& text : host_.FatalMessages()) {
+    // A fatal error ends the run; its text is shown however many violations came before.
+    if (summary_.violations >= kViolationsShown) report_ << "fatal error: " << text << '\n';
+    Violation("fatal error: " + text);
+  }
+  if (started_) summary_.seconds = SecondsNow() - startedAt_;
+  report_ << "burn questions " << host_.BurnQuestions() << ", burns " << burns_ << ", scorched "
+          << scorched_ << ", triple captures " << captures_ << '\n';
+  if (summary_.violations > kViolationsShown) {
+    report_ << "... " << summary_.violations - kViolationsShown << " more\n";
+  }
+  return summary_;
+}
+
+void HandRunner::Step() {
+  Game& g = game_;
+  Timer& timer = g.Win.TmrMainCircle;
+  if (timer.Enabled) {
+    host_.SleepMs(timer.Interval);
+    const bool handEnds = g.MainCourse == kHandEndState;
+    if (handEnds) {
+      if (options_.check) Check([&](auto& out) { checker_.AtHandEnd(g, out); });
+      if (g.TripleCapture) ++captures_;
+    }
+    const int playedBefore = CardsPlayed(g);
+    TmrMainCircleTimer(g);
+    if (CardsPlayed(g) > playedBefore) ++summary_.plays;
+    AfterStep();
+    idleActs_ = 0;
+    if (handEnds) {
+      EndOfHand();
+    } else if (++ticksThisHand_ > kMostTicksPerHand) {
+      Violation("the hand ran " + std::to_string(kMostTicksPerHand) + " ticks in state " +
+                g.MainCourse + " without ending");
+      EndOfHand();
+      MnuZundaRunClick(g);
+    }
+    return;
+  }
+  const AutopilotOutcome outcome = pilot_.Act(g);
+  if (!outcome.fault.empty()) Violation(outcome.fault);
+  AfterStep();
+  if ((outcome.acted && ++idleActs_ < 3) || g.Stopped) return;
+  // Nothing armed the timer and nobody is waited for: the game would hang here.
+  Violation("the turn cycle stopped in state " + g.MainCourse + " with nothing to wait for");
+  EndOfHand();
+  MnuZundaRunClick(g);
+}
+
+void HandRunner::AfterStep() {
+  DrainEvents();
+  if (options_.check) Check([&](auto& out) { checker_.AfterStep(game_, out); });
+}
+
+void HandRunner::EndOfHand() {
+  ++summary_.hands;
+  ticksThisHand_ = 0;
+  host_.ClearMessages();
+}
+
+template <typename CheckFn>
+void HandRunner::Check(CheckFn&& check) {
+  found_.clear();
+  check(found_);
+  for (const std::string& text : found_)
+    Violation(text);
+}
+
+// The event list is the window's; the simulator empties it as it goes so that a long run
+// keeps no more than one step's lines.
+void HandRunner::DrainEvents() {
+  ListBox& list = game_.Win.LstDispEvent;
+  if (list.Items.empty()) return;
+  for (const std::string& line : list.Items) {
+    if (events_ != nullptr) *events_ << line << '\n';
+    CountEvent(line);
+  }
+  list.Clear();
+}
+
+void HandRunner::CountEvent(const std::string& line) {
+  if (line.ends_with("确认烧牌!")) ++burns_;
+  if (line.find("烧糊了!被判为") != std::string::npos) ++scorched_;
+}
+
+void HandRunner::Violation(const std::string& text) {
+  if (summary_.violations < kViolationsShown) {
+    report_ << "hand " << summary_.hands + 1 << ": " << text << '\n';
+  }
+  ++summary_.violations;
+}
+
+SimSummary RunHands(const SimOptions& options, std::ostream& report, std::ostream* events) {
+  HandRunner runner(options, report, events);
+  while (runner.Summary().hands < options.hands && runner.PlayHand()) {
+  }
+  return runner.Finish();
+}
+
+}  // namespace zunda::sim

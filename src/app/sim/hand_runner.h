@@ -1,0 +1,64 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+#include "play_invariants.h"
+#include "players/autopilot.h"
+#include "sim_host.h"
+#include "sim_options.h"
+#include "sim_summary.h"
+
+namespace zunda::sim {
+
+// Plays whole hands without a window: the main timer is fired in virtual time whenever the
+// game arms it, and the autopilot plays seat 1 whenever the game waits for it. With
+// options.check the invariants are checked after every tick. Broken invariants (the first
+// few) go to `report`; every event-list line goes to `events` when it is not null.
+class HandRunner {
+ public:
+  HandRunner(const SimOptions& options, std::ostream& report, std::ostream* events);
+  HandRunner(const HandRunner&) = delete;
+  HandRunner& operator=(const HandRunner&) = delete;
+
+  // Plays on until the current hand has ended. False once the game has stopped for good.
+  bool PlayHand();
+  // Reports what is left (fatal errors, the counts of burns) and returns the summary.
+  SimSummary Finish();
+
+  const SimSummary& Summary() const { return summary_; }
+
+ private:
+  void Step();
+  void AfterStep();
+  void EndOfHand();
+  void DrainEvents();
+  void CountEvent(const std::string& line);
+  void Violation(const std::string& text);
+  template <typename CheckFn>
+  void Check(CheckFn&& check);
+
+  SimOptions options_;
+  std::ostream& report_;
+  std::ostream* events_;
+  SimHost host_;
+  Game game_;
+  Autopilot pilot_;
+  PlayChecker checker_;
+  SimSummary summary_;
+  std::vector<std::string> found_;
+  long long burns_ = 0;
+  long long scorched_ = 0;
+  long long captures_ = 0;
+  long ticksThisHand_ = 0;
+  int idleActs_ = 0;
+  bool started_ = false;
+  double startedAt_ = 0;
+};
+
+// Plays options.hands whole hands and returns the summary.
+SimSummary RunHands(const SimOptions& options, std::ostream& report, std::ostream* events);
+
+}  // namespace zunda::sim

@@ -1,0 +1,240 @@
+// The autopilot plays the human seat only through the hand clicks and the buttons: these cases
+// check that the sets it means are the sets that end up raised and laid, that asking the
+// choosers leaves the game as it was, and that it answers a burn wait and the tribute return.
+#include <gtest/gtest.h>
+
+#include "core/game.h"
+#include "finish_fixture.h"
+#include "flow/tribute.h"
+#include "human_fixture.h"
+#include "players/autopilot.h"
+#include "players/autopilot_choice.h"
+#include "rules/burning.h"
+#include "rules/human_input.h"
+#include "rules/play_rules.h"
+
+namespace zunda {
+namespace {
+
+using testing::AwaitHuman;
+using testing::GiveCards;
+using testing::LayTable;
+using testing::RaisedSlots;
+
+PlayRecord SetOf(int rank, int base, int twos, int small, int big) {
+  PlayRecord set;
+  set.BaseRank = rank;
+  set.BaseCount = rank < kTwo ? base : 0;
+  set.TwoCount = twos;
+  set.SmallJokers = small;
+  set.BigJokers = big;
+  set.Total = set.BaseCount + twos + small + big;
+  return set;
+}
+
+int RaisedOfRank(const Game& g, int rank) {
+  int n = 0;
+  for (int slot : RaisedSlots(g))
+    n += HandSlotRank(g, slot) == rank ? 1 : 0;
+  return n;
+}
+
+// The human holds four 9s, three twos, two small and one big joker and some low cards.
+class AutopilotClicks : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    GiveCards(g, 1, 4, 2);
+    GiveCards(g, 1, 9, 4);
+    GiveCards(g, 1, kTwo, 3);
+    GiveCards(g, 1, kSmallJoker, 2);
+    GiveCards(g, 1, kBigJoker, 1);
+    ShowHand(g, 1);
+    AwaitHuman(g);
+  }
+  testing::TestGame t;
+  Game& g = t.game;
+};
+
+TEST_F(AutopilotClicks, WildcardsGoUpFirstAndARankThatFillsItselfIsTrimmed) {
+  // Three 5s on the table: one 9 with a two and a small joker. Clicking the 9 after the
+  // wildcards raises 9s up to the table's size; the extra ones are put back.
+  LayTable(g, 2, 5, 3);
+  const PlayRecord set = SetOf(9, 1, 1, 1, 0);
+  ASSERT_TRUE(IsLegalHumanPlay(g, 1, set));
+  ASSERT_TRUE(RaiseSetByClicks(g, set));
+  EXPECT_EQ(RaisedOfRank(g, 9), 1);
+  EXPECT_EQ(RaisedOfRank(g, kTwo), 1);
+  EXPECT_EQ(RaisedOfRank(g, kSmallJoker), 1);
+  EXPECT_TRUE(g.Win.CmdSend.Visible);
+}
+
+TEST_F(AutopilotClicks, AWholeSetCutToTheTableTakesOneLeftClick) {
+  LayTable(g, 2, 5, 2);
+  ASSERT_TRUE(RaiseSetByClicks(g, SetOf(9, 2, 0, 0, 0)));
+  EXPECT_EQ(RaisedSlots(g).size(), 2u);
+  EXPECT_TRUE(g.Win.CmdSend.Visible);
+}
+
+TEST_F(AutopilotClicks, JokersAnswerTwosAndALeadMayCarryEverything) {
+  LayTable(g, 2, kTwo, 2);
+  ASSERT_TRUE(RaiseSetByClicks(g, SetOf(kSmallJoker, 0, 0, 1, 1)));
+  EXPECT_TRUE(g.Win.CmdSend.Visible);
+
+  CmdReturnClick(g);
+  ClearTablePlay(g);
+  g.LeadSeat = 1;
+  const PlayRecord lead = SetOf(4, 2, 3, 2, 1);
+  ASSERT_TRUE(RaiseSetByClicks(g, lead));
+  EXPECT_EQ(RaisedSlots(g).size(), 8u);
+  EXPECT_TRUE(g.Win.CmdSend.Visible);
+}
+
+TEST_F(AutopilotClicks, OnlySetsTheHumanMayLayAreLegal) {
+  LayTable(g, 2, 9, 2);
+  EXPECT_FALSE(IsLegalHumanPlay(g, 1, SetOf(9, 2, 0, 0, 0)));     // not higher
+  EXPECT_FALSE(IsLegalHumanPlay(g, 1, SetOf(kTwo, 0, 3, 0, 0)));  // wrong size
+  EXPECT_TRUE(IsLegalHumanPlay(g, 1, SetOf(kTwo, 0, 2, 0, 0)));
+  g.TablePlay.SmallJokers = 1;
+  g.TablePlay.Total = 3;
+  EXPECT_FALSE(IsLegalHumanPlay(g, 1, SetOf(kTwo, 0, 3, 0, 0)));  // no big joker
+  EXPECT_TRUE(IsLegalHumanPlay(g, 1, SetOf(kTwo, 0, 2, 0, 1)));
+}
+
+TEST_F(AutopilotClicks, TheLowestAnswerHonoursTheJokerObligation) {
+  LayTable(g, 2, 5, 2);
+  PlayRecord plain = LowestLegalAnswer(g, 1, false);
+  EXPECT_EQ(plain.BaseRank, 9);
+  EXPECT_EQ(plain.BaseCount, 2);
+  PlayRecord escorted = LowestLegalAnswer(g, 1, true);
+  EXPECT_EQ(escorted.BaseRank, 9);
+  EXPECT_EQ(escorted.BaseCount, 1);
+  EXPECT_EQ(escorted.SmallJokers, 1);
+  // Against a big joker there is nothing.
+  g.TablePlay.BigJokers = 1;
+  EXPECT_EQ(LowestLegalAnswer(g, 1, false).Total, 0);
+}
+
+TEST_F(AutopilotClicks, AskingForALeadChangesNothingAndABurnerEscortsIt) {
+  ClearTablePlay(g);
+  g.LeadSeat = 1;
+  const Game before = g;
+  const PlayRecord lead = AutopilotLead(g, 1);
+  EXPECT_EQ(g.TablePlay, before.TablePlay);
+  EXPECT_EQ(g.Selection, before.Selection);
+  EXPECT_EQ(lead.BaseRank, 4);
+  EXPECT_EQ(lead.Total, 2);
+
+  g.Seats[1].Burned = true;
+  g.Burn.BurnBeaten = false;
+  const PlayRecord bound = AutopilotLead(g, 1);
+  EXPECT_EQ(bound.BaseRank, 4);
+  EXPECT_EQ(bound.SmallJokers, 1);
+  EXPECT_EQ(bound.Total, 3);
+}
+
+TEST_F(AutopilotClicks, ALeadIsLaidThroughTheHandlersAndHandsTheTurnBack) {
+  ClearTablePlay(g);
+  g.LeadSeat = 1;
+  g.Flow.LeadMode = true;
+  Autopilot pilot;
+  ASSERT_EQ(Autopilot::TaskFor(g), AutopilotTask::Lead);
+  const AutopilotOutcome outcome = pilot.Act(g);
+  EXPECT_TRUE(outcome.fault.empty()) << outcome.fault;
+  EXPECT_TRUE(outcome.laid);
+  EXPECT_EQ(g.MainCourse, "555_3");
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_EQ(g.TablePlay.BaseRank, 4);
+  EXPECT_EQ(g.TablePlay.BaseCount, 2);
+}
+
+TEST_F(AutopilotClicks, ABurnerWhomTheChoosersWouldLetPassAnswersAllTheSame) {
+  LayTable(g, 2, 10, 2);
+  g.Seats[1].Burned = true;
+  Autopilot pilot;
+  const AutopilotOutcome outcome = pilot.Act(g);
+  EXPECT_TRUE(outcome.laid) << outcome.fault;
+  EXPECT_EQ(g.MainCourse, "666_3");
+  EXPECT_EQ(g.TablePlay.TwoCount, 2);
+}
+
+// Seat 2 has just laid four jacks; the human, who may burn, waits with the decline button up.
+class AutopilotBurnWait : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    GiveCards(g, 1, kBigJoker, 2);
+    GiveCards(g, 1, 12, 4);
+    g.Seats[1].BurnRight = true;
+    ShowHand(g, 1);
+    LayTable(g, 2, 11, 4);
+    g.CurrentSeat = 2;
+    g.Seats[2].OnTurn = true;
+    t.host.OnDoEvents([&] { pilot.DuringWait(g); });
+  }
+  testing::TestGame t;
+  Game& g = t.game;
+  Autopilot pilot;
+};
+
+TEST_F(AutopilotBurnWait, OneClickAsksTheQuestionAndTheAnswerDecides) {
+  t.host.QueueAnswer(Host::Answer::Yes);
+  BurnWait(g, false);
+  EXPECT_EQ(t.host.Messages(), std::vector<std::string>{"您要烧牌吗?"});
+  EXPECT_TRUE(g.Seats[1].Burned);
+  EXPECT_EQ(g.MainCourse, "666_3");
+
+  testing::TestGame other;
+  Game& h = other.game;
+  GiveCards(h, 1, kBigJoker, 2);
+  GiveCards(h, 1, 12, 4);
+  h.Seats[1].BurnRight = true;
+  ShowHand(h, 1);
+  LayTable(h, 2, 11, 4);
+  h.CurrentSeat = 2;
+  Autopilot own;
+  other.host.OnDoEvents([&] { own.DuringWait(h); });
+  other.host.QueueAnswer(Host::Answer::No);
+  const double start = h.Clock();
+  BurnWait(h, false);
+  EXPECT_FALSE(h.Seats[1].Burned);
+  EXPECT_LT(h.Clock() - start, 0.01);  // the answer ended the five-second wait at once
+}
+
+TEST_F(AutopilotBurnWait, AClickThatAsksNothingIsFollowedByTheDeclineButton) {
+  g.Seats[1].OppositeOut = true;  // the clicks no longer reach the burn question
+  const double start = g.Clock();
+  BurnWait(g, false);
+  EXPECT_TRUE(t.host.Messages().empty());
+  EXPECT_FALSE(g.Seats[1].Burned);
+  EXPECT_LT(g.Clock() - start, 0.01);
+}
+
+TEST(AutopilotReturn, TheComputersChoiceIsClickedAndConfirmed) {
+  testing::TestGame t;
+  Game& g = t.game;
+  testing::SetPreviousResult(g, {1, 2, 3, 5, 6, 4});
+  testing::GiveCards(g, 1, {"C03", "H09", "D09", "D05", "C13"});
+  testing::GiveCards(g, 4, {"J17", "J17", "C04", "D06"});
+  g.Seats[1].TributeCount = g.Seats[4].TributeCount = 2;
+  ChooseTributeCards(g);
+  TakeTribute(g);
+  ASSERT_TRUE(BeginReturnPhase(g));
+  ShowHand(g, 1);
+  g.Flow.WaitHuman = true;
+
+  Autopilot pilot;
+  ASSERT_EQ(Autopilot::TaskFor(g), AutopilotTask::ReturnTribute);
+  const AutopilotOutcome outcome = pilot.Act(g);
+  EXPECT_TRUE(outcome.fault.empty()) << outcome.fault;
+  // The singles from the three upward, as a computer receiver returns them, in the order of
+  // the hand display.
+  EXPECT_EQ(g.Seats[4].ReturnSlots[1].Code.Str(), "D05");
+  EXPECT_EQ(g.Seats[4].ReturnSlots[2].Code.Str(), "C03");
+  EXPECT_EQ(g.Hand[4][3].Count, 1);
+  EXPECT_EQ(g.Hand[1][kBigJoker].Count, 2);
+  EXPECT_EQ(g.MainCourse, "111_1_2");
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_FALSE(g.Flow.WaitHuman);
+}
+
+}  // namespace
+}  // namespace zunda

@@ -1,0 +1,157 @@
+// Rounds of the turn cycle that once went wrong in whole simulated hands: each case is the
+// smallest position that led to a round asking the same seats for ever, or to a seat with no
+// cards being asked to lead.
+#include <gtest/gtest.h>
+
+#include "core/game.h"
+#include "core/seats.h"
+#include "finish_fixture.h"
+#include "flow/delay.h"
+#include "flow/new_round.h"
+#include "flow/responder.h"
+#include "flow/steps.h"
+#include "flow/tribute.h"
+#include "test_game.h"
+
+namespace zunda {
+namespace {
+
+using testing::StartPlaying;
+
+class TurnCycleRound : public ::testing::Test {
+ protected:
+  void SetUp() override { StartPlaying(g); }
+
+  // The table play: `count` cards of `rank` laid by `seat`.
+  void Lay(int seat, int rank, int count) {
+    PlayRecord& table = g.TablePlay;
+    table = PlayRecord{};
+    table.Seat = seat;
+    table.BaseRank = rank;
+    table.BaseCount = count;
+    table.Total = count;
+  }
+  void PassAndFold(int seat, bool fold = true) {
+    g.Seats[seat].Passed = true;
+    g.Seats[seat].Folded = fold;
+    g.Win.LblName[seat].BackColor = kColorPassed;
+  }
+
+  testing::TestGame t;
+  Game& g = t.game;
+};
+
+TEST_F(TurnCycleRound, ANewRoundForgetsTheShadingOfThePassesBeforeIt) {
+  // Everybody but seat 5 passed in the last round; seat 3 has gone out meanwhile.
+  for (int seat : {1, 2, 4, 6})
+    PassAndFold(seat);
+  g.Seats[3].Finished = true;
+  g.Win.LblName[3].BackColor = kColorOut;
+  NewRound(g);
+  for (int seat : {1, 2, 4, 6}) {
+    EXPECT_FALSE(g.Seats[seat].Passed) << seat;
+    EXPECT_EQ(g.Win.LblName[seat].BackColor, kColorNormal) << seat;
+  }
+  EXPECT_EQ(g.Win.LblName[3].BackColor, kColorOut);
+
+  // Seat 5 leads a single card: the next seat answers, not the seat opposite as if every
+  // other seat had already passed.
+  Lay(5, 4, 1);
+  NextResponder(g, 5);
+  EXPECT_EQ(g.CurrentSeat, 6);
+  EXPECT_FALSE(g.Flow.FoldInForce);
+}
+
+TEST_F(TurnCycleRound, AScorchedSeatHoldingCardsDoesNotKeepTheAnsweringOpen) {
+  // The human was scorched with cards left; seat 2's single card was passed by all the others.
+  g.Seats[1].Scorched = true;
+  g.Seats[1].Finished = true;
+  g.Win.LblName[1].BackColor = kColorOut;
+  Lay(2, 9, 1);
+  for (int seat : {3, 4, 5})
+    PassAndFold(seat);
+  PassAndFold(6, /*fold=*/false);
+  EXPECT_TRUE(AllOthersPassed(g, 2));
+
+  g.CurrentSeat = 5;
+  g.Flow.LastActionWasPass = true;
+  g.MainCourse = "444_2";
+  steps::CloseAnswer(g);
+  EXPECT_TRUE(g.Flow.RoundOver);
+  EXPECT_EQ(g.MainCourse, "333_3");
+  EXPECT_EQ(g.LeadSeat, 2);
+}
+
+TEST_F(TurnCycleRound, APlayerWhoseLastCardsWereBurnedGoesOutBeforeTheBurnerAnswers) {
+  // Seat 6 laid its last four kings; the human burned them during the wait.
+  Lay(6, 13, 4);
+  g.Seats[6].CardCount = 0;
+  g.CurrentSeat = 6;
+  g.Burn.BurnerSeat = 1;
+  g.Burn.BurnedSeat = 6;
+  g.Seats[1].Burned = true;
+  g.MainCourse = "666_3";
+  steps::HumanAnswered(g);
+  EXPECT_TRUE(g.Seats[6].Finished);
+  EXPECT_EQ(g.Seats[6].Place, 1);
+  EXPECT_EQ(g.FinishOrder[1], 6);
+  EXPECT_TRUE(g.Seats[3].OppositeOut);
+  EXPECT_EQ(g.CurrentSeat, 1);
+  EXPECT_EQ(g.MainCourse, "666_1");
+}
+
+TEST_F(TurnCycleRound, AClosingPlayOfTheLastCardGoesOutAndHandsTheLeadOn) {
+  // Seat 4 beat the table with its last card; every other seat in play had folded before.
+  g.Seats[1].Finished = true;
+  g.Seats[1].CardCount = 0;
+  g.Seats[1].Place = 1;
+  g.FinishOrder[1] = 1;
+  g.Win.LblName[1].BackColor = kColorOut;
+  for (int seat : {2, 3, 5, 6})
+    PassAndFold(seat);
+  Lay(4, 14, 1);
+  g.Seats[4].CardCount = 0;
+  g.CurrentSeat = 4;
+  g.Flow.LastActionWasPass = false;
+  g.MainCourse = "444_2";
+  steps::CloseAnswer(g);
+  EXPECT_TRUE(g.Seats[4].Finished);
+  EXPECT_EQ(g.Seats[4].Place, 2);
+  EXPECT_EQ(g.MainCourse, "333_3");
+  EXPECT_EQ(g.LeadSeat, 5);
+  EXPECT_TRUE(InPlay(g, g.LeadSeat));
+}
+
+TEST_F(TurnCycleRound, TheFirstHandOfANewGameIsMarkedAsPlayedWithoutTribute) {
+  g.Tribute.PlayedThisHand = true;  // the last hand of the game before opened with a tribute
+  g.FirstHand = true;
+  g.MainCourse = "111_1_1";
+  steps::Tribute(g);
+  EXPECT_FALSE(g.Tribute.PlayedThisHand);
+  EXPECT_EQ(g.MainCourse, "111_1_2");
+}
+
+}  // namespace
+}  // namespace zunda
+
+namespace zunda {
+namespace {
+
+TEST(TurnCycleWait, ALongWaitBegunJustBeforeMidnightEndsAfterIt) {
+  testing::TestGame t;
+  Game& g = t.game;
+  // Five seconds from 23:59:56 end at 00:00:01; a wait that never ended would spin for ever,
+  // so the test gives up after 100 virtual seconds.
+  t.host.SetClock(86396.0);
+  long yields = 0;
+  t.host.OnDoEvents([&] {
+    if (++yields > 100000) g.Stopped = true;
+  });
+  g.Flow.FirstWaitPending = false;
+  ASSERT_NO_THROW(Delay(g, 5.0));
+  EXPECT_TRUE(g.Flow.DelayDone);
+  EXPECT_LT(g.Clock(), 2.0);
+}
+
+}  // namespace
+}  // namespace zunda
