@@ -52,6 +52,24 @@ OptionsDialogHooks MakeHooks(Game& game) {
   return hooks;
 }
 
+// The skin is loaded before the rest of the option file, so its two keys are read here: the
+// skin list and the skin in use. Without them the table would never show the chosen skin.
+OptionsModel SkinOptions(const Game& g) {
+  const classIniFile ini(OptionFilePath(g));
+  OptionsModel skins;
+  const std::string list = CleanIniValue(ini.GetIniKey("Skins", "SkinsList"));
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    std::size_t comma = list.find(',', start);
+    if (comma == std::string::npos) comma = list.size();
+    std::string name = Trim(std::string_view(list).substr(start, comma - start));
+    if (!name.empty()) skins.SkinsList.push_back(std::move(name));
+    start = comma + 1;
+  }
+  skins.CurSkin = CleanIniValue(ini.GetIniKey("Skins", "CurSkin"));
+  return skins;
+}
+
 QSize ScreenSize(const StartSettings& settings) {
   if (settings.Screen) return *settings.Screen;
   const QScreen* primary = QGuiApplication::primaryScreen();
@@ -73,7 +91,7 @@ std::unique_ptr<RunningProgram> StartProgram(Game& g, QtHost& host, const StartS
   if (StartUp(g, context) == StartUpResult::EndProgram) return nullptr;
 
   // From here on a damaged file or a missing picture never stops the start.
-  LoadSkins(g.Skins, g.Options, g.AppPath, OpenIni);
+  LoadSkins(g.Skins, SkinOptions(g), g.AppPath, OpenIni);
   const bool splashShown = settings.ShowSplash && !settings.QuitAfterFirstPaint;
   program->splash_ = std::make_unique<QSplashScreen>(
       QPixmap(QString::fromStdString(ProgramFile(g, g.DataDir + "\\splash.jpg"))));

@@ -41,6 +41,10 @@ TEST_F(StartUpTest, FirstRunWritesTheOptionFileAndEndsThenTheNextStartRuns) {
   EXPECT_EQ(g().DelayTimeShaoPai, 5);
   EXPECT_EQ(g().Seats[1].Name, "Aldor");
   EXPECT_EQ(StatusText(), "当前登录玩家是：〖Aldor〗");
+  // The table wears the skin the option file names.
+  EXPECT_EQ(g().Skins.CurFolder, "ParisDress");
+  EXPECT_EQ(g().Skins.DisplayName, "ParisDress");
+  EXPECT_NE(g().Skins.Background.find("ParisDress"), std::string::npos);
   // Nothing runs until a game is started.
   EXPECT_TRUE(g().MainCourse.empty());
   EXPECT_FALSE(g().Win.TmrMainCircle.Enabled);
