@@ -190,5 +190,15 @@ TEST_F(ExitTest, CancellingTheExitQuestionLeavesARunningHandRunningAndOkEndsTheP
   EXPECT_EQ(Option("Player", "Remember"), "1") << "the options are saved on the way out";
 }
 
+TEST_F(NewGameTest, TheCloseBoxConfirmedWhileNoHandRunsClosesTheWindow) {
+  WriteOptionFile(true);
+  ASSERT_TRUE(Start());
+  host().QueueAnswer(Host::Answer::Ok);
+  Window().close();
+  EXPECT_EQ(host().Messages(), std::vector<std::string>{"您真的要退出Zunda吗？"});
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(Window().isVisible());
+}
+
 }  // namespace
 }  // namespace zunda::testing
