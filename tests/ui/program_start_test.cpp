@@ -68,6 +68,18 @@ TEST_F(StartUpTest, ASmallScreenOrASecondCopyIsRefusedBeforeAnyFileIsWritten) {
                 "本软件已经在运行了！\n请试着点击屏幕最下面任务栏中的应用程序即可调出。"});
 }
 
+TEST_F(StartUpTest, ADamagedOptionFileIsRebuiltAndTheProgramEndsBeforeTheLogIn) {
+  WriteOptionFile(true);
+  SetOption("Player", "Num", "0");
+  ModalWatcher watcher([](QWidget& modal) { modal.close(); });
+  EXPECT_FALSE(Start());
+  EXPECT_EQ(watcher.seen, 0);
+  ASSERT_EQ(host().Messages().size(), 1u);
+  EXPECT_EQ(host().Messages()[0].rfind("配置文件出错", 0), 0u);
+  EXPECT_EQ(Option("Player", "Num"), "1");
+  EXPECT_EQ(Option("Player", "Remember"), "0");
+}
+
 TEST_F(StartUpTest, ARememberedPlayerIsLoggedInWithoutTheDialog) {
   WriteOptionFile(true);
   SetOption("Player", "Num", "2");
