@@ -100,7 +100,7 @@ void GameController::StartDemo() {
 void GameController::Sync() {
   window_.refresh();
   const Timer& timer = g_.Win.TmrMainCircle;
-  if (timer.Enabled) {
+  if (timer.Enabled && !manualMainTick_) {
     if (!mainTimer_.isActive()) mainTimer_.start(std::max(1, timer.Interval));
   } else {
     mainTimer_.stop();
@@ -110,6 +110,15 @@ void GameController::Sync() {
     SaveOptions(g_);
     window_.CloseForExit();
   }
+}
+
+void GameController::SetManualMainTick(bool manual) {
+  manualMainTick_ = manual;
+  Sync();
+}
+
+void GameController::FireMainTick() {
+  OnMainTick();
 }
 
 void GameController::OnMainTick() {

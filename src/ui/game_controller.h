@@ -34,6 +34,13 @@ class GameController : public QObject {
   // engine asked for it.
   void Sync();
 
+  // With a manual main tick the controller never starts its own main timer: whoever drives
+  // the program (a test keeping a virtual clock) fires the ticks while the engine's timer
+  // state g.Win.TmrMainCircle says the timer runs.
+  void SetManualMainTick(bool manual);
+  // One tick of the main timer, then the redraw and re-arm that follow every tick.
+  void FireMainTick();
+
  private:
   void OnMainTick();
   void OnHandClick(int slot, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
@@ -54,6 +61,7 @@ class GameController : public QObject {
   std::unique_ptr<Mmedia> music_;
   QPointer<BossWindow> boss_;
   bool autoplay_ = false;
+  bool manualMainTick_ = false;
 };
 
 }  // namespace zunda

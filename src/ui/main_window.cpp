@@ -334,8 +334,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
-  event->ignore();
   emit menuCommand(MenuCommand::FileExit);
+  // A confirmed exit with no hand to end closes the window at once, from inside this handler,
+  // where Qt ignores a second close: the event itself must then be accepted.
+  if (closeAllowed_) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -1,0 +1,135 @@
+#include "ui/program_start.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QSplashScreen>
+#include <QTimer>
+
+#include "core/game.h"
+#include "core/text.h"
+#include "store/ini_file.h"
+#include "store/option_file.h"
+#include "store/program_folder.h"
+#include "store/program_lock.h"
+#include "store/start_up.h"
+#include "ui/first_paint.h"
+#include "ui/game_controller.h"
+#include "ui/main_window.h"
+#include "ui/options_dialog.h"
+#include "ui/qt_host.h"
+#include "ui/skins.h"
+
+namespace zunda {
+
+namespace {
+
+// Skin files are read through the program's INI storage (GBK, case-blind names).
+IniLookup OpenIni(const std::filesystem::path& file) {
+  auto ini = std::make_shared<classIniFile>(file.string());
+  return [ini](const std::string& section, const std::string& key) {
+    return ini->GetIniKey(section, key);
+  };
+}
+
+OptionsDialogHooks MakeHooks(Game& game) {
+  OptionsDialogHooks hooks;
+  hooks.SkinPreview = [&game](const std::string& skin) {
+    std::vector<std::string> files;
+    for (const auto& path : SkinPreviewPictures(game.AppPath, skin)) {
+      files.push_back(path.string());
+    }
+    return files;
+  };
+  hooks.ImportSkin = [&game](const std::string& iniPath) {
+    if (ImportSkin(game, game.AppPath, iniPath, OpenIni) != SkinImportResult::Imported) {
+      return std::string();
+    }
+    const std::string saved = OpenIni(iniPath)("Skin", "Name");
+    SaveOptions(game);
+    return Trim(saved);
+  };
+  return hooks;
+}
+
+// The skin is loaded before the rest of the option file, so its two keys are read here: the
+// skin list and the skin in use. Without them the table would never show the chosen skin.
+OptionsModel SkinOptions(const Game& g) {
+  const classIniFile ini(OptionFilePath(g));
+  OptionsModel skins;
+  const std::string list = CleanIniValue(ini.GetIniKey("Skins", "SkinsList"));
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    std::size_t comma = list.find(',', start);
+    if (comma == std::string::npos) comma = list.size();
+    std::string name = Trim(std::string_view(list).substr(start, comma - start));
+    if (!name.empty()) skins.SkinsList.push_back(std::move(name));
+    start = comma + 1;
+  }
+  skins.CurSkin = CleanIniValue(ini.GetIniKey("Skins", "CurSkin"));
+  return skins;
+}
+
+QSize ScreenSize(const StartSettings& settings) {
+  if (settings.Screen) return *settings.Screen;
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  return primary != nullptr ? primary->size() : QSize(0, 0);
+}
+
+}  // namespace
+
+RunningProgram::RunningProgram() = default;
+RunningProgram::~RunningProgram() = default;
+
+std::unique_ptr<RunningProgram> StartProgram(Game& g, QtHost& host, const StartSettings& settings) {
+  std::unique_ptr<RunningProgram> program(new RunningProgram);
+  program->lock_ = std::make_unique<ProgramLock>(settings.ProgramFolder);
+  ProgramLock& lock = *program->lock_;
+  const QSize screen = ScreenSize(settings);
+  const StartUpContext context{settings.ProgramFolder, screen.width(), screen.height(),
+                               [&lock] { return lock.HeldByAnotherCopy(); }};
+  if (StartUp(g, context) == StartUpResult::EndProgram) return nullptr;
+
+  // From here on a damaged file or a missing picture never stops the start.
+  LoadSkins(g.Skins, SkinOptions(g), g.AppPath, OpenIni);
+  const bool splashShown = settings.ShowSplash && !settings.QuitAfterFirstPaint;
+  program->splash_ = std::make_unique<QSplashScreen>(
+      QPixmap(QString::fromStdString(ProgramFile(g, g.DataDir + "\\splash.jpg"))));
+  if (splashShown) {
+    program->splash_->show();
+    QApplication::processEvents();
+  }
+
+  program->window_ = std::make_unique<MainWindow>(g, g.AppPath);
+  MainWindow& window = *program->window_;
+  host.SetMainWindow(&window);
+  if (settings.QuitAfterFirstPaint) QuitAfterFirstPaint(window);
+  window.show();
+  QApplication::processEvents();
+  if (settings.QuitAfterFirstPaint) return program;
+
+  if (LoadOptions(g) == OptionsLoadResult::RebuiltEndProgram) return nullptr;
+  program->hooks_ = MakeHooks(g);
+  if (splashShown) program->splash_->finish(&window);
+  if (LogInPlayer(g, &window, program->hooks_) == OptionsDialogResult::QuitRequested) {
+    return nullptr;
+  }
+
+  program->controller_ = std::make_unique<GameController>(g, window, program->hooks_);
+  GameController& controller = *program->controller_;
+  controller.Sync();
+  if (settings.Autoplay) {
+    controller.SetAutoplay(true);
+    QTimer::singleShot(0, &controller, [&controller] { controller.StartDemo(); });
+  }
+  if (!settings.Screenshot.empty()) {
+    const QString file = QString::fromStdString(settings.Screenshot);
+    QTimer::singleShot(settings.ScreenshotDelayMs, &window, [&window, file] {
+      window.grab().save(file);
+      QCoreApplication::exit(0);
+    });
+  }
+  return program;
+}
+
+}  // namespace zunda

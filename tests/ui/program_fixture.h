@@ -1,0 +1,179 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/game.h"
+#include "program_test_host.h"
+#include "store/ini_file.h"
+#include "store/option_file.h"
+#include "store/program_folder.h"
+#include "ui/game_controller.h"
+#include "ui/main_window.h"
+#include "ui/program_start.h"
+#include "ui/table_view.h"
+
+namespace zunda::testing {
+
+// The whole program in a throw-away program folder that holds a copy of the shipped data: it
+// is started the way main() starts it, on a host whose user and clock the test scripts. The
+// main timer is fired by the test (Tick, TickUntil), never by the wall clock.
+class ProgramTest : public ::testing::Test {
+ protected:
+  ProgramTest() {
+    // Background music must never reach a sound card.
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+    EXPECT_TRUE(folder_.isValid());
+    const QDir source(QStringLiteral(ZUNDA_SOURCE_DATA));
+    for (const QString& sub : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+      CopyTree(source.filePath(sub), QDir(folder_.path()).filePath(sub));
+  }
+  ~ProgramTest() override { Stop(); }
+
+  // Starts the program on a fresh game and host; true when it runs, false when start-up ended
+  // it. The messages of start-up stay on the host for the test to read.
+  bool Start(std::uint64_t seed = 1) {
+    Stop();
+    host_ = std::make_unique<ProgramTestHost>(seed);
+    for (Host::Answer answer : startAnswers_)
+      host_->QueueAnswer(answer);
+    startAnswers_.clear();
+    game_ = std::make_unique<Game>(*host_);
+    StartSettings settings;
+    settings.ProgramFolder = Folder();
+    settings.Screen = screen_;
+    program_ = StartProgram(*game_, *host_, settings);
+    if (!program_) return false;
+    if (program_->Controller() != nullptr) program_->Controller()->SetManualMainTick(true);
+    return true;
+  }
+  void Stop() {
+    program_.reset();
+    game_.reset();
+    host_.reset();
+  }
+
+  // An option file as the first run leaves it, with the log-in remembered for the players
+  // given (the first of them logged in) so that no dialog opens at start.
+  void WriteOptionFile(bool remember) {
+    ProgramTestHost scratchHost;
+    Game scratch(scratchHost);
+    scratch.AppPath = MakeAppPath(Folder());
+    WriteDefaultOptions(scratch);
+    SetOption("Player", "Remember", remember ? "1" : "0");
+  }
+  void SetOption(const char* section, const char* key, const std::string& value) {
+    classIniFile(OptionFile()).WriteIniKey(section, key, value);
+  }
+  std::string Option(const char* section, const char* key) {
+    return classIniFile(OptionFile()).GetIniKey(section, key);
+  }
+  std::string OptionFile() const { return Folder() + "/" + kOptionFileName; }
+  bool OptionFileExists() const { return std::filesystem::exists(OptionFile()); }
+
+  // Starts with a remembered player and a new game running, up to the human's first turn.
+  void StartGame(std::uint64_t seed = 1) {
+    WriteOptionFile(true);
+    ASSERT_TRUE(Start(seed));
+    Menu(MenuCommand::ZundaRun);
+  }
+
+  // ---- Driving the engine's clock ----
+
+  // One tick of the main timer after the clock moved on by its interval.
+  void Tick() {
+    host().SleepMs(g().Win.TmrMainCircle.Interval);
+    controller().FireMainTick();
+  }
+  // Ticks while the engine's timer runs until `done` holds; false when the timer stopped (or
+  // maxTicks ticks ran) first.
+  bool TickUntil(const std::function<bool()>& done, int maxTicks = 3000) {
+    for (int tick = 0; tick < maxTicks; ++tick) {
+      if (done()) return true;
+      if (!g().Win.TmrMainCircle.Enabled || g().Stopped) return false;
+      Tick();
+    }
+    return done();
+  }
+  bool TickUntilState(const std::string& state, int maxTicks = 3000) {
+    return TickUntil([&] { return g().MainCourse == state; }, maxTicks);
+  }
+
+  // ---- The user ----
+
+  // A click on a hand card where the user sees it (its visible strip).
+  void ClickCard(int slot, Qt::MouseButton button = Qt::LeftButton) {
+    const QRectF visible = Table()->VisibleHandCard(slot);
+    ASSERT_FALSE(visible.isEmpty()) << "slot " << slot << " shows no card";
+    ASSERT_EQ(Table()->HandSlotAt(visible.center()), slot);
+    QTest::mouseClick(Table(), button, {}, visible.center().toPoint());
+  }
+  QPushButton* Button(CommandButton which) { return Table()->Button(which); }
+  void Press(CommandButton which) {
+    QPushButton* button = Button(which);
+    ASSERT_TRUE(button->isVisible()) << button->text().toStdString() << " is not shown";
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+  void Menu(MenuCommand which) { Window().MenuAction(which)->trigger(); }
+
+  // ---- What is drawn ----
+
+  // The hand slots that show a card, and those drawn raised.
+  std::vector<int> DrawnHandSlots() {
+    std::vector<int> found;
+    for (int slot = 1; slot <= kHandSlots; ++slot) {
+      if (!Table()->VisibleHandCard(slot).isEmpty()) found.push_back(slot);
+    }
+    return found;
+  }
+  bool DrawnRaised(int slot) {
+    const Image& image = g().Win.ImgHand[slot];
+    const QRectF drawn = Table()->VisibleHandCard(slot);
+    return !drawn.isEmpty() &&
+           drawn.top() == Table()->Geometry().HandCard(image.Left, kHandRaised).top();
+  }
+  std::string Prompt() { return g().Win.LblPrompt.Caption; }
+  std::string StatusText() { return Window().StatusLabel(0)->text().toStdString(); }
+  std::string LastEvent() {
+    QListWidget* list = Window().EventList();
+    return list->count() == 0 ? std::string() : list->item(list->count() - 1)->text().toStdString();
+  }
+
+  std::string Folder() const { return folder_.path().toStdString(); }
+  Game& g() { return *game_; }
+  ProgramTestHost& host() { return *host_; }
+  RunningProgram& program() { return *program_; }
+  MainWindow& Window() { return program_->Window(); }
+  GameController& controller() { return *program_->Controller(); }
+  TableView* Table() { return Window().Table(); }
+
+  QTemporaryDir folder_;
+  std::optional<QSize> screen_ = QSize(1024, 768);
+  // Answers queued on the host of the next Start, before start-up asks anything.
+  std::vector<Host::Answer> startAnswers_;
+
+ private:
+  static void CopyTree(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QString& file : source.entryList(QDir::Files))
+      QFile::copy(source.filePath(file), QDir(to).filePath(file));
+    for (const QString& sub : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+      CopyTree(source.filePath(sub), QDir(to).filePath(sub));
+  }
+
+  std::unique_ptr<ProgramTestHost> host_;
+  std::unique_ptr<Game> game_;
+  std::unique_ptr<RunningProgram> program_;
+};
+
+}  // namespace zunda::testing
