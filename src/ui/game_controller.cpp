@@ -10,6 +10,7 @@
 #include "core/table_display.h"
 #include "flow/tribute.h"
 #include "flow/turn_cycle.h"
+#include "players/autopilot.h"
 #include "rules/burning.h"
 #include "rules/human_input.h"
 #include "store/option_file.h"
@@ -23,6 +24,9 @@
 namespace zunda {
 
 namespace {
+
+// The autopilot's pace: slow enough for a person watching the demo to follow.
+constexpr int kAutoplayStepMs = 400;
 
 MouseButton ToEngine(Qt::MouseButton button) {
   switch (button) {
@@ -46,7 +50,12 @@ int ToShift(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 GameController::GameController(Game& game, MainWindow& window, OptionsDialogHooks hooks)
-    : g_(game), window_(window), hooks_(std::move(hooks)), music_(std::make_unique<Mmedia>()) {
+    : g_(game),
+      window_(window),
+      hooks_(std::move(hooks)),
+      music_(std::make_unique<Mmedia>()),
+      autopilot_(std::make_unique<Autopilot>()) {
+  connect(&autoplayTimer_, &QTimer::timeout, this, &GameController::RunAutopilot);
   mainTimer_.setSingleShot(true);
   connect(&mainTimer_, &QTimer::timeout, this, &GameController::OnMainTick);
   connect(&musicTimer_, &QTimer::timeout, this, &GameController::OnMusicTick);
@@ -90,6 +99,11 @@ GameController::~GameController() {
 
 void GameController::SetAutoplay(bool on) {
   autoplay_ = on;
+  if (on) {
+    autoplayTimer_.start(kAutoplayStepMs);
+  } else {
+    autoplayTimer_.stop();
+  }
 }
 
 void GameController::StartDemo() {
@@ -236,6 +250,12 @@ void GameController::StopMusic() {
   if (music_) StopAllMedia(*music_);
 }
 
-void GameController::RunAutopilot() {}
+void GameController::RunAutopilot() {
+  // Acts only between engine steps, like a person's click, and only when the turn cycle waits
+  // for seat 1.
+  if (!autoplay_ || g_.Flow.InTick || Autopilot::TaskFor(g_) == AutopilotTask::None) return;
+  autopilot_->Act(g_);
+  Sync();
+}
 
 }  // namespace zunda

@@ -14,6 +14,7 @@ struct Game;
 class MainWindow;
 class Mmedia;
 class BossWindow;
+class Autopilot;
 
 // Connects the main window to the engine: every click, menu command and timer tick goes to
 // the engine's handler, and after each call the window is redrawn and the main timer re-armed
@@ -59,6 +60,7 @@ class GameController : public QObject {
   QTimer musicTimer_;
   QTimer autoplayTimer_;
   std::unique_ptr<Mmedia> music_;
+  std::unique_ptr<Autopilot> autopilot_;
   QPointer<BossWindow> boss_;
   bool autoplay_ = false;
   bool manualMainTick_ = false;
