@@ -11,6 +11,7 @@
 #include "store/ini_file.h"
 #include "store/option_file.h"
 #include "store/program_folder.h"
+#include "store/program_home.h"
 #include "store/program_lock.h"
 #include "store/start_up.h"
 #include "ui/first_paint.h"
@@ -56,6 +57,8 @@ zunda::OptionsDialogHooks MakeHooks(zunda::Game& game) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const zunda::CommandLine args = zunda::ParseCommandLine(app);
+  // An installed program plays in a per-user folder that its first start fills with our data.
+  zunda::PrepareProgramFolder({args.ProgramFolder, args.ShippedData});
 
   zunda::QtHost host(args.Seed ? *args.Seed : zunda::Rng::EntropySeed());
   // Game is large and lives for the whole run.
