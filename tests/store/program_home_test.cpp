@@ -133,6 +133,17 @@ TEST_F(ProgramHomeTest, APortableFolderIsNeverCopiedOntoItself) {
   EXPECT_EQ(ReadBytes(Path("fresh/Data/zunda.ico").string()), "icon");
 }
 
+TEST_F(ProgramHomeTest, AnInstallIntoThePlayersOwnDataFolderIsPlayedInPlace) {
+  // cmake --install --prefix ~/.local puts the shipped data where the player's folder is.
+  MakeInstall();
+  const ProgramHome home =
+      ChooseProgramHome(Path("prefix/bin"), std::nullopt, Path("prefix/share/zunda"));
+  const SeedResult seeded = PrepareProgramFolder(home);
+  EXPECT_TRUE(seeded.Ok);
+  EXPECT_EQ(seeded.Copied, 0);
+  EXPECT_EQ(home.Folder, home.ShippedData);
+}
+
 TEST_F(ProgramHomeTest, AProgramFolderThatCannotBeMadeIsReported) {
   MakeInstall();
   MakeFile("blocker", "a file, not a folder");
