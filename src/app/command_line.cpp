@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "store/program_home.h"
+
 namespace zunda {
 
 namespace {
@@ -23,8 +25,8 @@ CommandLine ParseCommandLine(const QCoreApplication& app) {
   parser.addHelpOption();
   const QCommandLineOption home(
       QStringLiteral("home"),
-      QStringLiteral("Program folder holding Option.ini and the data (default: the "
-                     "executable's folder)."),
+      QStringLiteral("Program folder holding Option.ini, scores and saved hands (default: the "
+                     "executable's folder, or ~/.local/share/zunda when installed)."),
       QStringLiteral("DIR"));
   const QCommandLineOption seed(QStringLiteral("seed"),
                                 QStringLiteral("Seed of the card shuffle, for a repeatable game."),
@@ -56,12 +58,16 @@ CommandLine ParseCommandLine(const QCoreApplication& app) {
   }
 
   CommandLine result;
-  result.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+  std::optional<std::filesystem::path> homeFolder;
   if (parser.isSet(home)) {
     const QString folder = parser.value(home);
     if (!QFileInfo(folder).isDir()) Refuse(QStringLiteral("no such folder: ") + folder);
-    result.ProgramFolder = folder.toStdString();
+    homeFolder = folder.toStdString();
   }
+  const ProgramHome chosen = ChooseProgramHome(QCoreApplication::applicationDirPath().toStdString(),
+                                               homeFolder, UserDataFolder());
+  result.ProgramFolder = chosen.Folder.string();
+  result.ShippedData = chosen.ShippedData.string();
   if (parser.isSet(seed)) {
     bool ok = false;
     const qulonglong value = parser.value(seed).toULongLong(&ok);

@@ -9,7 +9,8 @@ class QCoreApplication;
 namespace zunda {
 
 struct CommandLine {
-  std::string ProgramFolder;          // --home DIR, else the executable's folder
+  std::string ProgramFolder;          // --home DIR, else chosen by the layout on disk
+  std::string ShippedData;            // the folder holding the shipped data folders
   std::optional<std::uint64_t> Seed;  // --seed N, else a seed from the system's entropy
   bool Autoplay = false;              // --autoplay: the autopilot plays seat 1 (a demo)
   bool QuitAfterFirstPaint = false;   // --quit-after-first-paint: for start-up measurements

@@ -3,12 +3,15 @@
 
 #include "command_line.h"
 #include "core/game.h"
+#include "store/program_home.h"
 #include "ui/program_start.h"
 #include "ui/qt_host.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const zunda::CommandLine args = zunda::ParseCommandLine(app);
+  // An installed program plays in a per-user folder that its first start fills with our data.
+  zunda::PrepareProgramFolder({args.ProgramFolder, args.ShippedData});
 
   zunda::QtHost host(args.Seed ? *args.Seed : zunda::Rng::EntropySeed());
   // Game is large and lives for the whole run.

@@ -1,5 +1,6 @@
 // Writes every picture of the program into a data folder (argument 1, default "data").
-// `make_art --sheet FILE.png` draws all card faces into one picture instead.
+// `make_art --sheet FILE.png` draws all card faces into one picture instead;
+// `make_art --icon FILE.png` draws the program's icon for the desktop menu.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -117,6 +118,9 @@ int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
   if (argc > 2 && QString::fromLatin1(argv[1]) == QStringLiteral("--sheet")) {
     return MakeContactSheet(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+  }
+  if (argc > 2 && QString::fromLatin1(argv[1]) == QStringLiteral("--icon")) {
+    return Save(art::ProgramIcon(), QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
   }
   const QString root = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("data");
   QDir().mkpath(root + QStringLiteral("/Data"));
