@@ -50,7 +50,6 @@ bool GetBucket(const QByteArray& bytes, qsizetype at, int rank, HandBucket& buck
                       std::string_view("CDHSJ").find(code.Suit()) != std::string_view::npos;
     const bool jokerSuit = code.Suit() == 'J';
     if (!blank && (!fits || jokerSuit != (rank >= kSmallJoker))) return false;
-    if (!blank && slot > bucket.Count) return false;
     bucket.Codes[slot] = code;
   }
   return true;

@@ -17,8 +17,9 @@ inline constexpr int kHandsFileSize = kHandRecordSize * kHandRecords;
 
 QByteArray EncodeHandsFile(const Game& g);
 // Reads both grids into g; false when the file is not exactly such a file or a bucket is
-// impossible (a count outside 0..25, a code that is not a card of the bucket's rank, a code
-// above the count). g is then partly overwritten and must be thrown away.
+// impossible (a count outside 0..25, a code that is not a card of the bucket's rank). Codes
+// above the count are kept as they are: a new hand lowers the counts before the deal
+// overwrites the codes. g is then partly overwritten and must be thrown away.
 bool DecodeHandsFile(const QByteArray& bytes, Game& g);
 
 // Ties a state file to the hands file it was written with.

@@ -21,11 +21,11 @@ void ReadCounters(const classIniFile& file, const std::string& section, ScoreCou
   }
 }
 
-void WriteCounters(const classIniFile& file, const std::string& section,
-                   const ScoreCounters& counters) {
+void AddCounters(std::vector<classIniFile::KeyValue>& entries, const std::string& section,
+                 const ScoreCounters& counters) {
   for (int i = 1; i <= kScoreCounters; ++i) {
-    file.WriteIniKey(section, kScoreKeys[static_cast<std::size_t>(i - 1)],
-                     std::to_string(counters[i]));
+    entries.push_back({section, std::string(kScoreKeys[static_cast<std::size_t>(i - 1)]),
+                       std::to_string(counters[i])});
   }
 }
 
@@ -48,15 +48,17 @@ void LoadScores(Game& g) {
 }
 
 void SaveScoreFile(const Game& g) {
-  const classIniFile file(ScoreFilePath(g));
+  // One rewrite of the file for all counters: this runs after every hand.
+  std::vector<classIniFile::KeyValue> entries;
   for (const SeatRecord& seat : g.Seats) {
     const std::string section = ScoreName(seat.Name);
-    if (!section.empty()) WriteCounters(file, section, seat.Stats);
+    if (!section.empty()) AddCounters(entries, section, seat.Stats);
   }
   for (const PlayerEntry& player : g.Options.Players) {
     const std::string section = ScoreName(player.Name);
-    if (!section.empty()) WriteCounters(file, section, player.Stats);
+    if (!section.empty()) AddCounters(entries, section, player.Stats);
   }
+  classIniFile(ScoreFilePath(g)).WriteIniKeys(entries);
 }
 
 void DeletePlayerScores(const Game& g, std::string_view name) {
