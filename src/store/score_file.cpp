@@ -61,6 +61,14 @@ void SaveScoreFile(const Game& g) {
   classIniFile(ScoreFilePath(g)).WriteIniKeys(entries);
 }
 
+long long SeatScoreSumInFile(const Game& g) {
+  const classIniFile file(ScoreFilePath(g));
+  long long sum = 0;
+  for (const SeatRecord& seat : g.Seats)
+    sum += ValInt(CleanIniValue(file.GetIniKey(ScoreName(seat.Name), "score")));
+  return sum;
+}
+
 void DeletePlayerScores(const Game& g, std::string_view name) {
   const std::string section = ScoreName(name);
   if (section.empty()) return;

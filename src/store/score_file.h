@@ -17,6 +17,9 @@ std::string ScoreFilePath(const Game& g);
 void LoadScores(Game& g);
 // Writes the counters of the six seats and of every player with a name.
 void SaveScoreFile(const Game& g);
+// The totals of the six seats as the score file holds them, added up. The points of a hand
+// go to one team as they come off the other, so from a fresh file this stays 0.
+long long SeatScoreSumInFile(const Game& g);
 // Removes the ten counters and then the section of a deleted player.
 void DeletePlayerScores(const Game& g, std::string_view name);
 
