@@ -6,6 +6,7 @@
 #include <functional>
 #include <random>
 
+#include "core/score_table.h"
 #include "core/seats.h"
 #include "flow/finishing.h"
 #include "flow/tribute.h"
@@ -13,6 +14,7 @@
 #include "game_state_compare.h"
 #include "played_game.h"
 #include "rules/human_input.h"
+#include "store/score_file.h"
 #include "store/snapshot.h"
 
 namespace zunda {
@@ -208,6 +210,19 @@ TEST(SaveRestoreRoundTrip, ContinuesIdenticallyFromManyPointsOfSeededGames) {
 
   for (int point = 0; point < kPointKinds; ++point)
     EXPECT_GT(met[static_cast<std::size_t>(point)], 0) << "never saved at: " << kPointNames[point];
+}
+
+TEST(HandEnd, TheTurnCycleScoresTheHandAndTheSeatsSumToZero) {
+  PlayedGame p(5);
+  p.driver->NewGame();
+  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == "333_1"; }));
+  CaptureByOddTeam(p);
+  ASSERT_TRUE(p.AdvanceUntil([&] { return p.driver->HandsEnded() == 1; }));
+  for (int seat : {1, 3, 5})
+    EXPECT_EQ(p.g().Seats[seat].Stats[kScoreIndex], 12);
+  EXPECT_EQ(p.g().Seats[2].Stats[kThreeLostIndex], 1);
+  EXPECT_EQ(SeatScoreSumInFile(p.g()), 0);
+  EXPECT_EQ(ScoreName(p.g().Win.LstTalk.Items.front()), "Zunda战绩排名:");
 }
 
 }  // namespace
