@@ -6,10 +6,12 @@
 #include "core/cards.h"
 #include "core/checked_array.h"
 #include "core/controls.h"
+#include "core/game_store.h"
 #include "core/host.h"
 #include "core/model.h"
 #include "core/options.h"
 #include "core/skin_state.h"
+#include "core/storage_state.h"
 #include "core/table_state.h"
 #include "deal/deal_state.h"
 #include "flow/finish_state.h"
@@ -42,6 +44,8 @@ struct Game {
   // Whether "var.znd" (the saved hand) exists in the program folder. The engine has no file
   // access, so the host layer that owns the files sets this; unset means no saved hand.
   std::function<bool()> SavedHandExists;
+  // Saved hands, run data and scores; null when nothing is to be stored.
+  GameStore* Store = nullptr;
   int PlayerCount = 0;
   Arr<int, kLowRank, kBigJoker> CardWeight;
 
@@ -83,6 +87,7 @@ struct Game {
   FinishState Finish;
   TributeState Tribute;
   AiState Ai;
+  StorageState Storage;
 
   // --- The engine's ways to the world, all through the host. ---
   Host::Answer Msg(const std::string& text, Host::Buttons buttons = Host::Buttons::Ok,

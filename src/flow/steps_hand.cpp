@@ -3,11 +3,13 @@
 
 #include "core/display.h"
 #include "core/game.h"
+#include "core/score_table.h"
 #include "core/seats.h"
 #include "core/text.h"
 #include "deal/deal_until_accepted.h"
 #include "deal/hand_setup.h"
 #include "flow/finishing.h"
+#include "flow/hand_storage.h"
 #include "flow/new_round.h"
 #include "flow/steps.h"
 #include "flow/tribute.h"
@@ -36,6 +38,7 @@ void NewGame(Game& g) {
 
 void DealHand(Game& g) {
   ClearStatusText(g);
+  ShowRankingInTalkList(g);
   g.HandStarted = true;
   g.Flow.TicksThisHand = 0;
   InitHand(g);
@@ -97,6 +100,7 @@ void EndHand(Game& g) {
     g.Flow.Running = false;
   } else {
     ShowFinishSummary(g);
+    RecordScores(g);  // counts the result, saves the score file, refreshes the ranking
     const int last = g.FinishOrder[6];
     if (last != 0 && last != g.HumanSeat && !g.TripleCapture) {
       const std::string name = Trim(g.Seats[last].Name);
@@ -111,6 +115,7 @@ void EndHand(Game& g) {
 
 void Stop(Game& g) {
   g.Ai.HandInPlay = false;
+  SaveScores(g);
   HideHand(g);
   ClearStatusText(g);
   g.Win.LstTalk.Visible = false;

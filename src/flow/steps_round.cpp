@@ -7,6 +7,7 @@
 #include "core/seats.h"
 #include "core/text.h"
 #include "flow/finishing.h"
+#include "flow/hand_storage.h"
 #include "flow/new_round.h"
 #include "flow/responder.h"
 #include "flow/steps.h"
@@ -122,6 +123,7 @@ void ExecuteLead(Game& g) {
 
 void AfterLead(Game& g) {
   AssessSeats(g);
+  RecordRunData(g);  // the silent snapshot ring, when the option is on
   g.MainCourse = "444_1";
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/game.h"
 #include "core/text.h"
+#include "flow/hand_storage.h"
 #include "flow/steps.h"
 
 namespace zunda {
@@ -79,6 +80,13 @@ void StartNewGame(Game& g) {
 
 }  // namespace
 
+bool IsStateCode(std::string_view code) {
+  for (const auto& step : kSteps) {
+    if (step.first == code) return true;
+  }
+  return false;
+}
+
 double ShunInterval(const Game& g) {
   return g.DelayTimeShunPai * 1000;
 }
@@ -107,7 +115,10 @@ void TmrMainCircleTimer(Game& g) {
     if (g.Flow.StopRequested) g.MainCourse = "111_4";
     g.Flow.WaitHuman = false;
     ++g.Flow.TicksThisHand;
-    if (!RunStep(g)) Fatal("Err:TmrMainCircle_Timer:MainCourse");
+    // Save and load requests from the menu run here, between two steps. A loaded hand that
+    // waits for the human runs no step; the human's action goes on from there.
+    const bool skipStep = CarryOutStorageRequests(g);
+    if (!skipStep && !RunStep(g)) Fatal("Err:TmrMainCircle_Timer:MainCourse");
     g.HandStarted = false;
     g.Win.MnuZundaRun.Enabled = true;
     if (g.Flow.Running && !g.Flow.WaitHuman) {

@@ -11,14 +11,16 @@ namespace {
 constexpr const char* kCodePage = "GBK";
 }  // namespace
 
+// Making a converter looks the code page up by name each time, which costs far more than
+// converting a line; stateless converters can be kept and used again.
 QByteArray ToGbk(const QString& text) {
-  QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+  thread_local QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
   if (!encoder.isValid()) Fatal("Err:GBK");
   return encoder.encode(text);
 }
 
 QString FromGbk(const QByteArray& bytes) {
-  QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+  thread_local QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
   if (!decoder.isValid()) Fatal("Err:GBK");
   return decoder.decode(bytes);
 }

@@ -124,21 +124,16 @@ Place Find(const Lines& lines, const QString& section, const std::optional<QStri
 
 }  // namespace
 
-void classIniFile::WriteIniKey(std::string_view strSection, std::string_view strKey,
-                               std::string_view strValue) const {
-  const QString path = QString::fromStdString(ResolveFileNoCase(path_));
-  if (IsReadOnly(path)) return;
+namespace {
+
+// Puts one value into the lines: the key's line is replaced, or the key added at the end of
+// its section, or the section added at the end.
+void PutValue(Lines& lines, std::string_view strSection, std::string_view strKey,
+              std::string_view strValue) {
   const QString section = FromUtf8(strSection);
   const QString key = FromUtf8(strKey).trimmed();
   if (key.isEmpty()) return;
   const QByteArray value = ToGbk(FromUtf8(strValue));
-
-  Lines lines;
-  if (QFileInfo::exists(path)) {
-    const std::optional<QByteArray> content = ReadFile(path);
-    if (!content) return;
-    lines = SplitLines(*content);
-  }
   const Place place = Find(lines, section.trimmed(), key);
   if (place.key) {
     const QByteArray& old = lines[*place.key];
@@ -153,7 +148,35 @@ void classIniFile::WriteIniKey(std::string_view strSection, std::string_view str
     lines.push_back('[' + ToGbk(section.trimmed()) + ']');
     lines.push_back(ToGbk(key) + '=' + value);
   }
-  WriteLines(path, lines);
+}
+
+// The file's lines for a rewrite; nothing when the file is read-only or cannot be read.
+std::optional<Lines> LinesToRewrite(const QString& path) {
+  if (IsReadOnly(path)) return std::nullopt;
+  if (!QFileInfo::exists(path)) return Lines();
+  const std::optional<QByteArray> content = ReadFile(path);
+  if (!content) return std::nullopt;
+  return SplitLines(*content);
+}
+
+}  // namespace
+
+void classIniFile::WriteIniKey(std::string_view strSection, std::string_view strKey,
+                               std::string_view strValue) const {
+  WriteIniKeys({{std::string(strSection), std::string(strKey), std::string(strValue)}});
+}
+
+void classIniFile::WriteIniKeys(const std::vector<KeyValue>& entries) const {
+  const QString path = QString::fromStdString(ResolveFileNoCase(path_));
+  std::optional<Lines> lines = LinesToRewrite(path);
+  if (!lines) return;
+  bool changed = false;
+  for (const KeyValue& entry : entries) {
+    if (FromUtf8(entry.Key).trimmed().isEmpty()) continue;
+    PutValue(*lines, entry.Section, entry.Key, entry.Value);
+    changed = true;
+  }
+  if (changed) WriteLines(path, *lines);
 }
 
 std::string classIniFile::GetIniKey(std::string_view strSection, std::string_view strKey) const {

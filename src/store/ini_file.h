@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zunda {
 
@@ -27,6 +28,13 @@ class classIniFile {
 
   void WriteIniKey(std::string_view strSection, std::string_view strKey,
                    std::string_view strValue) const;
+  // Many WriteIniKey calls in order, with one rewrite of the file instead of one each.
+  struct KeyValue {
+    std::string Section;
+    std::string Key;
+    std::string Value;
+  };
+  void WriteIniKeys(const std::vector<KeyValue>& entries) const;
   // The value, or "" when the key, its section or the file is missing.
   std::string GetIniKey(std::string_view strSection, std::string_view strKey) const;
   void DelIniKey(std::string_view SectionName, std::string_view KeyWord) const;

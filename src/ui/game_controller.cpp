@@ -8,6 +8,7 @@
 
 #include "core/game.h"
 #include "core/table_display.h"
+#include "flow/hand_storage.h"
 #include "flow/tribute.h"
 #include "flow/turn_cycle.h"
 #include "players/autopilot.h"
@@ -16,6 +17,7 @@
 #include "store/option_file.h"
 #include "store/program_folder.h"
 #include "ui/boss_window.h"
+#include "ui/frm_score.h"
 #include "ui/main_window.h"
 #include "ui/mmedia.h"
 #include "ui/music/background_music.h"
@@ -206,8 +208,13 @@ void GameController::OnMenu(MenuCommand which) {
                              .arg(QString::fromStdString(g_.VersionText)));
       break;
     case MenuCommand::Save:
+      MnuSaveClick(g_);
+      break;
     case MenuCommand::Read:
+      MnuReadClick(g_);
+      break;
     case MenuCommand::ZundaTopTen:
+      ShowScoreWindow(g_, &window_);
       break;
   }
   Sync();

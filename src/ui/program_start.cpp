@@ -1,5 +1,9 @@
 #include "ui/program_start.h"
 
+#include "core/score_table.h"
+#include "store/file_game_store.h"
+#include "store/score_file.h"
+
 #include <QApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -48,6 +52,11 @@ OptionsDialogHooks MakeHooks(Game& game) {
     const std::string saved = OpenIni(iniPath)("Skin", "Name");
     SaveOptions(game);
     return Trim(saved);
+  };
+  hooks.DeletePlayerScores = [&game](const std::string& name) { DeletePlayerScores(game, name); };
+  hooks.PlayerLoggedIn = [&game] {
+    LoadScores(game);
+    ShowRankingInTalkList(game);
   };
   return hooks;
 }
@@ -109,12 +118,17 @@ std::unique_ptr<RunningProgram> StartProgram(Game& g, QtHost& host, const StartS
   if (settings.QuitAfterFirstPaint) return program;
 
   if (LoadOptions(g) == OptionsLoadResult::RebuiltEndProgram) return nullptr;
+  // Saved hands, run data and scores go to files in the program folder.
+  program->store_ = std::make_unique<FileGameStore>();
+  InstallFileStore(g, *program->store_);
   program->hooks_ = MakeHooks(g);
   if (splashShown) program->splash_->finish(&window);
   if (LogInPlayer(g, &window, program->hooks_) == OptionsDialogResult::QuitRequested) {
     return nullptr;
   }
 
+  LoadScores(g);
+  ShowRankingInTalkList(g);
   program->controller_ = std::make_unique<GameController>(g, window, program->hooks_);
   GameController& controller = *program->controller_;
   controller.Sync();

@@ -16,6 +16,7 @@ class QtHost;
 class MainWindow;
 class GameController;
 class ProgramLock;
+class FileGameStore;
 
 // What the command line says about how the program starts.
 struct StartSettings {
@@ -48,6 +49,7 @@ class RunningProgram {
   RunningProgram();
 
   std::unique_ptr<ProgramLock> lock_;
+  std::unique_ptr<FileGameStore> store_;
   std::unique_ptr<QSplashScreen> splash_;
   std::unique_ptr<MainWindow> window_;
   OptionsDialogHooks hooks_;

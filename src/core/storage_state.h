@@ -1,0 +1,17 @@
+#pragma once
+
+namespace zunda {
+
+// Requests of the save and load menu commands and the run-data recorder's ring position.
+struct StorageState {
+  // Carried out by the turn cycle between two steps, never in the middle of one.
+  bool SaveRequested = false;
+  bool RestoreRequested = false;
+  // Set while the run-data recorder writes a snapshot: no question, no message.
+  bool SilentSave = false;
+  // The run-data slot written last, 1..5; 0 before the first snapshot.
+  int RunDataSlot = 0;
+  bool operator==(const StorageState&) const = default;
+};
+
+}  // namespace zunda

@@ -1,0 +1,201 @@
+#include "store/snapshot.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "core/game.h"
+#include "core/seats.h"
+#include "players/hand_analysis.h"
+#include "store/gbk.h"
+#include "store/hands_file.h"
+#include "store/program_folder.h"
+#include "store/state_file.h"
+
+namespace zunda {
+
+namespace {
+
+// A state file holds the event list of the whole game; far more than any real game writes.
+constexpr qint64 kStateFileMax = 64 * 1024 * 1024;
+
+std::optional<QByteArray> ReadAtMost(const std::string& path, qint64 limit) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly) || file.size() > limit) return std::nullopt;
+  return file.readAll();
+}
+
+bool WriteWhole(const std::string& path, const QByteArray& bytes) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  const bool written = file.write(bytes) == bytes.size() && file.flush();
+  file.close();
+  return written && file.error() == QFileDevice::NoError;
+}
+
+bool Rename(const std::string& from, const std::string& to) {
+  std::error_code error;
+  std::filesystem::rename(std::filesystem::path(from), std::filesystem::path(to), error);
+  return !error;
+}
+
+bool Exists(const std::string& path) {
+  return QFileInfo::exists(QString::fromStdString(path));
+}
+
+// What a loaded game takes over from the running one: the settings, the folders, the score
+// counters and what belongs to this run of the program rather than to the hand.
+void CarryOver(const Game& from, Game& to) {
+  to.Stopped = from.Stopped;
+  to.ErrorCode = from.ErrorCode;
+  to.AppPath = from.AppPath;
+  to.DataDir = from.DataDir;
+  to.HelpDir = from.HelpDir;
+  to.SkinDir = from.SkinDir;
+  to.SoundDir = from.SoundDir;
+  to.VersionText = from.VersionText;
+  to.OptionFilePresent = from.OptionFilePresent;
+  to.SavedHandExists = from.SavedHandExists;
+  to.Store = from.Store;
+  to.PlayerCount = from.PlayerCount;
+  to.CardWeight = from.CardWeight;
+  to.DelayTimeShunPai = from.DelayTimeShunPai;
+  to.DelayTimeZundaPai = from.DelayTimeZundaPai;
+  to.DelayTimeKouPai = from.DelayTimeKouPai;
+  to.DelayTimeShaoPai = from.DelayTimeShaoPai;
+  to.Options = from.Options;
+  to.Skins = from.Skins;
+  for (int seat = 1; seat <= kSeats; ++seat)
+    to.Seats[seat].Stats = from.Seats[seat].Stats;
+
+  to.Flow.Paused = from.Flow.Paused;
+  to.Flow.StopRequested = from.Flow.StopRequested;
+  to.Flow.ExitRequested = from.Flow.ExitRequested;
+  to.Flow.InTick = from.Flow.InTick;
+  to.Flow.NewGameRequested = from.Flow.NewGameRequested;
+  to.Input.OtherWindowOpen = from.Input.OtherWindowOpen;
+  to.Storage.SaveRequested = from.Storage.SaveRequested;
+  to.Storage.RestoreRequested = from.Storage.RestoreRequested;
+
+  const MainWindowControls& a = from.Win;
+  MainWindowControls& b = to.Win;
+  b.Caption = a.Caption;
+  b.Minimized = a.Minimized;
+  b.CloseRequested = a.CloseRequested;
+  b.LblStatusBar[1] = a.LblStatusBar[1];
+  b.LblStatusBar[2] = a.LblStatusBar[2];
+  b.TmrMainCircle = a.TmrMainCircle;
+  b.TmrDelay = a.TmrDelay;
+  b.TmrMedia = a.TmrMedia;
+  b.MnuZundaRun = a.MnuZundaRun;
+  b.MnuZundaEnd = a.MnuZundaEnd;
+  b.MnuSave = a.MnuSave;
+  b.MnuRead = a.MnuRead;
+  b.MnuForcePause = a.MnuForcePause;
+}
+
+bool CardConsistent(const Card& card) {
+  return card.Code.IsBlank() ? card.Rank == 0 : card.Rank == card.Code.Rank();
+}
+
+// What the value ranges alone cannot tell: cards whose rank is not their code's, and card
+// totals that do not add up to the deck while a hand is played.
+bool Consistent(Game& g) {
+  for (const DeckArray* deck : {&g.Deck, &g.DeckCopy}) {
+    for (const Card& card : *deck) {
+      if (!CardConsistent(card)) return false;
+    }
+  }
+  for (const SeatRecord& seat : g.Seats) {
+    // Tribute clears a slot by its rank alone, so an empty slot may keep an old code.
+    for (const Card& card : seat.TributeSlots) {
+      if (card.Rank != 0 && !CardConsistent(card)) return false;
+    }
+    for (const Card& card : seat.ReturnSlots) {
+      if (card.Rank != 0 && !CardConsistent(card)) return false;
+    }
+  }
+  if (!g.Ai.HandInPlay) return true;
+  try {
+    CheckCardTotals(g);
+  } catch (const FatalError&) {
+    return false;
+  }
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    if (g.Seats[seat].CardCount != CardsInHand(g, seat)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string RunDataHandsFile(int slot) {
+  return "PaiXing" + std::to_string(slot) + ".znd";
+}
+
+std::string RunDataStateFile(int slot) {
+  return "Var" + std::to_string(slot) + ".znd";
+}
+
+bool WriteSnapshot(const Game& g, const std::string& folder, std::string_view handsName,
+                   std::string_view stateName) {
+  const QByteArray hands = EncodeHandsFile(g);
+  const QByteArray state = ToGbk(QString::fromStdString(EncodeStateFile(g, PairCheck(hands))));
+  const std::string handsPath = ResolveNoCase(folder, handsName);
+  const std::string statePath = ResolveNoCase(folder, stateName);
+  const std::string handsTemp = handsPath + ".tmp";
+  const std::string stateTemp = statePath + ".tmp";
+  if (!WriteWhole(handsTemp, hands) || !WriteWhole(stateTemp, state)) {
+    QFile::remove(QString::fromStdString(handsTemp));
+    QFile::remove(QString::fromStdString(stateTemp));
+    return false;
+  }
+  // Were the second rename to fail, the pair check would refuse the mismatched pair.
+  return Rename(handsTemp, handsPath) && Rename(stateTemp, statePath);
+}
+
+RestoreOutcome ReadSavedHand(Game& g, const std::string& folder) {
+  const std::string handsPath = ResolveNoCase(folder, kSavedHandsFile);
+  const std::string statePath = ResolveNoCase(folder, kSavedStateFile);
+  if (!Exists(handsPath) || !Exists(statePath)) return RestoreOutcome::NoSavedHand;
+  const std::optional<QByteArray> stateBytes = ReadAtMost(statePath, kStateFileMax);
+  if (!stateBytes) return RestoreOutcome::NoSavedHand;
+  const std::string text = FromGbk(*stateBytes).toStdString();
+
+  const std::string version = FirstStateValue(text);
+  if (!version.empty() && version != StateFileVersion()) {
+    QFile::remove(QString::fromStdString(handsPath));
+    return RestoreOutcome::OtherVersion;
+  }
+  const std::optional<QByteArray> hands = ReadAtMost(handsPath, kHandsFileSize);
+  if (!hands) return RestoreOutcome::NoSavedHand;
+
+  auto fresh = std::make_unique<Game>(*g.host);
+  CarryOver(g, *fresh);
+  if (!DecodeHandsFile(*hands, *fresh)) return RestoreOutcome::NoSavedHand;
+  if (DecodeStateFile(text, *fresh, PairCheck(*hands)) != StateFileResult::Read) {
+    return RestoreOutcome::NoSavedHand;
+  }
+  if (!Consistent(*fresh)) return RestoreOutcome::NoSavedHand;
+  g = std::move(*fresh);
+  return RestoreOutcome::Restored;
+}
+
+std::string SaveAndRestoreInPlace(Game& g, const std::string& folder) {
+  if (!WriteSnapshot(g, folder, kSavedHandsFile, kSavedStateFile)) {
+    return "the saved hand could not be written to " + folder;
+  }
+  switch (ReadSavedHand(g, folder)) {
+    case RestoreOutcome::Restored:
+      return {};
+    case RestoreOutcome::OtherVersion:
+      return "the saved hand was taken for another version's";
+    case RestoreOutcome::NoSavedHand:
+      break;
+  }
+  return "the saved hand just written was refused";
+}
+
+}  // namespace zunda

@@ -1,0 +1,229 @@
+// Saving and loading a hand at many points of seeded games: the loaded game must be the
+// game that was saved, and play must go on exactly as it would have without the break.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <random>
+
+#include "core/score_table.h"
+#include "core/seats.h"
+#include "flow/finishing.h"
+#include "flow/tribute.h"
+#include "flow/turn_cycle.h"
+#include "game_state_compare.h"
+#include "played_game.h"
+#include "rules/human_input.h"
+#include "store/score_file.h"
+#include "store/snapshot.h"
+
+namespace zunda {
+namespace {
+
+using testing::GameDifferences;
+using testing::PlayedGame;
+
+enum Point { kLeadPending, kHumanAnswering, kBurning, kReturnPending, kAfterTriple, kRandom };
+constexpr int kPointKinds = 6;
+constexpr std::array<const char*, kPointKinds> kPointNames = {
+    "lead pending",           "human answering",        "burn in progress",
+    "tribute return pending", "after a triple capture", "random"};
+using PointCounts = std::array<int, kPointKinds>;
+
+// A hand that runs longer than this is taken as caught in a round that never ends; both games
+// are then ended by the menu command, identically, and a new game starts.
+constexpr int kAdvancesPerHandLimit = 2000;
+
+std::vector<Point> PointsOf(const Game& g) {
+  std::vector<Point> points;
+  if (HumanAwaited(g) && g.Flow.LeadMode) points.push_back(kLeadPending);
+  if (HumanAwaited(g) && !g.Flow.LeadMode) points.push_back(kHumanAnswering);
+  if (g.Seats[g.HumanSeat].Burned || g.Burn.BurnerSeat != 0) points.push_back(kBurning);
+  if (ReturnChoiceOpen(g)) points.push_back(kReturnPending);
+  if (g.TripleCapture && g.Ai.HandInPlay) points.push_back(kAfterTriple);
+  return points;
+}
+
+// Two games from the same seed in lockstep. The second is saved and loaded again at every
+// interesting point first met in a hand and at random points besides; right after each load
+// it must equal the first, and at the end of every hand both must have shown the same event
+// lines and messages.
+class Lockstep {
+ public:
+  // Both games run in the same program folder, since paths show in the controls; the
+  // snapshots go to a folder of their own.
+  explicit Lockstep(std::uint64_t seed)
+      : seed_(seed),
+        unbroken_(seed),
+        broken_(seed, unbroken_.folder.path().toStdString()),
+        chooser_(static_cast<unsigned>(seed)) {
+    lastHand_.fill(-1);
+  }
+
+  void Both(const std::function<void(PlayedGame&)>& action) {
+    action(unbroken_);
+    action(broken_);
+  }
+
+  // Applied to both games before every step.
+  void BeforeEachStep(std::function<void(PlayedGame&)> action) { beforeStep_ = std::move(action); }
+
+  void Run(int advances, PointCounts& met) {
+    for (int i = 0; i < advances && !::testing::Test::HasFatalFailure(); ++i)
+      StepOnce(met);
+  }
+
+ private:
+  void StepOnce(PointCounts& met) {
+    if (beforeStep_) Both(beforeStep_);
+    Game& b = broken_.g();
+    std::vector<Point> points = PointsOf(b);
+    if (chooser_() % 50 == 0) points.push_back(kRandom);
+    bool save = false;
+    for (Point point : points) {
+      if (point == kRandom || lastHand_[point] != hand_) {
+        lastHand_[point] = hand_;
+        ++met[point];
+        save = true;
+      }
+    }
+    if (save) {
+      ASSERT_EQ(SaveAndRestoreInPlace(b, broken_.folder.path().toStdString()), "") << Where();
+      ASSERT_EQ(GameDifferences(unbroken_.g(), b), std::vector<std::string>{}) << Where();
+    }
+
+    const Game& a = unbroken_.g();
+    if (!a.Flow.Running && !a.Win.TmrMainCircle.Enabled) {
+      Both([](PlayedGame& p) { p.driver->NewGame(); });
+      ++hand_;
+      advancesThisHand_ = 0;
+    } else if (++advancesThisHand_ > kAdvancesPerHandLimit && !a.Flow.StopRequested) {
+      Both([](PlayedGame& p) { MnuZundaEndClick(p.g()); });
+    }
+    const long long ended = unbroken_.driver->HandsEnded();
+    const bool on = unbroken_.driver->Advance();
+    ASSERT_EQ(broken_.driver->Advance(), on) << Where();
+    ASSERT_EQ(unbroken_.driver->Problem(), "") << Where();
+    ASSERT_EQ(broken_.driver->Problem(), "") << Where();
+    ASSERT_TRUE(unbroken_.host.FatalMessages().empty())
+        << Where() << unbroken_.host.FatalMessages()[0];
+    if (unbroken_.driver->HandsEnded() != ended || !on) {
+      ++hand_;
+      advancesThisHand_ = 0;
+      CompareStories();
+    }
+  }
+
+  void CompareStories() {
+    ASSERT_EQ(unbroken_.g().Win.LstDispEvent.Items, broken_.g().Win.LstDispEvent.Items) << Where();
+    ASSERT_EQ(unbroken_.host.Messages(), broken_.host.Messages()) << Where();
+  }
+
+  std::string Where() const {
+    return "seed " + std::to_string(seed_) + ", hand " + std::to_string(hand_) + ", state " +
+           broken_.game->MainCourse;
+  }
+
+  std::uint64_t seed_;
+  PlayedGame unbroken_;
+  PlayedGame broken_;
+  std::mt19937 chooser_;
+  long long hand_ = 0;
+  int advancesThisHand_ = 0;
+  std::function<void(PlayedGame&)> beforeStep_;
+  std::array<long long, kPointKinds> lastHand_;
+};
+
+// The seats of the odd team lay all their cards, seat 1 last: a triple capture.
+void CaptureByOddTeam(PlayedGame& p) {
+  Game& g = p.g();
+  for (int seat : {3, 5, 1}) {
+    for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
+      HandBucket& bucket = g.Hand[seat][rank];
+      g.PlayedByRank[rank] += bucket.Count;
+      bucket.Count = 0;
+      bucket.Codes.Fill(CardCode());
+    }
+    SeatRecord& s = g.Seats[seat];
+    s.CardCount = 0;
+    s.SetCount = 0;
+    s.JokerCount = 0;
+    SeatFinished(g, seat);
+    SettleAfterGoingOut(g, seat);
+  }
+  g.Flow.HandOver = true;
+  g.Flow.RoundOver = true;
+  g.MainCourse = "333_3";
+}
+
+// Keeps the human able to burn, and turns a computer's lead into a pair of kings or aces
+// when it holds one: a Zunda play the human is offered to burn.
+void OfferBurns(PlayedGame& p) {
+  Game& g = p.g();
+  if (g.Ai.HandInPlay) g.Seats[g.HumanSeat].BurnRight = true;
+  const int seat = g.CurrentSeat;
+  if (g.MainCourse != "555_5" || seat == g.HumanSeat || seat == OppositeSeat(g.HumanSeat)) return;
+  for (int rank : {13, kAce}) {
+    const HandBucket& bucket = g.Hand[seat][rank];
+    if (bucket.Count < 2) continue;
+    PlayRecord play;
+    play.Seat = seat;
+    play.Tag = TeamLetter(seat);
+    play.BaseRank = rank;
+    play.BaseCount = 2;
+    play.Total = 2;
+    play.BaseCodes[1] = bucket.Codes[bucket.Count - 1];
+    play.BaseCodes[2] = bucket.Codes[bucket.Count];
+    g.TablePlay = play;
+    return;
+  }
+}
+
+TEST(SaveRestoreRoundTrip, ContinuesIdenticallyFromManyPointsOfSeededGames) {
+  PointCounts met{};
+  for (std::uint64_t seed : {3u, 17u, 42u}) {
+    Lockstep pair(seed);
+    pair.Both([](PlayedGame& p) { p.driver->NewGame(); });
+    pair.Run(3000, met);
+    if (HasFatalFailure()) return;
+  }
+
+  // A hand ended by a triple capture, the next hand's tribute and the human's return.
+  Lockstep capture(5);
+  capture.Both([](PlayedGame& p) {
+    p.driver->NewGame();
+    p.AdvanceUntil([&] { return p.g().MainCourse == "333_1"; });
+    CaptureByOddTeam(p);
+  });
+  capture.Run(3000, met);
+  if (HasFatalFailure()) return;
+
+  // The human may burn from the start and burns at every offer.
+  Lockstep burning(8);
+  burning.Both([](PlayedGame& p) {
+    p.driver->NewGame();
+    p.driver->BurnWheneverOffered();
+  });
+  burning.BeforeEachStep(OfferBurns);
+  burning.Run(3000, met);
+  if (HasFatalFailure()) return;
+
+  for (int point = 0; point < kPointKinds; ++point)
+    EXPECT_GT(met[static_cast<std::size_t>(point)], 0) << "never saved at: " << kPointNames[point];
+}
+
+TEST(HandEnd, TheTurnCycleScoresTheHandAndTheSeatsSumToZero) {
+  PlayedGame p(5);
+  p.driver->NewGame();
+  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == "333_1"; }));
+  CaptureByOddTeam(p);
+  ASSERT_TRUE(p.AdvanceUntil([&] { return p.driver->HandsEnded() == 1; }));
+  for (int seat : {1, 3, 5})
+    EXPECT_EQ(p.g().Seats[seat].Stats[kScoreIndex], 12);
+  EXPECT_EQ(p.g().Seats[2].Stats[kThreeLostIndex], 1);
+  EXPECT_EQ(SeatScoreSumInFile(p.g()), 0);
+  EXPECT_EQ(ScoreName(p.g().Win.LstTalk.Items.front()), "Zunda战绩排名:");
+}
+
+}  // namespace
+}  // namespace zunda

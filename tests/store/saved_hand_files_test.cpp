@@ -1,0 +1,321 @@
+// The saved-hand pair on disk: the hands file's records, the state file's conventions, the
+// menu commands with their questions and messages, files that must be refused, and the
+// run-data ring.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "core/score_table.h"
+#include "flow/hand_storage.h"
+#include "flow/turn_cycle.h"
+#include "game_state_compare.h"
+#include "played_game.h"
+#include "rules/human_input.h"
+#include "store/gbk.h"
+#include "store/hands_file.h"
+#include "store/snapshot.h"
+#include "store/state_file.h"
+#include "store_files.h"
+#include "test_game.h"
+
+namespace zunda {
+namespace {
+
+using testing::Exists;
+using testing::GameDifferences;
+using testing::PlayedGame;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+constexpr char kAskSave[] = "是否保存当前牌局？";
+constexpr char kSaved[] = "当前牌局已保存!";
+constexpr char kAskRestore[] = "是否恢复牌局？";
+constexpr char kNoSavedHand[] = "没有保存牌局。";
+constexpr char kRestored[] = "牌局已恢复!";
+
+using Messages = std::vector<std::string>;
+
+TEST(HandsFile, RecordsFollowSeatAndRankWithDealtHandsBetween) {
+  testing::TestGame t;
+  Game& g = t.game;
+  HandBucket& threes = g.Hand[1][3];
+  threes.Count = 2;
+  threes.Rank = 3;
+  threes.Codes[1] = CardCode("C03");
+  threes.Codes[2] = CardCode("D03");
+  HandBucket& bigJokers = g.DealtHand[6][17];
+  bigJokers.Count = 1;
+  bigJokers.Rank = 17;
+  bigJokers.Codes[1] = CardCode("J17");
+
+  const QByteArray bytes = EncodeHandsFile(g);
+  ASSERT_EQ(bytes.size(), 180 * 79);
+  const auto record = [&](int number) { return bytes.mid((number - 1) * 79, 79); };
+  EXPECT_EQ(record(1), QByteArray("\x02\x00\x03\x00", 4) + "C03D03" + QByteArray(69, ' '));
+  // Record 2 is the dealt hand of the same bucket, here empty: Count 0 and 75 blanks.
+  EXPECT_EQ(record(2), QByteArray(4, '\0') + QByteArray(75, ' '));
+  // Seat 6, rank 17: k = 5 * 15 + 14, the dealt hand in record 2k + 2 = 180.
+  EXPECT_EQ(record(180), QByteArray("\x01\x00\x11\x00", 4) + "J17" + QByteArray(72, ' '));
+
+  testing::TestGame other;
+  ASSERT_TRUE(DecodeHandsFile(bytes, other.game));
+  EXPECT_TRUE(other.game.Hand == g.Hand);
+  EXPECT_TRUE(other.game.DealtHand == g.DealtHand);
+}
+
+TEST(HandsFile, ImpossibleBucketsAndWrongSizesAreRefused) {
+  testing::TestGame t;
+  t.game.Hand[2][5] = {1, 5, {}};
+  t.game.Hand[2][5].Codes[1] = CardCode("H05");
+  const QByteArray good = EncodeHandsFile(t.game);
+  const qsizetype at = 2 * ((2 - 1) * 15 + (5 - 3)) * 79;
+  const auto refused = [](QByteArray bytes) {
+    testing::TestGame fresh;
+    return !DecodeHandsFile(bytes, fresh.game);
+  };
+  EXPECT_FALSE(refused(good));
+  EXPECT_TRUE(refused(good.left(good.size() - 1)));
+  EXPECT_TRUE(refused(good + ' '));
+  EXPECT_TRUE(refused(QByteArray()));
+  QByteArray count = good;
+  count[at] = 26;  // more than a bucket holds
+  EXPECT_TRUE(refused(count));
+  QByteArray rank = good;
+  rank[at + 2] = 6;  // the bucket of the fives claims to be the sixes'
+  EXPECT_TRUE(refused(rank));
+  QByteArray code = good;
+  code[at + 4] = 'X';  // "X05" is no card
+  EXPECT_TRUE(refused(code));
+  QByteArray foreign = good;
+  foreign[at + 6] = '6';  // "H06" in the bucket of the fives
+  EXPECT_TRUE(refused(foreign));
+}
+
+TEST(StateFile, WritesQuotedGbkTextFlagsAndCrLfLinesBehindTheVersion) {
+  testing::TestGame t;
+  Game& g = t.game;
+  g.Seats[2].Name = "甲\"乙";
+  g.Flow.Running = true;
+  const std::string text = EncodeStateFile(g, 0);
+  EXPECT_EQ(text.substr(0, text.find("\r\n")), "\"" + StateFileVersion() + "\"");
+  EXPECT_EQ(StateFileVersion(), "100");
+  EXPECT_NE(text.find("\r\n\"甲\"\"乙\"\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\n#TRUE#\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\n#FALSE#\r\n"), std::string::npos);
+  EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+  // The card tables share one line.
+  EXPECT_NE(text.find("\"C03C04"), std::string::npos);
+  EXPECT_NE(text.find("J16J17\",\" 3 4"), std::string::npos);
+  // On disk the names are GBK: 甲 is BC D7.
+  EXPECT_TRUE(ToGbk(QString::fromStdString(text)).contains("\xBC\xD7\"\"\xD2\xD2"));
+}
+
+// A game waiting for the human's lead, with its files in its own folder.
+class SavedHandTest : public ::testing::Test {
+ protected:
+  SavedHandTest() : p(2) {
+    p.driver->NewGame();
+    EXPECT_TRUE(p.AdvanceUntil([&] { return HumanAwaited(p.g()) && p.g().Flow.LeadMode; }));
+    p.host.ClearMessages();
+  }
+
+  // Lets the human act and the game go on until the human is waited for again.
+  void PlayToNextHumanTurn() {
+    ASSERT_TRUE(p.AdvanceUntil([&] { return !HumanAwaited(p.g()); }));
+    ASSERT_TRUE(p.AdvanceUntil(
+        [&] { return HumanAwaited(p.g()) && !p.g().Win.TmrMainCircle.Enabled; }, 20000));
+  }
+
+  std::string Hands() const { return p.File("PaiXing.znd"); }
+  std::string State() const { return p.File("Var.znd"); }
+  void Save() { ASSERT_TRUE(WriteSnapshot(p.g(), p.g().AppPath, "PaiXing.znd", "Var.znd")); }
+
+  // The load command must leave the running game exactly as it was.
+  void ExpectRefused(const Messages& messages) {
+    const auto before = std::make_unique<Game>(p.g());
+    p.host.ClearMessages();
+    MnuReadClick(p.g());
+    EXPECT_EQ(p.host.Messages(), messages);
+    EXPECT_EQ(GameDifferences(*before, p.g()), std::vector<std::string>{});
+  }
+
+  PlayedGame p;
+};
+
+TEST_F(SavedHandTest, SaveAndLoadThroughTheMenuAskFirstAndCountTheRestart) {
+  MnuSaveClick(p.g());
+  EXPECT_EQ(p.host.Messages(), (Messages{kAskSave, kSaved}));
+  ASSERT_TRUE(Exists(Hands()) && Exists(State()));
+  const auto saved = std::make_unique<Game>(p.g());
+
+  PlayToNextHumanTurn();
+  p.host.ClearMessages();
+  MnuReadClick(p.g());
+  EXPECT_EQ(p.host.Messages(), (Messages{kAskRestore, kRestored}));
+  // Only the restart counter has moved since the save.
+  RecordRestart(*saved);
+  EXPECT_EQ(GameDifferences(*saved, p.g()), std::vector<std::string>{});
+  EXPECT_EQ(p.g().Seats[1].Stats[kRestartIndex], 1);
+  EXPECT_FALSE(p.g().Win.TmrMainCircle.Enabled);  // the loaded hand waits for the human
+  EXPECT_NE(ReadBytes(p.File("score.ini")).indexOf("RestartNum=1"), -1);
+}
+
+TEST_F(SavedHandTest, NoToEitherQuestionDoesNothingAndAsksOnlyOnce) {
+  p.host.QueueAnswer(Host::Answer::No);
+  MnuSaveClick(p.g());
+  EXPECT_FALSE(Exists(State()));
+  EXPECT_FALSE(p.g().Storage.SaveRequested);
+  Save();
+  p.host.QueueAnswer(Host::Answer::No);
+  ExpectRefused({kAskRestore});
+  EXPECT_FALSE(p.g().Storage.RestoreRequested);
+  EXPECT_EQ(p.host.Messages(), Messages{kAskRestore});
+}
+
+TEST_F(SavedHandTest, ARequestWhileTheCycleRunsWaitsForTheNextTick) {
+  ASSERT_TRUE(p.AdvanceUntil([&] { return !HumanAwaited(p.g()); }));
+  ASSERT_TRUE(p.g().Win.TmrMainCircle.Enabled);
+  MnuSaveClick(p.g());
+  EXPECT_TRUE(p.host.Messages().empty());
+  EXPECT_FALSE(Exists(State()));
+  const std::string step = p.g().MainCourse;
+  TmrMainCircleTimer(p.g());
+  EXPECT_EQ(p.host.Messages(), (Messages{kAskSave, kSaved}));
+  // The saved state is the one between the two steps: loading it runs that step again.
+  testing::TestGame loaded;
+  loaded.game.AppPath = p.g().AppPath;
+  ASSERT_EQ(ReadSavedHand(loaded.game, p.g().AppPath), RestoreOutcome::Restored);
+  EXPECT_EQ(loaded.game.MainCourse, step);
+  EXPECT_FALSE(loaded.game.Flow.WaitHuman);
+}
+
+TEST_F(SavedHandTest, MissingTruncatedGarbledAndEmptyFilesAreRefused) {
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  Save();
+  const QByteArray hands = ReadBytes(Hands());
+  const QByteArray state = ReadBytes(State());
+
+  const auto withFiles = [&](const QByteArray& h, const QByteArray& s) {
+    WriteBytes(Hands(), h);
+    WriteBytes(State(), s);
+  };
+  withFiles(hands.left(hands.size() / 2), state);
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  withFiles(hands, state.left(state.size() / 2));
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  withFiles(hands, state.left(state.size() - 3));  // the pair check is cut short
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  withFiles(hands, state + "#TRUE#\r\n");  // something after the last value
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  withFiles(hands, QByteArray());
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  withFiles(QByteArray(), state);
+  ExpectRefused({kAskRestore, kNoSavedHand});
+
+  QByteArray flag = state;
+  flag.replace(flag.indexOf("#TRUE#"), 6, "#MAYB#");
+  withFiles(hands, flag);
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  QByteArray quote = state;
+  quote.truncate(quote.lastIndexOf('"'));  // an unterminated string
+  withFiles(hands, quote);
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  withFiles(hands, "not a saved hand at all");
+  ExpectRefused({kAskRestore, kNoSavedHand});
+
+  // The untouched pair still loads.
+  withFiles(hands, state);
+  p.host.ClearMessages();
+  MnuReadClick(p.g());
+  EXPECT_EQ(p.host.Messages(), (Messages{kAskRestore, kRestored}));
+}
+
+TEST_F(SavedHandTest, ValuesOutOfRangeAndCardsThatDoNotAddUpAreRefused) {
+  const auto saveChanged = [&](const std::function<void(Game&)>& change) {
+    auto copy = std::make_unique<Game>(p.g());
+    change(*copy);
+    ASSERT_TRUE(WriteSnapshot(*copy, p.g().AppPath, "PaiXing.znd", "Var.znd"));
+  };
+  saveChanged([](Game& g) { g.CurrentSeat = 7; });
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  saveChanged([](Game& g) { g.MainCourse = "777_7"; });
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  saveChanged([](Game& g) { g.Seats[3].Place = -1; });
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  saveChanged([](Game& g) { g.TablePlay.BaseCodes[1] = CardCode("Z99"); });
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  saveChanged([](Game& g) { g.Deck[5].Rank = 9; });  // its code says otherwise
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  saveChanged([](Game& g) { ++g.PlayedByRank[8]; });  // 217 cards
+  ExpectRefused({kAskRestore, kNoSavedHand});
+  saveChanged([](Game& g) { --g.Seats[2].CardCount; });  // the count misses a card held
+  ExpectRefused({kAskRestore, kNoSavedHand});
+}
+
+TEST_F(SavedHandTest, AStateFileOfAnotherPairOrVersionIsRefused) {
+  Save();
+  const QByteArray firstState = ReadBytes(State());
+  PlayToNextHumanTurn();
+  Save();
+  WriteBytes(State(), firstState);  // a state file beside a later hands file
+  ExpectRefused({kAskRestore, kNoSavedHand});
+
+  QByteArray foreign = firstState;
+  foreign.replace(0, 5, "\"099\"");
+  WriteBytes(State(), foreign);
+  ExpectRefused({kAskRestore});
+  EXPECT_FALSE(Exists(Hands()));  // another version's pair loses its hands file
+}
+
+TEST_F(SavedHandTest, AFailedSaveKeepsTheOlderPairAndSaysSo) {
+  Save();
+  const QByteArray hands = ReadBytes(Hands());
+  const QByteArray state = ReadBytes(State());
+  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == "444_2"; }));
+  // The state file's temporary name is taken by a folder: the second file cannot be written.
+  ASSERT_TRUE(QDir(QString::fromStdString(p.g().AppPath)).mkdir("Var.znd.tmp"));
+  p.host.ClearMessages();
+  p.g().Storage.SaveRequested = true;
+  CarryOutStorageRequests(p.g());
+  EXPECT_EQ(p.host.Messages(),
+            (Messages{kAskSave, "牌局保存失败，请检查程序文件夹是否允许写入。"}));
+  EXPECT_EQ(ReadBytes(Hands()), hands);
+  EXPECT_EQ(ReadBytes(State()), state);
+  EXPECT_FALSE(Exists(Hands() + ".tmp"));
+}
+
+TEST_F(SavedHandTest, RunDataFillsFiveSlotsSilentlyAndTheSixthOverwritesTheFirst) {
+  Game& g = p.g();
+  g.Options.RecRunData = true;
+  for (int n = 1; n <= 6; ++n) {
+    g.Win.LblPrompt.Caption = "snapshot " + std::to_string(n);
+    RecordRunData(g);
+  }
+  EXPECT_TRUE(p.host.Messages().empty());
+  EXPECT_EQ(g.Storage.RunDataSlot, 1);
+  EXPECT_FALSE(g.Storage.SilentSave);
+  for (int slot = 1; slot <= 5; ++slot) {
+    EXPECT_TRUE(Exists(p.File(RunDataHandsFile(slot))));
+    const QByteArray state = ReadBytes(p.File(RunDataStateFile(slot)));
+    const int expected = slot == 1 ? 6 : slot;
+    EXPECT_NE(state.indexOf("\"snapshot " + QByteArray::number(expected) + "\""), -1) << slot;
+  }
+  EXPECT_FALSE(Exists(p.File("PaiXing6.znd")));
+  EXPECT_FALSE(Exists(State()));  // run data never becomes the saved hand
+
+  g.Options.RecRunData = false;
+  RecordRunData(g);
+  EXPECT_EQ(g.Storage.RunDataSlot, 1);
+}
+
+TEST_F(SavedHandTest, TheTurnCycleWritesRunDataAfterEveryLead) {
+  p.g().Options.RecRunData = true;
+  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == "444_1"; }));
+  EXPECT_EQ(p.g().Storage.RunDataSlot, 1);
+  EXPECT_TRUE(Exists(p.File("Var1.znd")));
+  EXPECT_TRUE(p.host.Messages().empty());
+}
+
+}  // namespace
+}  // namespace zunda
