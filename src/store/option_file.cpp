@@ -40,7 +40,9 @@ int OnScale(double value, int lo, int hi) {
 }
 
 std::string TwoDigits(int index) {
-  return (index < 10 ? "0" : "") + std::to_string(index);
+  std::string digits = std::to_string(index);
+  if (digits.size() < 2) digits.insert(digits.begin(), '0');
+  return digits;
 }
 
 std::string Flag(bool on) {
