@@ -76,6 +76,13 @@ void WriteLines(const QString& path, const Lines& lines) {
 
 // The name of a section line ("[name]"), or nothing for any other line.
 std::optional<QString> SectionOf(const QByteArray& line) {
+  // Most lines are keys; one that starts with an ASCII character other than '[' is none
+  // without decoding. A non-ASCII start may still decode to a blank, so that line is decoded.
+  const QByteArray bytes = line.trimmed();
+  if (bytes.isEmpty() ||
+      (bytes.front() != '[' && static_cast<unsigned char>(bytes.front()) < 0x80)) {
+    return std::nullopt;
+  }
   const QString text = FromGbk(line).trimmed();
   if (!text.startsWith(QLatin1Char('['))) return std::nullopt;
   const qsizetype close = text.indexOf(QLatin1Char(']'));

@@ -142,6 +142,23 @@ TEST_F(IniFileTest, DamagedFileAndInvalidGbkNeverBreakTheReader) {
   EXPECT_EQ(ini.GetIniKey("Player", "Num"), "6");
 }
 
+TEST_F(IniFileTest, SectionLinesAreFoundBehindBlanksOfEitherWidthAndEuroSignsSurvive) {
+  // GBK A1A1 is the ideographic blank; 80 is the euro sign, which a plain ASCII reading loses.
+  WriteBytes(Path(),
+             "\xa1\xa1[Player]\r\nNum=1\r\n\t[Skins]\r\nCurSkin=\x80 \xa1\xa1\r\n"
+             "\xa1\xa1"
+             "Cur=2\r\n");
+  const classIniFile ini(Path());
+  EXPECT_EQ(ini.GetIniKey("Player", "Num"), "1");
+  EXPECT_EQ(ini.GetIniKey("Skins", "CurSkin"), "€");
+  EXPECT_EQ(ini.GetIniKey("Skins", "Cur"), "2");
+  ini.WriteIniKey("Skins", "Bar", "€ and ASCII");
+  EXPECT_EQ(ini.GetIniKey("Skins", "Bar"), "€ and ASCII");
+  EXPECT_TRUE(
+      ReadBytes(Path()).contains("Bar=\x80"
+                                 " and ASCII\r\n"));
+}
+
 TEST_F(IniFileTest, LongValuesAreCutToTheReadBufferWithoutSplittingACharacter) {
   const classIniFile ini(Path());
   ini.WriteIniKey("S", "plain", std::string(2000, 'a'));
