@@ -8,7 +8,6 @@
 #include "command_line.h"
 #include "core/game.h"
 #include "core/text.h"
-#include "store/ini_file.h"
 #include "store/option_file.h"
 #include "store/program_folder.h"
 #include "store/program_lock.h"
@@ -18,17 +17,10 @@
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
 #include "ui/qt_host.h"
+#include "ui/skin_ini.h"
 #include "ui/skins.h"
 
 namespace {
-
-// Skin files are read through the program's INI storage (GBK, case-blind names).
-zunda::IniLookup OpenIni(const std::filesystem::path& file) {
-  auto ini = std::make_shared<zunda::classIniFile>(file.string());
-  return [ini](const std::string& section, const std::string& key) {
-    return ini->GetIniKey(section, key);
-  };
-}
 
 zunda::OptionsDialogHooks MakeHooks(zunda::Game& game) {
   zunda::OptionsDialogHooks hooks;
@@ -40,11 +32,11 @@ zunda::OptionsDialogHooks MakeHooks(zunda::Game& game) {
     return files;
   };
   hooks.ImportSkin = [&game](const std::string& iniPath) {
-    if (zunda::ImportSkin(game, game.AppPath, iniPath, OpenIni) !=
+    if (zunda::ImportSkin(game, game.AppPath, iniPath, zunda::OpenSkinIni) !=
         zunda::SkinImportResult::Imported) {
       return std::string();
     }
-    const std::string saved = OpenIni(iniPath)("Skin", "Name");
+    const std::string saved = zunda::OpenSkinIni(iniPath)("Skin", "Name");
     zunda::SaveOptions(game);
     return zunda::Trim(saved);
   };
@@ -69,7 +61,7 @@ int main(int argc, char* argv[]) {
 
   // From here on a damaged file or a missing picture never stops the start.
   zunda::Game& g = *game;
-  zunda::LoadSkins(g.Skins, g.Options, g.AppPath, OpenIni);
+  zunda::LoadSkins(g.Skins, g.Options, g.AppPath, zunda::OpenSkinIni);
   QSplashScreen splash(
       QPixmap(QString::fromStdString(zunda::ProgramFile(g, g.DataDir + "\\splash.jpg"))));
   if (!args.QuitAfterFirstPaint) {
