@@ -49,5 +49,22 @@ void BM_LoadFullOptionFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadFullOptionFile)->Arg(0)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
+// The options dialog's OK, at start-up after the log-in and at exit: the whole file written.
+void BM_SaveFullOptionFile(benchmark::State& state) {
+  QTemporaryDir folder;
+  ScriptedHost host(7);
+  Game g(host);
+  SetStartupDefaults(g);
+  g.AppPath = folder.path().toStdString();
+  g.Options.PlayerNum = 31;
+  for (int i = 0; i < state.range(0); ++i) {
+    g.Options.MusicList.push_back("背景音乐" + std::to_string(i) + ".mid");
+  }
+  for (auto _ : state) {
+    SaveOptions(g);
+  }
+}
+BENCHMARK(BM_SaveFullOptionFile)->Arg(0)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace zunda

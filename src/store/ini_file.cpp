@@ -129,24 +129,10 @@ Place Find(const Lines& lines, const QString& section, const std::optional<QStri
   return place;
 }
 
-}  // namespace
-
-void classIniFile::WriteIniKey(std::string_view strSection, std::string_view strKey,
-                               std::string_view strValue) const {
-  const QString path = QString::fromStdString(ResolveFileNoCase(path_));
-  if (IsReadOnly(path)) return;
-  const QString section = FromUtf8(strSection);
-  const QString key = FromUtf8(strKey).trimmed();
-  if (key.isEmpty()) return;
-  const QByteArray value = ToGbk(FromUtf8(strValue));
-
-  Lines lines;
-  if (QFileInfo::exists(path)) {
-    const std::optional<QByteArray> content = ReadFile(path);
-    if (!content) return;
-    lines = SplitLines(*content);
-  }
-  const Place place = Find(lines, section.trimmed(), key);
+// One key written into the lines: replaced where it is, else appended to its section, else
+// in a new section at the end.
+void SetKey(Lines& lines, const QString& section, const QString& key, const QByteArray& value) {
+  const Place place = Find(lines, section, key);
   if (place.key) {
     const QByteArray& old = lines[*place.key];
     lines[*place.key] = old.left(old.indexOf('=')).trimmed() + '=' + value;
@@ -157,9 +143,37 @@ void classIniFile::WriteIniKey(std::string_view strSection, std::string_view str
       --at;
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), ToGbk(key) + '=' + value);
   } else {
-    lines.push_back('[' + ToGbk(section.trimmed()) + ']');
+    lines.push_back('[' + ToGbk(section) + ']');
     lines.push_back(ToGbk(key) + '=' + value);
   }
+}
+
+}  // namespace
+
+void classIniFile::WriteIniKey(std::string_view strSection, std::string_view strKey,
+                               std::string_view strValue) const {
+  WriteIniKeys(strSection, {{std::string(strKey), std::string(strValue)}});
+}
+
+void classIniFile::WriteIniKeys(std::string_view strSection, const IniKeys& keys) const {
+  const QString path = QString::fromStdString(ResolveFileNoCase(path_));
+  if (IsReadOnly(path)) return;
+  const QString section = FromUtf8(strSection);
+  std::vector<std::pair<QString, QByteArray>> writes;
+  for (const auto& [strKey, strValue] : keys) {
+    const QString key = FromUtf8(strKey).trimmed();
+    if (!key.isEmpty()) writes.emplace_back(key, ToGbk(FromUtf8(strValue)));
+  }
+  if (writes.empty()) return;
+
+  Lines lines;
+  if (QFileInfo::exists(path)) {
+    const std::optional<QByteArray> content = ReadFile(path);
+    if (!content) return;
+    lines = SplitLines(*content);
+  }
+  for (const auto& [key, value] : writes)
+    SetKey(lines, section.trimmed(), key, value);
   WriteLines(path, lines);
 }
 

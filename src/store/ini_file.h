@@ -2,6 +2,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace zunda {
 
@@ -27,6 +29,10 @@ class classIniFile {
 
   void WriteIniKey(std::string_view strSection, std::string_view strKey,
                    std::string_view strValue) const;
+  // Several keys of one section with one read and one replacement of the file; the file ends
+  // as if they had been written one after another with WriteIniKey.
+  using IniKeys = std::vector<std::pair<std::string, std::string>>;
+  void WriteIniKeys(std::string_view strSection, const IniKeys& keys) const;
   // The value, or "" when the key, its section or the file is missing.
   std::string GetIniKey(std::string_view strSection, std::string_view strKey) const;
   void DelIniKey(std::string_view SectionName, std::string_view KeyWord) const;
