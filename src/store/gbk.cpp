@@ -34,7 +34,7 @@ QByteArray ToGbk(const QString& text) {
   return encoder.encode(text);
 }
 
-QString FromGbk(const QByteArray& bytes) {
+QString FromGbk(QByteArrayView bytes) {
   if (IsAscii(bytes)) return QString::fromLatin1(bytes);
   thread_local QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
   if (!decoder.isValid()) Fatal("Err:GBK");

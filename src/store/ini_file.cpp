@@ -1,9 +1,11 @@
 #include "store/ini_file.h"
 
+#include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -35,17 +37,26 @@ std::optional<QByteArray> ReadFile(const QString& path) {
   return file.readAll();
 }
 
-Lines SplitLines(const QByteArray& content) {
-  Lines lines;
+// The lines of the file without their line ends, as views into the content.
+std::vector<QByteArrayView> LineViews(const QByteArray& content) {
+  std::vector<QByteArrayView> lines;
+  lines.reserve(static_cast<std::size_t>(content.count('\n')) + 1);
   qsizetype start = 0;
   while (start < content.size()) {
     qsizetype end = content.indexOf('\n', start);
     if (end < 0) end = content.size();
-    QByteArray line = content.mid(start, end - start);
+    QByteArrayView line(content.constData() + start, end - start);
     if (line.endsWith('\r')) line.chop(1);
     lines.push_back(line);
     start = end + 1;
   }
+  return lines;
+}
+
+Lines SplitLines(const QByteArray& content) {
+  Lines lines;
+  for (QByteArrayView line : LineViews(content))
+    lines.push_back(line.toByteArray());
   return lines;
 }
 
@@ -74,11 +85,15 @@ void WriteLines(const QString& path, const Lines& lines) {
   file.commit();
 }
 
+bool SameName(const QString& a, const QString& b) {
+  return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 // The name of a section line ("[name]"), or nothing for any other line.
-std::optional<QString> SectionOf(const QByteArray& line) {
+std::optional<QString> SectionOf(QByteArrayView line) {
   // Most lines are keys; one that starts with an ASCII character other than '[' is none
   // without decoding. A non-ASCII start may still decode to a blank, so that line is decoded.
-  const QByteArray bytes = line.trimmed();
+  const QByteArrayView bytes = line.trimmed();
   if (bytes.isEmpty() ||
       (bytes.front() != '[' && static_cast<unsigned char>(bytes.front()) < 0x80)) {
     return std::nullopt;
@@ -90,15 +105,16 @@ std::optional<QString> SectionOf(const QByteArray& line) {
   return text.mid(1, length).trimmed();
 }
 
-// '=' is never part of a double-byte GBK character, so the line can be split as bytes.
-std::optional<QString> KeyOf(const QByteArray& line) {
+// Whether the line sets the key. '=' is never part of a double-byte GBK character, so the line
+// can be split as bytes; blanks are ASCII, so the name can be trimmed as bytes too.
+bool SetsKey(QByteArrayView line, const QString& key) {
   const qsizetype equals = line.indexOf('=');
-  if (equals < 0) return std::nullopt;
-  return FromGbk(line.left(equals)).trimmed();
-}
-
-bool SameName(const QString& a, const QString& b) {
-  return a.compare(b, Qt::CaseInsensitive) == 0;
+  if (equals < 0) return false;
+  const QByteArrayView name = line.first(equals).trimmed();
+  const bool ascii = std::all_of(name.begin(), name.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) return QLatin1StringView(name).compare(key, Qt::CaseInsensitive) == 0;
+  return SameName(FromGbk(name).trimmed(), key);
 }
 
 // Where a section and one of its keys sit in the file's lines.
@@ -108,7 +124,12 @@ struct Place {
   std::optional<std::size_t> key;     // the key's line
 };
 
-Place Find(const Lines& lines, const QString& section, const std::optional<QString>& key) {
+// A reader stops at the key; a writer also needs the end of the section.
+enum class Scan { ToSectionEnd, ToKey };
+
+template <typename LineList>
+Place Find(const LineList& lines, const QString& section, const std::optional<QString>& key,
+           Scan scan = Scan::ToSectionEnd) {
   Place place;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::optional<QString> name = SectionOf(lines[i]);
@@ -120,9 +141,9 @@ Place Find(const Lines& lines, const QString& section, const std::optional<QStri
       place.end = i;
       return place;
     }
-    if (key && !place.key) {
-      const std::optional<QString> lineKey = KeyOf(lines[i]);
-      if (lineKey && SameName(*lineKey, *key)) place.key = i;
+    if (key && !place.key && SetsKey(lines[i], *key)) {
+      place.key = i;
+      if (scan == Scan::ToKey) return place;
     }
   }
   place.end = lines.size();
@@ -181,11 +202,12 @@ std::string classIniFile::GetIniKey(std::string_view strSection, std::string_vie
   const QString path = QString::fromStdString(ResolveFileNoCase(path_));
   const std::optional<QByteArray> content = ReadFile(path);
   if (!content) return {};
-  const Lines lines = SplitLines(*content);
-  const Place place = Find(lines, FromUtf8(strSection).trimmed(), FromUtf8(strKey).trimmed());
+  const std::vector<QByteArrayView> lines = LineViews(*content);
+  const Place place =
+      Find(lines, FromUtf8(strSection).trimmed(), FromUtf8(strKey).trimmed(), Scan::ToKey);
   if (!place.key) return {};
-  const QByteArray& line = lines[*place.key];
-  const QByteArray stored = line.mid(line.indexOf('=') + 1).trimmed();
+  const QByteArrayView line = lines[*place.key];
+  const QByteArray stored = line.sliced(line.indexOf('=') + 1).trimmed().toByteArray();
   QString value = FromGbk(CutGbk(stored, kValueBytes)).trimmed();
   value.remove(QChar(u'\0'));
   return value.toStdString();
