@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace zunda {
@@ -8,7 +9,7 @@ namespace zunda {
 // Text files of the program are stored in GBK, the Chinese ANSI code page. Characters GBK
 // cannot hold are written as '?'; bytes that are not valid GBK read as U+FFFD.
 QByteArray ToGbk(const QString& text);
-QString FromGbk(const QByteArray& bytes);
+QString FromGbk(QByteArrayView bytes);
 
 // The longest prefix of GBK bytes of at most maxBytes that does not split a double-byte
 // character.

@@ -1,9 +1,11 @@
 #include "store/ini_file.h"
 
+#include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -35,17 +37,26 @@ std::optional<QByteArray> ReadFile(const QString& path) {
   return file.readAll();
 }
 
-Lines SplitLines(const QByteArray& content) {
-  Lines lines;
+// The lines of the file without their line ends, as views into the content.
+std::vector<QByteArrayView> LineViews(const QByteArray& content) {
+  std::vector<QByteArrayView> lines;
+  lines.reserve(static_cast<std::size_t>(content.count('\n')) + 1);
   qsizetype start = 0;
   while (start < content.size()) {
     qsizetype end = content.indexOf('\n', start);
     if (end < 0) end = content.size();
-    QByteArray line = content.mid(start, end - start);
+    QByteArrayView line(content.constData() + start, end - start);
     if (line.endsWith('\r')) line.chop(1);
     lines.push_back(line);
     start = end + 1;
   }
+  return lines;
+}
+
+Lines SplitLines(const QByteArray& content) {
+  Lines lines;
+  for (QByteArrayView line : LineViews(content))
+    lines.push_back(line.toByteArray());
   return lines;
 }
 
@@ -74,8 +85,19 @@ void WriteLines(const QString& path, const Lines& lines) {
   file.commit();
 }
 
+bool SameName(const QString& a, const QString& b) {
+  return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 // The name of a section line ("[name]"), or nothing for any other line.
-std::optional<QString> SectionOf(const QByteArray& line) {
+std::optional<QString> SectionOf(QByteArrayView line) {
+  // Most lines are keys; one that starts with an ASCII character other than '[' is none
+  // without decoding. A non-ASCII start may still decode to a blank, so that line is decoded.
+  const QByteArrayView bytes = line.trimmed();
+  if (bytes.isEmpty() ||
+      (bytes.front() != '[' && static_cast<unsigned char>(bytes.front()) < 0x80)) {
+    return std::nullopt;
+  }
   const QString text = FromGbk(line).trimmed();
   if (!text.startsWith(QLatin1Char('['))) return std::nullopt;
   const qsizetype close = text.indexOf(QLatin1Char(']'));
@@ -83,15 +105,16 @@ std::optional<QString> SectionOf(const QByteArray& line) {
   return text.mid(1, length).trimmed();
 }
 
-// '=' is never part of a double-byte GBK character, so the line can be split as bytes.
-std::optional<QString> KeyOf(const QByteArray& line) {
+// Whether the line sets the key. '=' is never part of a double-byte GBK character, so the line
+// can be split as bytes; blanks are ASCII, so the name can be trimmed as bytes too.
+bool SetsKey(QByteArrayView line, const QString& key) {
   const qsizetype equals = line.indexOf('=');
-  if (equals < 0) return std::nullopt;
-  return FromGbk(line.left(equals)).trimmed();
-}
-
-bool SameName(const QString& a, const QString& b) {
-  return a.compare(b, Qt::CaseInsensitive) == 0;
+  if (equals < 0) return false;
+  const QByteArrayView name = line.first(equals).trimmed();
+  const bool ascii = std::all_of(name.begin(), name.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) return QLatin1StringView(name).compare(key, Qt::CaseInsensitive) == 0;
+  return SameName(FromGbk(name).trimmed(), key);
 }
 
 // Where a section and one of its keys sit in the file's lines.
@@ -101,7 +124,12 @@ struct Place {
   std::optional<std::size_t> key;     // the key's line
 };
 
-Place Find(const Lines& lines, const QString& section, const std::optional<QString>& key) {
+// A reader stops at the key; a writer also needs the end of the section.
+enum class Scan { ToSectionEnd, ToKey };
+
+template <typename LineList>
+Place Find(const LineList& lines, const QString& section, const std::optional<QString>& key,
+           Scan scan = Scan::ToSectionEnd) {
   Place place;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::optional<QString> name = SectionOf(lines[i]);
@@ -113,28 +141,19 @@ Place Find(const Lines& lines, const QString& section, const std::optional<QStri
       place.end = i;
       return place;
     }
-    if (key && !place.key) {
-      const std::optional<QString> lineKey = KeyOf(lines[i]);
-      if (lineKey && SameName(*lineKey, *key)) place.key = i;
+    if (key && !place.key && SetsKey(lines[i], *key)) {
+      place.key = i;
+      if (scan == Scan::ToKey) return place;
     }
   }
   place.end = lines.size();
   return place;
 }
 
-}  // namespace
-
-namespace {
-
-// Puts one value into the lines: the key's line is replaced, or the key added at the end of
-// its section, or the section added at the end.
-void PutValue(Lines& lines, std::string_view strSection, std::string_view strKey,
-              std::string_view strValue) {
-  const QString section = FromUtf8(strSection);
-  const QString key = FromUtf8(strKey).trimmed();
-  if (key.isEmpty()) return;
-  const QByteArray value = ToGbk(FromUtf8(strValue));
-  const Place place = Find(lines, section.trimmed(), key);
+// One key written into the lines: replaced where it is, else appended to its section, else
+// in a new section at the end.
+void SetKey(Lines& lines, const QString& section, const QString& key, const QByteArray& value) {
+  const Place place = Find(lines, section, key);
   if (place.key) {
     const QByteArray& old = lines[*place.key];
     lines[*place.key] = old.left(old.indexOf('=')).trimmed() + '=' + value;
@@ -145,49 +164,64 @@ void PutValue(Lines& lines, std::string_view strSection, std::string_view strKey
       --at;
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), ToGbk(key) + '=' + value);
   } else {
-    lines.push_back('[' + ToGbk(section.trimmed()) + ']');
+    lines.push_back('[' + ToGbk(section) + ']');
     lines.push_back(ToGbk(key) + '=' + value);
   }
-}
-
-// The file's lines for a rewrite; nothing when the file is read-only or cannot be read.
-std::optional<Lines> LinesToRewrite(const QString& path) {
-  if (IsReadOnly(path)) return std::nullopt;
-  if (!QFileInfo::exists(path)) return Lines();
-  const std::optional<QByteArray> content = ReadFile(path);
-  if (!content) return std::nullopt;
-  return SplitLines(*content);
 }
 
 }  // namespace
 
 void classIniFile::WriteIniKey(std::string_view strSection, std::string_view strKey,
                                std::string_view strValue) const {
-  WriteIniKeys({{std::string(strSection), std::string(strKey), std::string(strValue)}});
+  WriteIniKeys(strSection, {{std::string(strKey), std::string(strValue)}});
+}
+
+void classIniFile::WriteIniKeys(std::string_view strSection, const IniKeys& keys) const {
+  std::vector<KeyValue> entries;
+  entries.reserve(keys.size());
+  for (const auto& [key, value] : keys)
+    entries.push_back({std::string(strSection), key, value});
+  WriteIniKeys(entries);
 }
 
 void classIniFile::WriteIniKeys(const std::vector<KeyValue>& entries) const {
   const QString path = QString::fromStdString(ResolveFileNoCase(path_));
-  std::optional<Lines> lines = LinesToRewrite(path);
-  if (!lines) return;
-  bool changed = false;
+  if (IsReadOnly(path)) return;
+  struct Write {
+    QString section;
+    QString key;
+    QByteArray value;
+  };
+  std::vector<Write> writes;
   for (const KeyValue& entry : entries) {
-    if (FromUtf8(entry.Key).trimmed().isEmpty()) continue;
-    PutValue(*lines, entry.Section, entry.Key, entry.Value);
-    changed = true;
+    const QString key = FromUtf8(entry.Key).trimmed();
+    if (!key.isEmpty()) {
+      writes.push_back({FromUtf8(entry.Section).trimmed(), key, ToGbk(FromUtf8(entry.Value))});
+    }
   }
-  if (changed) WriteLines(path, *lines);
+  if (writes.empty()) return;
+
+  Lines lines;
+  if (QFileInfo::exists(path)) {
+    const std::optional<QByteArray> content = ReadFile(path);
+    if (!content) return;
+    lines = SplitLines(*content);
+  }
+  for (const Write& write : writes)
+    SetKey(lines, write.section, write.key, write.value);
+  WriteLines(path, lines);
 }
 
 std::string classIniFile::GetIniKey(std::string_view strSection, std::string_view strKey) const {
   const QString path = QString::fromStdString(ResolveFileNoCase(path_));
   const std::optional<QByteArray> content = ReadFile(path);
   if (!content) return {};
-  const Lines lines = SplitLines(*content);
-  const Place place = Find(lines, FromUtf8(strSection).trimmed(), FromUtf8(strKey).trimmed());
+  const std::vector<QByteArrayView> lines = LineViews(*content);
+  const Place place =
+      Find(lines, FromUtf8(strSection).trimmed(), FromUtf8(strKey).trimmed(), Scan::ToKey);
   if (!place.key) return {};
-  const QByteArray& line = lines[*place.key];
-  const QByteArray stored = line.mid(line.indexOf('=') + 1).trimmed();
+  const QByteArrayView line = lines[*place.key];
+  const QByteArray stored = line.sliced(line.indexOf('=') + 1).trimmed().toByteArray();
   QString value = FromGbk(CutGbk(stored, kValueBytes)).trimmed();
   value.remove(QChar(u'\0'));
   return value.toStdString();

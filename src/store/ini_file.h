@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zunda {
@@ -28,7 +29,11 @@ class classIniFile {
 
   void WriteIniKey(std::string_view strSection, std::string_view strKey,
                    std::string_view strValue) const;
-  // Many WriteIniKey calls in order, with one rewrite of the file instead of one each.
+  // Several keys of one section with one read and one replacement of the file; the file ends
+  // as if they had been written one after another with WriteIniKey.
+  using IniKeys = std::vector<std::pair<std::string, std::string>>;
+  void WriteIniKeys(std::string_view strSection, const IniKeys& keys) const;
+  // Keys of several sections, likewise in one replacement of the file.
   struct KeyValue {
     std::string Section;
     std::string Key;

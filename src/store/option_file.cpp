@@ -178,14 +178,18 @@ void SaveOptions(Game& g) {
 
   o.PlayerNum = std::clamp(o.PlayerNum, 1, kMaxPlayers);
   g.PlayerCount = o.PlayerNum;
-  ini.WriteIniKey(kPlayer, "Num", std::to_string(o.PlayerNum));
-  ini.WriteIniKey(kPlayer, "Cur", o.Remember ? std::to_string(o.CurPlayer) : "0");
-  ini.WriteIniKey(kPlayer, "Remember", Flag(o.Remember));
+  // The player table and the music list go in one write each: a key at a time, a long music
+  // list would rewrite the whole file once per piece.
+  classIniFile::IniKeys players = {
+      {"Num", std::to_string(o.PlayerNum)},
+      {"Cur", o.Remember ? std::to_string(o.CurPlayer) : "0"},
+      {"Remember", Flag(o.Remember)},
+  };
   for (int i = 0; i < o.PlayerNum; ++i) {
-    ini.WriteIniKey(kPlayer, "Name" + TwoDigits(i), FixedWidth(o.Players[i].Name, kNameWidth));
-    ini.WriteIniKey(kPlayer, "PW" + TwoDigits(i),
-                    FixedWidth(o.Players[i].Password, kPasswordWidth));
+    players.emplace_back("Name" + TwoDigits(i), FixedWidth(o.Players[i].Name, kNameWidth));
+    players.emplace_back("PW" + TwoDigits(i), FixedWidth(o.Players[i].Password, kPasswordWidth));
   }
+  ini.WriteIniKeys(kPlayer, players);
 
   ini.WriteIniKey(kSkins, "CurSkin", Trim(o.CurSkin));
   std::string skins;
@@ -213,14 +217,14 @@ void SaveOptions(Game& g) {
   ini.WriteIniKey("Boss", "BarName", o.BarName);
   ini.WriteIniKey("Other", "RecRunData", Flag(o.RecRunData));
 
-  for (int box = 0; box <= 3; ++box) {
-    ini.WriteIniKey(kBackMusic, "BackMusicCtrl" + std::to_string(box), Flag(o.BackMusicCtrl[box]));
-  }
-  ini.WriteIniKey(kBackMusic, "Count", std::to_string(o.MusicList.size()));
-  ini.WriteIniKey(kBackMusic, "CurBackMusic", std::to_string(o.CurBackMusic));
-  for (std::size_t i = 0; i < o.MusicList.size(); ++i) {
-    ini.WriteIniKey(kBackMusic, std::to_string(i), o.MusicList[i]);
-  }
+  classIniFile::IniKeys music;
+  for (int box = 0; box <= 3; ++box)
+    music.emplace_back("BackMusicCtrl" + std::to_string(box), Flag(o.BackMusicCtrl[box]));
+  music.emplace_back("Count", std::to_string(o.MusicList.size()));
+  music.emplace_back("CurBackMusic", std::to_string(o.CurBackMusic));
+  for (std::size_t i = 0; i < o.MusicList.size(); ++i)
+    music.emplace_back(std::to_string(i), o.MusicList[i]);
+  ini.WriteIniKeys(kBackMusic, music);
 }
 
 void LoadWaits(Game& g) {

@@ -1,5 +1,7 @@
 #include "ui/program_start.h"
 
+#include "ui/skin_ini.h"
+
 #include "core/score_table.h"
 #include "store/file_game_store.h"
 #include "store/score_file.h"
@@ -28,14 +30,6 @@ namespace zunda {
 
 namespace {
 
-// Skin files are read through the program's INI storage (GBK, case-blind names).
-IniLookup OpenIni(const std::filesystem::path& file) {
-  auto ini = std::make_shared<classIniFile>(file.string());
-  return [ini](const std::string& section, const std::string& key) {
-    return ini->GetIniKey(section, key);
-  };
-}
-
 OptionsDialogHooks MakeHooks(Game& game) {
   OptionsDialogHooks hooks;
   hooks.SkinPreview = [&game](const std::string& skin) {
@@ -46,10 +40,10 @@ OptionsDialogHooks MakeHooks(Game& game) {
     return files;
   };
   hooks.ImportSkin = [&game](const std::string& iniPath) {
-    if (ImportSkin(game, game.AppPath, iniPath, OpenIni) != SkinImportResult::Imported) {
+    if (ImportSkin(game, game.AppPath, iniPath, OpenSkinIni) != SkinImportResult::Imported) {
       return std::string();
     }
-    const std::string saved = OpenIni(iniPath)("Skin", "Name");
+    const std::string saved = OpenSkinIni(iniPath)("Skin", "Name");
     SaveOptions(game);
     return Trim(saved);
   };
@@ -100,7 +94,7 @@ std::unique_ptr<RunningProgram> StartProgram(Game& g, QtHost& host, const StartS
   if (StartUp(g, context) == StartUpResult::EndProgram) return nullptr;
 
   // From here on a damaged file or a missing picture never stops the start.
-  LoadSkins(g.Skins, SkinOptions(g), g.AppPath, OpenIni);
+  LoadSkins(g.Skins, SkinOptions(g), g.AppPath, OpenSkinIni);
   const bool splashShown = settings.ShowSplash && !settings.QuitAfterFirstPaint;
   program->splash_ = std::make_unique<QSplashScreen>(
       QPixmap(QString::fromStdString(ProgramFile(g, g.DataDir + "\\splash.jpg"))));

@@ -142,6 +142,44 @@ TEST_F(IniFileTest, DamagedFileAndInvalidGbkNeverBreakTheReader) {
   EXPECT_EQ(ini.GetIniKey("Player", "Num"), "6");
 }
 
+TEST_F(IniFileTest, SeveralKeysWrittenAtOnceEndAsIfWrittenOneByOne) {
+  const QByteArray start = "; kept\r\n[Music]\r\nCount=1\r\n\r\n[Other]\r\nx=1\r\n";
+  WriteBytes(Path("one.ini"), start);
+  WriteBytes(Path("batch.ini"), start);
+  const classIniFile::IniKeys keys = {
+      {"count", "3"}, {"0", "甲.mid"}, {"  ", "ignored"}, {"1", "b.mid"}, {"0", "again"}};
+  for (const auto& [key, value] : keys)
+    classIniFile(Path("one.ini")).WriteIniKey("Music", key, value);
+  classIniFile(Path("batch.ini")).WriteIniKeys("Music", keys);
+  EXPECT_EQ(ReadBytes(Path("batch.ini")), ReadBytes(Path("one.ini")));
+  EXPECT_EQ(classIniFile(Path("batch.ini")).GetIniKey("music", "0"), "again");
+
+  // A new file and a new section come out the same way too.
+  for (const auto& [key, value] : keys)
+    classIniFile(Path("new1.ini")).WriteIniKey("新", key, value);
+  classIniFile(Path("new2.ini")).WriteIniKeys("新", keys);
+  EXPECT_EQ(ReadBytes(Path("new2.ini")), ReadBytes(Path("new1.ini")));
+  classIniFile(Path("none.ini")).WriteIniKeys("S", {{"", "x"}});
+  EXPECT_FALSE(Exists(Path("none.ini")));
+}
+
+TEST_F(IniFileTest, SectionLinesAreFoundBehindBlanksOfEitherWidthAndEuroSignsSurvive) {
+  // GBK A1A1 is the ideographic blank; 80 is the euro sign, which a plain ASCII reading loses.
+  WriteBytes(Path(),
+             "\xa1\xa1[Player]\r\nNum=1\r\n\t[Skins]\r\nCurSkin=\x80 \xa1\xa1\r\n"
+             "\xa1\xa1"
+             "Cur=2\r\n");
+  const classIniFile ini(Path());
+  EXPECT_EQ(ini.GetIniKey("Player", "Num"), "1");
+  EXPECT_EQ(ini.GetIniKey("Skins", "CurSkin"), "€");
+  EXPECT_EQ(ini.GetIniKey("Skins", "Cur"), "2");
+  ini.WriteIniKey("Skins", "Bar", "€ and ASCII");
+  EXPECT_EQ(ini.GetIniKey("Skins", "Bar"), "€ and ASCII");
+  EXPECT_TRUE(
+      ReadBytes(Path()).contains("Bar=\x80"
+                                 " and ASCII\r\n"));
+}
+
 TEST_F(IniFileTest, LongValuesAreCutToTheReadBufferWithoutSplittingACharacter) {
   const classIniFile ini(Path());
   ini.WriteIniKey("S", "plain", std::string(2000, 'a'));

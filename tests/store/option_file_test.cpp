@@ -223,6 +223,32 @@ TEST_F(OptionFileTest, MusicListAndPlayMode) {
   EXPECT_TRUE(o.MusicList.empty());
 }
 
+TEST_F(OptionFileTest, ADamagedFileWithAHugeMusicCountLoadsSavesAndLoadsTheSame) {
+  // A file the fuzzer found: a count running into the next line and a section never closed.
+  WriteBytes(File(),
+             "Num=5\n[Player\nNum = 40 \nCur=-3\nName00=  Al dor \n[GameSpeed]\n"
+             "DelayTimeShunPai=1e9\nDelayTimeKouPai=-2\nDelayTimeShaoPai=NaN\n[BackMusic]\n"
+             "Count=99999999Player]\n7=seven.mid\nBackMusicCtrl0=1\n");
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  const OptionsModel& o = g.Options;
+  EXPECT_EQ(o.PlayerNum, kMaxPlayers);
+  EXPECT_EQ(o.Players[0].Name, "Al dor");
+  EXPECT_EQ(o.CurPlayer, 0);
+  ASSERT_EQ(o.MusicList.size(), 1000u);
+  EXPECT_EQ(o.MusicList[7], "seven.mid");
+  EXPECT_EQ(o.DelayTimeShunPai, 0.2);
+  EXPECT_EQ(o.DelayTimeKouPai, 0.1);
+  EXPECT_EQ(o.DelayTimeShaoPai, 1);
+
+  SaveOptions(g);
+  const OptionsModel saved = g.Options;
+  testing::TestGame again;
+  again.game.AppPath = g.AppPath;
+  ASSERT_EQ(LoadOptions(again.game), OptionsLoadResult::Loaded);
+  EXPECT_EQ(again.game.Options, saved);
+  EXPECT_EQ(Key("BackMusic", "Count"), "1000");
+}
+
 TEST_F(OptionFileTest, WaitsFallBackOnlyWhenTheFileIsMissing) {
   LoadWaits(g);
   EXPECT_FALSE(g.OptionFilePresent);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <filesystem>
+
+#include "ui/skins.h"
+
+namespace zunda {
+
+// The program's own IniOpener: skin.ini files are read through the INI storage (GBK,
+// case-blind file names), one file read per lookup.
+IniLookup OpenSkinIni(const std::filesystem::path& file);
+
+}  // namespace zunda
