@@ -6,6 +6,7 @@
 #include "core/cards.h"
 #include "core/checked_array.h"
 #include "core/controls.h"
+#include "core/extras_state.h"
 #include "core/host.h"
 #include "core/model.h"
 #include "core/options.h"
@@ -83,6 +84,7 @@ struct Game {
   FinishState Finish;
   TributeState Tribute;
   AiState Ai;
+  ExtrasState Extras;
 
   // --- The engine's ways to the world, all through the host. ---
   Host::Answer Msg(const std::string& text, Host::Buttons buttons = Host::Buttons::Ok,
