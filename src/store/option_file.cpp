@@ -7,6 +7,7 @@
 
 #include "core/game.h"
 #include "core/text.h"
+#include "store/extras_option_file.h"
 #include "store/ini_file.h"
 #include "store/program_folder.h"
 
@@ -169,6 +170,7 @@ OptionsLoadResult LoadOptions(Game& g) {
   o.BarName = Read(ini, "Boss", "BarName");
   o.RecRunData = ReadFlag(Read(ini, "Other", "RecRunData"));
   LoadMusic(ini, o);
+  LoadExtrasOptions(ini, o.Extras);
   return OptionsLoadResult::Loaded;
 }
 
@@ -221,6 +223,7 @@ void SaveOptions(Game& g) {
   for (std::size_t i = 0; i < o.MusicList.size(); ++i) {
     ini.WriteIniKey(kBackMusic, std::to_string(i), o.MusicList[i]);
   }
+  SaveExtrasOptions(ini, o.Extras);
 }
 
 void LoadWaits(Game& g) {
