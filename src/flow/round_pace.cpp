@@ -33,6 +33,8 @@ void ApplyRoundPace(Game& g) {
     x.RoundReleased = false;
     return;
   }
+  // Autoplay is there so that the game goes on without the user: it never waits for a click.
+  if (x.RoundHeld && x.AutoplayOn) ReleaseRoundHold(g);
   if (x.RoundHeld) {
     // Whatever armed the timer meanwhile (a cancelled exit question restores it), the round
     // waits for its click.
@@ -41,7 +43,7 @@ void ApplyRoundPace(Game& g) {
   }
   if (!timer.Enabled) return;
   const ExtrasOptions& pace = g.Options.Extras;
-  if (pace.HoldLastPlay && !x.RoundReleased) {
+  if (pace.HoldLastPlay && !x.RoundReleased && !x.AutoplayOn) {
     timer.Enabled = false;
     x.RoundHeld = true;
     ShowPrompt(g, kRoundHeldPrompt);

@@ -11,7 +11,7 @@ struct Game;
 // Run after every entry point of the engine, once the step has armed the main timer: when the
 // turn cycle stands at the end of a round and is about to clear the table, it either holds the
 // timer off until ReleaseRoundHold, or lengthens its interval to the chosen stay. A stop
-// request, or a cycle that moved on, ends a hold.
+// request, or a cycle that moved on, ends a hold; while autoplay is on no round is held.
 void ApplyRoundPace(Game& g);
 
 // A held round is on the table, waiting for the user's click.

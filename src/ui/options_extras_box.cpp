@@ -21,6 +21,9 @@ ExtrasBox::ExtrasBox(ExtrasOptions& edited, QWidget* parent)
   ChkAutoplay = new QCheckBox(QStringLiteral("允许托管 (T)"), this);
   ChkCardCounter = new QCheckBox(QStringLiteral("显示记牌器 (J)"), this);
   ChkKeyboardPlay = new QCheckBox(QStringLiteral("键盘出牌：方向键选牌，空格提起，回车出牌"), this);
+  ChkKeyboardPlay->setToolTip(
+      QStringLiteral("←→ 移动选牌框，Home/End 到两端；↑ 提起整套，↓ 放下一张，空格 提起或放下一张；"
+                     "回车 出牌，P 过牌，退格 收回，N 不烧，G 还贡，Ctrl+Shift+S 烧糊了"));
   ChkHoldLastPlay = new QCheckBox(QStringLiteral("一轮结束后保留最后一手牌，直到我点击"), this);
   SldRoundStay = new QSlider(Qt::Horizontal, this);
   SldRoundStay->setRange(0, kRoundStayMsMax);

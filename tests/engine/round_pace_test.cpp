@@ -80,6 +80,26 @@ TEST_F(RoundPaceTest, AHeldRoundWaitsForItsClickOnce) {
   EXPECT_TRUE(RoundHeld(g));
 }
 
+TEST_F(RoundPaceTest, AutoplayNeverWaitsForAClick) {
+  g.Options.Extras.HoldLastPlay = true;
+  g.Options.Extras.RoundStayMs = 1000;
+  g.Extras.AutoplayOn = true;
+  ApplyRoundPace(g);
+  EXPECT_FALSE(RoundHeld(g));
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1000) << "the stay still applies";
+
+  // Switched on while a round is held, autoplay lets it go on.
+  g.Extras = ExtrasState{};
+  AtRoundEnd();
+  ApplyRoundPace(g);
+  ASSERT_TRUE(RoundHeld(g));
+  g.Extras.AutoplayOn = true;
+  ApplyRoundPace(g);
+  EXPECT_FALSE(RoundHeld(g));
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+}
+
 TEST_F(RoundPaceTest, StoppingTheGameEndsAHold) {
   g.Options.Extras.HoldLastPlay = true;
   ApplyRoundPace(g);
