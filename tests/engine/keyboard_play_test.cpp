@@ -93,14 +93,5 @@ TEST_F(KeyboardPlayTest, KeysSelectThroughTheClickRules) {
   EXPECT_EQ(RaisedSlots(g), std::vector<int>{nines[2]});
 }
 
-TEST_F(KeyboardPlayTest, KeysWaitLikeClicksWhenItIsNotTheHumansTurn) {
-  g.Seats[1].OnTurn = false;
-  g.Flow.WaitHuman = false;
-  g.Extras.HandFocus = SlotsOfRank(g, 9)[0];
-  SelectFocusedSet(g);
-  EXPECT_TRUE(RaisedSlots(g).empty());
-  EXPECT_EQ(g.Win.LblPrompt.Caption, kPromptNotYourTurn);
-}
-
 }  // namespace
 }  // namespace zunda

@@ -113,21 +113,5 @@ TEST_F(RoundPaceTest, StoppingTheGameEndsAHold) {
   EXPECT_FALSE(g.Win.LblPrompt.Visible);
 }
 
-TEST_F(RoundPaceTest, NothingIsDecidedInsideATick) {
-  g.Options.Extras.HoldLastPlay = true;
-  g.Win.TmrMainCircle.Enabled = false;
-  g.Flow.InTick = true;
-  ApplyRoundPace(g);
-  EXPECT_FALSE(RoundHeld(g));
-  // A prompt of the turn cycle's own is left alone when a hold ends.
-  g.Flow.InTick = false;
-  g.Win.TmrMainCircle.Enabled = true;
-  ApplyRoundPace(g);
-  ASSERT_TRUE(RoundHeld(g));
-  ShowPrompt(g, "其他");
-  ReleaseRoundHold(g);
-  EXPECT_EQ(g.Win.LblPrompt.Caption, "其他");
-}
-
 }  // namespace
 }  // namespace zunda

@@ -85,16 +85,6 @@ TEST_F(ExtrasTest, TheHintRaisesTheAutopilotsAnswerThenTheOthersAndNeverPlays) {
   EXPECT_FALSE(Shown(CommandButton::Hint));
 }
 
-TEST_F(ExtrasTest, TheHintCanBeSwitchedOff) {
-  AtHumansAnswer();
-  g().Options.Extras.Hint = false;
-  controller().Sync();
-  EXPECT_FALSE(Shown(CommandButton::Hint));
-  EXPECT_FALSE(Extras().HintAction()->isVisible());
-  Key(Qt::Key_H);
-  EXPECT_TRUE(Raised().empty());
-}
-
 TEST_F(ExtrasTest, AutoplayPlaysAWholeHandAndStopsWhenSwitchedOff) {
   Key(Qt::Key_T);
   ASSERT_TRUE(g().Extras.AutoplayOn);
@@ -209,13 +199,15 @@ TEST_F(ExtrasTest, EveryCommandButtonHasAKey) {
   EXPECT_FALSE(g().Flow.HumanCommitted);
 }
 
-TEST_F(ExtrasTest, KeyboardPlayCanBeSwitchedOff) {
+TEST_F(ExtrasTest, SwitchedOffTheHintAndTheKeysDoNothing) {
   AtHumansAnswer();
+  g().Options.Extras.Hint = false;
   g().Options.Extras.KeyboardPlay = false;
   controller().Sync();
-  Key(Qt::Key_Right);
-  Key(Qt::Key_Up);
-  Key(Qt::Key_P);
+  EXPECT_FALSE(Shown(CommandButton::Hint));
+  EXPECT_FALSE(Extras().HintAction()->isVisible());
+  for (int key : {Qt::Key_H, Qt::Key_Right, Qt::Key_Up, Qt::Key_P})
+    Key(key);
   EXPECT_EQ(FocusedHandSlot(g()), 0);
   EXPECT_TRUE(Raised().empty());
   EXPECT_EQ(g().MainCourse, "666_2");
