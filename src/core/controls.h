@@ -109,6 +109,8 @@ struct MainWindowControls {
   Button CmdNotSP;
   Button CmdShaoHuLe;
   Button CmdHG;
+  // The hint: raises a set the human may lay (a convenience of this program).
+  Button CmdHint;
 
   Timer TmrMainCircle{false, 10};
   Timer TmrDelay{false, 100};

@@ -7,6 +7,7 @@
 #include "core/checked_array.h"
 #include "core/controls.h"
 #include "core/game_store.h"
+#include "core/extras_state.h"
 #include "core/host.h"
 #include "core/model.h"
 #include "core/options.h"
@@ -88,6 +89,7 @@ struct Game {
   TributeState Tribute;
   AiState Ai;
   StorageState Storage;
+  ExtrasState Extras;
 
   // --- The engine's ways to the world, all through the host. ---
   Host::Answer Msg(const std::string& text, Host::Buttons buttons = Host::Buttons::Ok,

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/checked_array.h"
+#include "core/extras_options.h"
 
 namespace zunda {
 
@@ -41,6 +42,8 @@ struct OptionsModel {
   Arr<bool, 0, 3> BackMusicCtrl;  // allow, in order, at random, repeat one
   bool MusicOn = false;
   int MusicMode = 2;
+
+  ExtrasOptions Extras;
   bool operator==(const OptionsModel&) const = default;
 };
 

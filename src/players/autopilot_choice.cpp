@@ -111,9 +111,10 @@ bool IsLegalHumanPlay(const Game& g, int seat, const PlayRecord& set) {
   return table.BaseRank <= kTwo;
 }
 
-PlayRecord LowestLegalAnswer(const Game& g, int seat, bool withJoker) {
+void ForEachLegalAnswer(const Game& g, int seat, bool withJoker,
+                        const std::function<bool(const PlayRecord&)>& visit) {
   const PlayRecord& table = g.TablePlay;
-  if (table.Total == 0 || table.BigJokers > 0) return PlayRecord{};
+  if (table.Total == 0 || table.BigJokers > 0) return;
   const int cards = g.Seats[seat].CardCount;
   const int twosHeld = Held(g, seat, kTwo);
   const int smallHeld = Held(g, seat, kSmallJoker);
@@ -131,12 +132,20 @@ PlayRecord LowestLegalAnswer(const Game& g, int seat, bool withJoker) {
           const int big = wild - twos - small;
           const PlayRecord set = MakeSet(seat, rank, base, twos, small, big);
           if (withJoker && !HasJoker(set) && set.Total < cards) continue;
-          if (IsLegalHumanPlay(g, seat, set)) return set;
+          if (IsLegalHumanPlay(g, seat, set) && !visit(set)) return;
         }
       }
     }
   }
-  return PlayRecord{};
+}
+
+PlayRecord LowestLegalAnswer(const Game& g, int seat, bool withJoker) {
+  PlayRecord lowest;
+  ForEachLegalAnswer(g, seat, withJoker, [&](const PlayRecord& set) {
+    lowest = set;
+    return false;
+  });
+  return lowest;
 }
 
 PlayRecord AutopilotLead(Game& g, int seat) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "core/model.h"
 
 namespace zunda {
@@ -27,6 +29,11 @@ bool IsLegalHumanPlay(const Game& g, int seat, const PlayRecord& set);
 // possible (twos before small jokers before big jokers); withJoker asks for at least one joker
 // unless the set empties the hand. Total 0 when there is none.
 PlayRecord LowestLegalAnswer(const Game& g, int seat, bool withJoker);
+// Every set that answers the table play from the seat's hand under the same rules, in the order
+// LowestLegalAnswer tries them: by rank, lowest first, and within a rank with as few
+// wildcards as possible. `visit` returns false to stop.
+void ForEachLegalAnswer(const Game& g, int seat, bool withJoker,
+                        const std::function<bool(const PlayRecord&)>& visit);
 
 // Cards of each rank a set holds: base cards under their rank, twos under 15, jokers under 16
 // and 17.

@@ -7,6 +7,7 @@
 
 #include "core/game.h"
 #include "core/text.h"
+#include "store/extras_option_file.h"
 #include "store/ini_file.h"
 #include "store/program_folder.h"
 
@@ -169,6 +170,7 @@ OptionsLoadResult LoadOptions(Game& g) {
   o.BarName = Read(ini, "Boss", "BarName");
   o.RecRunData = ReadFlag(Read(ini, "Other", "RecRunData"));
   LoadMusic(ini, o);
+  LoadExtrasOptions(ini, o.Extras);
   return OptionsLoadResult::Loaded;
 }
 
@@ -225,6 +227,7 @@ void SaveOptions(Game& g) {
   for (std::size_t i = 0; i < o.MusicList.size(); ++i)
     music.emplace_back(std::to_string(i), o.MusicList[i]);
   ini.WriteIniKeys(kBackMusic, music);
+  SaveExtrasOptions(ini, o.Extras);
 }
 
 void LoadWaits(Game& g) {

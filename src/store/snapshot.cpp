@@ -67,6 +67,8 @@ void CarryOver(const Game& from, Game& to) {
   to.DelayTimeShaoPai = from.DelayTimeShaoPai;
   to.Options = from.Options;
   to.Skins = from.Skins;
+  // The conveniences (hint cycle, autoplay, held round) belong to this run, not to the hand.
+  to.Extras = from.Extras;
   for (int seat = 1; seat <= kSeats; ++seat)
     to.Seats[seat].Stats = from.Seats[seat].Stats;
 

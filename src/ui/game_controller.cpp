@@ -12,12 +12,14 @@
 #include "flow/tribute.h"
 #include "flow/turn_cycle.h"
 #include "players/autopilot.h"
+#include "players/hint.h"
 #include "rules/burning.h"
 #include "rules/human_input.h"
 #include "store/option_file.h"
 #include "store/program_folder.h"
 #include "ui/boss_window.h"
 #include "ui/frm_score.h"
+#include "ui/extras_controller.h"
 #include "ui/main_window.h"
 #include "ui/mmedia.h"
 #include "ui/music/background_music.h"
@@ -93,6 +95,10 @@ GameController::GameController(Game& game, MainWindow& window, OptionsDialogHook
   });
   window_.SetSlideStep([this] { SlideTableCards(g_); });
   window_.StartAutoRefresh(30);
+  extras_ = std::make_unique<ExtrasController>(
+      g_, window_,
+      ExtrasController::Actions{[this](CommandButton which) { OnCommand(which); },
+                                [this](bool on) { SetAutoplay(on); }, [this] { Sync(); }});
 }
 
 GameController::~GameController() {
@@ -101,7 +107,8 @@ GameController::~GameController() {
 
 void GameController::SetAutoplay(bool on) {
   autoplay_ = on;
-  if (on) {
+  g_.Extras.AutoplayOn = on;
+  if (on && !manualMainTick_) {
     autoplayTimer_.start(kAutoplayStepMs);
   } else {
     autoplayTimer_.stop();
@@ -114,6 +121,7 @@ void GameController::StartDemo() {
 }
 
 void GameController::Sync() {
+  if (extras_) extras_->Sync();
   window_.refresh();
   const Timer& timer = g_.Win.TmrMainCircle;
   if (timer.Enabled && !manualMainTick_) {
@@ -130,11 +138,17 @@ void GameController::Sync() {
 
 void GameController::SetManualMainTick(bool manual) {
   manualMainTick_ = manual;
+  if (manual) autoplayTimer_.stop();
+  if (!manual && autoplay_ && !autoplayTimer_.isActive()) autoplayTimer_.start(kAutoplayStepMs);
   Sync();
 }
 
 void GameController::FireMainTick() {
   OnMainTick();
+}
+
+void GameController::FireAutoplayStep() {
+  RunAutopilot();
 }
 
 void GameController::OnMainTick() {
@@ -167,6 +181,9 @@ void GameController::OnCommand(CommandButton which) {
       break;
     case CommandButton::HG:
       CmdHGClick(g_);
+      break;
+    case CommandButton::Hint:
+      ShowHint(g_);
       break;
   }
   Sync();

@@ -15,6 +15,7 @@ class MainWindow;
 class Mmedia;
 class BossWindow;
 class Autopilot;
+class ExtrasController;
 
 // Connects the main window to the engine: every click, menu command and timer tick goes to
 // the engine's handler, and after each call the window is redrawn and the main timer re-armed
@@ -41,6 +42,12 @@ class GameController : public QObject {
   void SetManualMainTick(bool manual);
   // One tick of the main timer, then the redraw and re-arm that follow every tick.
   void FireMainTick();
+  // One step of the autopilot while autoplay is on, as its timer runs it. With a manual main
+  // tick the autopilot's timer is not started either: the driver fires the steps.
+  void FireAutoplayStep();
+
+  // The conveniences: hint, autoplay menu, card counter, keyboard and round pace.
+  ExtrasController* Extras() const { return extras_.get(); }
 
  private:
   void OnMainTick();
@@ -62,6 +69,7 @@ class GameController : public QObject {
   std::unique_ptr<Mmedia> music_;
   std::unique_ptr<Autopilot> autopilot_;
   QPointer<BossWindow> boss_;
+  std::unique_ptr<ExtrasController> extras_;
   bool autoplay_ = false;
   bool manualMainTick_ = false;
 };

@@ -130,7 +130,10 @@ void FrmOptionsTab::CmdOKClick() {
 void FrmOptionsTab::Apply() {
   const std::optional<std::string>& loggedIn = Players->LoggedIn();
   const bool newPlayer = loggedIn && SeatNameOf(*loggedIn) != HumanName(g_);
-  const bool changed = newPlayer || !(options_ == g_.Options);
+  // The conveniences change no rule, so they alone do not end a running hand.
+  OptionsModel rulesBefore = g_.Options;
+  rulesBefore.Extras = options_.Extras;
+  const bool changed = newPlayer || !(options_ == rulesBefore);
 
   if (hooks_.DeletePlayerScores) {
     for (const std::string& name : Players->Deleted())

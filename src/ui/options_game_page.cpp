@@ -12,6 +12,7 @@
 
 #include "core/game.h"
 #include "core/options_dialog_rules.h"
+#include "ui/options_extras_box.h"
 
 namespace zunda {
 
@@ -66,6 +67,8 @@ GamePage::GamePage(OptionsEditContext context, QWidget* parent) : QWidget(parent
   layout->addLayout(speeds);
   layout->addWidget(ChkRecRunData);
   layout->addWidget(rules);
+  Extras = new ExtrasBox(c_.options.Extras, this);
+  layout->addWidget(Extras);
   layout->addStretch();
 
   connect(HSclGameSpeed, &QScrollBar::valueChanged, this, [this](int ms) {
@@ -103,6 +106,7 @@ void GamePage::Refresh() {
   ChkRecRunData->setChecked(c_.options.RecRunData);
   OptJG[c_.options.JinGong ? 0 : 1]->setChecked(true);
   ShowScrollValues();
+  Extras->Refresh();
 }
 
 void GamePage::ShowScrollValues() {

@@ -12,6 +12,8 @@ class QScrollBar;
 
 namespace zunda {
 
+class ExtrasBox;
+
 // The game page: the three waits on scroll bars, the boss caption, run-data recording and the
 // tribute choice. The other rule boxes show the fixed rules and cannot be changed.
 class GamePage : public QWidget {
@@ -32,6 +34,7 @@ class GamePage : public QWidget {
   QCheckBox* ChkRecRunData;
   QRadioButton* OptJG[2];  // tribute and scoring, scoring only
   QCheckBox* ChkDaGuiErDaYi;
+  ExtrasBox* Extras;  // the conveniences and the pace of a finished round
 
  private:
   void ShowScrollValues();

@@ -9,6 +9,7 @@
 
 #include "core/game.h"
 #include "core/text.h"
+#include "ui/extras_paint.h"
 #include "ui/skins.h"
 
 namespace zunda {
@@ -52,6 +53,8 @@ QString ButtonCaption(CommandButton which, const Button& state) {
       return QStringLiteral("烧糊了");
     case CommandButton::HG:
       return QStringLiteral("还贡");
+    case CommandButton::Hint:
+      return QStringLiteral("提示");
   }
   return {};
 }
@@ -70,6 +73,8 @@ const Button& ButtonState(const MainWindowControls& win, CommandButton which) {
       return win.CmdShaoHuLe;
     case CommandButton::HG:
       return win.CmdHG;
+    case CommandButton::Hint:
+      return win.CmdHint;
   }
   return win.CmdSend;
 }
@@ -174,6 +179,7 @@ void TableView::paintEvent(QPaintEvent*) {
   PaintPrompt(p);
   PaintTurnMarker(p);
   PaintHand(p);
+  PaintExtrasMarks(p, *this, game_);
 }
 
 void TableView::PaintBackground(QPainter& p) {

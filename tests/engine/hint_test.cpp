@@ -1,0 +1,187 @@
+// The hint raises, through the hand clicks, first the set the autopilot would lay and then the
+// other sets the human may lay, lowest first; it never plays and never changes the hand.
+#include <gtest/gtest.h>
+
+#include "core/game.h"
+#include "human_fixture.h"
+#include "players/autopilot.h"
+#include "players/autopilot_choice.h"
+#include "players/hint.h"
+#include "rules/hand_display.h"
+#include "rules/human_input.h"
+
+namespace zunda {
+namespace {
+
+using testing::AwaitHuman;
+using testing::GiveCards;
+using testing::LayTable;
+using testing::RaisedSlots;
+
+// The cards standing raised, as a set counted by rank.
+PlayRecord RaisedSet(const Game& g) {
+  PlayRecord set;
+  for (int slot : RaisedSlots(g)) {
+    const int rank = HandSlotRank(g, slot);
+    if (rank < kTwo) {
+      set.BaseRank = rank;
+      ++set.BaseCount;
+    } else if (rank == kTwo) {
+      ++set.TwoCount;
+    } else if (rank == kSmallJoker) {
+      ++set.SmallJokers;
+    } else {
+      ++set.BigJokers;
+    }
+    ++set.Total;
+  }
+  return set;
+}
+
+int LowestRank(const PlayRecord& set) {
+  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
+    if (CardsOfRank(set, rank) > 0) return rank;
+  }
+  return 0;
+}
+
+// The human holds two 4s, four 9s, two kings, three twos, a small and a big joker.
+class HintTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    GiveCards(g, 1, 4, 2);
+    GiveCards(g, 1, 9, 4);
+    GiveCards(g, 1, 13, 2);
+    GiveCards(g, 1, kTwo, 3);
+    GiveCards(g, 1, kSmallJoker, 1);
+    GiveCards(g, 1, kBigJoker, 1);
+    for (int seat = 2; seat <= kSeats; ++seat)
+      GiveCards(g, seat, 3 + seat, 6);
+    ShowHand(g, 1);
+  }
+  void AwaitAnswer(int seat, int rank, int count) {
+    LayTable(g, seat, rank, count);
+    AwaitHuman(g);
+    g.Flow.LeadMode = false;
+  }
+  testing::TestGame t;
+  Game& g = t.game;
+};
+
+TEST_F(HintTest, AnswersStartWithTheAutopilotsChoiceAndFollowLowestFirst) {
+  AwaitAnswer(6, 5, 2);
+  const PlayRecord choice = AutopilotAnswer(g, 1);
+  const std::vector<PlayRecord> sets = HintSets(g);
+  ASSERT_GE(sets.size(), 3u);
+  EXPECT_TRUE(SameCards(sets[0], choice));
+  for (std::size_t i = 1; i < sets.size(); ++i) {
+    EXPECT_FALSE(SameCards(sets[i], sets[0])) << i;
+    EXPECT_TRUE(IsLegalHumanPlay(g, 1, sets[i])) << i;
+    EXPECT_EQ(sets[i].Total, 2);
+    if (i > 1) {
+      EXPECT_LE(LowestRank(sets[i - 1]), LowestRank(sets[i])) << i;
+    }
+  }
+  // Every answer a pair can get from this hand is offered once: 9s, kings, a 9 or a king with a
+  // two or a joker, twos, and the wildcard pairs.
+  EXPECT_EQ(sets.size(), 12u);
+
+  // Each press raises the next set; after the last comes the first again.
+  const Game before = g;
+  for (std::size_t press = 0; press <= sets.size(); ++press) {
+    ASSERT_EQ(ShowHint(g), HintShown::Set) << press;
+    EXPECT_TRUE(SameCards(RaisedSet(g), sets[press % sets.size()])) << press;
+    EXPECT_EQ(g.MainCourse, before.MainCourse);
+    EXPECT_FALSE(g.Flow.HumanCommitted) << "a hint never plays";
+    EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
+  }
+  EXPECT_EQ(g.Hand, before.Hand);
+  EXPECT_EQ(g.TablePlay, before.TablePlay);
+  EXPECT_TRUE(g.Win.CmdSend.Visible) << "the raised set may be laid with the play button";
+}
+
+TEST_F(HintTest, ANewTableStartsTheCycleAgain) {
+  AwaitAnswer(6, 5, 2);
+  ShowHint(g);
+  ShowHint(g);
+  CmdReturnClick(g);
+  AwaitAnswer(2, 10, 1);  // another seat, another play
+  const std::vector<PlayRecord> sets = HintSets(g);
+  ASSERT_EQ(ShowHint(g), HintShown::Set);
+  EXPECT_TRUE(SameCards(RaisedSet(g), sets[0]));
+  EXPECT_TRUE(SameCards(sets[0], AutopilotAnswer(g, 1)));
+  for (const PlayRecord& set : sets)
+    EXPECT_GT(LowestRank(set), 10);
+}
+
+TEST_F(HintTest, LeadsOfferEveryWholeRankAfterTheChoice) {
+  AwaitHuman(g);
+  g.Flow.LeadMode = true;
+  g.LeadSeat = 1;
+  const PlayRecord choice = AutopilotLead(g, 1);
+  const std::vector<PlayRecord> sets = HintSets(g);
+  ASSERT_FALSE(sets.empty());
+  EXPECT_TRUE(SameCards(sets[0], choice));
+  std::vector<int> ranks;
+  for (std::size_t i = 1; i < sets.size(); ++i) {
+    ranks.push_back(LowestRank(sets[i]));
+    EXPECT_EQ(sets[i].Total, g.Hand[1][ranks.back()].Count) << "the whole set of the rank";
+  }
+  std::vector<int> expected;
+  for (int rank : {4, 9, 13, kTwo, kSmallJoker, kBigJoker}) {
+    PlayRecord whole;
+    whole.BaseRank = rank;
+    if (rank < kTwo) whole.BaseCount = g.Hand[1][rank].Count;
+    if (rank == kTwo) whole.TwoCount = 3;
+    if (rank == kSmallJoker) whole.SmallJokers = 1;
+    if (rank == kBigJoker) whole.BigJokers = 1;
+    if (!SameCards(whole, choice)) expected.push_back(rank);
+  }
+  EXPECT_EQ(ranks, expected);
+
+  ASSERT_EQ(ShowHint(g), HintShown::Set);
+  EXPECT_TRUE(SameCards(RaisedSet(g), choice));
+  EXPECT_EQ(g.MainCourse, "");
+  EXPECT_FALSE(g.Flow.HumanCommitted);
+}
+
+TEST_F(HintTest, ABurnersSetsAllCarryAJoker) {
+  AwaitAnswer(6, 5, 2);
+  g.Seats[1].Burned = true;
+  g.Burn.BurnBeaten = false;  // nobody has beaten the burn yet: every set needs a joker
+  const std::vector<PlayRecord> sets = HintSets(g);
+  ASSERT_FALSE(sets.empty());
+  for (const PlayRecord& set : sets) {
+    EXPECT_GT(set.SmallJokers + set.BigJokers, 0) << "rank " << LowestRank(set);
+    EXPECT_TRUE(IsLegalHumanPlay(g, 1, set));
+  }
+}
+
+TEST_F(HintTest, APassIsShownAsAPromptWithNothingRaised) {
+  // The partner in seat 3 has laid a pair of queens: the choosers let it stand.
+  AwaitAnswer(3, 12, 2);
+  const std::vector<PlayRecord> sets = HintSets(g);
+  ASSERT_GE(sets.size(), 2u);
+  ASSERT_EQ(sets[0].Total, 0);
+  RaiseHandSlot(g, testing::SlotsOfRank(g, kTwo)[0]);
+  EXPECT_EQ(ShowHint(g), HintShown::Pass);
+  EXPECT_TRUE(RaisedSlots(g).empty());
+  EXPECT_EQ(g.Win.LblPrompt.Caption, kHintPassPrompt);
+  ASSERT_EQ(ShowHint(g), HintShown::Set) << "the next press offers the lowest answer";
+  EXPECT_TRUE(SameCards(RaisedSet(g), sets[1]));
+}
+
+TEST_F(HintTest, NothingHappensWhileTheHumanIsNotAwaited) {
+  LayTable(g, 6, 5, 2);
+  const Game before = g;
+  EXPECT_FALSE(HintAvailable(g));
+  EXPECT_TRUE(HintSets(g).empty());
+  EXPECT_EQ(ShowHint(g), HintShown::Nothing);
+  EXPECT_EQ(g.Win, before.Win);
+  AwaitHuman(g);
+  g.Win.TmrMainCircle.Enabled = true;  // the turn was handed back
+  EXPECT_FALSE(HintAvailable(g));
+}
+
+}  // namespace
+}  // namespace zunda

@@ -1,0 +1,117 @@
+#include "flow/round_pace.h"
+
+#include <gtest/gtest.h>
+
+#include "core/display.h"
+#include "core/game.h"
+#include "test_game.h"
+
+namespace zunda {
+namespace {
+
+// The turn cycle has just ended a round: its next tick clears the table.
+class RoundPaceTest : public ::testing::Test {
+ protected:
+  void SetUp() override { AtRoundEnd(); }
+  void AtRoundEnd(int interval = 500) {
+    g.MainCourse = "333_3";
+    g.Flow.Running = true;
+    g.Win.TmrMainCircle = Timer{true, interval};
+  }
+  testing::TestGame t;
+  Game& g = t.game;
+};
+
+TEST_F(RoundPaceTest, TheDefaultsKeepTheTurnCyclesPace) {
+  const Game before = g;
+  ApplyRoundPace(g);
+  EXPECT_EQ(g.Win, before.Win);
+  EXPECT_FALSE(RoundHeld(g));
+  EXPECT_FALSE(ReleaseRoundHold(g));
+}
+
+TEST_F(RoundPaceTest, AFinishedRoundStaysAtLeastTheChosenTime) {
+  g.Options.Extras.RoundStayMs = 1500;
+  ApplyRoundPace(g);
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1500);
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+  ApplyRoundPace(g);  // run after every entry point: applying it twice changes nothing more
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1500);
+
+  AtRoundEnd(3000);  // a longer wait of the turn cycle is kept
+  ApplyRoundPace(g);
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 3000);
+
+  // Any other step keeps its interval, and so does a stopping game.
+  g.MainCourse = "444_1";
+  g.Win.TmrMainCircle.Interval = 20;
+  ApplyRoundPace(g);
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 20);
+  AtRoundEnd(20);
+  g.Flow.StopRequested = true;
+  ApplyRoundPace(g);
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 20);
+}
+
+TEST_F(RoundPaceTest, AHeldRoundWaitsForItsClickOnce) {
+  g.Options.Extras.HoldLastPlay = true;
+  ApplyRoundPace(g);
+  EXPECT_TRUE(RoundHeld(g));
+  EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_EQ(g.Win.LblPrompt.Caption, kRoundHeldPrompt);
+  // Whatever re-arms the timer meanwhile, the round keeps waiting.
+  g.Win.TmrMainCircle.Enabled = true;
+  ApplyRoundPace(g);
+  EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_EQ(g.MainCourse, "333_3");
+
+  EXPECT_TRUE(ReleaseRoundHold(g));
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_FALSE(RoundHeld(g));
+  EXPECT_FALSE(g.Win.LblPrompt.Visible);
+  ApplyRoundPace(g);
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled) << "a released round is not held again";
+
+  // The next round's end is held again.
+  g.MainCourse = "333_1";
+  ApplyRoundPace(g);
+  AtRoundEnd();
+  ApplyRoundPace(g);
+  EXPECT_TRUE(RoundHeld(g));
+}
+
+TEST_F(RoundPaceTest, AutoplayNeverWaitsForAClick) {
+  g.Options.Extras.HoldLastPlay = true;
+  g.Options.Extras.RoundStayMs = 1000;
+  g.Extras.AutoplayOn = true;
+  ApplyRoundPace(g);
+  EXPECT_FALSE(RoundHeld(g));
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1000) << "the stay still applies";
+
+  // Switched on while a round is held, autoplay lets it go on.
+  g.Extras = ExtrasState{};
+  AtRoundEnd();
+  ApplyRoundPace(g);
+  ASSERT_TRUE(RoundHeld(g));
+  g.Extras.AutoplayOn = true;
+  ApplyRoundPace(g);
+  EXPECT_FALSE(RoundHeld(g));
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+}
+
+TEST_F(RoundPaceTest, StoppingTheGameEndsAHold) {
+  g.Options.Extras.HoldLastPlay = true;
+  ApplyRoundPace(g);
+  ASSERT_TRUE(RoundHeld(g));
+  // The end-of-hand command asks for the stop and re-arms the timer.
+  g.Flow.StopRequested = true;
+  g.Win.TmrMainCircle = Timer{true, 1};
+  ApplyRoundPace(g);
+  EXPECT_FALSE(RoundHeld(g));
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_FALSE(g.Win.LblPrompt.Visible);
+}
+
+}  // namespace
+}  // namespace zunda
