@@ -5,7 +5,8 @@
 namespace zunda {
 
 CardCode::CardCode(std::string_view text) {
-  for (std::size_t i = 0; i < ch.size(); ++i) ch[i] = i < text.size() ? text[i] : ' ';
+  for (std::size_t i = 0; i < ch.size(); ++i)
+    ch[i] = i < text.size() ? text[i] : ' ';
 }
 
 int CardCode::Rank() const {
@@ -28,12 +29,17 @@ int PictureIndex(std::string_view code) {
   if (code.size() < 3) return 0;
   const int rank = CardCode(code).Rank();
   switch (std::toupper(static_cast<unsigned char>(code[0]))) {
-    case 'C': return rank - 2;
-    case 'D': return rank + 11;
-    case 'H': return rank + 24;
+    case 'C':
+      return rank - 2;
+    case 'D':
+      return rank + 11;
+    case 'H':
+      return rank + 24;
     case 'S':
-    case 'J': return rank + 37;
-    default: return 0;
+    case 'J':
+      return rank + 37;
+    default:
+      return 0;
   }
 }
 

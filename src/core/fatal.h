@@ -19,6 +19,8 @@ class GameStopped : public std::runtime_error {
   GameStopped() : std::runtime_error("game stopped") {}
 };
 
-[[noreturn]] inline void Fatal(const std::string& message) { throw FatalError(message); }
+[[noreturn]] inline void Fatal(const std::string& message) {
+  throw FatalError(message);
+}
 
 }  // namespace zunda

@@ -38,11 +38,17 @@ int SeatPlusTwo(int who) {
   return who + 2 > kSeats ? who - 4 : who + 2;
 }
 
-bool IsEven(int n) { return n == 2 * (n / 2); }
+bool IsEven(int n) {
+  return n == 2 * (n / 2);
+}
 
-bool SameTeam(int a, int b) { return IsEven(a - b); }
+bool SameTeam(int a, int b) {
+  return IsEven(a - b);
+}
 
-bool IsOpposite(int a, int b) { return b == OppositeSeat(a); }
+bool IsOpposite(int a, int b) {
+  return b == OppositeSeat(a);
+}
 
 char TeamLetter(int who) {
   if (who < 1 || who > kSeats) Fatal("Err:FNS=" + std::to_string(who));
@@ -67,19 +73,22 @@ int NextActiveSeat(Game& g, int who) {
 
 int ActiveSeats(const Game& g) {
   int count = 0;
-  for (int seat = 1; seat <= kSeats; ++seat) count += InPlay(g, seat) ? 1 : 0;
+  for (int seat = 1; seat <= kSeats; ++seat)
+    count += InPlay(g, seat) ? 1 : 0;
   return count;
 }
 
 int CardsInHand(const Game& g, int seat) {
   int total = 0;
-  for (int rank = kLowRank; rank <= kBigJoker; ++rank) total += g.Hand[seat][rank].Count;
+  for (int rank = kLowRank; rank <= kBigJoker; ++rank)
+    total += g.Hand[seat][rank].Count;
   return total;
 }
 
 int CountSets(const Game& g, int seat) {
   int sets = 0;
-  for (int rank = kLowRank; rank <= kAce; ++rank) sets += g.Hand[seat][rank].Count != 0 ? 1 : 0;
+  for (int rank = kLowRank; rank <= kAce; ++rank)
+    sets += g.Hand[seat][rank].Count != 0 ? 1 : 0;
   if (sets == 0 && g.Seats[seat].CardCount != 0) return 1;
   return sets;
 }

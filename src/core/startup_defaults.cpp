@@ -21,8 +21,8 @@ void SetStartupDefaults(Game& g) {
   g.LeadSeat = 0;
   g.HumanSeat = 1;
   g.PlayerCount = 0;
-  g.VersionText = "Version " + std::to_string(kVersionMajor) + "." +
-                  std::to_string(kVersionMinor) + " Build " + std::to_string(kVersionRevision);
+  g.VersionText = "Version " + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) +
+                  " Build " + std::to_string(kVersionRevision);
 }
 
 }  // namespace zunda

@@ -7,8 +7,8 @@ namespace zunda {
 
 struct Game;
 
-inline constexpr std::array<std::string_view, 6> kDefaultSeatNames = {
-    "Aldor", "Bersa", "Corvan", "Delis", "Edrik", "Fanya"};
+inline constexpr std::array<std::string_view, 6> kDefaultSeatNames = {"Aldor", "Bersa", "Corvan",
+                                                                      "Delis", "Edrik", "Fanya"};
 
 // The constant tables and seat defaults every game starts from: card weights, places and
 // finishing orders cleared, the default seat names, the human seat and the version text.

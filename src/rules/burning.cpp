@@ -4,9 +4,9 @@
 #include "core/game.h"
 #include "core/seats.h"
 #include "flow/delay.h"
+#include "rules/answer_rule.h"
 #include "rules/command_buttons.h"
 #include "rules/play_rules.h"
-#include "rules/answer_rule.h"
 
 namespace zunda {
 

@@ -4,14 +4,14 @@
 #include "core/game.h"
 #include "core/seats.h"
 #include "flow/tribute.h"
+#include "rules/answer_rule.h"
 #include "rules/burning.h"
 #include "rules/command_buttons.h"
+#include "rules/commit_selection.h"
 #include "rules/hand_display.h"
 #include "rules/human_input.h"
 #include "rules/human_prompts.h"
 #include "rules/play_rules.h"
-#include "rules/answer_rule.h"
-#include "rules/commit_selection.h"
 
 namespace zunda {
 

@@ -9,13 +9,10 @@
 #include "rules/burning.h"
 #include "rules/command_buttons.h"
 #include "rules/scorched_hook.h"
-#include "flow/finishing.h"
 
 namespace zunda {
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 void ScorchedVerdict(Game& g, int seat, bool byButton) {
   SeatRecord& scorched = g.Seats[seat];
