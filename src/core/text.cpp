@@ -8,27 +8,39 @@
 namespace zunda {
 
 namespace {
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsContinuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 }  // namespace
 
-std::string Trim(std::string_view text) {
+std::string_view TrimView(std::string_view text) {
   std::size_t first = 0;
   std::size_t last = text.size();
-  while (first < last && IsBlank(text[first])) ++first;
-  while (last > first && IsBlank(text[last - 1])) --last;
-  return std::string(text.substr(first, last - first));
+  while (first < last && IsBlank(text[first]))
+    ++first;
+  while (last > first && IsBlank(text[last - 1]))
+    --last;
+  return text.substr(first, last - first);
+}
+
+std::string Trim(std::string_view text) {
+  return std::string(TrimView(text));
 }
 
 std::string TrimRight(std::string_view text) {
   std::size_t last = text.size();
-  while (last > 0 && IsBlank(text[last - 1])) --last;
+  while (last > 0 && IsBlank(text[last - 1]))
+    --last;
   return std::string(text.substr(0, last));
 }
 
 std::size_t CharCount(std::string_view text) {
   std::size_t count = 0;
-  for (char c : text) count += IsContinuation(c) ? 0 : 1;
+  for (char c : text)
+    count += IsContinuation(c) ? 0 : 1;
   return count;
 }
 
@@ -52,7 +64,8 @@ std::string FixedWidth(std::string_view text, std::size_t n) {
 
 double Val(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
+  while (i < text.size() && IsBlank(text[i]))
+    ++i;
   std::size_t end = i;
   if (end < text.size() && (text[end] == '+' || text[end] == '-')) ++end;
   bool digits = false;

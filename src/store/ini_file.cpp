@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QString>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "store/gbk.h"
@@ -124,21 +125,15 @@ Place Find(const Lines& lines, const QString& section, const std::optional<QStri
 
 }  // namespace
 
-void classIniFile::WriteIniKey(std::string_view strSection, std::string_view strKey,
-                               std::string_view strValue) const {
-  const QString path = QString::fromStdString(ResolveFileNoCase(path_));
-  if (IsReadOnly(path)) return;
-  const QString section = FromUtf8(strSection);
-  const QString key = FromUtf8(strKey).trimmed();
-  if (key.isEmpty()) return;
-  const QByteArray value = ToGbk(FromUtf8(strValue));
+namespace {
 
-  Lines lines;
-  if (QFileInfo::exists(path)) {
-    const std::optional<QByteArray> content = ReadFile(path);
-    if (!content) return;
-    lines = SplitLines(*content);
-  }
+// One write applied to the lines in memory, exactly as a single write applies it to the file.
+void ApplyWrite(Lines& lines, const IniWrite& write) {
+  const QString section = FromUtf8(write.section);
+  const QString key = FromUtf8(write.key).trimmed();
+  if (key.isEmpty()) return;
+  const QByteArray value = ToGbk(FromUtf8(write.value));
+
   const Place place = Find(lines, section.trimmed(), key);
   if (place.key) {
     const QByteArray& old = lines[*place.key];
@@ -153,6 +148,36 @@ void classIniFile::WriteIniKey(std::string_view strSection, std::string_view str
     lines.push_back('[' + ToGbk(section.trimmed()) + ']');
     lines.push_back(ToGbk(key) + '=' + value);
   }
+}
+
+bool WritesSomething(std::span<const IniWrite> writes) {
+  for (const IniWrite& write : writes) {
+    if (!FromUtf8(write.key).trimmed().isEmpty()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void classIniFile::WriteIniKey(std::string_view strSection, std::string_view strKey,
+                               std::string_view strValue) const {
+  const IniWrite write{std::string(strSection), std::string(strKey), std::string(strValue)};
+  WriteIniKeys({&write, 1});
+}
+
+void classIniFile::WriteIniKeys(std::span<const IniWrite> writes) const {
+  // Only writes that name a key touch the file; without one it is not even created.
+  if (!WritesSomething(writes)) return;
+  const QString path = QString::fromStdString(ResolveFileNoCase(path_));
+  if (IsReadOnly(path)) return;
+  Lines lines;
+  if (QFileInfo::exists(path)) {
+    const std::optional<QByteArray> content = ReadFile(path);
+    if (!content) return;
+    lines = SplitLines(*content);
+  }
+  for (const IniWrite& write : writes)
+    ApplyWrite(lines, write);
   WriteLines(path, lines);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,13 @@ namespace zunda {
 // file in one step (a temporary file renamed over it), so it is never left half written; a
 // read-only file keeps its contents and the write reports nothing. The last part of the
 // path is matched without regard to case on every call.
+// One key to write: see classIniFile::WriteIniKeys.
+struct IniWrite {
+  std::string section;
+  std::string key;
+  std::string value;
+};
+
 class classIniFile {
  public:
   classIniFile() = default;
@@ -27,6 +35,10 @@ class classIniFile {
 
   void WriteIniKey(std::string_view strSection, std::string_view strKey,
                    std::string_view strValue) const;
+  // Many keys in one go, for a caller that writes a whole file: the file is read once, the
+  // writes are applied in order exactly as that many WriteIniKey calls would apply them, and
+  // the result replaces the file once (all of it or, on a failure, none of it).
+  void WriteIniKeys(std::span<const IniWrite> writes) const;
   // The value, or "" when the key, its section or the file is missing.
   std::string GetIniKey(std::string_view strSection, std::string_view strKey) const;
   void DelIniKey(std::string_view SectionName, std::string_view KeyWord) const;

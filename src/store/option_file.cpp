@@ -34,6 +34,15 @@ const char* const kRebuiltMessage =
     "配置文件出错，系统试图重建之，请在退出后重新运行本软件。如果问题仍然存在，请用电子邮件向作者"
     "反映此现象,并说明详细情况。";
 
+// The keys of a whole option file, gathered in the order they are written and then written
+// to the file in one go: one read and one replacement instead of one per key.
+struct IniWrites {
+  std::vector<IniWrite> writes;
+  void Add(std::string section, std::string key, std::string value) {
+    writes.push_back({std::move(section), std::move(key), std::move(value)});
+  }
+};
+
 int OnScale(double value, int lo, int hi) {
   if (!std::isfinite(value)) return lo;
   return static_cast<int>(std::nearbyint(std::clamp(value, double(lo), double(hi))));
@@ -119,22 +128,23 @@ std::string OptionFilePath(const Game& g) {
 }
 
 void WriteDefaultOptions(Game& g) {
-  const classIniFile ini(OptionFilePath(g));
-  ini.WriteIniKey(kPlayer, "PW00", "");
-  ini.WriteIniKey(kPlayer, "Cur", "0");
-  ini.WriteIniKey(kPlayer, "Remember", "0");
-  ini.WriteIniKey(kPlayer, "Name00", "Aldor");
-  ini.WriteIniKey(kPlayer, "Num", "1");
-  ini.WriteIniKey(kGameSpeed, "DelayTimeShunPai", "0.02");
-  ini.WriteIniKey(kGameSpeed, "DelayTimeZundaPai", "0.02");
-  ini.WriteIniKey(kGameSpeed, "DelayTimeKouPai", "0.5");
-  ini.WriteIniKey(kGameSpeed, "DelayTimeShaoPai", "5");
-  ini.WriteIniKey(kSkins, "CurSkin", "ParisDress");
-  ini.WriteIniKey(kSkins, "SkinsList", "Normal,ParisDress,military");
-  ini.WriteIniKey("ZundaRules", "JinGong", "True");
+  IniWrites keys;
+  keys.Add(kPlayer, "PW00", "");
+  keys.Add(kPlayer, "Cur", "0");
+  keys.Add(kPlayer, "Remember", "0");
+  keys.Add(kPlayer, "Name00", "Aldor");
+  keys.Add(kPlayer, "Num", "1");
+  keys.Add(kGameSpeed, "DelayTimeShunPai", "0.02");
+  keys.Add(kGameSpeed, "DelayTimeZundaPai", "0.02");
+  keys.Add(kGameSpeed, "DelayTimeKouPai", "0.5");
+  keys.Add(kGameSpeed, "DelayTimeShaoPai", "5");
+  keys.Add(kSkins, "CurSkin", "ParisDress");
+  keys.Add(kSkins, "SkinsList", "Normal,ParisDress,military");
+  keys.Add("ZundaRules", "JinGong", "True");
   g.Options.BarName = "WINDOWS";
-  ini.WriteIniKey("Boss", "BarName", g.Options.BarName);
-  ini.WriteIniKey(kBackMusic, "Count", "0");
+  keys.Add("Boss", "BarName", g.Options.BarName);
+  keys.Add(kBackMusic, "Count", "0");
+  classIniFile(OptionFilePath(g)).WriteIniKeys(keys.writes);
 }
 
 OptionsLoadResult LoadOptions(Game& g) {
@@ -173,27 +183,26 @@ OptionsLoadResult LoadOptions(Game& g) {
 }
 
 void SaveOptions(Game& g) {
-  const classIniFile ini(OptionFilePath(g));
+  IniWrites keys;
   OptionsModel& o = g.Options;
 
   o.PlayerNum = std::clamp(o.PlayerNum, 1, kMaxPlayers);
   g.PlayerCount = o.PlayerNum;
-  ini.WriteIniKey(kPlayer, "Num", std::to_string(o.PlayerNum));
-  ini.WriteIniKey(kPlayer, "Cur", o.Remember ? std::to_string(o.CurPlayer) : "0");
-  ini.WriteIniKey(kPlayer, "Remember", Flag(o.Remember));
+  keys.Add(kPlayer, "Num", std::to_string(o.PlayerNum));
+  keys.Add(kPlayer, "Cur", o.Remember ? std::to_string(o.CurPlayer) : "0");
+  keys.Add(kPlayer, "Remember", Flag(o.Remember));
   for (int i = 0; i < o.PlayerNum; ++i) {
-    ini.WriteIniKey(kPlayer, "Name" + TwoDigits(i), FixedWidth(o.Players[i].Name, kNameWidth));
-    ini.WriteIniKey(kPlayer, "PW" + TwoDigits(i),
-                    FixedWidth(o.Players[i].Password, kPasswordWidth));
+    keys.Add(kPlayer, "Name" + TwoDigits(i), FixedWidth(o.Players[i].Name, kNameWidth));
+    keys.Add(kPlayer, "PW" + TwoDigits(i), FixedWidth(o.Players[i].Password, kPasswordWidth));
   }
 
-  ini.WriteIniKey(kSkins, "CurSkin", Trim(o.CurSkin));
+  keys.Add(kSkins, "CurSkin", Trim(o.CurSkin));
   std::string skins;
   for (const std::string& name : o.SkinsList)
     skins += (skins.empty() ? "" : ",") + name;
-  ini.WriteIniKey(kSkins, "SkinsList", skins);
+  keys.Add(kSkins, "SkinsList", skins);
 
-  ini.WriteIniKey("ZundaRules", "JinGong", o.JinGong ? "True" : "False");
+  keys.Add("ZundaRules", "JinGong", o.JinGong ? "True" : "False");
 
   const int speedMs = OnScale(o.DelayTimeShunPai * 1000, kSpeedMsMin, kSpeedMsMax);
   const int foldMs = OnScale(o.DelayTimeKouPai * 1000, kFoldMsMin, kFoldMsMax);
@@ -201,26 +210,27 @@ void SaveOptions(Game& g) {
   o.DelayTimeShunPai = o.DelayTimeZundaPai = speedMs / 1000.0;
   o.DelayTimeKouPai = foldMs / 1000.0;
   o.DelayTimeShaoPai = burnSeconds;
-  ini.WriteIniKey(kGameSpeed, "DelayTimeShunPai", ShortestDecimal(o.DelayTimeShunPai));
-  ini.WriteIniKey(kGameSpeed, "DelayTimeZundaPai", ShortestDecimal(o.DelayTimeZundaPai));
-  ini.WriteIniKey(kGameSpeed, "DelayTimeKouPai", ShortestDecimal(o.DelayTimeKouPai));
-  ini.WriteIniKey(kGameSpeed, "DelayTimeShaoPai", std::to_string(burnSeconds));
+  keys.Add(kGameSpeed, "DelayTimeShunPai", ShortestDecimal(o.DelayTimeShunPai));
+  keys.Add(kGameSpeed, "DelayTimeZundaPai", ShortestDecimal(o.DelayTimeZundaPai));
+  keys.Add(kGameSpeed, "DelayTimeKouPai", ShortestDecimal(o.DelayTimeKouPai));
+  keys.Add(kGameSpeed, "DelayTimeShaoPai", std::to_string(burnSeconds));
   g.DelayTimeShunPai = g.DelayTimeZundaPai = o.DelayTimeShunPai;
   g.DelayTimeKouPai = o.DelayTimeKouPai;
   g.DelayTimeShaoPai = o.DelayTimeShaoPai;
 
   o.BarName = Trim(o.BarName);
-  ini.WriteIniKey("Boss", "BarName", o.BarName);
-  ini.WriteIniKey("Other", "RecRunData", Flag(o.RecRunData));
+  keys.Add("Boss", "BarName", o.BarName);
+  keys.Add("Other", "RecRunData", Flag(o.RecRunData));
 
   for (int box = 0; box <= 3; ++box) {
-    ini.WriteIniKey(kBackMusic, "BackMusicCtrl" + std::to_string(box), Flag(o.BackMusicCtrl[box]));
+    keys.Add(kBackMusic, "BackMusicCtrl" + std::to_string(box), Flag(o.BackMusicCtrl[box]));
   }
-  ini.WriteIniKey(kBackMusic, "Count", std::to_string(o.MusicList.size()));
-  ini.WriteIniKey(kBackMusic, "CurBackMusic", std::to_string(o.CurBackMusic));
+  keys.Add(kBackMusic, "Count", std::to_string(o.MusicList.size()));
+  keys.Add(kBackMusic, "CurBackMusic", std::to_string(o.CurBackMusic));
   for (std::size_t i = 0; i < o.MusicList.size(); ++i) {
-    ini.WriteIniKey(kBackMusic, std::to_string(i), o.MusicList[i]);
+    keys.Add(kBackMusic, std::to_string(i), o.MusicList[i]);
   }
+  classIniFile(OptionFilePath(g)).WriteIniKeys(keys.writes);
 }
 
 void LoadWaits(Game& g) {
