@@ -1,7 +1,9 @@
 #include "core/table_display.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
-#include <iterator>
+#include <string_view>
 
 #include "core/display.h"
 #include "core/game.h"
@@ -101,15 +103,18 @@ void ShowPlay(Game& g, int seat, const PlayRecord& play) {
 }
 
 void WritePlayedStatusText(const Game& g, std::string& text) {
-  text = " 已经发出的牌: ";
+  // Put together in a buffer and copied once: the text is written after every play.
+  constexpr std::string_view kHeading = " 已经发出的牌: ";
+  std::array<char, 256> buffer;
+  char* out = std::copy(kHeading.begin(), kHeading.end(), buffer.begin());
   for (int rank = kBigJoker; rank >= 10; --rank) {
-    text += TrimView(kRankLabels[static_cast<std::size_t>(rank - kLowRank)]);
-    text += ':';
-    char digits[16];
-    const auto written = std::to_chars(std::begin(digits), std::end(digits), g.PlayedByRank[rank]);
-    text.append(digits, written.ptr);
-    text += ' ';
+    const std::string_view label = TrimView(kRankLabels[static_cast<std::size_t>(rank - kLowRank)]);
+    out = std::copy(label.begin(), label.end(), out);
+    *out++ = ':';
+    out = std::to_chars(out, buffer.end(), g.PlayedByRank[rank]).ptr;
+    *out++ = ' ';
   }
+  text.assign(buffer.data(), out);
 }
 
 std::string BuildPlayedStatusText(const Game& g) {

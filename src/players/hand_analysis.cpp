@@ -1,6 +1,7 @@
 #include "players/hand_analysis.h"
 
 #include <array>
+#include <limits>
 #include <string>
 
 #include "core/game.h"
@@ -143,14 +144,30 @@ struct SeatFigures {
   int plainSets = 0;
 };
 
+// The fewest cards of an ordinary rank that make its whole bucket a Zunda play (above any
+// bucket for the ranks below 10).
+constexpr int kNever = std::numeric_limits<int>::max();
+constexpr std::array<int, kAce - kLowRank + 1> kZundaBucket = {
+    kNever, kNever, kNever, kNever, kNever, kNever, kNever, 5, 4, 3, 2, 2};
+
+// Walks the buckets through iterators: the ranks are the array's own, so no index needs a check.
 SeatFigures FiguresOf(const Game& g, int seat) {
   SeatFigures figures;
-  const auto& hand = g.Hand[seat];
+  const auto bucket = g.Hand[seat].begin();
+  const auto weight = g.CardWeight.begin();
+  const auto gap = g.Ai.GapBonus.begin();
   int score = 0;
-  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
-    const int count = hand[rank].Count;
-    score += RankScore(g, rank, count);
-    if (rank <= kAce && count > 0 && !IsZundaSet(rank, count)) ++figures.plainSets;
+  for (std::size_t i = 0; i < kGapBonus.size(); ++i) {
+    const int count = bucket[i].Count;
+    score += count * weight[i];
+    if (count == 0) {
+      score += gap[i];
+    } else if (count > 0 && i < kZundaBucket.size()) {
+      if (count >= kZundaBucket[i])
+        score += 30;
+      else
+        ++figures.plainSets;
+    }
   }
   figures.score = ScoreForSets(g, seat, score);
   return figures;
@@ -205,16 +222,18 @@ bool IsWeakFinisher(const Game& g, int seat) {
 void CheckCardTotals(Game& g) {
   if (!g.Ai.HandInPlay) return;
   int total = 0;
-  for (int rank = kLowRank; rank <= kBigJoker; ++rank)
-    total += g.PlayedByRank[rank];
+  for (const int played : g.PlayedByRank)
+    total += played;
+  bool negative = false;
   for (int seat = 1; seat <= kSeats; ++seat) {
     total += g.Seats[seat].CardCount;
-    for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
-      if (Held(g, seat, rank) < 0) {
-        g.ErrorCode = 4;
-        Fatal(std::string("Err:") + kCrashReportText + " -手中牌有负数," + "4");
-      }
-    }
+    for (const HandBucket& bucket : g.Hand[seat])
+      negative = negative || bucket.Count < 0;
+  }
+  // A bucket below zero is reported before the total, whichever seat holds it.
+  if (negative) {
+    g.ErrorCode = 4;
+    Fatal(std::string("Err:") + kCrashReportText + " -手中牌有负数," + "4");
   }
   if (total != kDeckSize) {
     g.ErrorCode = 5;

@@ -17,8 +17,8 @@ constexpr char kHandEndState[] = "111_3";
 
 int CardsPlayed(const Game& g) {
   int played = 0;
-  for (int rank = kLowRank; rank <= kBigJoker; ++rank)
-    played += g.PlayedByRank[rank];
+  for (const int count : g.PlayedByRank)
+    played += count;
   return played;
 }
 
