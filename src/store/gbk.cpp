@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 #include "core/fatal.h"
 
@@ -9,15 +10,29 @@ namespace zunda {
 
 namespace {
 constexpr const char* kCodePage = "GBK";
+
+// GBK keeps ASCII as it is. Most of what the INI files hold is ASCII, and opening the
+// platform's GBK converter costs far more than the text itself: start-up reads the skin file
+// line by line many times.
+bool IsAscii(QStringView text) {
+  return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+bool IsAscii(const QByteArray& bytes) {
+  return std::all_of(bytes.begin(), bytes.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 QByteArray ToGbk(const QString& text) {
+  if (IsAscii(text)) return text.toLatin1();
   QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
   if (!encoder.isValid()) Fatal("Err:GBK");
   return encoder.encode(text);
 }
 
 QString FromGbk(const QByteArray& bytes) {
+  if (IsAscii(bytes)) return QString::fromLatin1(bytes);
   QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
   if (!decoder.isValid()) Fatal("Err:GBK");
   return decoder.decode(bytes);
