@@ -9,14 +9,21 @@ void ShowPrompt(Game& g, const std::string& text) {
   Label& prompt = g.Win.LblPrompt;
   prompt.Caption = text;
   prompt.ForeColor = kColorWhite;
-  prompt.Visible = !Trim(text).empty();
+  prompt.Visible = !TrimView(text).empty();
   g.Win.TmrPrompt.Enabled = prompt.Visible;
 }
 
 void AddEventLine(Game& g, const std::string& name, const std::string& text) {
   ListBox& events = g.Win.LstDispEvent;
-  const std::string who = Trim(name);
-  events.AddItem(who.empty() ? text : who + ": " + text);
+  const std::string_view who = TrimView(name);
+  if (who.empty()) {
+    events.AddItem(text);
+  } else {
+    std::string line;
+    line.reserve(who.size() + 2 + text.size());
+    line.append(who).append(": ").append(text);
+    events.Items.push_back(std::move(line));
+  }
   events.ListIndex = static_cast<int>(events.Items.size()) - 1;
 }
 

@@ -98,7 +98,7 @@ struct Game {
   }
   // Lets pending events run. If one of them stopped the game, the running step unwinds.
   void DoEvents() {
-    host->DoEvents();
+    if (!host->EventsIdle()) host->DoEvents();
     if (Stopped) throw GameStopped();
   }
   double Random() { return host->Random(); }

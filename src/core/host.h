@@ -33,6 +33,19 @@ class Host {
   virtual double Random() = 0;
   // Shows the "Err:" text and closes the main window; the engine never continues afterwards.
   virtual void FatalStop(const std::string& text) = 0;
+
+  // True while DoEvents would run nothing: the engine then leaves the call out, and may do a
+  // computation that yields at every step in one piece. Read inline, as it is asked tens of
+  // thousands of times a hand; the window's host is never idle.
+  bool EventsIdle() const {
+    return !eventsMayRun_ || (eventsRunWhile_ != nullptr && !*eventsRunWhile_);
+  }
+
+ protected:
+  // Kept up to date by a host whose DoEvents is sometimes empty.
+  bool eventsMayRun_ = true;
+  // When set, DoEvents runs nothing while this flag is false.
+  const bool* eventsRunWhile_ = nullptr;
 };
 
 }  // namespace zunda

@@ -14,13 +14,13 @@ Host::Answer ScriptedHost::MessageBox(const std::string& text, Buttons buttons, 
 }
 
 void ScriptedHost::DoEvents() {
-  // A hook that itself waits must not re-enter itself.
-  if (!doEventsHook_ || inHook_) return;
+  if (EventsIdle()) return;
+  // A hook that itself waits must not re-enter itself: while it runs, DoEvents is idle.
   struct Reentry {
-    bool& flag;
-    explicit Reentry(bool& f) : flag(f) { flag = true; }
-    ~Reentry() { flag = false; }
-  } reentry(inHook_);
+    ScriptedHost& host;
+    explicit Reentry(ScriptedHost& h) : host(h) { host.eventsMayRun_ = false; }
+    ~Reentry() { host.eventsMayRun_ = static_cast<bool>(host.doEventsHook_); }
+  } reentry(*this);
   doEventsHook_();
 }
 

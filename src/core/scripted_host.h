@@ -16,10 +16,12 @@ namespace zunda {
 // sleeps, message boxes answered from a queue (or by a default), and every text recorded.
 class ScriptedHost : public Host {
  public:
-  explicit ScriptedHost(std::uint64_t seed = 1) : rng_(seed) {}
+  // Without a hook DoEvents runs nothing.
+  explicit ScriptedHost(std::uint64_t seed = 1) : rng_(seed) { eventsMayRun_ = false; }
 
   Answer MessageBox(const std::string& text, Buttons buttons, Icon icon) override;
-  void DoEvents() override;
+  // Final: the idle test of the base class must describe what this DoEvents does.
+  void DoEvents() final;
   void SleepMs(int milliseconds) override { clock_ += milliseconds / 1000.0; }
   // Like a real clock, it starts again at 0 at midnight.
   double SecondsSinceMidnight() override { return std::fmod(clock_, 86400.0); }
@@ -30,8 +32,13 @@ class ScriptedHost : public Host {
   // Answers for the next message boxes, in order; when the queue is empty, OK/Yes.
   void QueueAnswer(Answer answer) { answers_.push_back(answer); }
   void SetDefaultAnswer(Answer (*chooser)(Buttons)) { defaultChooser_ = chooser; }
-  // Runs once per DoEvents call: where a test or the simulator clicks during a wait.
-  void OnDoEvents(std::function<void()> hook) { doEventsHook_ = std::move(hook); }
+  // Runs once per DoEvents call: where a test or the simulator clicks during a wait. With
+  // `onlyWhile`, the hook runs only while that flag is true (and DoEvents is idle otherwise).
+  void OnDoEvents(std::function<void()> hook, const bool* onlyWhile = nullptr) {
+    doEventsHook_ = std::move(hook);
+    eventsRunWhile_ = onlyWhile;
+    eventsMayRun_ = static_cast<bool>(doEventsHook_);
+  }
 
   void SetClock(double seconds) { clock_ = seconds; }
   void SetDate(CalendarDate date) { date_ = date; }
@@ -48,7 +55,6 @@ class ScriptedHost : public Host {
   std::deque<Answer> answers_;
   Answer (*defaultChooser_)(Buttons) = nullptr;
   std::function<void()> doEventsHook_;
-  bool inHook_ = false;
   std::vector<std::string> messages_;
   std::vector<std::string> fatal_;
 };

@@ -1,5 +1,10 @@
 #include "core/table_display.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <string_view>
+
 #include "core/display.h"
 #include "core/game.h"
 #include "core/text.h"
@@ -68,7 +73,7 @@ void ShowPlay(Game& g, int seat, const PlayRecord& play) {
     ++filled;
     const int index = TableImage(seat, filled);
     Image& image = g.Win.ImgTable[index];
-    image.Tag = code.Str();
+    image.Tag.assign(code.ch.begin(), code.ch.end());
     image.Top = kTableShownTop;
     image.Visible = true;
     g.Table.TableSlotUsed[index] = true;
@@ -90,17 +95,31 @@ void ShowPlay(Game& g, int seat, const PlayRecord& play) {
   g.PlayedByRank[kTwo] += play.TwoCount;
   if (play.BaseCount > 0) g.PlayedByRank[play.BaseRank] += play.BaseCount;
 
-  g.Table.PlayedStatusText = BuildPlayedStatusText(g);
+  // Rebuilt in place: a play is shown dozens of times a hand and the text's storage is reused.
+  WritePlayedStatusText(g, g.Table.PlayedStatusText);
   // An empty status bar has been switched off by the user and stays empty.
   Label& status = g.Win.LblStatusBar[0];
-  if (!Trim(status.Caption).empty()) status.Caption = g.Table.PlayedStatusText;
+  if (!TrimView(status.Caption).empty()) status.Caption = g.Table.PlayedStatusText;
+}
+
+void WritePlayedStatusText(const Game& g, std::string& text) {
+  // Put together in a buffer and copied once: the text is written after every play.
+  constexpr std::string_view kHeading = " 已经发出的牌: ";
+  std::array<char, 256> buffer;
+  char* out = std::copy(kHeading.begin(), kHeading.end(), buffer.begin());
+  for (int rank = kBigJoker; rank >= 10; --rank) {
+    const std::string_view label = TrimView(kRankLabels[static_cast<std::size_t>(rank - kLowRank)]);
+    out = std::copy(label.begin(), label.end(), out);
+    *out++ = ':';
+    out = std::to_chars(out, buffer.end(), g.PlayedByRank[rank]).ptr;
+    *out++ = ' ';
+  }
+  text.assign(buffer.data(), out);
 }
 
 std::string BuildPlayedStatusText(const Game& g) {
-  std::string text = " 已经发出的牌: ";
-  for (int rank = kBigJoker; rank >= 10; --rank) {
-    text += Trim(RankLabel(rank)) + ":" + std::to_string(g.PlayedByRank[rank]) + " ";
-  }
+  std::string text;
+  WritePlayedStatusText(g, text);
   return text;
 }
 

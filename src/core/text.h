@@ -7,6 +7,8 @@ namespace zunda {
 
 // Strings are UTF-8 inside the program; lengths the rules give in characters count code points.
 std::string Trim(std::string_view text);
+// The same text without copying it: a view into `text`.
+std::string_view TrimView(std::string_view text);
 std::string TrimRight(std::string_view text);
 std::size_t CharCount(std::string_view text);
 // The first n characters (code points) of the text.

@@ -1,3 +1,4 @@
+#include <array>
 #include <string>
 
 #include "core/game.h"
@@ -19,13 +20,6 @@ int RaisedOfRank(const Game& g, int rank) {
   return count;
 }
 
-int RaisedCount(const Game& g) {
-  int count = 0;
-  for (int slot = 1; slot <= kHandSlots; ++slot)
-    count += HandSlotRaised(g, slot) ? 1 : 0;
-  return count;
-}
-
 // A slot of the rank that stands raised (or lowered), from the end of the row.
 int FindSlot(const Game& g, int rank, bool raised) {
   for (int slot = kHandSlots; slot >= 1; --slot) {
@@ -36,11 +30,21 @@ int FindSlot(const Game& g, int rank, bool raised) {
   return 0;
 }
 
+// One pass over the row: the raised cards of every rank and all raised slots.
 bool RaisedExactly(const Game& g, const PlayRecord& set) {
-  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
-    if (RaisedOfRank(g, rank) != CardsOfRank(set, rank)) return false;
+  std::array<int, kBigJoker + 1> raisedOfRank{};
+  int raised = 0;
+  for (int slot = 1; slot <= kHandSlots; ++slot) {
+    if (!HandSlotRaised(g, slot)) continue;
+    ++raised;
+    if (!HandSlotHoldsCard(g, slot)) continue;
+    const int rank = HandSlotRank(g, slot);
+    if (rank <= kBigJoker) ++raisedOfRank[static_cast<std::size_t>(rank)];
   }
-  return RaisedCount(g) == set.Total;
+  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
+    if (raisedOfRank[static_cast<std::size_t>(rank)] != CardsOfRank(set, rank)) return false;
+  }
+  return raised == set.Total;
 }
 
 // The one rank of a set of ordinary cards or of twos alone; 0 for any other set.

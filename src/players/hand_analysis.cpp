@@ -1,6 +1,7 @@
 #include "players/hand_analysis.h"
 
 #include <array>
+#include <limits>
 #include <string>
 
 #include "core/game.h"
@@ -82,26 +83,43 @@ bool IsLastOpponent(const Game& g, int seat, int other) {
   return true;
 }
 
-int ScoreHand(Game& g, int seat) {
+namespace {
+
+void FillGapBonus(Game& g) {
   for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
     g.Ai.GapBonus[rank] = kGapBonus[static_cast<std::size_t>(rank - kLowRank)];
   }
-  int score = 0;
-  const auto& hand = g.Hand[seat];
-  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
-    const int count = hand[rank].Count;
-    score += count * g.CardWeight[rank];
-    if (rank <= kAce && IsZundaSet(rank, count)) score += 30;
-    if (count == 0) score += g.Ai.GapBonus[rank];
-    g.DoEvents();
-  }
+}
+
+// What one rank of the hand adds to its score.
+int RankScore(const Game& g, int rank, int count) {
+  int score = count * g.CardWeight[rank];
+  if (rank <= kAce && IsZundaSet(rank, count)) score += 30;
+  if (count == 0) score += g.Ai.GapBonus[rank];
+  return score;
+}
+
+// The score once every rank has been counted: the sets and the big jokers to escort them.
+int ScoreForSets(const Game& g, int seat, int rankScore) {
   const int sets = g.Seats[seat].SetCount;
-  if (sets == 0) score = 0;
+  int score = sets == 0 ? 0 : rankScore;
   // Enough big jokers to escort every set but the one led last.
   if (Held(g, seat, kBigJoker) >= sets - 1) score += 500;
   if (sets == 2) score += 600;
   if (sets == 1) score += 800;
   return score;
+}
+
+}  // namespace
+
+int ScoreHand(Game& g, int seat) {
+  FillGapBonus(g);
+  int score = 0;
+  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
+    score += RankScore(g, rank, g.Hand[seat][rank].Count);
+    g.DoEvents();
+  }
+  return ScoreForSets(g, seat, score);
 }
 
 bool IsStrongHand(const Game& g, int seat) {
@@ -118,20 +136,76 @@ bool IsNearFinish(const Game& g, int seat) {
   return s.SetCount == 1 || CountPlainSets(g, seat) - s.JokerCount <= 1;
 }
 
-void AssessSeats(Game& g) {
-  for (int seat = 1; seat <= kSeats; ++seat) {
-    SeatRecord& s = g.Seats[seat];
-    // Later seats compare against the scores already renewed for the seats before them.
-    const int score = ScoreHand(g, seat);
-    s.HandScore = score;
-    s.StrongHand = IsStrongHand(g, seat);
-    if (IsNearFinish(g, seat)) {
-      s.HandScore = score + 300;
-      s.StrongHand = true;
-      s.FinishMode = true;
-    } else {
-      s.FinishMode = false;
+namespace {
+
+// The seat's score and its plain sets in one pass over the hand, without yielding.
+struct SeatFigures {
+  int score = 0;
+  int plainSets = 0;
+};
+
+// The fewest cards of an ordinary rank that make its whole bucket a Zunda play (above any
+// bucket for the ranks below 10).
+constexpr int kNever = std::numeric_limits<int>::max();
+constexpr std::array<int, kAce - kLowRank + 1> kZundaBucket = {
+    kNever, kNever, kNever, kNever, kNever, kNever, kNever, 5, 4, 3, 2, 2};
+
+// Walks the buckets through iterators: the ranks are the array's own, so no index needs a check.
+SeatFigures FiguresOf(const Game& g, int seat) {
+  SeatFigures figures;
+  const auto bucket = g.Hand[seat].begin();
+  const auto weight = g.CardWeight.begin();
+  const auto gap = g.Ai.GapBonus.begin();
+  int score = 0;
+  for (std::size_t i = 0; i < kGapBonus.size(); ++i) {
+    const int count = bucket[i].Count;
+    score += count * weight[i];
+    if (count == 0) {
+      score += gap[i];
+    } else if (count > 0 && i < kZundaBucket.size()) {
+      if (count >= kZundaBucket[i])
+        score += 30;
+      else
+        ++figures.plainSets;
     }
+  }
+  figures.score = ScoreForSets(g, seat, score);
+  return figures;
+}
+
+void SetAssessment(Game& g, int seat, int score, bool nearFinish) {
+  SeatRecord& s = g.Seats[seat];
+  s.HandScore = score;
+  // Later seats compare against the scores already renewed for the seats before them.
+  s.StrongHand = IsStrongHand(g, seat);
+  if (nearFinish) {
+    s.HandScore = score + 300;
+    s.StrongHand = true;
+    s.FinishMode = true;
+  } else {
+    s.FinishMode = false;
+  }
+}
+
+}  // namespace
+
+void AssessSeats(Game& g) {
+  if (g.host->EventsIdle() && !g.Stopped) {
+    // No yield would run anything, so no hand can change half way: one pass per seat gives
+    // the same figures as scoring rank by rank with a yield after each.
+    FillGapBonus(g);
+    for (int seat = 1; seat <= kSeats; ++seat) {
+      const SeatFigures figures = FiguresOf(g, seat);
+      const SeatRecord& s = g.Seats[seat];
+      const bool nearFinish =
+          !s.Finished && !s.Scorched && (s.SetCount == 1 || figures.plainSets - s.JokerCount <= 1);
+      SetAssessment(g, seat, figures.score, nearFinish);
+    }
+    return;
+  }
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    const int score = ScoreHand(g, seat);
+    SetAssessment(g, seat, score, IsNearFinish(g, seat));
   }
 }
 
@@ -148,16 +222,18 @@ bool IsWeakFinisher(const Game& g, int seat) {
 void CheckCardTotals(Game& g) {
   if (!g.Ai.HandInPlay) return;
   int total = 0;
-  for (int rank = kLowRank; rank <= kBigJoker; ++rank)
-    total += g.PlayedByRank[rank];
+  for (const int played : g.PlayedByRank)
+    total += played;
+  bool negative = false;
   for (int seat = 1; seat <= kSeats; ++seat) {
     total += g.Seats[seat].CardCount;
-    for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
-      if (Held(g, seat, rank) < 0) {
-        g.ErrorCode = 4;
-        Fatal(std::string("Err:") + kCrashReportText + " -手中牌有负数," + "4");
-      }
-    }
+    for (const HandBucket& bucket : g.Hand[seat])
+      negative = negative || bucket.Count < 0;
+  }
+  // A bucket below zero is reported before the total, whichever seat holds it.
+  if (negative) {
+    g.ErrorCode = 4;
+    Fatal(std::string("Err:") + kCrashReportText + " -手中牌有负数," + "4");
   }
   if (total != kDeckSize) {
     g.ErrorCode = 5;

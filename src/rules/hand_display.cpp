@@ -74,18 +74,26 @@ void ShowHand(Game& g, int seat) {
   const bool keepGaps = GapsFit(g, seat);
   int slot = 0;
   int left = kFirstLeft;
+  std::string tip;
   for (int rank = kBigJoker; rank >= kLowRank; --rank) {
     const HandBucket& bucket = g.Hand[seat][rank];
     const bool dealt = (keepGaps ? g.DealtHand[seat][rank].Count : bucket.Count) > 0;
     if (dealt && left != kFirstLeft && rank <= kTwo) left += kGroupGap;
-    const std::string tip =
-        Trim(RankLabel(rank)) + " " + std::to_string(bucket.Count) + "张" + kUsageHint;
+    // The tip is written into one buffer whose storage is reused rank after rank.
+    if (bucket.Count > 0) {
+      tip = TrimView(kRankLabels[static_cast<std::size_t>(rank - kLowRank)]);
+      tip += ' ';
+      tip += std::to_string(bucket.Count);
+      tip += "张";
+      tip += kUsageHint;
+    }
     for (int i = 1; i <= bucket.Count; ++i) {
       ++slot;
       if (slot > kHandSlots) Fatal("Err: in 显示手中牌 : M=" + std::to_string(slot));
       Image& card = g.Win.ImgHand[slot];
       card.Left = left;
-      card.Tag = bucket.Codes[i].Str();
+      const CardCode& code = bucket.Codes[i];
+      card.Tag.assign(code.ch.begin(), code.ch.end());
       card.ToolTipText = tip;
       card.Visible = true;
       left += kCardStep;

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
 #include "core/seats.h"
 #include "hand_builder.h"
 #include "players/hand_analysis.h"
+#include "random_position.h"
 #include "test_game.h"
 
 namespace zunda {
@@ -157,6 +159,33 @@ TEST(Assessment, AssessSeatsRenewsSeatsInOrderAgainstOlderScores) {
   AssessSeats(g);
   EXPECT_FALSE(g.Seats[2].FinishMode);
   EXPECT_TRUE(g.Seats[2].StrongHand);
+}
+
+// With nothing to run at a yield the assessment is done in one pass; with a window (here a
+// hook that runs at every yield) it yields after every rank. Both must give the same figures.
+TEST(Assessment, OnePassAndYieldingAssessmentsAgree) {
+  for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+    testing::TestGame quiet(seed);
+    testing::TestGame busy(seed);
+    testing::DealRandomPosition(quiet.game, seed);
+    testing::DealRandomPosition(busy.game, seed);
+    int yields = 0;
+    busy.host.OnDoEvents([&] { ++yields; });
+    for (Game* g : {&quiet.game, &busy.game}) {
+      g->Ai.GapBonus.Fill(0);
+      // Odd corners: a finished and a scorched seat, and scores left from an older assessment.
+      g->Seats[1 + seed % 6].Scorched = seed % 5 == 0;
+      g->Seats[1 + seed % 4].Finished = seed % 7 == 0;
+      g->Seats[2].HandScore = static_cast<int>(seed * 37 % 1500);
+    }
+    ASSERT_TRUE(quiet.host.EventsIdle());
+    ASSERT_FALSE(busy.host.EventsIdle());
+    AssessSeats(quiet.game);
+    AssessSeats(busy.game);
+    EXPECT_EQ(yields, 6 * 15);
+    EXPECT_EQ(quiet.game.Seats, busy.game.Seats) << "seed " << seed;
+    EXPECT_EQ(quiet.game.Ai, busy.game.Ai) << "seed " << seed;
+  }
 }
 
 TEST(Assessment, OwnTeamBigPlayAndWeakFinisher) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
+#include <vector>
 
 #include "store_files.h"
 
@@ -208,6 +209,55 @@ TEST_F(IniFileTest, AReadOnlyFileSilentlyKeepsItsContents) {
   ini.DelIniSec("Player");
   EXPECT_EQ(ReadBytes(Path()), "[Player]\r\nNum=1\r\n");
   EXPECT_EQ(ini.GetIniKey("Player", "Num"), "1");
+}
+
+TEST_F(IniFileTest, ManyKeysInOneGoGiveTheBytesOfSingleWrites) {
+  const QByteArray start =
+      "; made by hand\n"
+      "[Player]\n"
+      "  Num =  2  \n"
+      "not a key line\n"
+      "\n"
+      "[other]\n"
+      "RecRunData=1\n";
+  const std::vector<classIniFile::KeyValue> writes = {
+      {"Player", "Num", "3"},
+      {"Player", "Cur", "1"},
+      {"Boss", "BarName", "WINDOWS"},
+      {"OTHER", "recrundata", "0"},
+      {"Player", "  ", "ignored: no key"},
+      {"玩家", "Name00", "张三丰\r\nNum=0"},
+      {"Boss", "BarName", "尊达"},  // the later write of a key wins, in its first place
+      {"Player", "PW00", "  pw  "},
+  };
+  WriteBytes(Path("single.ini"), start);
+  const classIniFile single(Path("single.ini"));
+  for (const classIniFile::KeyValue& w : writes)
+    single.WriteIniKey(w.Section, w.Key, w.Value);
+
+  WriteBytes(Path("BATCH.INI"), start);
+  const classIniFile batch(Path("batch.ini"));  // the file name is matched without case
+  batch.WriteIniKeys(writes);
+  EXPECT_EQ(ReadBytes(Path("BATCH.INI")), ReadBytes(Path("single.ini")));
+  EXPECT_EQ(batch.GetIniKey("Boss", "BarName"), "尊达");
+  EXPECT_EQ(Entries(dir.path()), (QStringList{"BATCH.INI", "single.ini"}));
+
+  // From no file at all, too; writes that name no key create nothing.
+  const classIniFile fresh(Path("fresh.ini"));
+  fresh.WriteIniKeys(std::vector<classIniFile::KeyValue>{{"Player", "", "x"}});
+  EXPECT_FALSE(Exists(Path("fresh.ini")));
+  fresh.WriteIniKeys(writes);
+  const classIniFile freshSingle(Path("fresh_single.ini"));
+  for (const classIniFile::KeyValue& w : writes)
+    freshSingle.WriteIniKey(w.Section, w.Key, w.Value);
+  EXPECT_EQ(ReadBytes(Path("fresh.ini")), ReadBytes(Path("fresh_single.ini")));
+
+  // A read-only file keeps its contents, whatever the batch holds.
+  QFile::setPermissions(QString::fromStdString(Path("fresh.ini")), QFile::ReadOwner);
+  const QByteArray kept = ReadBytes(Path("fresh.ini"));
+  fresh.WriteIniKeys(
+      std::vector<classIniFile::KeyValue>{{"Player", "Num", "9"}, {"New", "Key", "1"}});
+  EXPECT_EQ(ReadBytes(Path("fresh.ini")), kept);
 }
 
 }  // namespace

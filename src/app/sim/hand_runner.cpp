@@ -17,8 +17,8 @@ constexpr char kHandEndState[] = "111_3";
 
 int CardsPlayed(const Game& g) {
   int played = 0;
-  for (int rank = kLowRank; rank <= kBigJoker; ++rank)
-    played += g.PlayedByRank[rank];
+  for (const int count : g.PlayedByRank)
+    played += count;
   return played;
 }
 
@@ -35,10 +35,9 @@ HandRunner::HandRunner(const SimOptions& options, std::ostream& report, std::ost
       host_(options.seed, options.burnRate),
       game_(host_) {
   SetStartupDefaults(game_);
-  // Called at every yield of the engine; only a burn wait (its decline button shown) needs it.
-  host_.OnDoEvents([this] {
-    if (game_.Win.CmdNotSP.Visible) pilot_.DuringWait(game_);
-  });
+  // Called at the engine's yields while a burn wait shows its decline button; at every other
+  // yield the host is idle, which lets the engine skip the yields of its tight loops.
+  host_.OnDoEvents([this] { pilot_.DuringWait(game_); }, &game_.Win.CmdNotSP.Visible);
 }
 
 bool HandRunner::PlayHand() {
