@@ -21,26 +21,6 @@ namespace {
 
 constexpr const char* kHintToolTip = "按H键提示一手能出的牌，再按换一手";
 
-const Button& ButtonOf(const MainWindowControls& win, CommandButton which) {
-  switch (which) {
-    case CommandButton::Send:
-      return win.CmdSend;
-    case CommandButton::Pass:
-      return win.CmdPass;
-    case CommandButton::Return:
-      return win.CmdReturn;
-    case CommandButton::NotSP:
-      return win.CmdNotSP;
-    case CommandButton::ShaoHuLe:
-      return win.CmdShaoHuLe;
-    case CommandButton::HG:
-      return win.CmdHG;
-    case CommandButton::Hint:
-      return win.CmdHint;
-  }
-  return win.CmdSend;
-}
-
 }  // namespace
 
 ExtrasController::ExtrasController(Game& g, MainWindow& window, Actions actions)
@@ -113,7 +93,7 @@ void ExtrasController::Run(const std::function<void()>& step) {
 }
 
 bool ExtrasController::PressButton(CommandButton which) {
-  const Button& button = ButtonOf(g_.Win, which);
+  const Button& button = ButtonState(g_.Win, which);
   if (!button.Visible || !button.Enabled) return false;
   actions_.command(which);
   return true;

@@ -59,26 +59,6 @@ QString ButtonCaption(CommandButton which, const Button& state) {
   return {};
 }
 
-const Button& ButtonState(const MainWindowControls& win, CommandButton which) {
-  switch (which) {
-    case CommandButton::Send:
-      return win.CmdSend;
-    case CommandButton::Pass:
-      return win.CmdPass;
-    case CommandButton::Return:
-      return win.CmdReturn;
-    case CommandButton::NotSP:
-      return win.CmdNotSP;
-    case CommandButton::ShaoHuLe:
-      return win.CmdShaoHuLe;
-    case CommandButton::HG:
-      return win.CmdHG;
-    case CommandButton::Hint:
-      return win.CmdHint;
-  }
-  return win.CmdSend;
-}
-
 }  // namespace
 
 TableView::TableView(const Game& game, std::filesystem::path appPath, QWidget* parent)

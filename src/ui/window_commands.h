@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/controls.h"
+
 namespace zunda {
 
 // The human seat's command buttons, in the order they stand above the hand; the hint is this
@@ -22,5 +24,26 @@ enum class MenuCommand {
   NetOptions,
   HelpAbout,
 };
+
+// The engine's state of a command button.
+inline const Button& ButtonState(const MainWindowControls& win, CommandButton which) {
+  switch (which) {
+    case CommandButton::Send:
+      return win.CmdSend;
+    case CommandButton::Pass:
+      return win.CmdPass;
+    case CommandButton::Return:
+      return win.CmdReturn;
+    case CommandButton::NotSP:
+      return win.CmdNotSP;
+    case CommandButton::ShaoHuLe:
+      return win.CmdShaoHuLe;
+    case CommandButton::HG:
+      return win.CmdHG;
+    case CommandButton::Hint:
+      return win.CmdHint;
+  }
+  return win.CmdSend;
+}
 
 }  // namespace zunda
