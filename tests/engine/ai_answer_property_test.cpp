@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "play_checks.h"
+
 #include <map>
 #include <string>
 
@@ -12,6 +14,8 @@
 
 namespace zunda {
 namespace {
+
+using testing::CodesHeld;
 
 // The play rules as the human's selection is judged: same size as the table, a big joker for
 // every small joker on it, only jokers over twos and only big jokers over small jokers, and a
@@ -33,23 +37,6 @@ namespace {
                                          : kBigJoker;
   if (lowest != a.BaseRank || lowest <= t.BaseRank || (a.BaseCount > 0 && lowest > kAce)) {
     return ::testing::AssertionFailure() << "base rank " << a.BaseRank << " over " << t.BaseRank;
-  }
-  return ::testing::AssertionSuccess();
-}
-
-// Every code of the list is a different card of the bucket; the slots after it are blank.
-::testing::AssertionResult CodesHeld(const Arr<CardCode, 1, 16>& codes, int count,
-                                     const HandBucket& bucket) {
-  Arr<bool, 1, 25> used;
-  for (int i = 1; i <= count; ++i) {
-    bool found = false;
-    for (int k = 1; k <= bucket.Count && !found; ++k) {
-      if (!used[k] && bucket.Codes[k] == codes[i]) used[k] = found = true;
-    }
-    if (!found) return ::testing::AssertionFailure() << codes[i].Str() << " is not held";
-  }
-  for (int i = count + 1; i <= 16; ++i) {
-    if (!codes[i].IsBlank()) return ::testing::AssertionFailure() << "slot " << i << " not blank";
   }
   return ::testing::AssertionSuccess();
 }

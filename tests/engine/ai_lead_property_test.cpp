@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "play_checks.h"
+
 #include <string>
 
 #include "core/seats.h"
@@ -11,6 +13,8 @@
 
 namespace zunda {
 namespace {
+
+using testing::CodesHeld;
 
 // How often each lead chooser's situation came up, to be sure the positions reach them all.
 struct Situations {
@@ -31,23 +35,6 @@ void Classify(Game& g, int seat, Situations& seen) {
   } else {
     ++seen.plain;
   }
-}
-
-// Codes of `count` cards laid from `bucket`: each must be held, as often as it is laid.
-::testing::AssertionResult CodesHeld(const Arr<CardCode, 1, 16>& codes, int count,
-                                     const HandBucket& bucket) {
-  Arr<bool, 1, 25> used;
-  for (int i = 1; i <= count; ++i) {
-    bool found = false;
-    for (int k = 1; k <= bucket.Count && !found; ++k) {
-      if (!used[k] && bucket.Codes[k] == codes[i]) used[k] = found = true;
-    }
-    if (!found) return ::testing::AssertionFailure() << codes[i].Str() << " is not held";
-  }
-  for (int i = count + 1; i <= 16; ++i) {
-    if (!codes[i].IsBlank()) return ::testing::AssertionFailure() << "slot " << i << " not blank";
-  }
-  return ::testing::AssertionSuccess();
 }
 
 ::testing::AssertionResult IsLegalLead(const Game& g, int seat) {
