@@ -6,7 +6,7 @@
 #include "allocation_counter.h"
 #include "core/game.h"
 #include "players/answer_choice.h"
-#include "random_answer_position.h"
+#include "sim/random_answer_position.h"
 #include "test_game.h"
 
 namespace {
@@ -20,7 +20,7 @@ struct AnswerPositions {
   explicit AnswerPositions(int count) {
     for (int i = 0; i < count; ++i) {
       games.push_back(std::make_unique<zunda::testing::TestGame>(i + 1));
-      seats.push_back(zunda::testing::DealRandomAnswerPosition(games.back()->game, i + 1));
+      seats.push_back(zunda::sim::DealRandomAnswerPosition(games.back()->game, i + 1));
     }
   }
 };

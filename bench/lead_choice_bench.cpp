@@ -6,7 +6,7 @@
 #include "allocation_counter.h"
 #include "core/game.h"
 #include "players/lead_choice.h"
-#include "random_position.h"
+#include "sim/random_lead_position.h"
 #include "test_game.h"
 
 namespace {
@@ -20,7 +20,7 @@ struct Positions {
   explicit Positions(int count) {
     for (int i = 0; i < count; ++i) {
       games.push_back(std::make_unique<zunda::testing::TestGame>(i + 1));
-      leaders.push_back(zunda::testing::DealRandomPosition(games.back()->game, i + 1));
+      leaders.push_back(zunda::sim::DealRandomLeadPosition(games.back()->game, i + 1));
     }
   }
 };

@@ -5,9 +5,40 @@
 #include <vector>
 
 #include "sim/deal_runner.h"
+#include "sim/decision_runner.h"
 #include "sim/hand_runner.h"
 #include "sim/sim_options.h"
 #include "sim/sim_summary.h"
+
+namespace {
+
+// A file the run writes to when its option names one; a failure to open or to write it
+// ends the program with exit code 2 and a message, never with a run that looks complete.
+class OutputFile {
+ public:
+  explicit OutputFile(const std::string& path) : path_(path) {
+    if (!path_.empty()) stream_.open(path_, std::ios::binary | std::ios::trunc);
+  }
+  bool Opened() const {
+    if (path_.empty() || stream_.is_open()) return true;
+    std::cerr << "zunda-sim: cannot write " << path_ << "\n";
+    return false;
+  }
+  std::ostream* Stream() { return stream_.is_open() ? &stream_ : nullptr; }
+  bool Close() {
+    if (path_.empty()) return true;
+    stream_.close();
+    if (stream_) return true;
+    std::cerr << "zunda-sim: writing " << path_ << " failed\n";
+    return false;
+  }
+
+ private:
+  std::string path_;
+  std::ofstream stream_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace zunda::sim;
@@ -26,20 +57,16 @@ int main(int argc, char** argv) {
   if (options.dealOnly) {
     summary = RunDealOnly(options, std::cerr);
   } else {
-    std::ofstream events;
-    if (!options.eventsPath.empty()) {
-      events.open(options.eventsPath, std::ios::binary | std::ios::trunc);
-      if (!events) {
-        std::cerr << "zunda-sim: cannot write " << options.eventsPath << "\n";
-        return 2;
-      }
+    OutputFile events(options.eventsPath);
+    OutputFile dump(options.dumpPath);
+    if (!events.Opened() || !dump.Opened()) return 2;
+    if (options.decisions > 0) {
+      summary = RunDecisions(options, std::cerr, dump.Stream());
+    } else {
+      summary = RunHands(options, std::cerr, events.Stream(), dump.Stream());
     }
-    summary = RunHands(options, std::cerr, events.is_open() ? &events : nullptr);
-    events.close();
-    if (!options.eventsPath.empty() && !events) {
-      std::cerr << "zunda-sim: writing " << options.eventsPath << " failed\n";
-      return 2;
-    }
+    const bool eventsWritten = events.Close();
+    if (!dump.Close() || !eventsWritten) return 2;
   }
   std::cout << FormatSummary(summary) << std::endl;
   return summary.violations > 0 ? 1 : 0;

@@ -24,6 +24,8 @@
 
 namespace zunda {
 
+class DecisionObserver;
+
 // The whole state of a running program. Rules are free functions that take a Game; nothing
 // mutable lives anywhere else, so a test makes a fresh game in one line.
 struct Game {
@@ -47,6 +49,8 @@ struct Game {
   std::function<bool()> SavedHandExists;
   // Saved hands, run data and scores; null when nothing is to be stored.
   GameStore* Store = nullptr;
+  // Told of every decision of a computer seat in the turn cycle; null when nobody watches.
+  DecisionObserver* Decisions = nullptr;
   int PlayerCount = 0;
   Arr<int, kLowRank, kBigJoker> CardWeight;
 

@@ -13,6 +13,7 @@
 #include "flow/steps.h"
 #include "flow/turn_cycle.h"
 #include "players/answer_choice.h"
+#include "players/decision_observer.h"
 #include "players/execute_play.h"
 #include "players/hand_analysis.h"
 #include "players/lead_choice.h"
@@ -52,6 +53,20 @@ bool SettleIfJustOut(Game& g, int seat) {
   g.Flow.NextInterval = RoundEndInterval(g);
   g.MainCourse = "333_3";
   return true;
+}
+
+// A computer seat's lead or answer, told to the game's observer when one watches.
+template <typename Choose>
+void Decide(Game& g, DecisionKind kind, Choose&& choose) {
+  const int seat = g.CurrentSeat;
+  DecisionObserver* const observer = g.Decisions;
+  if (observer == nullptr) {
+    choose(g, seat);
+    return;
+  }
+  observer->BeforeDecision(g, kind, seat);
+  choose(g, seat);
+  observer->AfterDecision(g, kind, seat);
 }
 
 }  // namespace
@@ -109,7 +124,7 @@ void HumanLed(Game& g) {
 
 void ComputerLead(Game& g) {
   g.Flow.NextInterval = ShunInterval(g);
-  ChooseLead(g, g.CurrentSeat);
+  Decide(g, DecisionKind::Lead, ChooseLead);
   g.MainCourse = "555_5";
 }
 
@@ -205,7 +220,7 @@ void HumanAnswered(Game& g) {
 
 void ComputerResponse(Game& g) {
   ClearSelection(g);
-  ChooseAnswer(g, g.CurrentSeat);
+  Decide(g, DecisionKind::Answer, ChooseAnswer);
   g.MainCourse = "666_7";
 }
 

@@ -59,6 +59,7 @@ void CarryOver(const Game& from, Game& to) {
   to.OptionFilePresent = from.OptionFilePresent;
   to.SavedHandExists = from.SavedHandExists;
   to.Store = from.Store;
+  to.Decisions = from.Decisions;
   to.PlayerCount = from.PlayerCount;
   to.CardWeight = from.CardWeight;
   to.DelayTimeShunPai = from.DelayTimeShunPai;

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "play_checks.h"
-
 #include <map>
 #include <string>
 
@@ -9,13 +7,12 @@
 #include "players/answer_choice.h"
 #include "players/execute_play.h"
 #include "players/hand_analysis.h"
-#include "random_answer_position.h"
+#include "sim/choice_checks.h"
+#include "sim/random_answer_position.h"
 #include "test_game.h"
 
 namespace zunda {
 namespace {
-
-using testing::CodesHeld;
 
 // The play rules as the human's selection is judged: same size as the table, a big joker for
 // every small joker on it, only jokers over twos and only big jokers over small jokers, and a
@@ -41,24 +38,13 @@ using testing::CodesHeld;
   return ::testing::AssertionSuccess();
 }
 
+// The rules above, and the checks the simulator makes of every answer.
 ::testing::AssertionResult IsLegalAnswerOf(const Game& g, int seat) {
-  const PlayRecord& a = g.Selection;
-  if (a.Seat != seat || a.Tag != TeamLetter(seat)) {
-    return ::testing::AssertionFailure() << "seat " << a.Seat << " tag " << a.Tag;
-  }
-  const auto rules = AnswersTable(a, g.TablePlay);
+  const auto rules = AnswersTable(g.Selection, g.TablePlay);
   if (!rules) return rules;
-  const HandBucket none;
-  const auto base =
-      CodesHeld(a.BaseCodes, a.BaseCount, a.BaseCount > 0 ? g.Hand[seat][a.BaseRank] : none);
-  if (!base) return base;
-  const auto twos = CodesHeld(a.TwoCodes, a.TwoCount, g.Hand[seat][kTwo]);
-  if (!twos) return twos;
-  if (a.SmallJokers > g.Hand[seat][kSmallJoker].Count ||
-      a.BigJokers > g.Hand[seat][kBigJoker].Count) {
-    return ::testing::AssertionFailure() << "more jokers than held";
-  }
-  return ::testing::AssertionSuccess();
+  const std::string fault = sim::AnswerFault(g, seat);
+  if (fault.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << fault;
 }
 
 // The codes a bucket holds, counted.
@@ -83,7 +69,7 @@ TEST(AnswerProperty, EveryAnswerIsLegalAndTheExecutedPlayKeepsTheCards) {
   for (std::uint64_t seed = 1; seed <= 3000; ++seed) {
     testing::TestGame t(seed);
     Game& g = t.game;
-    const int seat = testing::DealRandomAnswerPosition(g, seed);
+    const int seat = sim::DealRandomAnswerPosition(g, seed);
     ++seen.positions;
     const HandGrid hands = g.Hand;
     const PlayRecord table = g.TablePlay;

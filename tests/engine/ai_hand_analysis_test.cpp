@@ -7,7 +7,8 @@
 #include "core/seats.h"
 #include "hand_builder.h"
 #include "players/hand_analysis.h"
-#include "random_position.h"
+#include "sim/position_counts.h"
+#include "sim/random_lead_position.h"
 #include "test_game.h"
 
 namespace zunda {
@@ -167,8 +168,8 @@ TEST(Assessment, OnePassAndYieldingAssessmentsAgree) {
   for (std::uint64_t seed = 1; seed <= 300; ++seed) {
     testing::TestGame quiet(seed);
     testing::TestGame busy(seed);
-    testing::DealRandomPosition(quiet.game, seed);
-    testing::DealRandomPosition(busy.game, seed);
+    sim::DealRandomLeadPosition(quiet.game, seed);
+    sim::DealRandomLeadPosition(busy.game, seed);
     int yields = 0;
     busy.host.OnDoEvents([&] { ++yields; });
     for (Game* g : {&quiet.game, &busy.game}) {
@@ -248,7 +249,7 @@ TEST(CardTotals, CheckedOnlyDuringAHandAndFatalWhenBroken) {
   Game& g = t.game;
   SetHand(g, 1, "3x5 1xJ17");
   SetHand(g, 4, "16x9");
-  testing::MarkRestAsPlayed(g);
+  sim::MarkRestAsPlayed(g);
   g.Ai.HandInPlay = true;
   EXPECT_NO_THROW(CheckCardTotals(g));
 

@@ -1,20 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "play_checks.h"
-
 #include <string>
 
 #include "core/seats.h"
-#include "hand_builder.h"
 #include "players/hand_analysis.h"
 #include "players/lead_choice.h"
-#include "random_position.h"
+#include "sim/choice_checks.h"
+#include "sim/random_lead_position.h"
 #include "test_game.h"
 
 namespace zunda {
 namespace {
-
-using testing::CodesHeld;
 
 // How often each lead chooser's situation came up, to be sure the positions reach them all.
 struct Situations {
@@ -38,36 +34,9 @@ void Classify(Game& g, int seat, Situations& seen) {
 }
 
 ::testing::AssertionResult IsLegalLead(const Game& g, int seat) {
-  const PlayRecord& p = g.TablePlay;
-  const auto held = [&](int rank) { return g.Hand[seat][rank].Count; };
-  if (p.Seat != seat || p.Tag != TeamLetter(seat)) {
-    return ::testing::AssertionFailure() << "seat " << p.Seat << " tag " << p.Tag;
-  }
-  if (p.Total <= 0 || p.Total != p.BaseCount + p.TwoCount + p.SmallJokers + p.BigJokers) {
-    return ::testing::AssertionFailure() << "total " << p.Total;
-  }
-  // The base rank is the lowest card of the set.
-  const int lowest = p.BaseCount > 0     ? p.BaseRank
-                     : p.TwoCount > 0    ? kTwo
-                     : p.SmallJokers > 0 ? kSmallJoker
-                                         : kBigJoker;
-  if (p.BaseRank != lowest || (p.BaseCount > 0 && (p.BaseRank < kLowRank || p.BaseRank > kAce))) {
-    return ::testing::AssertionFailure() << "base rank " << p.BaseRank;
-  }
-  if (p.BaseCount < 0 || p.TwoCount < 0 || p.SmallJokers < 0 || p.BigJokers < 0 ||
-      (p.BaseCount > 0 && p.BaseCount > held(p.BaseRank)) || p.TwoCount > held(kTwo) ||
-      p.SmallJokers > held(kSmallJoker) || p.BigJokers > held(kBigJoker)) {
-    return ::testing::AssertionFailure() << "more cards than held";
-  }
-  // Leads are made of whole buckets: every base card of its rank goes.
-  if (p.BaseCount > 0 && p.BaseCount != held(p.BaseRank)) {
-    return ::testing::AssertionFailure() << "bucket " << p.BaseRank << " split";
-  }
-  const HandBucket empty;
-  const auto base =
-      CodesHeld(p.BaseCodes, p.BaseCount, p.BaseCount > 0 ? g.Hand[seat][p.BaseRank] : empty);
-  if (!base) return base;
-  return CodesHeld(p.TwoCodes, p.TwoCount, g.Hand[seat][kTwo]);
+  const std::string fault = sim::LeadFault(g, seat);
+  if (fault.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << fault;
 }
 
 TEST(LeadProperty, EveryLeadIsLegalAndKeepsTheCardTotals) {
@@ -76,7 +45,7 @@ TEST(LeadProperty, EveryLeadIsLegalAndKeepsTheCardTotals) {
   for (std::uint64_t seed = 1; seed <= 500; ++seed) {
     testing::TestGame t(seed);
     Game& g = t.game;
-    int seat = testing::DealRandomPosition(g, seed);
+    int seat = sim::DealRandomLeadPosition(g, seed);
     // Play leads round the table until one seat is left, each seat leading in turn.
     while (ActiveSeats(g) >= 2) {
       Classify(g, seat, seen);
@@ -84,7 +53,7 @@ TEST(LeadProperty, EveryLeadIsLegalAndKeepsTheCardTotals) {
       ChooseLead(g, seat);
       ASSERT_TRUE(IsLegalLead(g, seat)) << "seed " << seed << " seat " << seat;
       ASSERT_EQ(g.Hand, before) << "choosing a lead changed a hand, seed " << seed;
-      testing::LayTablePlay(g);
+      sim::LayTablePlay(g);
       ASSERT_NO_THROW(CheckCardTotals(g)) << "seed " << seed;
       ++leads;
       if (g.Seats[seat].CardCount == 0) g.Seats[seat].Finished = true;

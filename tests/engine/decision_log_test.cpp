@@ -7,8 +7,8 @@
 #include "players/answer_choice.h"
 #include "players/decision_log.h"
 #include "players/lead_choice.h"
-#include "random_answer_position.h"
-#include "random_position.h"
+#include "sim/random_answer_position.h"
+#include "sim/random_lead_position.h"
 
 namespace zunda {
 namespace {
@@ -78,8 +78,8 @@ TEST(DecisionLogRoundTrip, LeadsAndAnswersReadBackAsWritten) {
     for (const DecisionKind kind : {DecisionKind::Lead, DecisionKind::Answer}) {
       testing::TestGame t(seed);
       Game& g = t.game;
-      const int seat = kind == DecisionKind::Lead ? testing::DealRandomPosition(g, seed)
-                                                  : testing::DealRandomAnswerPosition(g, seed);
+      const int seat = kind == DecisionKind::Lead ? sim::DealRandomLeadPosition(g, seed)
+                                                  : sim::DealRandomAnswerPosition(g, seed);
       const bool keep = seed % 5 == 0;
       const DecisionSnapshot before = TakeDecisionSnapshot(g, kind, seat, keep);
       if (kind == DecisionKind::Lead) {

@@ -6,6 +6,7 @@
 #include "hand_builder.h"
 #include "rules/burn_right.h"
 #include "rules/hand_display.h"
+#include "sim/position_counts.h"
 
 namespace zunda::testing {
 
@@ -15,7 +16,7 @@ void ReplaceHands(Game& g, const std::array<std::string_view, 6>& hands) {
     g.DealtHand[seat] = g.Hand[seat];
     UpdateBurnRight(g, seat);
   }
-  MarkRestAsPlayed(g);
+  sim::MarkRestAsPlayed(g);
   ShowHand(g, g.HumanSeat);
 }
 
@@ -33,7 +34,7 @@ void SetUpRound(Game& g, const std::array<std::string_view, 6>& hands, int leade
 
 void GoneOut(Game& g, int seat) {
   SetHand(g, seat, "");
-  MarkRestAsPlayed(g);
+  sim::MarkRestAsPlayed(g);
   SeatFinished(g, seat);
 }
 

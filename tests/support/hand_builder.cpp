@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/seats.h"
+#include "sim/position_counts.h"
 
 namespace zunda::testing {
 
@@ -39,13 +40,6 @@ CardCode CodeFor(int rank, int index) {
 
 }  // namespace
 
-void SyncSeatCounts(Game& g, int seat) {
-  SeatRecord& s = g.Seats[seat];
-  s.CardCount = CardsInHand(g, seat);
-  s.SetCount = CountSets(g, seat);
-  s.JokerCount = g.Hand[seat][kSmallJoker].Count + g.Hand[seat][kBigJoker].Count;
-}
-
 void SetHand(Game& g, int seat, std::string_view description) {
   for (int rank = kLowRank; rank <= kBigJoker; ++rank)
     g.Hand[seat][rank] = HandBucket();
@@ -75,16 +69,7 @@ void SetHand(Game& g, int seat, std::string_view description) {
       bucket.Codes[bucket.Count] = CodeFor(rank, bucket.Count - 1);
     }
   }
-  SyncSeatCounts(g, seat);
-}
-
-void MarkRestAsPlayed(Game& g) {
-  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
-    int held = 0;
-    for (int seat = 1; seat <= kSeats; ++seat)
-      held += g.Hand[seat][rank].Count;
-    g.PlayedByRank[rank] = (rank >= kSmallJoker ? 4 : 16) - held;
-  }
+  sim::SyncSeatCounts(g, seat);
 }
 
 }  // namespace zunda::testing

@@ -14,11 +14,4 @@ namespace zunda::testing {
 // std::invalid_argument.
 void SetHand(Game& g, int seat, std::string_view description);
 
-// Recomputes CardCount, SetCount and JokerCount from the seat's buckets.
-void SyncSeatCounts(Game& g, int seat);
-
-// Counts every card of the four packs that no seat holds as already played, so that the card
-// totals of the table add up to the full deck.
-void MarkRestAsPlayed(Game& g);
-
 }  // namespace zunda::testing

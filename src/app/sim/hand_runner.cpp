@@ -28,13 +28,15 @@ double SecondsNow() {
 
 }  // namespace
 
-HandRunner::HandRunner(const SimOptions& options, std::ostream& report, std::ostream* events)
+HandRunner::HandRunner(const SimOptions& options, std::ostream& report, std::ostream* events,
+                       std::ostream* decisions)
     : options_(options),
       report_(report),
       events_(events),
       host_(options.seed, options.burnRate),
       game_(host_) {
   SetStartupDefaults(game_);
+  if (decisions != nullptr) game_.Decisions = &decisions_.emplace(*decisions);
   // Called at the engine's yields while a burn wait shows its decline button; at every other
   // yield the host is idle, which lets the engine skip the yields of its tight loops.
   host_.OnDoEvents([this] { pilot_.DuringWait(game_); }, &game_.Win.CmdNotSP.Visible);
@@ -146,8 +148,9 @@ void HandRunner::Violation(const std::string& text) {
   ++summary_.violations;
 }
 
-SimSummary RunHands(const SimOptions& options, std::ostream& report, std::ostream* events) {
-  HandRunner runner(options, report, events);
+SimSummary RunHands(const SimOptions& options, std::ostream& report, std::ostream* events,
+                    std::ostream* decisions) {
+  HandRunner runner(options, report, events, decisions);
   while (runner.Summary().hands < options.hands && runner.PlayHand()) {
   }
   return runner.Finish();

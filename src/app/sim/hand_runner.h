@@ -1,10 +1,12 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/game.h"
+#include "decision_dump.h"
 #include "play_invariants.h"
 #include "players/autopilot.h"
 #include "sim_host.h"
@@ -16,10 +18,12 @@ namespace zunda::sim {
 // Plays whole hands without a window: the main timer is fired in virtual time whenever the
 // game arms it, and the autopilot plays seat 1 whenever the game waits for it. With
 // options.check the invariants are checked after every tick. Broken invariants (the first
-// few) go to `report`; every event-list line goes to `events` when it is not null.
+// few) go to `report`; every event-list line goes to `events` when it is not null, and every
+// decision of a computer seat (not the autopilot's) to `decisions` as a decision-log line.
 class HandRunner {
  public:
-  HandRunner(const SimOptions& options, std::ostream& report, std::ostream* events);
+  HandRunner(const SimOptions& options, std::ostream& report, std::ostream* events,
+             std::ostream* decisions = nullptr);
   HandRunner(const HandRunner&) = delete;
   HandRunner& operator=(const HandRunner&) = delete;
 
@@ -43,6 +47,7 @@ class HandRunner {
   SimOptions options_;
   std::ostream& report_;
   std::ostream* events_;
+  std::optional<DecisionDump> decisions_;
   SimHost host_;
   Game game_;
   Autopilot pilot_;
@@ -59,6 +64,7 @@ class HandRunner {
 };
 
 // Plays options.hands whole hands and returns the summary.
-SimSummary RunHands(const SimOptions& options, std::ostream& report, std::ostream* events);
+SimSummary RunHands(const SimOptions& options, std::ostream& report, std::ostream* events,
+                    std::ostream* decisions = nullptr);
 
 }  // namespace zunda::sim

@@ -63,6 +63,14 @@ const std::vector<OptionRow>& OptionTable() {
          o.dealOnly = true;
          return std::string();
        }},
+      {"--decisions", "N", "ask computer seats for N leads and answers in random positions",
+       [](SimOptions& o, std::string_view v) { return ParseNumber(v, o.decisions, 1LL); }},
+      {"--dump", "FILE", "write every computer decision to FILE, one JSON object a line",
+       [](SimOptions& o, std::string_view v) {
+         if (v.empty()) return std::string("needs a file name");
+         o.dumpPath = std::string(v);
+         return std::string();
+       }},
       {"--help", "", "show this text",
        [](SimOptions& o, std::string_view) {
          o.help = true;
@@ -70,6 +78,20 @@ const std::vector<OptionRow>& OptionTable() {
        }},
   };
   return table;
+}
+
+// The options that only make sense together; "" when the command line asks for one run.
+std::string CombinationError(const SimOptions& o) {
+  if (o.help) return "";
+  if (o.hands > 0 && o.decisions > 0) return "--hands and --decisions are separate runs: give one";
+  if (o.decisions > 0) {
+    if (o.dealOnly || o.check || !o.eventsPath.empty())
+      return "--deal-only, --check and --events go with --hands, not --decisions";
+    return "";
+  }
+  if (o.hands == 0) return "--hands N or --decisions N is required";
+  if (o.dealOnly && !o.dumpPath.empty()) return "--dump has no decisions to log with --deal-only";
+  return "";
 }
 
 const OptionRow* FindOption(std::string_view name) {
@@ -104,17 +126,23 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
       return parsed;
     }
   }
-  if (!parsed.options.help && parsed.options.hands == 0) parsed.error = "--hands N is required";
+  parsed.error = CombinationError(parsed.options);
   return parsed;
 }
 
 std::string SimUsage() {
   std::string text =
       "usage: zunda-sim --hands N [--seed S] [--burn-rate P] [--events FILE] [--check]\n"
+      "                 [--dump FILE]\n"
       "       zunda-sim --hands N [--seed S] --deal-only\n"
+      "       zunda-sim --decisions N [--seed S] [--dump FILE]\n"
       "Runs the game engine without a window on a scripted host. Whole hands are played,\n"
       "seat 1 by an autopilot that clicks the cards and buttons as a person would.\n"
+      "With --decisions, each of N random positions (a lead or a set to answer) is decided\n"
+      "by a computer seat, the choice checked against the rules and the cards it holds, and\n"
+      "carried out; the card totals are checked after it.\n"
       "The last line reads: N hands, P plays, V violations, X hands/s\n"
+      "(with --decisions: N positions dealt, P of the choices played rather than passed).\n"
       "The exit code is 0 when no invariant was broken, 1 when one was, 2 for a bad command.\n"
       "\n";
   for (const OptionRow& row : OptionTable()) {

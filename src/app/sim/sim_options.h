@@ -15,6 +15,8 @@ struct SimOptions {
   std::string eventsPath;  // where to write every event-list line, "" for nowhere
   bool check = false;      // check the invariants after every tick
   bool dealOnly = false;
+  long long decisions = 0;  // random positions, each decided by a computer seat
+  std::string dumpPath;     // where to write the decision log, "" for nowhere
   bool help = false;
 };
 

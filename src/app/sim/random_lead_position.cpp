@@ -1,13 +1,13 @@
-#include "random_position.h"
+#include "random_lead_position.h"
 
 #include <utility>
 
 #include "core/rng.h"
 #include "core/seats.h"
-#include "hand_builder.h"
 #include "players/hand_analysis.h"
+#include "position_counts.h"
 
-namespace zunda::testing {
+namespace zunda::sim {
 
 namespace {
 
@@ -41,7 +41,7 @@ void TakeCodes(HandBucket& bucket, const Arr<CardCode, 1, 16>* codes, int count)
 
 }  // namespace
 
-int DealRandomPosition(Game& g, std::uint64_t seed) {
+int DealRandomLeadPosition(Game& g, std::uint64_t seed) {
   Rng rng(seed);
   BuildDeck(g.Deck);
   for (int i = kDeckSize; i >= 2; --i)
@@ -101,4 +101,4 @@ void LayTablePlay(Game& g) {
   SyncSeatCounts(g, seat);
 }
 
-}  // namespace zunda::testing
+}  // namespace zunda::sim

@@ -4,12 +4,12 @@
 
 #include "core/rng.h"
 #include "core/seats.h"
-#include "hand_builder.h"
 #include "players/hand_analysis.h"
-#include "random_position.h"
+#include "position_counts.h"
+#include "random_lead_position.h"
 #include "rules/play_rules.h"
 
-namespace zunda::testing {
+namespace zunda::sim {
 
 namespace {
 
@@ -100,7 +100,7 @@ bool HandOverBigJoker(Game& g, int seat) {
 int DealRandomAnswerPosition(Game& g, std::uint64_t seed) {
   for (std::uint64_t attempt = 0;; ++attempt) {
     const std::uint64_t position = seed * 7919 + attempt;
-    const int owner = DealRandomPosition(g, position);
+    const int owner = DealRandomLeadPosition(g, position);
     Rng rng(position ^ 0x5bd1e995u);
     RandomTablePlay(g, owner, rng);
     ClearPrevTablePlay(g);
@@ -133,4 +133,4 @@ int DealRandomAnswerPosition(Game& g, std::uint64_t seed) {
   }
 }
 
-}  // namespace zunda::testing
+}  // namespace zunda::sim

@@ -4,10 +4,10 @@
 
 #include "core/game.h"
 
-namespace zunda::testing {
+namespace zunda::sim {
 
 // Deals a random position with a set on the table, from a seed: the hands of
-// DealRandomPosition, then its leader lays a random legal set from its own hand (ordinary
+// DealRandomLeadPosition, then its leader lays a random legal set from its own hand (ordinary
 // cards with or without twos and jokers attached, or twos or jokers alone), which leaves its
 // hand and counts as played; a leader left without cards has gone out. Random seats have
 // passed, folding may be in force, the answering seat is often handed the big jokers that
@@ -16,4 +16,4 @@ namespace zunda::testing {
 // table's seat) and makes it CurrentSeat.
 int DealRandomAnswerPosition(Game& g, std::uint64_t seed);
 
-}  // namespace zunda::testing
+}  // namespace zunda::sim
