@@ -200,13 +200,17 @@ RestoreOutcome ReadSavedHand(Game& g, const std::string& folder) {
   if (!Exists(handsPath) || !Exists(statePath)) return RestoreOutcome::NoSavedHand;
   const std::optional<QByteArray> stateBytes = ReadAtMost(statePath, kStateFileMax);
   if (!stateBytes) return RestoreOutcome::NoSavedHand;
-  const std::string text = FromGbk(*stateBytes).toStdString();
+  const QString decoded = FromGbk(*stateBytes);
+  const std::string text = decoded.toStdString();
 
   const std::string version = FirstStateValue(text);
   if (!version.empty() && version != StateFileVersion()) {
     QFile::remove(QString::fromStdString(handsPath));
     return RestoreOutcome::OtherVersion;
   }
+  // The save writes GBK only; bytes that are not GBK are damage, and the replacement
+  // characters they read as would not even save back the same.
+  if (decoded.contains(QChar::ReplacementCharacter)) return RestoreOutcome::NoSavedHand;
   for (const std::string& path : {handsPath, KeptHands(handsPath)}) {
     const std::optional<QByteArray> hands = ReadAtMost(path, kHandsFileSize);
     if (!hands) continue;
