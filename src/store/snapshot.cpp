@@ -27,18 +27,29 @@ std::optional<QByteArray> ReadAtMost(const std::string& path, qint64 limit) {
   return file.readAll();
 }
 
-bool WriteWhole(const std::string& path, const QByteArray& bytes) {
+// Writes at most room bytes when room is not negative, as a disk with that much space left
+// would: the file is then cut short and the write fails.
+bool WriteWhole(const std::string& path, const QByteArray& bytes, qint64& room) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const bool written = file.write(bytes) == bytes.size() && file.flush();
+  const bool full = room >= 0 && room < bytes.size();
+  const qint64 size = full ? room : bytes.size();
+  bool written = file.write(bytes.constData(), size) == size && file.flush();
   file.close();
-  return written && file.error() == QFileDevice::NoError;
+  written = written && file.error() == QFileDevice::NoError;
+  if (room >= 0) room -= size;
+  return written && !full;
 }
 
 bool Rename(const std::string& from, const std::string& to) {
   std::error_code error;
   std::filesystem::rename(std::filesystem::path(from), std::filesystem::path(to), error);
   return !error;
+}
+
+// The older hands file, kept while a save puts the new pair in place.
+std::string KeptHands(const std::string& handsPath) {
+  return handsPath + ".old";
 }
 
 bool Exists(const std::string& path) {
@@ -143,20 +154,45 @@ std::string RunDataStateFile(int slot) {
 }
 
 bool WriteSnapshot(const Game& g, const std::string& folder, std::string_view handsName,
-                   std::string_view stateName) {
+                   std::string_view stateName, const SaveInterruption& cut) {
   const QByteArray hands = EncodeHandsFile(g);
   const QByteArray state = ToGbk(QString::fromStdString(EncodeStateFile(g, PairCheck(hands))));
   const std::string handsPath = ResolveNoCase(folder, handsName);
   const std::string statePath = ResolveNoCase(folder, stateName);
   const std::string handsTemp = handsPath + ".tmp";
   const std::string stateTemp = statePath + ".tmp";
-  if (!WriteWhole(handsTemp, hands) || !WriteWhole(stateTemp, state)) {
+  const std::string handsKept = KeptHands(handsPath);
+  qint64 room = cut.diskRoom;
+  const auto done = [&](SaveStep step) {
+    if (cut.afterStep) cut.afterStep(step);
+  };
+  const auto fail = [&] {
     QFile::remove(QString::fromStdString(handsTemp));
     QFile::remove(QString::fromStdString(stateTemp));
     return false;
+  };
+
+  if (!WriteWhole(handsTemp, hands, room)) return fail();
+  done(SaveStep::HandsTempWritten);
+  if (!WriteWhole(stateTemp, state, room)) return fail();
+  done(SaveStep::StateTempWritten);
+  // Between the two renames the older state file sits beside the new hands file; the reader
+  // then pairs it with this copy of its own hands file.
+  if (Exists(handsPath)) {
+    const std::optional<QByteArray> older = ReadAtMost(handsPath, kHandsFileSize);
+    if (older && !WriteWhole(handsKept, *older, room)) return fail();
   }
-  // Were the second rename to fail, the pair check would refuse the mismatched pair.
-  return Rename(handsTemp, handsPath) && Rename(stateTemp, statePath);
+  done(SaveStep::OlderHandsKept);
+  if (!Rename(handsTemp, handsPath)) return fail();
+  done(SaveStep::HandsInPlace);
+  if (!Rename(stateTemp, statePath)) {
+    // The older pair goes back together; were that to fail too, the kept copy still serves.
+    if (Exists(handsKept)) Rename(handsKept, handsPath);
+    return fail();
+  }
+  done(SaveStep::StateInPlace);
+  QFile::remove(QString::fromStdString(handsKept));
+  return true;
 }
 
 RestoreOutcome ReadSavedHand(Game& g, const std::string& folder) {
@@ -165,25 +201,29 @@ RestoreOutcome ReadSavedHand(Game& g, const std::string& folder) {
   if (!Exists(handsPath) || !Exists(statePath)) return RestoreOutcome::NoSavedHand;
   const std::optional<QByteArray> stateBytes = ReadAtMost(statePath, kStateFileMax);
   if (!stateBytes) return RestoreOutcome::NoSavedHand;
-  const std::string text = FromGbk(*stateBytes).toStdString();
+  const QString decoded = FromGbk(*stateBytes);
+  const std::string text = decoded.toStdString();
 
   const std::string version = FirstStateValue(text);
   if (!version.empty() && version != StateFileVersion()) {
     QFile::remove(QString::fromStdString(handsPath));
     return RestoreOutcome::OtherVersion;
   }
-  const std::optional<QByteArray> hands = ReadAtMost(handsPath, kHandsFileSize);
-  if (!hands) return RestoreOutcome::NoSavedHand;
-
-  auto fresh = std::make_unique<Game>(*g.host);
-  CarryOver(g, *fresh);
-  if (!DecodeHandsFile(*hands, *fresh)) return RestoreOutcome::NoSavedHand;
-  if (DecodeStateFile(text, *fresh, PairCheck(*hands)) != StateFileResult::Read) {
-    return RestoreOutcome::NoSavedHand;
+  // The save writes GBK only; bytes that are not GBK are damage, and the replacement
+  // characters they read as would not even save back the same.
+  if (decoded.contains(QChar::ReplacementCharacter)) return RestoreOutcome::NoSavedHand;
+  for (const std::string& path : {handsPath, KeptHands(handsPath)}) {
+    const std::optional<QByteArray> hands = ReadAtMost(path, kHandsFileSize);
+    if (!hands) continue;
+    auto fresh = std::make_unique<Game>(*g.host);
+    CarryOver(g, *fresh);
+    if (!DecodeHandsFile(*hands, *fresh)) continue;
+    if (DecodeStateFile(text, *fresh, PairCheck(*hands)) != StateFileResult::Read) continue;
+    if (!Consistent(*fresh)) continue;
+    g = std::move(*fresh);
+    return RestoreOutcome::Restored;
   }
-  if (!Consistent(*fresh)) return RestoreOutcome::NoSavedHand;
-  g = std::move(*fresh);
-  return RestoreOutcome::Restored;
+  return RestoreOutcome::NoSavedHand;
 }
 
 std::string SaveAndRestoreInPlace(Game& g, const std::string& folder) {

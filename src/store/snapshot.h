@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,14 +19,35 @@ inline constexpr std::string_view kSavedStateFile = "Var.znd";
 std::string RunDataHandsFile(int slot);
 std::string RunDataStateFile(int slot);
 
-// Writes a pair into folder. Both files are written under temporary names and take their
-// real names only when both are complete, so a failed save leaves the older pair as it was.
-// False when the pair could not be written.
+// The steps of a save, in order. Whichever step a save stops after, the folder holds a pair
+// that loads: the older one up to HandsInPlace, the new one after StateInPlace.
+enum class SaveStep {
+  HandsTempWritten,
+  StateTempWritten,
+  OlderHandsKept,
+  HandsInPlace,
+  StateInPlace
+};
+
+// Ways to cut a save short, so that tests can show what such a save leaves behind.
+struct SaveInterruption {
+  // Bytes the save may write before the disk is full; negative for no limit.
+  qint64 diskRoom = -1;
+  // Called after each step; a test may end the process there.
+  std::function<void(SaveStep)> afterStep;
+};
+
+// Writes a pair into folder. Both files are written under temporary names first; while the
+// two take their real names one after the other, the older hands file is kept beside them
+// (hands name + ".old"), so that a save that fails or is killed at any point leaves the older
+// pair loadable. False when the pair could not be written.
 bool WriteSnapshot(const Game& g, const std::string& folder, std::string_view handsName,
-                   std::string_view stateName);
+                   std::string_view stateName, const SaveInterruption& cut = {});
 
 // Reads the saved-hand pair of folder into a fresh game, checks every value, the card totals
-// and that the two files belong together, and only then replaces g. A state file of another
+// and that the two files belong together, and only then replaces g. A state file that does not
+// belong to the hands file is tried with the kept older hands file, left there by a save cut
+// off between the two files. A state file of another
 // version costs its hands file, as it always did.
 RestoreOutcome ReadSavedHand(Game& g, const std::string& folder);
 

@@ -223,6 +223,17 @@ TEST_F(SavedHandTest, MissingTruncatedGarbledAndEmptyFilesAreRefused) {
   ExpectRefused({kAskRestore, kNoSavedHand});
   withFiles(hands, "not a saved hand at all");
   ExpectRefused({kAskRestore, kNoSavedHand});
+  // A Chinese character whose second byte is no GBK trail byte: read as a replacement
+  // character, it would not even save back the same.
+  QByteArray notGbk = state;
+  const qsizetype lead =
+      std::find_if(notGbk.begin(), notGbk.end(),
+                   [](char c) { return static_cast<unsigned char>(c) >= 0x81; }) -
+      notGbk.begin();
+  ASSERT_LT(lead + 1, notGbk.size());
+  notGbk[lead + 1] = '$';
+  withFiles(hands, notGbk);
+  ExpectRefused({kAskRestore, kNoSavedHand});
 
   // The untouched pair still loads.
   withFiles(hands, state);
