@@ -53,11 +53,14 @@ const std::vector<OptionRow>& OptionTable() {
          o.eventsPath = std::string(v);
          return std::string();
        }},
-      {"--check", "", "check the invariants after every tick",
+      {"--check", "", "check the invariants after every tick, the score file after every hand",
        [](SimOptions& o, std::string_view) {
          o.check = true;
          return std::string();
        }},
+      {"--save-restore", "K",
+       "save and restore at K seeded points; a hand going on otherwise is a violation",
+       [](SimOptions& o, std::string_view v) { return ParseNumber(v, o.saveRestore, 1LL); }},
       {"--deal-only", "", "only initialise and deal each hand, no play",
        [](SimOptions& o, std::string_view) {
          o.dealOnly = true;
@@ -105,15 +108,22 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
     }
   }
   if (!parsed.options.help && parsed.options.hands == 0) parsed.error = "--hands N is required";
+  if (parsed.options.dealOnly && parsed.options.saveRestore > 0) {
+    parsed.error = "--save-restore needs whole hands, not --deal-only";
+  }
   return parsed;
 }
 
 std::string SimUsage() {
   std::string text =
       "usage: zunda-sim --hands N [--seed S] [--burn-rate P] [--events FILE] [--check]\n"
+      "                 [--save-restore K]\n"
       "       zunda-sim --hands N [--seed S] --deal-only\n"
       "Runs the game engine without a window on a scripted host. Whole hands are played,\n"
       "seat 1 by an autopilot that clicks the cards and buttons as a person would.\n"
+      "With --check the game also keeps its score file, and the points of the six seats in\n"
+      "it must add up to 0 after every hand. The score file and the saved hands go to a\n"
+      "temporary folder (on /dev/shm when it can) that is removed at the end.\n"
       "The last line reads: N hands, P plays, V violations, X hands/s\n"
       "The exit code is 0 when no invariant was broken, 1 when one was, 2 for a bad command.\n"
       "\n";

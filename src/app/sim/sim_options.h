@@ -15,6 +15,8 @@ struct SimOptions {
   std::string eventsPath;  // where to write every event-list line, "" for nowhere
   bool check = false;      // check the invariants after every tick
   bool dealOnly = false;
+  // How many times the game is saved and restored at points drawn from the seed.
+  long long saveRestore = 0;
   bool help = false;
 };
 
