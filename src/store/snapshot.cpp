@@ -114,6 +114,25 @@ bool CardConsistent(const Card& card) {
   return card.Code.IsBlank() ? card.Rank == 0 : card.Rank == card.Code.Rank();
 }
 
+// Once a hand is over the last seat counts no cards but keeps them, to show what it was left
+// with: then the buckets and the played cards make up the deck, and a seat counts either its
+// cards or none.
+bool ConsistentAfterHand(const Game& g) {
+  int total = 0;
+  for (const int played : g.PlayedByRank)
+    total += played;
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    for (const HandBucket& bucket : g.Hand[seat]) {
+      if (bucket.Count < 0) return false;
+    }
+    const int held = CardsInHand(g, seat);
+    const int counted = g.Seats[seat].CardCount;
+    if (counted != held && counted != 0) return false;
+    total += held;
+  }
+  return total == kDeckSize;
+}
+
 // What the value ranges alone cannot tell: cards whose rank is not their code's, and card
 // totals that do not add up to the deck while a hand is played.
 bool Consistent(Game& g) {
@@ -132,6 +151,7 @@ bool Consistent(Game& g) {
     }
   }
   if (!g.Ai.HandInPlay) return true;
+  if (g.Flow.HandOver) return ConsistentAfterHand(g);
   try {
     CheckCardTotals(g);
   } catch (const FatalError&) {
@@ -226,10 +246,12 @@ RestoreOutcome ReadSavedHand(Game& g, const std::string& folder) {
   return RestoreOutcome::NoSavedHand;
 }
 
-std::string SaveAndRestoreInPlace(Game& g, const std::string& folder) {
+std::string SaveAndRestoreInPlace(Game& g, const std::string& folder,
+                                  const std::function<void()>& betweenSaveAndLoad) {
   if (!WriteSnapshot(g, folder, kSavedHandsFile, kSavedStateFile)) {
     return "the saved hand could not be written to " + folder;
   }
+  if (betweenSaveAndLoad) betweenSaveAndLoad();
   switch (ReadSavedHand(g, folder)) {
     case RestoreOutcome::Restored:
       return {};

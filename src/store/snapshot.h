@@ -53,7 +53,9 @@ RestoreOutcome ReadSavedHand(Game& g, const std::string& folder);
 
 // Saves the running game as the saved hand of folder and loads it back through the same code:
 // what a save and a later load do, without questions or messages. Empty on success, else what
-// went wrong.
-std::string SaveAndRestoreInPlace(Game& g, const std::string& folder);
+// went wrong. `betweenSaveAndLoad` runs once the pair is written; a check that must show it
+// catches a spoilt pair uses it to spoil one.
+std::string SaveAndRestoreInPlace(Game& g, const std::string& folder,
+                                  const std::function<void()>& betweenSaveAndLoad = {});
 
 }  // namespace zunda

@@ -204,6 +204,15 @@ TEST(SimHandsDump, TheComputerSeatsDecisionsAreLoggedWithoutChangingThePlay) {
   std::ostringstream plainReport;
   sim::RunHands(options, plainReport, &plainEvents);
   EXPECT_EQ(events.str(), plainEvents.str()) << "logging must not change the play";
+  // A hand with save-and-restore points is first played through and rolled back: that
+  // rehearsal must leave no lines in the log.
+  sim::SimOptions saving = options;
+  saving.saveRestore = 8;
+  std::ostringstream savingReport;
+  std::ostringstream savingLog;
+  EXPECT_EQ(sim::RunHands(saving, savingReport, nullptr, &savingLog).violations, 0)
+      << savingReport.str();
+  EXPECT_EQ(savingLog.str(), log.str());
 
   const std::vector<DecisionLine> lines = ReadLog(log.str());
   int leads = 0;

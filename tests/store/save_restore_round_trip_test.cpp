@@ -227,3 +227,28 @@ TEST(HandEnd, TheTurnCycleScoresTheHandAndTheSeatsSumToZero) {
 
 }  // namespace
 }  // namespace zunda
+
+namespace zunda {
+namespace {
+
+bool LastSeatKeepsItsCards(const Game& g) {
+  if (!g.Flow.HandOver || !g.Ai.HandInPlay) return false;
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    if (g.Seats[seat].CardCount == 0 && CardsInHand(g, seat) > 0) return true;
+  }
+  return false;
+}
+
+// The last seat counts no cards once the hand is over but still shows them; a save made then
+// is a sound one and must load.
+TEST(SaveRestoreRoundTrip, AHandSavedAsItEndsLoadsBack) {
+  testing::PlayedGame p(2);
+  p.driver->NewGame();
+  ASSERT_TRUE(p.AdvanceUntil([&] { return LastSeatKeepsItsCards(p.g()); }));
+  const Game before = p.g();
+  ASSERT_EQ(SaveAndRestoreInPlace(p.g(), p.folder.path().toStdString()), "");
+  EXPECT_EQ(testing::GameDifferences(before, p.g()), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace zunda

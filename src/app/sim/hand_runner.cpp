@@ -40,6 +40,7 @@ HandRunner::HandRunner(const SimOptions& options, std::ostream& report, std::ost
   // Called at the engine's yields while a burn wait shows its decline button; at every other
   // yield the host is idle, which lets the engine skip the yields of its tight loops.
   host_.OnDoEvents([this] { pilot_.DuringWait(game_); }, &game_.Win.CmdNotSP.Visible);
+  SetUpFiles();
 }
 
 bool HandRunner::PlayHand() {
@@ -48,9 +49,12 @@ bool HandRunner::PlayHand() {
     startedAt_ = SecondsNow();
     MnuZundaRunClick(game_);
   }
+  if (saveRestore_ && saveRestore_->StartHand()) Rehearse();
   const long long hands = summary_.hands;
-  while (summary_.hands == hands && !game_.Stopped)
+  while (summary_.hands == hands && !game_.Stopped) {
+    if (saveRestore_) ViolationIf(saveRestore_->BeforeStep(game_));
     Step();
+  }
   return !game_.Stopped;
 }
 
@@ -64,6 +68,9 @@ SimSummary HandRunner::Finish() {
   if (started_) summary_.seconds = SecondsNow() - startedAt_;
   report_ << "burn questions " << host_.BurnQuestions() << ", burns " << burns_ << ", scorched "
           << scorched_ << ", triple captures " << captures_ << '\n';
+  if (saveRestore_) {
+    report_ << "saved and restored at " << saveRestore_->PointsTaken() << " points\n";
+  }
   if (summary_.violations > kViolationsShown) {
     report_ << "... " << summary_.violations - kViolationsShown << " more\n";
   }
@@ -111,6 +118,7 @@ void HandRunner::AfterStep() {
 }
 
 void HandRunner::EndOfHand() {
+  if (rehearsal_ == nullptr) CheckEndOfHand();
   ++summary_.hands;
   ticksThisHand_ = 0;
   host_.ClearMessages();
@@ -130,8 +138,13 @@ void HandRunner::DrainEvents() {
   ListBox& list = game_.Win.LstDispEvent;
   if (list.Items.empty()) return;
   for (const std::string& line : list.Items) {
+    if (rehearsal_ != nullptr) {
+      rehearsal_->push_back(line);
+      continue;
+    }
     if (events_ != nullptr) *events_ << line << '\n';
     CountEvent(line);
+    if (saveRestore_) ViolationIf(saveRestore_->Line(line));
   }
   list.Clear();
 }
@@ -142,6 +155,8 @@ void HandRunner::CountEvent(const std::string& line) {
 }
 
 void HandRunner::Violation(const std::string& text) {
+  // A rehearsal is played again for real, and what it broke is counted then.
+  if (rehearsal_ != nullptr) return;
   if (summary_.violations < kViolationsShown) {
     report_ << "hand " << summary_.hands + 1 << ": " << text << '\n';
   }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,9 +11,12 @@
 #include "decision_dump.h"
 #include "play_invariants.h"
 #include "players/autopilot.h"
+#include "save_restore_check.h"
+#include "scratch_folder.h"
 #include "sim_host.h"
 #include "sim_options.h"
 #include "sim_summary.h"
+#include "store/file_game_store.h"
 
 namespace zunda::sim {
 
@@ -34,6 +39,12 @@ class HandRunner {
 
   const SimSummary& Summary() const { return summary_; }
 
+  // For tests: the game in play, the program folder that holds its score file ("" when the
+  // score file is not kept), and a hook between every save and its load of --save-restore.
+  Game& GameInPlay() { return game_; }
+  std::string ProgramFolder() const;
+  void BetweenSaveAndLoad(std::function<void(const std::string& folder)> hook);
+
  private:
   void Step();
   void AfterStep();
@@ -43,6 +54,12 @@ class HandRunner {
   void Violation(const std::string& text);
   template <typename CheckFn>
   void Check(CheckFn&& check);
+  void ViolationIf(const std::string& text);
+  // The score file and the save-and-restore points, in a scratch folder of their own.
+  void SetUpFiles();
+  // Plays the hand unbroken for the save-and-restore check, then puts everything back.
+  void Rehearse();
+  void CheckEndOfHand();
 
   SimOptions options_;
   std::ostream& report_;
@@ -61,6 +78,11 @@ class HandRunner {
   int idleActs_ = 0;
   bool started_ = false;
   double startedAt_ = 0;
+  std::unique_ptr<ScratchFolder> scratch_;
+  FileGameStore store_;
+  std::optional<SaveRestoreCheck> saveRestore_;
+  // Collects the event lines while a hand is rehearsed; null otherwise.
+  std::vector<std::string>* rehearsal_ = nullptr;
 };
 
 // Plays options.hands whole hands and returns the summary.

@@ -53,11 +53,14 @@ const std::vector<OptionRow>& OptionTable() {
          o.eventsPath = std::string(v);
          return std::string();
        }},
-      {"--check", "", "check the invariants after every tick",
+      {"--check", "", "check the invariants after every tick, the score file after every hand",
        [](SimOptions& o, std::string_view) {
          o.check = true;
          return std::string();
        }},
+      {"--save-restore", "K",
+       "save and restore at K seeded points; a hand going on otherwise is a violation",
+       [](SimOptions& o, std::string_view v) { return ParseNumber(v, o.saveRestore, 1LL); }},
       {"--deal-only", "", "only initialise and deal each hand, no play",
        [](SimOptions& o, std::string_view) {
          o.dealOnly = true;
@@ -85,12 +88,13 @@ std::string CombinationError(const SimOptions& o) {
   if (o.help) return "";
   if (o.hands > 0 && o.decisions > 0) return "--hands and --decisions are separate runs: give one";
   if (o.decisions > 0) {
-    if (o.dealOnly || o.check || !o.eventsPath.empty())
-      return "--deal-only, --check and --events go with --hands, not --decisions";
+    if (o.dealOnly || o.check || !o.eventsPath.empty() || o.saveRestore > 0)
+      return "--deal-only, --check, --events and --save-restore go with --hands, not --decisions";
     return "";
   }
   if (o.hands == 0) return "--hands N or --decisions N is required";
   if (o.dealOnly && !o.dumpPath.empty()) return "--dump has no decisions to log with --deal-only";
+  if (o.dealOnly && o.saveRestore > 0) return "--save-restore needs whole hands, not --deal-only";
   return "";
 }
 
@@ -133,7 +137,7 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
 std::string SimUsage() {
   std::string text =
       "usage: zunda-sim --hands N [--seed S] [--burn-rate P] [--events FILE] [--check]\n"
-      "                 [--dump FILE]\n"
+      "                 [--dump FILE] [--save-restore K]\n"
       "       zunda-sim --hands N [--seed S] --deal-only\n"
       "       zunda-sim --decisions N [--seed S] [--dump FILE]\n"
       "Runs the game engine without a window on a scripted host. Whole hands are played,\n"
@@ -141,6 +145,9 @@ std::string SimUsage() {
       "With --decisions, each of N random positions (a lead or a set to answer) is decided\n"
       "by a computer seat, the choice checked against the rules and the cards it holds, and\n"
       "carried out; the card totals are checked after it.\n"
+      "With --check the game also keeps its score file, and the points of the six seats in\n"
+      "it must add up to 0 after every hand. The score file and the saved hands go to a\n"
+      "temporary folder (on /dev/shm when it can) that is removed at the end.\n"
       "The last line reads: N hands, P plays, V violations, X hands/s\n"
       "(with --decisions: N positions dealt, P of the choices played rather than passed).\n"
       "The exit code is 0 when no invariant was broken, 1 when one was, 2 for a bad command.\n"

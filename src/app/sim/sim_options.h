@@ -17,6 +17,8 @@ struct SimOptions {
   bool dealOnly = false;
   long long decisions = 0;  // random positions, each decided by a computer seat
   std::string dumpPath;     // where to write the decision log, "" for nowhere
+  // How many times the game is saved and restored at points drawn from the seed.
+  long long saveRestore = 0;
   bool help = false;
 };
 
