@@ -8,6 +8,7 @@
 
 #include "core/game.h"
 #include "core/seats.h"
+#include "flow/tribute.h"
 #include "players/hand_analysis.h"
 #include "store/gbk.h"
 #include "store/hands_file.h"
@@ -133,8 +134,22 @@ bool ConsistentAfterHand(const Game& g) {
   return total == kDeckSize;
 }
 
-// What the value ranges alone cannot tell: cards whose rank is not their code's, and card
-// totals that do not add up to the deck while a hand is played.
+// A tribute under way names the cards that are to change hands; each must be held by the
+// seat that gives it, or the exchange would stop the game a tick after the load. Tried on a
+// copy, so that exactly the exchange's own rules decide.
+bool TributeCanChangeHands(const Game& g) {
+  if (!g.Tribute.InProgress) return true;
+  Game trial = g;
+  try {
+    ExchangeTribute(trial);
+  } catch (const FatalError&) {
+    return false;
+  }
+  return true;
+}
+
+// What the value ranges alone cannot tell: cards whose rank is not their code's, card totals
+// that do not add up to the deck while a hand is played, a tribute that cannot be paid.
 bool Consistent(Game& g) {
   for (const DeckArray* deck : {&g.Deck, &g.DeckCopy}) {
     for (const Card& card : *deck) {
@@ -150,6 +165,7 @@ bool Consistent(Game& g) {
       if (card.Rank != 0 && !CardConsistent(card)) return false;
     }
   }
+  if (!TributeCanChangeHands(g)) return false;
   if (!g.Ai.HandInPlay) return true;
   if (g.Flow.HandOver) return ConsistentAfterHand(g);
   try {

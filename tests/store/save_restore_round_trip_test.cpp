@@ -252,3 +252,64 @@ TEST(SaveRestoreRoundTrip, AHandSavedAsItEndsLoadsBack) {
 
 }  // namespace
 }  // namespace zunda
+
+namespace zunda {
+namespace {
+
+using testing::PlayedGame;
+
+// A state file edited by hand may name a tribute card its payer does not hold: the exchange
+// would stop the game with an error a tick after the load, so the pair is refused instead.
+TEST(SavedTribute, ATributeCardThePayerDoesNotHoldIsRefusedAndTheGameKept) {
+  PlayedGame p(5);
+  p.driver->NewGame();
+  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == "333_1"; }));
+  CaptureByOddTeam(p);
+  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().Tribute.InProgress; }));
+  Game& g = p.g();
+  const std::string folder = p.folder.path().toStdString();
+  ASSERT_EQ(SaveAndRestoreInPlace(g, folder), "") << "a tribute as the game saves it loads";
+
+  int receiver = 0;
+  int payer = 0;
+  for (int place = 1; place <= 3 && receiver == 0; ++place) {
+    const int seat = g.PrevFinishOrder[place];
+    if (seat != 0 && g.Seats[seat].TributeCount > 0) {
+      receiver = seat;
+      payer = g.PrevFinishOrder[7 - place];
+    }
+  }
+  ASSERT_NE(receiver, 0);
+  ASSERT_NE(payer, 0);
+  // A card of the receiver's own whose code the payer holds no copy of stands in for the
+  // first card it is paid.
+  auto payerHolds = [&](const Card& card) {
+    const HandBucket& bucket = g.Hand[payer][card.Rank];
+    for (int i = 1; i <= bucket.Count; ++i) {
+      if (bucket.Codes[i] == card.Code) return true;
+    }
+    return false;
+  };
+  Card own;
+  for (int rank = kLowRank; rank <= kBigJoker && own.Rank == 0; ++rank) {
+    const HandBucket& bucket = g.Hand[receiver][rank];
+    for (int i = 1; i <= bucket.Count && own.Rank == 0; ++i) {
+      if (!payerHolds(Card{bucket.Codes[i], rank})) own = Card{bucket.Codes[i], rank};
+    }
+  }
+  ASSERT_NE(own.Rank, 0);
+  Game edited = g;
+  edited.Seats[receiver].TributeSlots[1] = own;
+  edited.Seats[payer].TributeSlots[1] = own;
+  ASSERT_TRUE(WriteSnapshot(edited, folder, kSavedHandsFile, kSavedStateFile));
+
+  const std::string before = g.MainCourse;
+  const int held = CardsInHand(g, receiver);
+  EXPECT_EQ(ReadSavedHand(g, folder), RestoreOutcome::NoSavedHand);
+  EXPECT_EQ(g.MainCourse, before);
+  EXPECT_EQ(CardsInHand(g, receiver), held);
+  EXPECT_FALSE(g.Stopped);
+}
+
+}  // namespace
+}  // namespace zunda
