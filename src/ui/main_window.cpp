@@ -67,8 +67,8 @@ MainWindow::MainWindow(const Game& game, std::filesystem::path appPath, QWidget*
   ranking_ = new QListWidget(side);
   ranking_->setToolTip(QStringLiteral("双击查看详细情况"));
   events_ = new QListWidget(side);
+  side->setStyleSheet(QString::fromLatin1(kListStyle));  // once for both lists
   for (QListWidget* list : {ranking_, events_}) {
-    list->setStyleSheet(QString::fromLatin1(kListStyle));
     list->setWordWrap(true);
     list->setFocusPolicy(Qt::NoFocus);
   }

@@ -1,8 +1,5 @@
 #include "ui/mmedia.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <algorithm>
 #include <cctype>
 #include <condition_variable>
@@ -62,14 +59,14 @@ struct LoadJob {
   std::uint64_t Generation = 0;
 };
 
-// A decoded file. SDL reads a WAV file from its bytes while it plays, so they live as long as
-// the music does.
+// A decoded file. The sound library reads a WAV file from its bytes while it plays, so they
+// live as long as the music does.
 struct Loaded {
-  Mix_Music* Music = nullptr;
+  AudioTrack* Music = nullptr;
   std::vector<std::uint8_t> Bytes;
 };
 
-Loaded Decode(const LoadJob& job) {
+Loaded Decode(AudioBackend& backend, const LoadJob& job) {
   Loaded loaded;
   auto bytes = ReadWholeFile(NativePath(job.Path));
   if (!bytes) return loaded;
@@ -79,11 +76,8 @@ Loaded Decode(const LoadJob& job) {
     if (bytes->size() < 14 || std::memcmp(bytes->data(), "MThd", 4) != 0) return loaded;
   }
   loaded.Bytes = std::move(*bytes);
-  SDL_RWops* source =
-      SDL_RWFromConstMem(loaded.Bytes.data(), static_cast<int>(loaded.Bytes.size()));
-  if (source == nullptr) return loaded;
-  const Mix_MusicType type = job.Device == MediaDevice::Waveaudio ? MUS_WAV : MUS_MID;
-  loaded.Music = Mix_LoadMUSType_RW(source, type, 1);
+  loaded.Music =
+      backend.Load(loaded.Bytes.data(), loaded.Bytes.size(), job.Device == MediaDevice::Sequencer);
   return loaded;
 }
 
@@ -98,7 +92,9 @@ MediaDevice DeviceForFile(std::string_view file) {
 }
 
 // Everything the worker thread and the window's thread share, under one mutex. The worker
-// first opens the audio output, then decodes the files that mmOpen hands it.
+// first loads the music module and opens the audio output, then decodes the files that mmOpen
+// hands it. Only the worker sets the back end, before the probe is done; a file is open only
+// after that, so every call that touches a file finds the back end there.
 struct Mmedia::Shared {
   explicit Shared(MmediaConfig config) : Config(std::move(config)) {}
 
@@ -110,8 +106,7 @@ struct Mmedia::Shared {
 
   bool ProbeDone = false;
   int Devices = 0;
-  bool SdlStarted = false;
-  bool AudioOpen = false;
+  std::unique_ptr<AudioBackend> Backend;
   std::optional<LoadJob> Job;
   bool Quit = false;
 
@@ -127,21 +122,16 @@ struct Mmedia::Shared {
   double SeekSeconds = 0;
 
   void Probe() {
+    std::unique_ptr<AudioBackend> backend;
     int devices = 0;
-    bool sdl = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    bool audio = false;
-    if (sdl) {
-      const std::string soundFont = FindSoundFont(Config.SoundFontCandidates);
-      bool midi = false;
-      if (!soundFont.empty() && Mix_SetSoundFonts(soundFont.c_str()) != 0) {
-        midi = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
-      }
-      audio = Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0;
-      if (audio) devices = 1 + (midi ? 2 : 0);
+    try {
+      backend = LoadAudioBackend(Config.ModuleCandidates);
+      if (backend) devices = backend->Open(FindSoundFont(Config.SoundFontCandidates).c_str());
+    } catch (...) {  // out of memory and the like: the music stays silent
+      devices = 0;
     }
     std::lock_guard lock(Mutex);
-    SdlStarted = sdl;
-    AudioOpen = audio;
+    Backend = std::move(backend);
     Devices = devices;
     ProbeDone = true;
     Probed.notify_all();
@@ -158,13 +148,13 @@ struct Mmedia::Shared {
       lock.unlock();
       Loaded loaded;
       try {
-        loaded = Decode(job);
+        loaded = Decode(*Backend, job);
       } catch (...) {  // out of memory and the like: the file just does not play
         loaded = {};
       }
       lock.lock();
       if (job.Generation != Generation) {
-        if (loaded.Music != nullptr) Mix_FreeMusic(loaded.Music);
+        Backend->Free(loaded.Music);
         continue;
       }
       Loading = false;
@@ -178,16 +168,16 @@ struct Mmedia::Shared {
   }
 
   void StartLocked() {
-    if (Mix_PlayMusic(Current.Music, 0) != 0) {
+    if (Current.Music == nullptr || !Backend->Play(Current.Music)) {
       PlayWanted = false;
       return;
     }
     PlayWanted = true;
-    if (SeekSeconds > 0) Mix_SetMusicPosition(SeekSeconds);
+    if (SeekSeconds > 0) Backend->Seek(SeekSeconds);
   }
 
   bool PlayingLocked() const {
-    return Current.Music != nullptr && PlayWanted && Mix_PlayingMusic() != 0;
+    return Current.Music != nullptr && PlayWanted && Backend->Playing();
   }
 
   void ForgetFile() {
@@ -195,8 +185,8 @@ struct Mmedia::Shared {
     Job.reset();
     Loading = false;
     if (Current.Music != nullptr) {
-      Mix_HaltMusic();
-      Mix_FreeMusic(Current.Music);
+      Backend->Halt();
+      Backend->Free(Current.Music);
     }
     Current = {};
     Alias.clear();
@@ -216,8 +206,7 @@ struct Mmedia::Shared {
 Mmedia::Mmedia(MmediaConfig config) : shared_(std::make_unique<Shared>(std::move(config))) {
   shared_->Worker = std::thread([shared = shared_.get()] {
     shared->Run();
-    // SDL keeps per-thread data (its error text) for threads it did not start; free it.
-    SDL_TLSCleanup();
+    if (shared->Backend) shared->Backend->ReleaseThread();
   });
 }
 
@@ -229,9 +218,7 @@ Mmedia::~Mmedia() {
   }
   shared_->Worker.join();
   shared_->ForgetFile();
-  if (shared_->AudioOpen) Mix_CloseAudio();
-  Mix_Quit();
-  if (shared_->SdlStarted) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  shared_->Backend.reset();
 }
 
 int Mmedia::CanPlaySound() {
@@ -264,7 +251,7 @@ void Mmedia::mmPause() {
   std::lock_guard lock(shared_->Mutex);
   if (shared_->Alias.empty()) return;
   if (shared_->PlayingLocked()) {
-    Mix_PauseMusic();
+    shared_->Backend->Pause();
     shared_->Paused = true;
   } else if (shared_->Loading) {
     shared_->PlayWanted = false;
@@ -278,7 +265,7 @@ void Mmedia::mmPlay() {
   if (s.Loading) {
     s.PlayWanted = true;
   } else if (s.Paused) {
-    Mix_ResumeMusic();
+    s.Backend->Resume();
     s.Paused = false;
     s.PlayWanted = true;
   } else if (!s.PlayingLocked()) {
@@ -290,7 +277,7 @@ void Mmedia::mmStop() {
   std::lock_guard lock(shared_->Mutex);
   Shared& s = *shared_;
   if (s.Alias.empty()) return;
-  if (s.Current.Music != nullptr && s.PlayWanted) Mix_HaltMusic();
+  if (s.Current.Music != nullptr && s.PlayWanted) s.Backend->Halt();
   s.PlayWanted = false;
   s.Paused = false;
 }
@@ -299,7 +286,7 @@ void Mmedia::mmSeek(float position) {
   std::lock_guard lock(shared_->Mutex);
   Shared& s = *shared_;
   if (s.Alias.empty()) return;
-  if (s.Current.Music != nullptr && s.PlayWanted) Mix_HaltMusic();
+  if (s.Current.Music != nullptr && s.PlayWanted) s.Backend->Halt();
   s.PlayWanted = false;
   s.Paused = false;
   s.SeekSeconds = std::max(0.0f, position) / 1000.0;
@@ -318,14 +305,14 @@ std::string Mmedia::Alias() const {
 float Mmedia::Length() {
   std::lock_guard lock(shared_->Mutex);
   if (shared_->Current.Music == nullptr) return 0;
-  const double seconds = Mix_MusicDuration(shared_->Current.Music);
+  const double seconds = shared_->Backend->Duration(shared_->Current.Music);
   return seconds > 0 ? static_cast<float>(seconds * 1000) : 0;
 }
 
 float Mmedia::Position() {
   std::lock_guard lock(shared_->Mutex);
   if (shared_->Current.Music == nullptr) return 0;
-  const double seconds = Mix_GetMusicPosition(shared_->Current.Music);
+  const double seconds = shared_->Backend->Position(shared_->Current.Music);
   return seconds > 0 ? static_cast<float>(seconds * 1000) : 0;
 }
 

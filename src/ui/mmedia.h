@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/music/audio_module.h"
 #include "ui/music/music_player.h"
 #include "ui/music/sound_font.h"
 
@@ -16,16 +17,20 @@ MediaDevice DeviceForFile(std::string_view file);
 
 struct MmediaConfig {
   std::vector<std::string> SoundFontCandidates = DefaultSoundFontCandidates();
+  // The module that plays through the sound library (see LoadAudioBackend).
+  std::vector<std::string> ModuleCandidates = DefaultAudioModuleCandidates();
 };
 
 // The music player: one open file at a time, played through SDL2_mixer (WAV directly, MIDI
-// through FluidSynth and a General MIDI soundfont). Audio errors are never reported: a file
-// that cannot be opened or decoded simply does not play, and `Status` tells the caller so.
+// through FluidSynth and a General MIDI soundfont) in the music module. Audio errors are never
+// reported: a file that cannot be opened or decoded simply does not play, and `Status` tells
+// the caller so; without the module or the sound library nothing plays at all.
 //
-// Opening the audio output and decoding a file happen on a worker thread, so no call blocks
-// the window's thread for longer than a lock; a file asked to play while it is still being
-// decoded starts as soon as it is ready and reports "playing" meanwhile. Build the player
-// when the window is built so that the audio output is ready before the first music tick.
+// Loading the module, opening the audio output and decoding a file happen on a worker thread,
+// so no call blocks the window's thread for longer than a lock; a file asked to play while it
+// is still being decoded starts as soon as it is ready and reports "playing" meanwhile. Build
+// the player when the window is built so that the audio output is ready before the first
+// music tick.
 class Mmedia final : public MusicPlayer {
  public:
   explicit Mmedia(MmediaConfig config = {});

@@ -95,10 +95,11 @@ std::unique_ptr<RunningProgram> StartProgram(Game& g, QtHost& host, const StartS
 
   // From here on a damaged file or a missing picture never stops the start.
   LoadSkins(g.Skins, SkinOptions(g), g.AppPath, OpenSkinIni);
+  // The splash picture is only decoded when it is shown.
   const bool splashShown = settings.ShowSplash && !settings.QuitAfterFirstPaint;
-  program->splash_ = std::make_unique<QSplashScreen>(
-      QPixmap(QString::fromStdString(ProgramFile(g, g.DataDir + "\\splash.jpg"))));
   if (splashShown) {
+    program->splash_ = std::make_unique<QSplashScreen>(
+        QPixmap(QString::fromStdString(ProgramFile(g, g.DataDir + "\\splash.jpg"))));
     program->splash_->show();
     QApplication::processEvents();
   }

@@ -24,6 +24,23 @@ QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
+// Covers the area with copies of the tile from its top left corner. drawTiledPixmap blends the
+// area line by line, handing large areas to worker threads; with no scaling in the way, whole
+// tiles are plain copies.
+void DrawTiles(QPainter& p, const QRect& area, const QPixmap& tile) {
+  if (p.deviceTransform().type() > QTransform::TxTranslate || tile.devicePixelRatio() != 1) {
+    p.drawTiledPixmap(area, tile);
+    return;
+  }
+  p.save();
+  p.setClipRect(area, Qt::IntersectClip);
+  for (int y = area.top(); y <= area.bottom(); y += tile.height()) {
+    for (int x = area.left(); x <= area.right(); x += tile.width())
+      p.drawPixmap(x, y, tile);
+  }
+  p.restore();
+}
+
 int TableIndex(int seat, int k) {
   return 20 * (seat - 1) + k;
 }
@@ -66,18 +83,19 @@ TableView::TableView(const Game& game, std::filesystem::path appPath, QWidget* p
   setMouseTracking(true);
   setMinimumSize(320, 280);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // One sheet for all the command buttons: parsing it once per button slowed the start.
+  setStyleSheet(QStringLiteral(
+      "QPushButton { color: #3a2400; border: 1px solid #7a5a10; border-radius: 6px;"
+      " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4c8, stop:1 #e6be52); }"
+      "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+      " stop:0 #fffbe6, stop:1 #f0cc66); }"
+      "QPushButton:focus { border: 2px solid #ffffff; }"
+      "QPushButton:pressed { background: #d9a935; }"
+      "QPushButton:disabled { color: #8a8060; background: #d8d0b0; }"));
   for (int i = 0; i < kCommandButtons; ++i) {
     auto* button = new QPushButton(this);
     button->hide();
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { color: #3a2400; border: 1px solid #7a5a10; border-radius: 6px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4c8, stop:1 #e6be52); }"
-        "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #fffbe6, stop:1 #f0cc66); }"
-        "QPushButton:focus { border: 2px solid #ffffff; }"
-        "QPushButton:pressed { background: #d9a935; }"
-        "QPushButton:disabled { color: #8a8060; background: #d8d0b0; }"));
     const auto which = static_cast<CommandButton>(i);
     connect(button, &QPushButton::clicked, this, [this, which] { emit commandClicked(which); });
     buttons_[static_cast<std::size_t>(i)] = button;
@@ -103,8 +121,9 @@ void TableView::SyncButtons() {
     button->setText(ButtonCaption(which, state));
     button->setToolTip(Text(state.ToolTipText));
     button->setEnabled(state.Enabled);
+    // A hidden button's picture is read when it shows, not at the start.
     const QString picture = Text(state.Picture);
-    if (picture != button->property("picture").toString()) {
+    if (state.Visible && picture != button->property("picture").toString()) {
       button->setProperty("picture", picture);
       button->setIcon(picture.isEmpty() ? QIcon() : QIcon(DataFile(state.Picture)));
     }
@@ -167,7 +186,7 @@ void TableView::PaintBackground(QPainter& p) {
                            ? QPixmap()
                            : pictures_.Background(Text(game_.Skins.Background));
   if (!tile.isNull()) {
-    p.drawTiledPixmap(rect(), tile);
+    DrawTiles(p, rect(), tile);
     return;
   }
   QRadialGradient felt(rect().center(), std::max(width(), height()) * 0.75);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLibrary>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -102,6 +103,13 @@ TEST_F(InstalledProgramTest, TheInstallHoldsTheProgramItsDataAndTheDesktopEntry)
   EXPECT_TRUE(QFile::exists(Prefix() + "/share/icons/hicolor/48x48/apps/zunda.png"));
   // Only the game is installed, not the developer tools.
   EXPECT_EQ(QDir(Prefix() + "/bin").entryList(QDir::Files), QStringList{"zunda"});
+
+  // The music module, where the program looks for it beside bin/, and one that loads.
+  EXPECT_EQ(FilesBelow(Prefix() + "/lib"),
+            QStringList{QStringLiteral("zunda/" ZUNDA_AUDIO_MODULE_FILE)});
+  QLibrary module(Prefix() + "/lib/zunda/" ZUNDA_AUDIO_MODULE_FILE);
+  EXPECT_TRUE(module.load()) << module.errorString().toStdString();
+  EXPECT_NE(module.resolve("ZundaMakeAudioBackend"), nullptr);
 }
 
 TEST_F(InstalledProgramTest, TheFirstRunFillsThePlayersFolderAndTheSecondStartOpensTheWindow) {

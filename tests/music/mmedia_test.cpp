@@ -1,5 +1,6 @@
 // The player on SDL's silent audio driver (the test sets SDL_AUDIODRIVER=dummy): files decode
-// and play in real time without a sound card.
+// and play in real time without a sound card. The player loads the music module this build
+// made; a program finds it beside itself or in lib/zunda once installed.
 #include "ui/mmedia.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,14 @@ namespace zunda {
 namespace {
 
 using testing::ScratchFolder;
+
+// The module this build made (this test program does not sit beside it).
+MmediaConfig BuiltModule(std::vector<std::string> soundFonts = DefaultSoundFontCandidates()) {
+  MmediaConfig config;
+  config.SoundFontCandidates = std::move(soundFonts);
+  config.ModuleCandidates = {ZUNDA_AUDIO_MODULE};
+  return config;
+}
 
 // Decoding runs on the player's own thread; a test waits for it to finish, within reason.
 void WaitUntilOpened(Mmedia& player) {
@@ -41,7 +50,7 @@ TEST(DeviceForFile, GoesByTheLastThreeCharactersInAnyCase) {
 class PlayerOnSilentDriver : public ::testing::Test {
  protected:
   ScratchFolder folder;
-  Mmedia player;
+  Mmedia player{BuiltModule()};
 };
 
 TEST_F(PlayerOnSilentDriver, FindsWaveOutputAndTheGeneralMidiSoundfont) {
@@ -165,7 +174,7 @@ TEST_F(PlayerOnSilentDriver, MidiBrokenInsideStopsByItself) {
 
 TEST(PlayerWithoutSoundfont, PlaysWaveButNeverMidi) {
   ScratchFolder folder;
-  Mmedia player(MmediaConfig{{(folder.Path() / "none.sf2").string()}});
+  Mmedia player(BuiltModule({(folder.Path() / "none.sf2").string()}));
   EXPECT_EQ(player.CanPlaySound(), 1);
   player.mmOpen(folder.Write("tune.mid", testing::ShortMidi()));
   EXPECT_EQ(player.Alias(), "");
@@ -210,6 +219,44 @@ TEST_F(PlayerOnSilentDriver, TimerMovesPastFilesThatCannotPlay) {
   TmrMediaTimer(g, player);
   EXPECT_EQ(player.Status(), "");
   EXPECT_FALSE(g.Win.TmrMedia.Enabled);
+}
+
+// Where the program looks for the module, and what it does when there is none to use.
+TEST(MusicModule, IsFoundBesideTheProgramAndInTheInstalledLayout) {
+  ScratchFolder folder;
+  const std::filesystem::path built(ZUNDA_AUDIO_MODULE);
+  const std::filesystem::path bin = folder.Path() / "prefix" / "bin";
+  std::filesystem::create_directories(bin);
+  EXPECT_EQ(LoadAudioBackend(AudioModuleCandidates(bin)), nullptr);
+
+  std::filesystem::create_directories(folder.Path() / "prefix" / "lib" / "zunda");
+  std::filesystem::copy_file(built, folder.Path() / "prefix" / "lib" / "zunda" / built.filename());
+  EXPECT_NE(LoadAudioBackend(AudioModuleCandidates(bin)), nullptr);
+
+  const std::filesystem::path tree = folder.Path() / "build";
+  std::filesystem::create_directories(tree);
+  std::filesystem::copy_file(built, tree / built.filename());
+  EXPECT_NE(LoadAudioBackend(AudioModuleCandidates(tree)), nullptr);
+}
+
+TEST(MusicModule, AMissingOrDamagedModuleLeavesThePlayerSilent) {
+  ScratchFolder folder;
+  const std::string damaged = folder.Write("damaged.so", std::vector<std::uint8_t>(4000, 0x7F));
+  for (const std::vector<std::string>& candidates :
+       {std::vector<std::string>{}, {(folder.Path() / "missing.so").string()}, {damaged}}) {
+    MmediaConfig config;
+    config.ModuleCandidates = candidates;
+    Mmedia player(config);
+    EXPECT_EQ(player.CanPlaySound(), 0);
+    player.mmOpen(folder.Write("tone.wav", testing::ToneWav(1)));
+    player.mmPlay();
+    EXPECT_EQ(player.Status(), "");
+    EXPECT_EQ(player.Filename(), "");
+  }
+  // A damaged candidate does not hide a good one after it.
+  MmediaConfig config;
+  config.ModuleCandidates = {damaged, ZUNDA_AUDIO_MODULE};
+  EXPECT_GE(Mmedia(config).CanPlaySound(), 1);
 }
 
 }  // namespace
