@@ -38,7 +38,9 @@ PlayerTable SortBy(const PlayerTable& players, int key) {
 }
 
 std::string RowNumber(int row) {
-  return (row < 10 ? "0" : "") + std::to_string(row);
+  std::string number = row < 10 ? "0" : "";
+  number += std::to_string(row);
+  return number;
 }
 
 }  // namespace
