@@ -4,17 +4,6 @@
 
 namespace zunda {
 
-CardCode::CardCode(std::string_view text) {
-  for (std::size_t i = 0; i < ch.size(); ++i)
-    ch[i] = i < text.size() ? text[i] : ' ';
-}
-
-int CardCode::Rank() const {
-  const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
-  if (!digit(ch[1]) || !digit(ch[2])) return 0;
-  return (ch[1] - '0') * 10 + (ch[2] - '0');
-}
-
 CardCode CodeAt(int k) {
   if (k < 0 || k >= 54) Fatal("Err:牌码序号越界(" + std::to_string(k) + ")");
   return CardCode(kCardCodeTable.substr(static_cast<std::size_t>(k) * 3, 3));

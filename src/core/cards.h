@@ -29,11 +29,19 @@ struct CardCode {
   std::array<char, 3> ch{' ', ' ', ' '};
 
   CardCode() = default;
-  explicit CardCode(std::string_view text);
+  // Inline: a code is read from a card's tag many times a play.
+  explicit CardCode(std::string_view text) {
+    for (std::size_t i = 0; i < ch.size(); ++i)
+      ch[i] = i < text.size() ? text[i] : ' ';
+  }
 
   bool IsBlank() const { return ch[0] == ' ' && ch[1] == ' ' && ch[2] == ' '; }
   // The numeric value of the last two characters, 0 when they are not digits.
-  int Rank() const;
+  int Rank() const {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (!digit(ch[1]) || !digit(ch[2])) return 0;
+    return (ch[1] - '0') * 10 + (ch[2] - '0');
+  }
   char Suit() const { return ch[0]; }
   std::string Str() const { return std::string(ch.begin(), ch.end()); }
   bool operator==(const CardCode&) const = default;

@@ -17,6 +17,22 @@ int TableImage(int seat, int k) {
   return kTableImagesPerSeat * (seat - 1) + k;
 }
 
+// The rank labels without their leading blanks, trimmed once when the program is built.
+constexpr std::string_view TrimmedLabel(std::string_view label) {
+  while (!label.empty() && (label.front() == ' ' || label.front() == '\t'))
+    label.remove_prefix(1);
+  while (!label.empty() && (label.back() == ' ' || label.back() == '\t'))
+    label.remove_suffix(1);
+  return label;
+}
+
+constexpr std::array<std::string_view, kRankLabels.size()> kTrimmedRankLabels = [] {
+  std::array<std::string_view, kRankLabels.size()> labels{};
+  for (std::size_t i = 0; i < labels.size(); ++i)
+    labels[i] = TrimmedLabel(kRankLabels[i]);
+  return labels;
+}();
+
 }  // namespace
 
 void ResetTableDisplay(Game& g) {
@@ -108,7 +124,7 @@ void WritePlayedStatusText(const Game& g, std::string& text) {
   std::array<char, 256> buffer;
   char* out = std::copy(kHeading.begin(), kHeading.end(), buffer.begin());
   for (int rank = kBigJoker; rank >= 10; --rank) {
-    const std::string_view label = TrimView(kRankLabels[static_cast<std::size_t>(rank - kLowRank)]);
+    const std::string_view label = kTrimmedRankLabels[static_cast<std::size_t>(rank - kLowRank)];
     out = std::copy(label.begin(), label.end(), out);
     *out++ = ':';
     out = std::to_chars(out, buffer.end(), g.PlayedByRank[rank]).ptr;

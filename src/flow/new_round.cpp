@@ -1,16 +1,19 @@
 #include "flow/new_round.h"
 
+#include <string_view>
+
 #include "core/game.h"
 #include "core/label_looks.h"
 #include "core/seats.h"
+#include "core/text.h"
 
 namespace zunda {
 
 void NewRound(Game& g) {
-  constexpr char kNotPlayedTip[] = "该家没有出牌";
+  constexpr std::string_view kNotPlayedTip = "该家没有出牌";
   for (int i = 1; i <= kTableSlots; ++i) {
     g.Win.ImgTable[i].Visible = false;
-    g.Win.ImgTable[i].ToolTipText = kNotPlayedTip;
+    AssignIfChanged(g.Win.ImgTable[i].ToolTipText, kNotPlayedTip);
     g.Table.TableSlotUsed[i] = false;
   }
   for (int seat = 1; seat <= kSeats; ++seat) {
@@ -22,7 +25,7 @@ void NewRound(Game& g) {
       // leader would be asked again and again.
       if (g.Win.LblName[seat].BackColor == kColorPassed) SetInPlayLook(g.Win.LblName[seat]);
     }
-    g.Win.Frame1[seat].ToolTipText = kNotPlayedTip;
+    AssignIfChanged(g.Win.Frame1[seat].ToolTipText, kNotPlayedTip);
   }
   g.Flow.FoldInForce = false;
   g.BigJokerOnTable = false;

@@ -1,13 +1,16 @@
 #include "flow/responder.h"
 
+#include <string_view>
+
 #include "core/game.h"
 #include "core/seats.h"
+#include "core/text.h"
 #include "rules/play_rules.h"
 
 namespace zunda {
 
 namespace {
-constexpr char kNotPlayedTip[] = "该家没有出牌";
+constexpr std::string_view kNotPlayedTip = "该家没有出牌";
 
 void MarkOnTurn(Game& g, int seat) {
   for (int s = 1; s <= kSeats; ++s)
@@ -51,7 +54,7 @@ void HideSeatRow(Game& g, int seat) {
   for (int k = 1; k <= 20; ++k) {
     Image& image = g.Win.ImgTable[20 * (seat - 1) + k];
     image.Visible = false;
-    image.ToolTipText = kNotPlayedTip;
+    AssignIfChanged(image.ToolTipText, kNotPlayedTip);
     g.Table.TableSlotUsed[20 * (seat - 1) + k] = false;
   }
 }

@@ -1,11 +1,12 @@
 #include "flow/turn_cycle.h"
 
+#include <algorithm>
 #include <array>
-#include <cmath>
 #include <string_view>
 #include <utility>
 
 #include "core/game.h"
+#include "core/rounding.h"
 #include "core/text.h"
 #include "flow/hand_storage.h"
 #include "flow/steps.h"
@@ -41,19 +42,48 @@ constexpr std::array<std::pair<std::string_view, Step>, 22> kSteps = {{
     {"666_7", steps::ApplyAnswer},
 }};
 
-// The state is compared exactly; the ends are looked at first because a tick runs often and
-// most codes differ in their first or last character.
-bool RunStep(Game& g) {
-  const std::string& state = g.MainCourse;
-  if (state.empty()) return false;
-  for (const auto& [code, step] : kSteps) {
-    if (code.size() == state.size() && code.front() == state.front() &&
-        code.back() == state.back() && state == code) {
-      step(g);
-      return true;
-    }
+// Every code has five or seven characters and a digit at each end; those three things alone
+// tell the codes apart, so a tick finds its step in a small table instead of comparing codes
+// one after another. The code found is still compared in full.
+constexpr int kNoStep = -1;
+constexpr int kStepKeys = 200;
+
+constexpr int StepKey(std::string_view code) {
+  if (code.size() != 5 && code.size() != 7) return kNoStep;
+  const char first = code.front();
+  const char last = code.back();
+  if (first < '0' || first > '9' || last < '0' || last > '9') return kNoStep;
+  return (code.size() == 7 ? 100 : 0) + (first - '0') * 10 + (last - '0');
+}
+
+constexpr std::array<int, kStepKeys> kStepByKey = [] {
+  std::array<int, kStepKeys> table{};
+  table.fill(kNoStep);
+  for (std::size_t i = 0; i < kSteps.size(); ++i)
+    table[static_cast<std::size_t>(StepKey(kSteps[i].first))] = static_cast<int>(i);
+  return table;
+}();
+
+constexpr bool KeysTellCodesApart() {
+  for (std::size_t i = 0; i < kSteps.size(); ++i) {
+    const int key = StepKey(kSteps[i].first);
+    if (key == kNoStep || kStepByKey[static_cast<std::size_t>(key)] != static_cast<int>(i))
+      return false;
   }
-  return false;
+  return true;
+}
+static_assert(KeysTellCodesApart(), "two state codes share a key");
+
+bool RunStep(Game& g) {
+  const std::string_view state = g.MainCourse;
+  const int key = StepKey(state);
+  if (key == kNoStep) return false;
+  const int index = kStepByKey[static_cast<std::size_t>(key)];
+  if (index == kNoStep) return false;
+  const auto& [code, step] = kSteps[static_cast<std::size_t>(index)];
+  if (!std::equal(code.begin(), code.end(), state.begin(), state.end())) return false;
+  step(g);
+  return true;
 }
 
 // Resets what a new game starts from and sets the first state.
@@ -122,7 +152,7 @@ void TmrMainCircleTimer(Game& g) {
     g.HandStarted = false;
     g.Win.MnuZundaRun.Enabled = true;
     if (g.Flow.Running && !g.Flow.WaitHuman) {
-      timer.Interval = static_cast<int>(std::lround(g.Flow.NextInterval));
+      timer.Interval = static_cast<int>(RoundHalfAway(g.Flow.NextInterval));
       timer.Enabled = true;
     } else if (!g.Flow.Running && g.Flow.ExitRequested) {
       g.Win.CloseRequested = true;

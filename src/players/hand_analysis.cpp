@@ -1,5 +1,6 @@
 #include "players/hand_analysis.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <string>
@@ -151,26 +152,49 @@ constexpr std::array<int, kAce - kLowRank + 1> kZundaBucket = {
     kNever, kNever, kNever, kNever, kNever, kNever, kNever, 5, 4, 3, 2, 2};
 
 // Walks the buckets through iterators: the ranks are the array's own, so no index needs a check.
-SeatFigures FiguresOf(const Game& g, int seat) {
-  SeatFigures figures;
+// A seat whose buckets are the ones counted last time keeps the figures of that count.
+SeatFigures FiguresOf(Game& g, int seat) {
+  SeatFiguresCache& cache = g.Ai.Figures;
+  const auto index = static_cast<std::size_t>(seat - 1);
+  std::array<int, SeatFiguresCache::kRanks>& counted = cache.counts[index];
   const auto bucket = g.Hand[seat].begin();
-  const auto weight = g.CardWeight.begin();
-  const auto gap = g.Ai.GapBonus.begin();
-  int score = 0;
-  for (std::size_t i = 0; i < kGapBonus.size(); ++i) {
-    const int count = bucket[i].Count;
-    score += count * weight[i];
-    if (count == 0) {
-      score += gap[i];
-    } else if (count > 0 && i < kZundaBucket.size()) {
-      if (count >= kZundaBucket[i])
-        score += 30;
-      else
-        ++figures.plainSets;
+  bool same = cache.known[index];
+  for (std::size_t i = 0; i < counted.size(); ++i)
+    same &= bucket[i].Count == counted[i];
+  SeatFigures figures;
+  if (!same) {
+    const auto weight = g.CardWeight.begin();
+    const auto gap = g.Ai.GapBonus.begin();
+    int score = 0;
+    int plainSets = 0;
+    for (std::size_t i = 0; i < kGapBonus.size(); ++i) {
+      const int count = bucket[i].Count;
+      counted[i] = count;
+      score += count * weight[i];
+      if (count == 0) {
+        score += gap[i];
+      } else if (count > 0 && i < kZundaBucket.size()) {
+        if (count >= kZundaBucket[i])
+          score += 30;
+        else
+          ++plainSets;
+      }
     }
+    cache.rankScore[index] = score;
+    cache.plainSets[index] = plainSets;
+    cache.known[index] = true;
   }
-  figures.score = ScoreForSets(g, seat, score);
+  figures.plainSets = cache.plainSets[index];
+  figures.score = ScoreForSets(g, seat, cache.rankScore[index]);
   return figures;
+}
+
+// The figures hold only for the card weights they were counted with.
+void KeepFiguresForWeights(Game& g) {
+  SeatFiguresCache& cache = g.Ai.Figures;
+  if (std::equal(cache.weights.begin(), cache.weights.end(), g.CardWeight.begin())) return;
+  std::copy(g.CardWeight.begin(), g.CardWeight.end(), cache.weights.begin());
+  cache.known.fill(false);
 }
 
 void SetAssessment(Game& g, int seat, int score, bool nearFinish) {
@@ -194,6 +218,7 @@ void AssessSeats(Game& g) {
     // No yield would run anything, so no hand can change half way: one pass per seat gives
     // the same figures as scoring rank by rank with a yield after each.
     FillGapBonus(g);
+    KeepFiguresForWeights(g);
     for (int seat = 1; seat <= kSeats; ++seat) {
       const SeatFigures figures = FiguresOf(g, seat);
       const SeatRecord& s = g.Seats[seat];

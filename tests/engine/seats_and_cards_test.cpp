@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "core/cards.h"
+#include "core/rounding.h"
 #include "core/seats.h"
 #include "core/text.h"
 #include "test_game.h"
@@ -129,6 +133,38 @@ TEST(Text, LenientNumbersAndFixedWidths) {
   EXPECT_EQ(ShortestDecimal(0.5), "0.5");
   EXPECT_EQ(FixedWidth("张三", 4), "张三  ");
   EXPECT_EQ(LeftChars("一二三四", 2), "一二");
+}
+
+// The timer's interval is rounded inline; it must round exactly as the library does, halves
+// away from zero included, and hand what it cannot do plainly to the library.
+TEST(Rounding, HalvesGoAwayFromZeroAsInTheLibrary) {
+  const double cases[] = {0.0,
+                          -0.0,
+                          0.5,
+                          -0.5,
+                          1.5,
+                          -1.5,
+                          2.5,
+                          -2.5,
+                          9.99,
+                          10.0,
+                          10.49,
+                          10.5,
+                          1000.0,
+                          5000.4999,
+                          0.49999999999999994,
+                          4503599627370495.5,
+                          1e15,
+                          -1e15,
+                          3e18,
+                          std::numeric_limits<double>::quiet_NaN()};
+  for (const double x : cases) {
+    EXPECT_EQ(RoundHalfAway(x), std::lround(x)) << x;
+  }
+  for (int i = -2000; i <= 2000; ++i) {
+    const double x = i * 0.25 + 0.001 * (i % 7);
+    EXPECT_EQ(RoundHalfAway(x), std::lround(x)) << x;
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <ostream>
+#include <string_view>
 
 #include "core/startup_defaults.h"
 #include "flow/turn_cycle.h"
@@ -13,7 +14,7 @@ namespace {
 constexpr long long kViolationsShown = 20;
 // No hand comes near this many ticks; a round that asks the same seats for ever does.
 constexpr long kMostTicksPerHand = 20000;
-constexpr char kHandEndState[] = "111_3";
+constexpr std::string_view kHandEndState = "111_3";
 
 int CardsPlayed(const Game& g) {
   int played = 0;
@@ -82,7 +83,7 @@ void HandRunner::Step() {
   Timer& timer = g.Win.TmrMainCircle;
   if (timer.Enabled) {
     host_.SleepMs(timer.Interval);
-    const bool handEnds = g.MainCourse == kHandEndState;
+    const bool handEnds = std::string_view(g.MainCourse) == kHandEndState;
     if (handEnds) {
       if (options_.check) Check([&](auto& out) { checker_.AtHandEnd(g, out); });
       if (g.TripleCapture) ++captures_;
