@@ -197,8 +197,8 @@ TEST(Assessment, RememberedFiguresFollowEveryChangeOfTheHands) {
   for (std::uint64_t seed = 1; seed <= 60; ++seed) {
     testing::TestGame quiet(seed);
     testing::TestGame busy(seed);
-    testing::DealRandomPosition(quiet.game, seed);
-    testing::DealRandomPosition(busy.game, seed);
+    sim::DealRandomLeadPosition(quiet.game, seed);
+    sim::DealRandomLeadPosition(busy.game, seed);
     busy.host.OnDoEvents([] {});
     for (int change = 0; change < 40; ++change) {
       const int from = 1 + static_cast<int>((seed + change) % 6);
