@@ -20,7 +20,7 @@ namespace zunda {
 namespace {
 
 // A state file holds the event list of the whole game; far more than any real game writes.
-constexpr qint64 kStateFileMax = 64 * 1024 * 1024;
+constexpr qint64 kStateFileMax = qint64{64} * 1024 * 1024;
 
 std::optional<QByteArray> ReadAtMost(const std::string& path, qint64 limit) {
   QFile file(QString::fromStdString(path));

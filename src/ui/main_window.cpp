@@ -14,6 +14,7 @@
 #include <QTransform>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "core/game.h"
 #include "core/text.h"
@@ -275,7 +276,7 @@ bool MainWindow::PromptShowing() const {
 
 void MainWindow::ApplyScale(double scale) {
   // Scale is widget pixels per layout unit; 1/15 is the table at its opening size.
-  const int pixels = std::clamp(static_cast<int>(13 * scale * 15 + 0.5), 11, 30);
+  const int pixels = std::clamp(static_cast<int>(std::lround(13 * scale * 15)), 11, 30);
   for (QListWidget* list : {ranking_, events_}) {
     QFont font = list->font();
     font.setPixelSize(pixels);

@@ -51,7 +51,7 @@ TEST(HandsFile, RecordsFollowSeatAndRankWithDealtHandsBetween) {
 
   const QByteArray bytes = EncodeHandsFile(g);
   ASSERT_EQ(bytes.size(), 180 * 79);
-  const auto record = [&](int number) { return bytes.mid((number - 1) * 79, 79); };
+  const auto record = [&](int number) { return bytes.mid(qsizetype{number - 1} * 79, 79); };
   EXPECT_EQ(record(1), QByteArray("\x02\x00\x03\x00", 4) + "C03D03" + QByteArray(69, ' '));
   // Record 2 is the dealt hand of the same bucket, here empty: Count 0 and 75 blanks.
   EXPECT_EQ(record(2), QByteArray(4, '\0') + QByteArray(75, ' '));
@@ -69,8 +69,8 @@ TEST(HandsFile, ImpossibleBucketsAndWrongSizesAreRefused) {
   t.game.Hand[2][5] = {1, 5, {}};
   t.game.Hand[2][5].Codes[1] = CardCode("H05");
   const QByteArray good = EncodeHandsFile(t.game);
-  const qsizetype at = 2 * ((2 - 1) * 15 + (5 - 3)) * 79;
-  const auto refused = [](QByteArray bytes) {
+  const qsizetype at = qsizetype{2} * ((2 - 1) * 15 + (5 - 3)) * 79;
+  const auto refused = [](const QByteArray& bytes) {
     testing::TestGame fresh;
     return !DecodeHandsFile(bytes, fresh.game);
   };

@@ -126,7 +126,8 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& args) {
     }
     const std::string error = row->apply(parsed.options, value);
     if (!error.empty()) {
-      parsed.error = arg + ": " + error;
+      parsed.error = arg;
+      parsed.error.append(": ").append(error);
       return parsed;
     }
   }
