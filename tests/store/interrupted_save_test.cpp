@@ -10,6 +10,7 @@
 #include "flow/hand_storage.h"
 #include "played_game.h"
 #include "rules/human_input.h"
+#include "saved_hand_texts.h"
 #include "store/gbk.h"
 #include "store/hands_file.h"
 #include "store/option_file.h"
@@ -22,14 +23,13 @@ namespace zunda {
 namespace {
 
 using testing::Exists;
+using testing::kAskRestore;
+using testing::kAskSave;
+using testing::kRestored;
+using testing::kSaveFailed;
 using testing::PlayedGame;
 using testing::ReadBytes;
 using testing::WriteBytes;
-
-constexpr char kAskSave[] = "是否保存当前牌局？";
-constexpr char kSaveFailed[] = "牌局保存失败，请检查程序文件夹是否允许写入。";
-constexpr char kAskRestore[] = "是否恢复牌局？";
-constexpr char kRestored[] = "牌局已恢复!";
 
 // A game waiting for the human's lead has saved its hand and its options; it has then played
 // on, so that a new save differs from the older one.

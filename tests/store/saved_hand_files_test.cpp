@@ -12,6 +12,7 @@
 #include "game_state_compare.h"
 #include "played_game.h"
 #include "rules/human_input.h"
+#include "saved_hand_texts.h"
 #include "store/gbk.h"
 #include "store/hands_file.h"
 #include "store/snapshot.h"
@@ -24,15 +25,14 @@ namespace {
 
 using testing::Exists;
 using testing::GameDifferences;
+using testing::kAskRestore;
+using testing::kAskSave;
+using testing::kNoSavedHand;
+using testing::kRestored;
+using testing::kSaved;
 using testing::PlayedGame;
 using testing::ReadBytes;
 using testing::WriteBytes;
-
-constexpr char kAskSave[] = "是否保存当前牌局？";
-constexpr char kSaved[] = "当前牌局已保存!";
-constexpr char kAskRestore[] = "是否恢复牌局？";
-constexpr char kNoSavedHand[] = "没有保存牌局。";
-constexpr char kRestored[] = "牌局已恢复!";
 
 using Messages = std::vector<std::string>;
 
