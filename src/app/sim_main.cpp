@@ -7,6 +7,7 @@
 #include "sim/deal_runner.h"
 #include "sim/decision_runner.h"
 #include "sim/hand_runner.h"
+#include "sim/play_signature.h"
 #include "sim/sim_options.h"
 #include "sim/sim_summary.h"
 
@@ -52,6 +53,12 @@ int main(int argc, char** argv) {
   if (options.help) {
     std::cout << SimUsage();
     return 0;
+  }
+  if (options.signature) {
+    const SignatureResult signature = RunPlaySignature();
+    std::cerr << signature.report;
+    std::cout << FormatSignature(signature.hash) << std::endl;
+    return signature.violations > 0 ? 1 : 0;
   }
   SimSummary summary;
   if (options.dealOnly) {

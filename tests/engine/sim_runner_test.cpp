@@ -45,5 +45,16 @@ TEST(SimRunner, TheNewOptionsAreReadAndCheckedOnTheCommandLine) {
   EXPECT_NE(sim::ParseSimOptions({"--hands", "5", "--burn-rate", "x"}).error, "");
 }
 
+// The signature's hands are fixed: any other option would make it look as if it counted.
+TEST(SimRunner, TheSignatureTakesNoOtherOption) {
+  EXPECT_EQ(sim::ParseSimOptions({"--signature"}).error, "");
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--signature", "--seed", "1"},
+        {"--signature", "--hands", "3"},
+        {"--signature", "--check"},
+        {"--signature", "--burn-rate", "0.2"}})
+    EXPECT_NE(sim::ParseSimOptions(args).error, "") << args[1];
+}
+
 }  // namespace
 }  // namespace zunda

@@ -19,6 +19,7 @@ struct SimOptions {
   std::string dumpPath;     // where to write the decision log, "" for nowhere
   // How many times the game is saved and restored at points drawn from the seed.
   long long saveRestore = 0;
+  bool signature = false;  // print the hash of the play of a fixed set of hands
   bool help = false;
 };
 
