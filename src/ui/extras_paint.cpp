@@ -20,11 +20,11 @@ QRectF HandFocusMark(const TableView& view, const Game& g) {
 QRectF AutoplayPlate(const TableView& view, const Game& g) {
   if (!g.Extras.AutoplayOn) return {};
   const TableGeometry& geometry = view.Geometry();
-  const QRectF frame = geometry.HandFrame();
-  const double width = geometry.Px(1100);
-  const double height = geometry.Px(300);
-  return {frame.right() - width - geometry.Px(60), frame.top() - height - geometry.Px(40), width,
-          height};
+  // At the right end of the button row, clear of the buttons centred in it.
+  const QRectF row = geometry.ButtonRow();
+  const double height = row.height() * 0.8;
+  const double width = height * 3.6;
+  return {row.right() - width, row.center().y() - height / 2, width, height};
 }
 
 void PaintExtrasMarks(QPainter& p, const TableView& view, const Game& g) {

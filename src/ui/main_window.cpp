@@ -18,6 +18,7 @@
 
 #include "core/game.h"
 #include "core/text.h"
+#include "ui/shown_text.h"
 #include "ui/skins.h"
 #include "ui/table_view.h"
 
@@ -28,7 +29,7 @@ constexpr int kPromptShownMs = 1500;
 constexpr int kPromptHiddenMs = 200;
 
 QString Text(const std::string& text) {
-  return QString::fromStdString(text);
+  return ShownText(text);
 }
 
 std::filesystem::path ChooseAppPath(const Game& game, std::filesystem::path given) {
@@ -49,24 +50,21 @@ MainWindow::MainWindow(const Game& game, std::filesystem::path appPath, QWidget*
   setWindowTitle(Text(game_.Win.Caption));
   resize(800, 600);
   setMinimumSize(640, 480);
-  icon_ = QIcon(Text(ResolveNoCase(appPath_, game_.DataDir + "/zunda.ico").string()));
+  icon_ =
+      QIcon(QString::fromStdString(ResolveNoCase(appPath_, game_.DataDir + "/zunda.ico").string()));
   setWindowIcon(icon_);
 
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("tableBackground"));
   central->setStyleSheet(QStringLiteral("#tableBackground { background: #0a3e22; }"));
-  auto* row = new QHBoxLayout(central);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(0);
+  // The table covers the whole client area and places the lists itself (see eventFilter).
   table_ = new TableView(game_, appPath_, central);
-  row->addWidget(table_, 7);
-
   auto* side = new QWidget(central);
   auto* column = new QVBoxLayout(side);
-  column->setContentsMargins(4, 4, 4, 4);
+  column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(4);
   ranking_ = new QListWidget(side);
-  ranking_->setToolTip(QStringLiteral("双击查看详细情况"));
+  ranking_->setToolTip(tr("双击查看详细情况"));
   events_ = new QListWidget(side);
   side->setStyleSheet(QString::fromLatin1(kListStyle));  // once for both lists
   for (QListWidget* list : {ranking_, events_}) {
@@ -75,7 +73,6 @@ MainWindow::MainWindow(const Game& game, std::filesystem::path appPath, QWidget*
   }
   column->addWidget(ranking_, 2);
   column->addWidget(events_, 3);
-  row->addWidget(side, 2);
   side_ = side;
   central->installEventFilter(this);
   setCentralWidget(central);
@@ -129,32 +126,32 @@ void MainWindow::AddHelp(QMenu* menu, const QString& caption, const QString& fil
 }
 
 void MainWindow::BuildMenus() {
-  QMenu* run = menuBar()->addMenu(QStringLiteral("游戏(&G)"));
-  AddCommand(run, QStringLiteral("单机游戏(&B)"), MenuCommand::ZundaRun);
-  AddCommand(run, QStringLiteral("网络游戏(&N)"), MenuCommand::ZundaNetRun);
-  AddCommand(run, QStringLiteral("结束本局"), MenuCommand::ZundaEnd);
+  QMenu* run = menuBar()->addMenu(tr("游戏(&G)"));
+  AddCommand(run, tr("单机游戏(&B)"), MenuCommand::ZundaRun);
+  AddCommand(run, tr("网络游戏(&N)"), MenuCommand::ZundaNetRun);
+  AddCommand(run, tr("结束本局"), MenuCommand::ZundaEnd);
   run->addSeparator();
-  AddCommand(run, QStringLiteral("老板来了(Esc)"), MenuCommand::Boss);
+  AddCommand(run, tr("老板来了(Esc)"), MenuCommand::Boss);
   run->addSeparator();
-  AddCommand(run, QStringLiteral("保存牌局"), MenuCommand::Save);
-  AddCommand(run, QStringLiteral("读取牌局"), MenuCommand::Read);
-  AddCommand(run, QStringLiteral("强制暂停"), MenuCommand::ForcePause);
+  AddCommand(run, tr("保存牌局"), MenuCommand::Save);
+  AddCommand(run, tr("读取牌局"), MenuCommand::Read);
+  AddCommand(run, tr("强制暂停"), MenuCommand::ForcePause);
   run->addSeparator();
-  AddCommand(run, QStringLiteral("Zunda战绩"), MenuCommand::ZundaTopTen);
+  AddCommand(run, tr("Zunda战绩"), MenuCommand::ZundaTopTen);
   run->addSeparator();
-  AddCommand(run, QStringLiteral("退出(&X)"), MenuCommand::FileExit);
+  AddCommand(run, tr("退出(&X)"), MenuCommand::FileExit);
 
-  QMenu* options = menuBar()->addMenu(QStringLiteral("设置(&O)"));
-  AddCommand(options, QStringLiteral("游戏设置(&O)"), MenuCommand::ZundaOptions);
-  AddCommand(options, QStringLiteral("网络设置(&N)"), MenuCommand::NetOptions);
+  QMenu* options = menuBar()->addMenu(tr("设置(&O)"));
+  AddCommand(options, tr("游戏设置(&O)"), MenuCommand::ZundaOptions);
+  AddCommand(options, tr("网络设置(&N)"), MenuCommand::NetOptions);
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
-  AddHelp(help, QStringLiteral("Readme"), QStringLiteral("readme.chm"));
-  AddHelp(help, QStringLiteral("操作使用帮助(&C)"), QStringLiteral("help.chm"));
-  AddHelp(help, QStringLiteral("Zunda基本常识"), QStringLiteral("znd_rule.chm"));
-  AddHelp(help, QStringLiteral("你知道吗?"), QStringLiteral("doyouknow.chm"));
+  QMenu* help = menuBar()->addMenu(tr("帮助(&H)"));
+  AddHelp(help, tr("Readme"), QStringLiteral("readme.chm"));
+  AddHelp(help, tr("操作使用帮助(&C)"), QStringLiteral("help.chm"));
+  AddHelp(help, tr("Zunda基本常识"), QStringLiteral("znd_rule.chm"));
+  AddHelp(help, tr("你知道吗?"), QStringLiteral("doyouknow.chm"));
   help->addSeparator();
-  AddCommand(help, QStringLiteral("关于(&A)..."), MenuCommand::HelpAbout);
+  AddCommand(help, tr("关于(&A)..."), MenuCommand::HelpAbout);
 }
 
 void MainWindow::BuildStatusBar() {
@@ -168,13 +165,13 @@ void MainWindow::BuildStatusBar() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  // The table keeps its shape; a wide window gives the spare width to the lists.
+  // The table takes the whole client area; the lists stand where its layout leaves them room.
   if (watched == centralWidget() && event->type() == QEvent::Resize) {
     const QSize size = static_cast<QResizeEvent*>(event)->size();
-    const double tableWidth =
-        size.height() * TableGeometry::kCanvasWidth / table_->Geometry().CanvasHeight();
-    const int spare = size.width() - static_cast<int>(tableWidth);
-    side_->setFixedWidth(std::clamp(spare, std::min(170, size.width() / 4), size.width() * 2 / 5));
+    table_->setGeometry(QRect(QPoint(0, 0), size));
+    TableGeometry layout;
+    layout.SetViewSize(size);
+    side_->setGeometry(layout.SidePanel().toRect());
   }
   // Clicks on the labels come up to the status bar, which the labels leave them to.
   if (watched == statusBar() && event->type() == QEvent::MouseButtonRelease)
@@ -265,8 +262,9 @@ void MainWindow::SyncTimers() {
   } else {
     slideTimer_.stop();
   }
-  if (win.TurnMarkerRunning && !markerTimer_.isActive()) markerTimer_.start();
-  if (!win.TurnMarkerRunning) markerTimer_.stop();
+  const bool marked = win.TurnMarkerRunning || table_->MarkedSeat() != 0;
+  if (marked && !markerTimer_.isActive()) markerTimer_.start();
+  if (!marked) markerTimer_.stop();
 }
 
 bool MainWindow::PromptShowing() const {

@@ -6,10 +6,12 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QToolTip>
+#include <algorithm>
 
 #include "core/game.h"
 #include "core/text.h"
 #include "ui/extras_paint.h"
+#include "ui/shown_text.h"
 #include "ui/skins.h"
 
 namespace zunda {
@@ -20,9 +22,8 @@ QColor FromBgr(std::uint32_t value) {
                 static_cast<int>((value >> 16) & 0xFF));
 }
 
-QString Text(const std::string& text) {
-  return QString::fromStdString(text);
-}
+// The turn mark: a colour none of the seat labels' states uses.
+const QColor kTurnMark(90, 230, 255);
 
 // Covers the area with copies of the tile from its top left corner. drawTiledPixmap blends the
 // area line by line, handing large areas to worker threads; with no scaling in the way, whole
@@ -50,30 +51,36 @@ int LeftOrDefault(const Image& image, int k) {
   return image.Left != 0 ? image.Left : 60 + 180 * (k - 1);
 }
 
-bool ShowsCard(const Image& image) {
-  return image.Visible && !Trim(image.Tag).empty();
-}
-
 QString ButtonCaption(CommandButton which, const Button& state) {
   switch (which) {
     case CommandButton::Send:
-      return QStringLiteral("出牌");
+      return TableView::tr("出牌");
     case CommandButton::Pass:
-      return Text(state.Picture).contains(QStringLiteral("capit"), Qt::CaseInsensitive)
-                 ? QStringLiteral("扣牌")
-                 : QStringLiteral("过牌");
+      return QString::fromStdString(state.Picture)
+                     .contains(QStringLiteral("capit"), Qt::CaseInsensitive)
+                 ? TableView::tr("扣牌")
+                 : TableView::tr("过牌");
     case CommandButton::Return:
-      return QStringLiteral("收回");
+      return TableView::tr("收回");
     case CommandButton::NotSP:
-      return QStringLiteral("不烧");
+      return TableView::tr("不烧");
     case CommandButton::ShaoHuLe:
-      return QStringLiteral("烧糊了");
+      return TableView::tr("烧糊了");
     case CommandButton::HG:
-      return QStringLiteral("还贡");
+      return TableView::tr("还贡");
     case CommandButton::Hint:
-      return QStringLiteral("提示");
+      return TableView::tr("提示");
   }
   return {};
+}
+
+// The largest font up to `pixels` (and down to 70 % of it) in which the text fits the width.
+QFont FittedFont(QFont font, int pixels, const QString& text, double width) {
+  for (int size = pixels; size >= std::max(6, pixels * 7 / 10); --size) {
+    font.setPixelSize(size);
+    if (QFontMetricsF(font).horizontalAdvance(text) <= width) break;
+  }
+  return font;
 }
 
 }  // namespace
@@ -86,6 +93,7 @@ TableView::TableView(const Game& game, std::filesystem::path appPath, QWidget* p
   // One sheet for all the command buttons: parsing it once per button slowed the start.
   setStyleSheet(QStringLiteral(
       "QPushButton { color: #3a2400; border: 1px solid #7a5a10; border-radius: 6px;"
+      " padding: 0 8px;"
       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4c8, stop:1 #e6be52); }"
       "QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
       " stop:0 #fffbe6, stop:1 #f0cc66); }"
@@ -100,6 +108,7 @@ TableView::TableView(const Game& game, std::filesystem::path appPath, QWidget* p
     connect(button, &QPushButton::clicked, this, [this, which] { emit commandClicked(which); });
     buttons_[static_cast<std::size_t>(i)] = button;
   }
+  pictures_.SetTexts({tr("小虎"), tr("大虎")});
 }
 
 QString TableView::DataFile(const std::string& name) const {
@@ -111,18 +120,16 @@ QString TableView::DataFile(const std::string& name) const {
 
 void TableView::SyncButtons() {
   const QRectF row = geometry_.ButtonRow();
-  const double width = geometry_.Px(1150);
-  const double gap = geometry_.Px(90);
   std::vector<QPushButton*> shown;
   for (int i = 0; i < kCommandButtons; ++i) {
     const auto which = static_cast<CommandButton>(i);
     const zunda::Button& state = ButtonState(game_.Win, which);
     QPushButton* button = buttons_[static_cast<std::size_t>(i)];
     button->setText(ButtonCaption(which, state));
-    button->setToolTip(Text(state.ToolTipText));
+    button->setToolTip(ShownText(state.ToolTipText));
     button->setEnabled(state.Enabled);
     // A hidden button's picture is read when it shows, not at the start.
-    const QString picture = Text(state.Picture);
+    const QString picture = QString::fromStdString(state.Picture);
     if (state.Visible && picture != button->property("picture").toString()) {
       button->setProperty("picture", picture);
       button->setIcon(picture.isEmpty() ? QIcon() : QIcon(DataFile(state.Picture)));
@@ -134,15 +141,32 @@ void TableView::SyncButtons() {
     if (state.Visible && state.HasFocus && !had) button->setFocus();
     had = state.HasFocus;
   }
+  // Every button is as wide as its caption needs, and the row is centred over the table.
+  const double gap = std::max(4.0, geometry_.Px(90));
+  const int side = std::max(12, static_cast<int>(row.height() * 0.62));
   QFont font = this->font();
-  font.setPixelSize(std::max(9, static_cast<int>(geometry_.Px(200))));
-  double x = row.center().x() - (shown.size() * width + (shown.size() - 1.0) * gap) / 2;
-  for (QPushButton* button : shown) {
-    button->setFont(font);
-    const int side = std::max(12, static_cast<int>(geometry_.Px(260)));
-    button->setIconSize(QSize(side, side));
-    button->setGeometry(QRectF(x, row.top(), width, row.height()).toRect());
-    x += width + gap;
+  int pixels = std::max(9, static_cast<int>(row.height() * 0.46));
+  std::vector<double> widths(shown.size());
+  double total = 0;
+  for (;;) {
+    font.setPixelSize(pixels);
+    const QFontMetricsF metrics(font);
+    total = gap * (static_cast<double>(shown.size()) - 1);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      const double icon = shown[i]->icon().isNull() ? 0 : side + 4;
+      widths[i] = std::max(row.height() * 2.6,
+                           metrics.horizontalAdvance(shown[i]->text()) + icon + 2.2 * pixels);
+      total += widths[i];
+    }
+    if (total <= row.width() || pixels <= 8) break;
+    --pixels;
+  }
+  double x = row.center().x() - total / 2;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    shown[i]->setFont(font);
+    shown[i]->setIconSize(QSize(side, side));
+    shown[i]->setGeometry(QRectF(x, row.top(), widths[i], row.height()).toRect());
+    x += widths[i] + gap;
   }
   update();
 }
@@ -155,7 +179,8 @@ void TableView::SetPromptBlinkedOff(bool off) {
 
 void TableView::SetTurnMarkerFrame(int frame) {
   turnMarkerFrame_ = frame;
-  update();
+  if (const int seat = MarkedSeat())
+    update(geometry_.SeatArea(seat).toAlignedRect().adjusted(-8, -8, 8, 8));
 }
 
 void TableView::resizeEvent(QResizeEvent* event) {
@@ -163,6 +188,16 @@ void TableView::resizeEvent(QResizeEvent* event) {
   geometry_.SetViewSize(size());
   SyncButtons();
   emit scaleChanged(geometry_.Scale());
+}
+
+int TableView::MarkedSeat() const {
+  if (!game_.Flow.Running) return 0;
+  const std::string_view state = game_.MainCourse;
+  const bool inRound =
+      state.starts_with("444") || state.starts_with("555") || state.starts_with("666");
+  const int seat = game_.CurrentSeat;
+  if (!inRound || seat < 1 || seat > kSeats || game_.Seats[seat].Finished) return 0;
+  return game_.Win.LblName[seat].Visible ? seat : 0;
 }
 
 // ---- Painting ----
@@ -175,8 +210,8 @@ void TableView::paintEvent(QPaintEvent*) {
   PaintBackground(p);
   for (int seat = 1; seat <= kSeats; ++seat)
     PaintSeat(p, seat);
+  PaintTurnMark(p);
   PaintPrompt(p);
-  PaintTurnMarker(p);
   PaintHand(p);
   PaintExtrasMarks(p, *this, game_);
 }
@@ -184,7 +219,7 @@ void TableView::paintEvent(QPaintEvent*) {
 void TableView::PaintBackground(QPainter& p) {
   const QPixmap tile = game_.Skins.Background.empty()
                            ? QPixmap()
-                           : pictures_.Background(Text(game_.Skins.Background));
+                           : pictures_.Background(QString::fromStdString(game_.Skins.Background));
   if (!tile.isNull()) {
     DrawTiles(p, rect(), tile);
     return;
@@ -197,7 +232,7 @@ void TableView::PaintBackground(QPainter& p) {
 
 void TableView::PaintSeat(QPainter& p, int seat) {
   const MainWindowControls& win = game_.Win;
-  const double round = geometry_.Px(90);
+  const double round = std::max(3.0, geometry_.Px(90));
   if (win.Frame1[seat].Visible) {
     p.setPen(QPen(QColor(255, 255, 255, 70), std::max(1.0, geometry_.Px(12))));
     p.setBrush(QColor(0, 0, 0, 45));
@@ -214,76 +249,122 @@ void TableView::PaintSeat(QPainter& p, int seat) {
                                    : QPen(Qt::NoPen));
     p.setBrush(back);
     p.drawRoundedRect(label, round, round);
+    const QRectF text = label.adjusted(label.height() * 0.3, 0, -label.height() * 0.2, 0);
+    const QString caption = ShownText(name.Caption);
     QFont font = this->font();
-    font.setPixelSize(std::max(8, static_cast<int>(geometry_.Px(190))));
     font.setBold(true);
+    font = FittedFont(font, std::max(8, static_cast<int>(label.height() * 0.62)), caption,
+                      text.width());
     p.setFont(font);
     p.setPen(FromBgr(name.ForeColor));
-    const QRectF text = label.adjusted(geometry_.Px(80), 0, -geometry_.Px(60), 0);
     p.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
-               p.fontMetrics().elidedText(Text(name.Caption), Qt::ElideRight,
-                                          static_cast<int>(text.width())));
+               p.fontMetrics().elidedText(caption, Qt::ElideRight, static_cast<int>(text.width())));
   }
 
   p.save();
   p.setClipRect(geometry_.SeatRow(seat));
   for (int k = 1; k <= 20; ++k) {
     const Image& image = win.ImgTable[TableIndex(seat, k)];
-    if (!ShowsCard(image)) continue;
+    if (!SlotShowsCard(image)) continue;
     PaintCard(p, geometry_.TableCard(seat, LeftOrDefault(image, k), image.Top), image.Tag);
   }
   p.restore();
+}
+
+// The seat to act gets a glowing frame round its area and a pointer beside its name, in a
+// colour that no label state uses, so it is never mistaken for a passed seat.
+void TableView::PaintTurnMark(QPainter& p) {
+  const int seat = MarkedSeat();
+  if (seat == 0) return;
+  const QRectF area = geometry_.SeatArea(seat);
+  const QRectF label = geometry_.NameLabel(seat);
+  QColor colour = kTurnMark;
+  colour.setAlpha(150 + 35 * (turnMarkerFrame_ % 3));
+  const double pen = std::max(2.0, geometry_.Px(40));
+  const double round = std::max(3.0, geometry_.Px(90));
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(kTurnMark.red(), kTurnMark.green(), kTurnMark.blue(), 60), pen * 2.5));
+  p.drawRoundedRect(area, round, round);
+  p.setPen(QPen(colour, pen));
+  p.drawRoundedRect(area, round, round);
+  // A pointer just right of the label, aimed at it.
+  const double h = label.height() * 0.8;
+  const double x = label.right() + h * 0.25;
+  const double y = label.center().y();
+  QPainterPath pointer;
+  pointer.moveTo(x, y);
+  pointer.lineTo(x + h, y - h / 2);
+  pointer.lineTo(x + h, y + h / 2);
+  pointer.closeSubpath();
+  p.setPen(QPen(QColor(0, 40, 60), std::max(1.0, geometry_.Px(10))));
+  p.setBrush(colour);
+  p.drawPath(pointer);
 }
 
 void TableView::PaintCard(QPainter& p, const QRectF& where, const std::string& code) {
   const qreal ratio = devicePixelRatioF();
   const QSize pixels = (where.size() * ratio).toSize();
   const std::string trimmed = Trim(code);
-  const QString path =
-      QString::fromStdString(CardPicturePath(game_.Skins, appPath_, trimmed).string());
-  const QPixmap face = pictures_.Face(path, Text(trimmed), pixels, ratio);
+  const std::filesystem::path file = CardPicturePath(game_.Skins, appPath_, trimmed);
+  // The Normal faces are ours, drawn from their vector pictures at the size shown.
+  if (normalFolder_.empty()) normalFolder_ = ResolveNoCase(appPath_, "skins/normal");
+  const QString text = QString::fromStdString(trimmed);
+  const QPixmap face =
+      file.empty() || file.parent_path() == normalFolder_
+          ? pictures_.VectorFace(text, pixels, ratio)
+          : pictures_.Face(QString::fromStdString(file.string()), text, pixels, ratio);
   const double radius = where.width() * 0.06;
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 70));
-  p.drawRoundedRect(where.translated(geometry_.Px(18), geometry_.Px(24)), radius, radius);
+  p.drawRoundedRect(
+      where.translated(std::max(1.0, where.width() * 0.02), std::max(1.0, where.width() * 0.03)),
+      radius, radius);
   p.drawPixmap(where.topLeft(), face);
+}
+
+QFont TableView::PromptFont(const QString& text, QRectF* plate) const {
+  const QRectF box = geometry_.PromptBox();
+  QFont font = this->font();
+  font.setBold(true);
+  const double padX = std::max(6.0, geometry_.Px(150));
+  const double padY = std::max(3.0, geometry_.Px(60));
+  const int start = std::max(9, static_cast<int>(geometry_.Px(240)));
+  QRectF needed;
+  for (int pixels = start; pixels >= 7; --pixels) {
+    font.setPixelSize(pixels);
+    const QFontMetricsF metrics(font);
+    needed = metrics.boundingRect(QRectF(0, 0, box.width() - 2 * padX, 1e6),
+                                  Qt::AlignCenter | Qt::TextWordWrap, text);
+    if (needed.height() + 2 * padY <= box.height() && needed.width() + 2 * padX <= box.width())
+      break;
+  }
+  const QSizeF size(std::min(box.width(), needed.width() + 2 * padX),
+                    std::min(box.height(), needed.height() + 2 * padY));
+  *plate = QRectF(box.center() - QPointF(size.width() / 2, size.height() / 2), size);
+  return font;
+}
+
+QRectF TableView::PromptPlate() const {
+  const Label& prompt = game_.Win.LblPrompt;
+  const QString text = ShownText(Trim(prompt.Caption));
+  if (!prompt.Visible || text.isEmpty()) return {};
+  QRectF plate;
+  PromptFont(text, &plate);
+  return plate;
 }
 
 void TableView::PaintPrompt(QPainter& p) {
   const Label& prompt = game_.Win.LblPrompt;
-  const QString text = Text(Trim(prompt.Caption));
+  const QString text = ShownText(Trim(prompt.Caption));
   if (!prompt.Visible || text.isEmpty() || promptBlinkedOff_) return;
-  const QRectF box = geometry_.PromptBox();
-  QFont font = this->font();
-  font.setPixelSize(std::max(9, static_cast<int>(geometry_.Px(240))));
-  font.setBold(true);
-  p.setFont(font);
-  const double textWidth = p.fontMetrics().horizontalAdvance(text) + geometry_.Px(300);
-  const double height = geometry_.Px(460);
-  const QRectF plate(box.center().x() - std::min(textWidth, box.width()) / 2,
-                     box.center().y() - height / 2, std::min(textWidth, box.width()), height);
+  QRectF plate;
+  p.setFont(PromptFont(text, &plate));
+  const double round = std::min(plate.height() / 2, std::max(6.0, geometry_.Px(200)));
   p.setPen(QPen(QColor(255, 230, 140, 200), std::max(1.0, geometry_.Px(15))));
   p.setBrush(QColor(0, 0, 0, 150));
-  p.drawRoundedRect(plate, height / 2, height / 2);
+  p.drawRoundedRect(plate, round, round);
   p.setPen(FromBgr(prompt.ForeColor));
   p.drawText(plate, Qt::AlignCenter | Qt::TextWordWrap, text);
-}
-
-void TableView::PaintTurnMarker(QPainter& p) {
-  const MainWindowControls& win = game_.Win;
-  const int seat = game_.CurrentSeat;
-  if (!(win.ImgRGB.Visible || win.TurnMarkerRunning) || seat < 1 || seat > kSeats) return;
-  static const QColor kFrames[] = {QColor(240, 60, 50), QColor(60, 220, 90), QColor(70, 130, 255)};
-  const QColor colour = kFrames[(turnMarkerFrame_ + 2) % 3];
-  const QPointF centre = geometry_.TurnMarker(seat);
-  const double r = geometry_.TurnMarkerRadius();
-  QRadialGradient glow(centre, r * 1.6);
-  glow.setColorAt(0, colour.lighter(150));
-  glow.setColorAt(0.45, colour);
-  glow.setColorAt(1, QColor(colour.red(), colour.green(), colour.blue(), 0));
-  p.setPen(Qt::NoPen);
-  p.setBrush(glow);
-  p.drawEllipse(centre, r * 1.6, r * 1.6);
 }
 
 void TableView::PaintHand(QPainter& p) {
@@ -291,40 +372,25 @@ void TableView::PaintHand(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 40));
   p.drawRoundedRect(frame, geometry_.Px(90), geometry_.Px(90));
+  const HandLayout hand = Hand();
   for (int slot = 1; slot <= kHandSlots; ++slot) {
-    const Image& image = game_.Win.ImgHand[slot];
-    if (!ShowsCard(image)) continue;
-    PaintCard(p, geometry_.HandCard(LeftOrDefault(image, slot), image.Top), image.Tag);
+    const QRectF card = hand.Card(slot);
+    if (!card.isEmpty()) PaintCard(p, card, game_.Win.ImgHand[slot].Tag);
   }
 }
 
 // ---- Hit tests ----
 
+HandLayout TableView::Hand() const {
+  return HandLayout(geometry_, game_.Win.ImgHand);
+}
+
 int TableView::HandSlotAt(QPointF position) const {
-  // Later slots lie on top of earlier ones.
-  for (int slot = kHandSlots; slot >= 1; --slot) {
-    const Image& image = game_.Win.ImgHand[slot];
-    if (ShowsCard(image) &&
-        geometry_.HandCard(LeftOrDefault(image, slot), image.Top).contains(position)) {
-      return slot;
-    }
-  }
-  return 0;
+  return Hand().SlotAt(position);
 }
 
 QRectF TableView::VisibleHandCard(int slot) const {
-  const Image& image = game_.Win.ImgHand[slot];
-  if (!ShowsCard(image)) return {};
-  QRectF visible = geometry_.HandCard(LeftOrDefault(image, slot), image.Top);
-  for (int above = slot + 1; above <= kHandSlots; ++above) {
-    const Image& next = game_.Win.ImgHand[above];
-    if (!ShowsCard(next)) continue;
-    const QRectF cover = geometry_.HandCard(LeftOrDefault(next, above), next.Top);
-    if (cover.intersects(visible) && cover.left() > visible.left()) {
-      visible.setRight(std::min(visible.right(), cover.left()));
-    }
-  }
-  return visible;
+  return Hand().Visible(slot);
 }
 
 int TableView::NameLabelAt(QPointF position) const {
@@ -338,21 +404,21 @@ int TableView::NameLabelAt(QPointF position) const {
 
 QString TableView::ToolTipAt(QPointF position) const {
   const MainWindowControls& win = game_.Win;
-  if (const int slot = HandSlotAt(position)) return Text(win.ImgHand[slot].ToolTipText);
-  if (const int seat = NameLabelAt(position)) return Text(win.LblName[seat].ToolTipText);
+  if (const int slot = HandSlotAt(position)) return ShownText(win.ImgHand[slot].ToolTipText);
+  if (const int seat = NameLabelAt(position)) return ShownText(win.LblName[seat].ToolTipText);
   for (int seat = 1; seat <= kSeats; ++seat) {
     if (!geometry_.SeatRow(seat).contains(position)) continue;
     for (int k = 20; k >= 1; --k) {
       const Image& image = win.ImgTable[TableIndex(seat, k)];
-      if (ShowsCard(image) && !image.ToolTipText.empty() &&
+      if (SlotShowsCard(image) && !image.ToolTipText.empty() &&
           geometry_.TableCard(seat, LeftOrDefault(image, k), image.Top).contains(position)) {
-        return Text(image.ToolTipText);
+        return ShownText(image.ToolTipText);
       }
     }
   }
   for (int seat = 1; seat <= kSeats; ++seat) {
     if (win.Frame1[seat].Visible && geometry_.SeatArea(seat).contains(position)) {
-      return Text(win.Frame1[seat].ToolTipText);
+      return ShownText(win.Frame1[seat].ToolTipText);
     }
   }
   return {};

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "ui/card_pictures.h"
+#include "ui/hand_layout.h"
 #include "ui/table_geometry.h"
 #include "ui/window_commands.h"
 
@@ -14,9 +15,9 @@ namespace zunda {
 
 struct Game;
 
-// The card table: seat areas with their name labels and laid cards, the prompt line, the turn
-// marker, the command buttons and the human's hand, all drawn from the game's control state in
-// one painted widget. It reads the state only; every click becomes a signal.
+// The card table: seat areas with their name labels and laid cards, the mark of the seat to
+// act, the prompt line, the command buttons and the human's hand, all drawn from the game's
+// control state in one painted widget. It reads the state only; every click becomes a signal.
 class TableView : public QWidget {
   Q_OBJECT
 
@@ -27,21 +28,28 @@ class TableView : public QWidget {
   QPushButton* Button(CommandButton which) const {
     return buttons_[static_cast<std::size_t>(which)];
   }
+  CardPictures& Pictures() { return pictures_; }
 
   // Puts the buttons where the state wants them and repaints.
   void SyncButtons();
   // The blink phase of the prompt line: true while a shown prompt is blinked off.
   void SetPromptBlinkedOff(bool off);
   bool PromptBlinkedOff() const { return promptBlinkedOff_; }
-  // Frame 1..3 of the turn marker.
+  // Phase 1..3 of the pulse of the turn mark.
   void SetTurnMarkerFrame(int frame);
 
+  // The hand as it is drawn now.
+  HandLayout Hand() const;
   // The hand slot (1..36) of a shown card at a widget position, 0 for none.
   int HandSlotAt(QPointF position) const;
   // The seat (1..6) whose name label is at a widget position, 0 for none.
   int NameLabelAt(QPointF position) const;
   // The visible part of a hand card (its left strip when the next card covers the rest).
   QRectF VisibleHandCard(int slot) const;
+  // The seat the turn mark stands at, 0 when no seat is marked.
+  int MarkedSeat() const;
+  // The plate of the prompt line with its text, empty when no prompt shows.
+  QRectF PromptPlate() const;
 
  signals:
   void handCardClicked(int slot, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
@@ -64,15 +72,17 @@ class TableView : public QWidget {
  private:
   void PaintBackground(QPainter& p);
   void PaintSeat(QPainter& p, int seat);
+  void PaintTurnMark(QPainter& p);
   void PaintPrompt(QPainter& p);
-  void PaintTurnMarker(QPainter& p);
   void PaintHand(QPainter& p);
   void PaintCard(QPainter& p, const QRectF& where, const std::string& code);
   QString ToolTipAt(QPointF position) const;
   QString DataFile(const std::string& name) const;
+  QFont PromptFont(const QString& text, QRectF* plate) const;
 
   const Game& game_;
   std::filesystem::path appPath_;
+  std::filesystem::path normalFolder_;  // our own faces live here
   TableGeometry geometry_;
   CardPictures pictures_;
   std::array<QPushButton*, kCommandButtons> buttons_{};

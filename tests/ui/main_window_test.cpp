@@ -38,14 +38,15 @@ bool Near(QColor a, QColor b) {
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest() {
-    app.Picture("Skins/Normal/C03.bmp", kRed);
-    app.Picture("Skins/Normal/H05.bmp", kBlue);
-    app.Picture("Skins/Normal/J17.bmp", kYellow);
+    app.Picture("Skins/Plain/c03.bmp", kRed);
+    app.Picture("Skins/Plain/h05.bmp", kBlue);
+    app.Picture("Skins/Plain/j17.bmp", kYellow);
     QImage icon(32, 32, QImage::Format_ARGB32);
     icon.fill(Qt::green);
     std::filesystem::create_directories(app / "Data");
     icon.save(QString::fromStdString((app / "Data/pass.ico").string()), "ICO");
-    app.Write("Skins/Plain/skin.ini", "[Skin]\nName=Plain\n");
+    app.Write("Skins/Plain/skin.ini",
+              "[Skin]\nName=Plain\n[Picture]\nC03=c03.bmp\nH05=h05.bmp\nJ17=j17.bmp\n");
     g.Options.SkinsList = {"Normal", "Plain"};
     g.Options.CurSkin = "Plain";
     LoadSkins(g.Skins, g.Options, app.Path(), testing::ReadTestIni);
@@ -101,8 +102,8 @@ TEST_F(WindowTest, DrawsRaisedAndLoweredHandCardsAndATablePlay) {
   g.Win.ImgTable[21].Visible = false;
   const QImage image = Grab();
 
-  const QRectF raised = Geo().HandCard(60, kHandRaised);
-  const QRectF lowered = Geo().HandCard(240, kHandLowered);
+  const QRectF raised = Table()->Hand().Card(1);
+  const QRectF lowered = Table()->Hand().Card(2);
   EXPECT_TRUE(Near(At(image, Table()->VisibleHandCard(1).center()), kRed));
   EXPECT_TRUE(Near(At(image, lowered.center()), kBlue));
   // The raised card stands higher: above the lowered card's top edge only it is drawn.
@@ -148,10 +149,10 @@ TEST_F(WindowTest, LabelColoursAndPromptAreDrawn) {
 }
 
 TEST_F(WindowTest, TheTableGrowsWithTheWindow) {
-  const double small = Geo().HandCard(60, 300).width();
+  const double small = Geo().HandCardSize().width();
   window->resize(1600, 1200);
   QTest::qWait(20);
-  EXPECT_NEAR(Geo().HandCard(60, 300).width() / small, 2.0, 0.25);
+  EXPECT_NEAR(Geo().HandCardSize().width() / small, 2.0, 0.25);
   EXPECT_TRUE(Table()->rect().contains(Geo().HandFrame().toRect()));
 }
 
@@ -172,8 +173,9 @@ TEST_F(WindowTest, HandClicksReportTheSlotButtonAndModifiers) {
   QTest::mouseClick(Table(), Qt::LeftButton, {}, InHandCard(1));
   QTest::mouseClick(Table(), Qt::RightButton, Qt::ShiftModifier, InHandCard(2));
   // Where a hidden card would be, and on the table, nothing is clicked.
-  QTest::mouseClick(Table(), Qt::LeftButton, {},
-                    Geo().HandCard(420 + 900, kHandLowered).center().toPoint());
+  QTest::mouseClick(
+      Table(), Qt::LeftButton, {},
+      Table()->Hand().Card(2).translated(Geo().HandCardSize().width() * 2, 0).center().toPoint());
   QTest::mouseClick(Table(), Qt::LeftButton, {}, Geo().PromptBox().center().toPoint());
   ASSERT_EQ(clicks.size(), 2u);
   EXPECT_EQ(clicks[0], std::make_tuple(1, Qt::LeftButton, Qt::KeyboardModifiers{}));

@@ -136,10 +136,8 @@ class ProgramTest : public ::testing::Test {
     return found;
   }
   bool DrawnRaised(int slot) {
-    const Image& image = g().Win.ImgHand[slot];
     const QRectF drawn = Table()->VisibleHandCard(slot);
-    return !drawn.isEmpty() &&
-           drawn.top() == Table()->Geometry().HandCard(image.Left, kHandRaised).top();
+    return !drawn.isEmpty() && drawn.top() < Table()->Geometry().HandCardTop() - 1;
   }
   std::string Prompt() { return g().Win.LblPrompt.Caption; }
   std::string StatusText() { return Window().StatusLabel(0)->text().toStdString(); }
