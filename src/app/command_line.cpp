@@ -5,8 +5,10 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "store/program_home.h"
+#include "zunda/version.h"
 
 namespace zunda {
 
@@ -22,7 +24,10 @@ namespace {
 CommandLine ParseCommandLine(const QCoreApplication& app) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Zunda, a climbing card game for six seats."));
+  QCoreApplication::setApplicationVersion(
+      QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
   parser.addHelpOption();
+  parser.addVersionOption();
   const QCommandLineOption home(
       QStringLiteral("home"),
       QStringLiteral("Program folder holding Option.ini, scores and saved hands (default: the "
@@ -53,6 +58,7 @@ CommandLine ParseCommandLine(const QCoreApplication& app) {
   parser.addOption(quitAfterPaint);
   if (!parser.parse(app.arguments())) Refuse(parser.errorText());
   if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+  if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
   if (!parser.positionalArguments().isEmpty()) {
     Refuse(QStringLiteral("unexpected argument ") + parser.positionalArguments().first());
   }
@@ -84,6 +90,17 @@ CommandLine ParseCommandLine(const QCoreApplication& app) {
   }
   result.QuitAfterFirstPaint = parser.isSet(quitAfterPaint);
   return result;
+}
+
+bool AsksOnlyForText(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "-?" ||
+        arg == "--version" || arg == "-v") {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace zunda

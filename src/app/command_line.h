@@ -18,8 +18,12 @@ struct CommandLine {
   int ScreenshotDelayMs = 6000;       // --screenshot-delay MS
 };
 
-// Reads the program's arguments. --help prints the usage and ends the process; a bad
-// argument prints the reason and ends it with status 2.
+// Reads the program's arguments. --help and --version print their text and end the process; a
+// bad argument prints the reason and ends it with status 2.
 CommandLine ParseCommandLine(const QCoreApplication& app);
+
+// Whether the arguments ask only for the usage or the version, which need no display: main
+// answers them before it opens the window system.
+bool AsksOnlyForText(int argc, char* argv[]);
 
 }  // namespace zunda

@@ -8,6 +8,11 @@
 #include "ui/qt_host.h"
 
 int main(int argc, char* argv[]) {
+  if (zunda::AsksOnlyForText(argc, argv)) {
+    const QCoreApplication text(argc, argv);
+    zunda::ParseCommandLine(text);  // prints and ends the process
+    return 0;
+  }
   QApplication app(argc, argv);
   const zunda::CommandLine args = zunda::ParseCommandLine(app);
   // An installed program plays in a per-user folder that its first start fills with our data.

@@ -5,8 +5,8 @@
 
 namespace zunda {
 
-// The boss key's cover: a plain window captioned with the boss caption. A click or a key
-// brings the game back.
+// The boss key's cover: a plain window captioned with the boss caption. A click, a key or
+// closing it in any way brings the game back; it never ends the program.
 class BossWindow : public QWidget {
   Q_OBJECT
 
@@ -16,6 +16,7 @@ class BossWindow : public QWidget {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void Restore();

@@ -7,11 +7,11 @@
 #include "core/cards.h"
 #include "core/game.h"
 #include "core/text.h"
+#include "ui/shown_text.h"
 
 namespace zunda {
 
-CardCounterPanel::CardCounterPanel(QWidget* parent)
-    : QDockWidget(QStringLiteral("记牌器"), parent) {
+CardCounterPanel::CardCounterPanel(QWidget* parent) : QDockWidget(tr("记牌器"), parent) {
   setObjectName(QStringLiteral("cardCounter"));
   // Shown and hidden from the menu, so that the menu's tick always tells the truth.
   setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
@@ -23,7 +23,7 @@ CardCounterPanel::CardCounterPanel(QWidget* parent)
   grid->setVerticalSpacing(0);
   for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
     const int column = rank - kLowRank;
-    auto* label = new QLabel(QString::fromStdString(Trim(RankLabel(rank))), body);
+    auto* label = new QLabel(ShownText(Trim(RankLabel(rank))), body);
     label->setAlignment(Qt::AlignCenter);
     grid->addWidget(label, 0, column);
     QLabel*& count = CountLabel(rank);

@@ -26,14 +26,14 @@ constexpr const char* kHintToolTip = "按H键提示一手能出的牌，再按�
 ExtrasController::ExtrasController(Game& g, MainWindow& window, Actions actions)
     : g_(g), window_(window), actions_(std::move(actions)) {
   // The menu goes before the help menu, which stays last.
-  menu_ = new QMenu(QStringLiteral("辅助(&E)"), &window_);
+  menu_ = new QMenu(tr("辅助(&E)"), &window_);
   const QList<QAction*> menus = window_.menuBar()->actions();
   window_.menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.last(), menu_);
   // The keys are read by the event filter; the text after the tab only shows them.
-  hint_ = menu_->addAction(QStringLiteral("提示\tH"));
-  autoplay_ = menu_->addAction(QStringLiteral("托管\tT"));
+  hint_ = menu_->addAction(tr("提示\tH"));
+  autoplay_ = menu_->addAction(tr("托管\tT"));
   autoplay_->setCheckable(true);
-  counter_ = menu_->addAction(QStringLiteral("记牌器\tJ"));
+  counter_ = menu_->addAction(tr("记牌器\tJ"));
   counter_->setCheckable(true);
   connect(hint_, &QAction::triggered, this, [this] {
     if (HintOffered()) actions_.command(CommandButton::Hint);

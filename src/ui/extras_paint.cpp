@@ -46,7 +46,7 @@ void PaintExtrasMarks(QPainter& p, const TableView& view, const Game& g) {
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(plate, Qt::AlignCenter, QString::fromUtf8(kAutoplayMarkText));
+    p.drawText(plate, Qt::AlignCenter, TableView::tr(kAutoplayMarkText));
   }
 }
 

@@ -17,6 +17,6 @@ void PaintExtrasMarks(QPainter& p, const TableView& view, const Game& g);
 QRectF HandFocusMark(const TableView& view, const Game& g);
 QRectF AutoplayPlate(const TableView& view, const Game& g);
 
-inline constexpr const char* kAutoplayMarkText = "托管中";
+inline constexpr const char* kAutoplayMarkText = QT_TRANSLATE_NOOP("zunda::TableView", "托管中");
 
 }  // namespace zunda

@@ -18,8 +18,17 @@ namespace zunda {
 namespace {
 
 constexpr std::array<const char*, kScoreCounters + 1> kHeadings = {
-    "玩家", "总分", "头科",   "二科",     "三科",    "四科",
-    "二落", "大落", "抓三户", "被抓三户", "重开次数"};
+    QT_TRANSLATE_NOOP("zunda::FrmScore", "玩家"),
+    QT_TRANSLATE_NOOP("zunda::FrmScore", "总分"),
+    QT_TRANSLATE_NOOP("zunda::FrmScore", "头科"),
+    QT_TRANSLATE_NOOP("zunda::FrmScore", "二科"),
+    QT_TRANSLATE_NOOP("zunda::FrmScore", "三科"),
+    QT_TRANSLATE_NOOP("zunda::FrmScore", "四科"),
+    QT_TRANSLATE_NOOP("zunda::FrmScore", "二落"),
+    QT_TRANSLATE_NOOP("zunda::FrmScore", "大落"),
+    QT_TRANSLATE_NOOP("zunda::FrmScore", "抓三户"),
+    QT_TRANSLATE_NOOP("zunda::FrmScore", "被抓三户"),
+    QT_TRANSLATE_NOOP("zunda::FrmScore", "重开次数")};
 
 QListWidget* MakeColumn(QWidget* parent) {
   auto* list = new QListWidget(parent);
@@ -39,11 +48,11 @@ void Fill(QListWidget* list, const std::vector<std::string>& rows) {
 
 FrmScore::FrmScore(const PlayerTable& players, QWidget* parent)
     : QDialog(parent), players_(players) {
-  setWindowTitle(QStringLiteral("Zunda战绩"));
+  setWindowTitle(tr("Zunda战绩"));
   setModal(true);
   auto* layout = new QVBoxLayout(this);
-  auto* tip = new QLabel(
-      QStringLiteral("只排前10名  【总分高者意味着团队协作能力强,重开次数多者作弊嫌疑大】"), this);
+  auto* tip =
+      new QLabel(tr("只排前10名  【总分高者意味着团队协作能力强,重开次数多者作弊嫌疑大】"), this);
   layout->addWidget(tip);
 
   auto* grid = new QGridLayout;
@@ -51,19 +60,17 @@ FrmScore::FrmScore(const PlayerTable& players, QWidget* parent)
   for (std::size_t i = 0; i < lst_.size(); ++i)
     lst_[i] = MakeColumn(this);
   for (int column = 0; column <= kScoreCounters; ++column) {
-    grid->addWidget(
-        new QLabel(QString::fromUtf8(kHeadings[static_cast<std::size_t>(column)]), this), 0,
-        column);
+    grid->addWidget(new QLabel(tr(kHeadings[static_cast<std::size_t>(column)]), this), 0, column);
     grid->addWidget(column == 0 ? lstScore_ : Lst(column - 1), 1, column);
   }
   grid->setColumnStretch(0, 3);
   layout->addLayout(grid);
 
   auto* buttons = new QHBoxLayout;
-  optSort_[0] = new QRadioButton(QStringLiteral("按总分排名"), this);
-  optSort_[1] = new QRadioButton(QStringLiteral("按重开次数排名"), this);
+  optSort_[0] = new QRadioButton(tr("按总分排名"), this);
+  optSort_[1] = new QRadioButton(tr("按重开次数排名"), this);
   optSort_[0]->setChecked(true);
-  auto* close = new QPushButton(QStringLiteral("返回"), this);
+  auto* close = new QPushButton(tr("返回"), this);
   buttons->addWidget(optSort_[0]);
   buttons->addWidget(optSort_[1]);
   buttons->addStretch();

@@ -1,5 +1,6 @@
 #include "ui/game_controller.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -20,6 +21,7 @@
 #include "ui/boss_window.h"
 #include "ui/extras_controller.h"
 #include "ui/frm_score.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/mmedia.h"
 #include "ui/music/background_music.h"
@@ -216,12 +218,12 @@ void GameController::OnMenu(MenuCommand which) {
     }
     case MenuCommand::ZundaNetRun:
     case MenuCommand::NetOptions:
-      QMessageBox::information(&window_, QStringLiteral("网络游戏"),
-                               QStringLiteral("本版本只提供单机游戏，网络游戏暂不开放。"));
+      QMessageBox::information(&window_, tr("网络游戏"),
+                               tr("本版本只提供单机游戏，网络游戏暂不开放。"));
       break;
     case MenuCommand::HelpAbout:
-      QMessageBox::about(&window_, QStringLiteral("关于 Zunda"),
-                         QStringLiteral("Zunda扑克游戏\n%1\n\n六人四副牌的尊达：单人对五家电脑。")
+      QMessageBox::about(&window_, tr("关于 Zunda"),
+                         tr("Zunda扑克游戏\n%1\n\n六人四副牌的尊达：单人对五家电脑。")
                              .arg(QString::fromStdString(g_.VersionText)));
       break;
     case MenuCommand::Save:
@@ -238,19 +240,26 @@ void GameController::OnMenu(MenuCommand which) {
 }
 
 void GameController::OnHelp(const QString& fileName) {
-  // Our help documents are HTML pages named like the original's help files.
-  const QString page = QFileInfo(fileName).completeBaseName() + QStringLiteral(".html");
-  const std::string path = ProgramFile(g_, g_.HelpDir + "\\" + page.toStdString());
+  // Our help documents are HTML pages named like the original's help files; the English pages
+  // are in a folder of their own, and a page missing there is shown in Chinese.
+  const std::string page =
+      (QFileInfo(fileName).completeBaseName() + QStringLiteral(".html")).toStdString();
+  std::string path = ProgramFile(g_, g_.HelpDir + "\\" + page);
+  if (CurrentLanguage() == Language::English) {
+    const std::string english = ProgramFile(g_, g_.HelpDir + "\\en\\" + page);
+    if (QFileInfo::exists(QString::fromStdString(english))) path = english;
+  }
   if (!QFileInfo::exists(QString::fromStdString(path))) {
-    QMessageBox::information(&window_, QStringLiteral("帮助"),
-                             QStringLiteral("帮助文件未发现：") + QString::fromStdString(path));
+    QMessageBox::information(&window_, tr("帮助"),
+                             tr("帮助文件未发现：") + QString::fromStdString(path));
     return;
   }
   QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 void GameController::OnBossKey() {
-  if (boss_) return;
+  // Never behind an open dialog's back: hiding the table would hide the dialog with it.
+  if (boss_ || QApplication::activeModalWidget() != nullptr) return;
   const bool wasMinimized = g_.Win.Minimized;
   g_.Win.Minimized = true;  // the turn cycle idles behind the cover
   if (music_) music_->mmPause();

@@ -8,6 +8,7 @@
 #include "core/text.h"
 #include "store/ini_file.h"
 #include "store/option_file.h"
+#include "store/program_folder.h"
 
 namespace zunda {
 namespace {
@@ -50,9 +51,18 @@ std::string_view LanguageCode(Language language) {
   return language == Language::English ? "en" : "zh";
 }
 
+namespace {
+std::string ChoiceIn(const std::string& optionFile) {
+  return Trim(CleanIniValue(classIniFile(optionFile).GetIniKey(kLanguageSection, kLanguageKey)));
+}
+}  // namespace
+
 std::string StoredLanguageChoice(const Game& g) {
-  return Trim(
-      CleanIniValue(classIniFile(OptionFilePath(g)).GetIniKey(kLanguageSection, kLanguageKey)));
+  return ChoiceIn(OptionFilePath(g));
+}
+
+std::string StoredLanguageChoice(const std::string& programFolder) {
+  return ChoiceIn(ResolveNoCase(programFolder, kOptionFileName));
 }
 
 void StoreLanguageChoice(const Game& g, std::string_view choice) {

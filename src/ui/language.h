@@ -23,8 +23,10 @@ Language ChooseLanguage(std::string_view choice, const QLocale& system);
 // The stored form of a choice ("" follows the system).
 std::string_view LanguageCode(Language language);
 
-// The choice stored in the game's option file, and storing a new one.
+// The choice stored in the game's option file (or in the option file of a program folder
+// before the game has read it), and storing a new one.
 std::string StoredLanguageChoice(const Game& g);
+std::string StoredLanguageChoice(const std::string& programFolder);
 void StoreLanguageChoice(const Game& g, std::string_view choice);
 
 // Loads the program's and Qt's own translations for the language into the application and

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
@@ -316,6 +317,15 @@ void MainWindow::AdvanceTurnMarker() {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
+    // An open dialog or menu takes Esc for itself: it closes before Esc ever hides the table.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      popup->close();
+      return;
+    }
+    if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != this) {
+      modal->close();
+      return;
+    }
     emit bossKey();
     return;
   }

@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "flow/turn_cycle.h"
 #include "store/option_file.h"
+#include "ui/language.h"
 #include "ui/music/background_music.h"
 #include "ui/options_game_page.h"
 #include "ui/options_music_page.h"
@@ -51,21 +52,21 @@ std::string& HumanName(Game& g) {
 
 FrmOptionsTab::FrmOptionsTab(Game& g, const OptionsDialogHooks& hooks, QWidget* parent)
     : QDialog(parent), g_(g), hooks_(hooks), options_(g.Options) {
-  setWindowTitle(QStringLiteral("游戏设置"));
+  setWindowTitle(tr("游戏设置"));
   const OptionsEditContext context{g_, options_, hooks_};
   tbsOptions = new QTabWidget(this);
   Players = new PlayersPage(context);
   GameSettings = new GamePage(context);
   Music = new MusicPage(context);
   Skins = new SkinsPage(context);
-  tbsOptions->addTab(Players, QStringLiteral("玩家"));
-  tbsOptions->addTab(GameSettings, QStringLiteral("游戏"));
-  tbsOptions->addTab(Music, QStringLiteral("背景音乐"));
-  tbsOptions->addTab(Skins, QStringLiteral("皮肤"));
+  tbsOptions->addTab(Players, tr("玩家"));
+  tbsOptions->addTab(GameSettings, tr("游戏"));
+  tbsOptions->addTab(Music, tr("背景音乐"));
+  tbsOptions->addTab(Skins, tr("皮肤"));
 
-  CmdOK = new QPushButton(QStringLiteral("确定"), this);
-  cmdCancel = new QPushButton(QStringLiteral("取消"), this);
-  CmdDefaultSetup = new QPushButton(QStringLiteral("默认设置"), this);
+  CmdOK = new QPushButton(tr("确定"), this);
+  cmdCancel = new QPushButton(tr("取消"), this);
+  CmdDefaultSetup = new QPushButton(tr("默认设置"), this);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(CmdDefaultSetup);
   buttons->addStretch();
@@ -119,7 +120,9 @@ void FrmOptionsTab::CmdOKClick() {
     }
   }
   Apply();
-  if (Skins->SkinChanged() &&
+  const bool newLanguage = GameSettings->LanguageChanged();
+  if (newLanguage) StoreLanguageChoice(g_, GameSettings->LanguageChoice());
+  if ((Skins->SkinChanged() || newLanguage) &&
       g_.Msg(kRestartQuestion, Host::Buttons::YesNo, Host::Icon::Question) == Host::Answer::Yes) {
     quitWanted_ = true;
   }

@@ -12,19 +12,19 @@
 namespace zunda {
 
 QString RoundStayText(int ms) {
-  return ms <= 0 ? QStringLiteral("照常") : QStringLiteral("至少%1毫秒").arg(ms);
+  return ms <= 0 ? ExtrasBox::tr("照常") : ExtrasBox::tr("至少%1毫秒").arg(ms);
 }
 
 ExtrasBox::ExtrasBox(ExtrasOptions& edited, QWidget* parent)
-    : QGroupBox(QStringLiteral("辅助功能"), parent), edited_(edited) {
-  ChkHint = new QCheckBox(QStringLiteral("提示按钮 (H)"), this);
-  ChkAutoplay = new QCheckBox(QStringLiteral("允许托管 (T)"), this);
-  ChkCardCounter = new QCheckBox(QStringLiteral("显示记牌器 (J)"), this);
-  ChkKeyboardPlay = new QCheckBox(QStringLiteral("键盘出牌：方向键选牌，空格提起，回车出牌"), this);
+    : QGroupBox(tr("辅助功能"), parent), edited_(edited) {
+  ChkHint = new QCheckBox(tr("提示按钮 (H)"), this);
+  ChkAutoplay = new QCheckBox(tr("允许托管 (T)"), this);
+  ChkCardCounter = new QCheckBox(tr("显示记牌器 (J)"), this);
+  ChkKeyboardPlay = new QCheckBox(tr("键盘出牌：方向键选牌，空格提起，回车出牌"), this);
   ChkKeyboardPlay->setToolTip(
-      QStringLiteral("←→ 移动选牌框，Home/End 到两端；↑ 提起整套，↓ 放下一张，空格 提起或放下一张；"
-                     "回车 出牌，P 过牌，退格 收回，N 不烧，G 还贡，Ctrl+Shift+S 烧糊了"));
-  ChkHoldLastPlay = new QCheckBox(QStringLiteral("一轮结束后保留最后一手牌，直到我点击"), this);
+      tr("←→ 移动选牌框，Home/End 到两端；↑ 提起整套，↓ 放下一张，空格 提起或放下一张；"
+         "回车 出牌，P 过牌，退格 收回，N 不烧，G 还贡，Ctrl+Shift+S 烧糊了"));
+  ChkHoldLastPlay = new QCheckBox(tr("一轮结束后保留最后一手牌，直到我点击"), this);
   SldRoundStay = new QSlider(Qt::Horizontal, this);
   SldRoundStay->setRange(0, kRoundStayMsMax);
   SldRoundStay->setSingleStep(kRoundStayMsStep);
@@ -40,7 +40,7 @@ ExtrasBox::ExtrasBox(ExtrasOptions& edited, QWidget* parent)
   layout->addWidget(ChkKeyboardPlay, 1, 0, 1, 3);
   layout->addWidget(ChkHoldLastPlay, 2, 0, 1, 3);
   auto* stay = new QHBoxLayout;
-  stay->addWidget(new QLabel(QStringLiteral("一轮结束后牌面停留:"), this));
+  stay->addWidget(new QLabel(tr("一轮结束后牌面停留:"), this));
   stay->addWidget(SldRoundStay, 1);
   stay->addWidget(LblRoundStay);
   layout->addLayout(stay, 3, 0, 1, 3);

@@ -1,6 +1,7 @@
 #include "ui/options_game_page.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,11 +9,14 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "core/game.h"
 #include "core/options_dialog_rules.h"
+#include "ui/language.h"
 #include "ui/options_extras_box.h"
+#include "ui/shown_text.h"
 
 namespace zunda {
 
@@ -36,27 +40,37 @@ GamePage::GamePage(OptionsEditContext context, QWidget* parent) : QWidget(parent
   LblKPJG = new QLabel(this);
   LblShaoPaiWaitTime = new QLabel(this);
   TxtBossCaption = new QLineEdit(this);
-  ChkRecRunData = new QCheckBox(QStringLiteral("实时记录游戏运行数据"), this);
+  ChkRecRunData = new QCheckBox(tr("实时记录游戏运行数据"), this);
 
   auto* speeds = new QGridLayout;
-  speeds->addWidget(new QLabel(QStringLiteral("出牌速度:"), this), 0, 0);
+  speeds->addWidget(new QLabel(tr("出牌速度:"), this), 0, 0);
   speeds->addWidget(HSclGameSpeed, 0, 1);
   speeds->addWidget(LblGameSpeed, 0, 2);
-  speeds->addWidget(new QLabel(QStringLiteral("扣牌延时:"), this), 1, 0);
+  speeds->addWidget(new QLabel(tr("扣牌延时:"), this), 1, 0);
   speeds->addWidget(HSclKPJG, 1, 1);
   speeds->addWidget(LblKPJG, 1, 2);
-  speeds->addWidget(new QLabel(QStringLiteral("烧牌等待:"), this), 2, 0);
+  speeds->addWidget(new QLabel(tr("烧牌等待:"), this), 2, 0);
   speeds->addWidget(HSclShaoPaiWaitTime, 2, 1);
   speeds->addWidget(LblShaoPaiWaitTime, 2, 2);
-  speeds->addWidget(new QLabel(QStringLiteral("老板键标题:"), this), 3, 0);
+  speeds->addWidget(new QLabel(tr("老板键标题:"), this), 3, 0);
   speeds->addWidget(TxtBossCaption, 3, 1, 1, 2);
+  // The language takes effect at the next start, like a new skin.
+  CmbLanguage = new QComboBox(this);
+  CmbLanguage->addItem(tr("跟随系统"), QString());
+  CmbLanguage->addItem(QStringLiteral("中文"), QStringLiteral("zh"));
+  CmbLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
+  storedLanguage_ = StoredLanguageChoice(c_.g);
+  CmbLanguage->setCurrentIndex(
+      std::max(0, CmbLanguage->findData(QString::fromStdString(storedLanguage_))));
+  speeds->addWidget(new QLabel(tr("界面语言:"), this), 4, 0);
+  speeds->addWidget(CmbLanguage, 4, 1, 1, 2);
   speeds->setColumnStretch(1, 1);
 
-  auto* rules = new QGroupBox(QStringLiteral("Zunda规则设置"), this);
-  OptJG[0] = new QRadioButton(QStringLiteral("进贡,同时计分"), rules);
-  OptJG[1] = new QRadioButton(QStringLiteral("不进贡,只计分"), rules);
+  auto* rules = new QGroupBox(tr("Zunda规则设置"), this);
+  OptJG[0] = new QRadioButton(tr("进贡,同时计分"), rules);
+  OptJG[1] = new QRadioButton(tr("不进贡,只计分"), rules);
   // The rules in play are fixed; the box only shows that this one is not among them.
-  ChkDaGuiErDaYi = new QCheckBox(QStringLiteral("大鬼二打一"), rules);
+  ChkDaGuiErDaYi = new QCheckBox(tr("大鬼二打一"), rules);
   ChkDaGuiErDaYi->setEnabled(false);
   auto* rulesLayout = new QVBoxLayout(rules);
   rulesLayout->addWidget(OptJG[0]);
@@ -109,10 +123,14 @@ void GamePage::Refresh() {
   Extras->Refresh();
 }
 
+std::string GamePage::LanguageChoice() const {
+  return CmbLanguage->currentData().toString().toStdString();
+}
+
 void GamePage::ShowScrollValues() {
-  LblGameSpeed->setText(QString::fromStdString(GameSpeedText(HSclGameSpeed->value())));
-  LblKPJG->setText(QString::fromStdString(FoldDelayText(HSclKPJG->value())));
-  LblShaoPaiWaitTime->setText(QString::fromStdString(BurnWaitText(HSclShaoPaiWaitTime->value())));
+  LblGameSpeed->setText(ShownText(GameSpeedText(HSclGameSpeed->value())));
+  LblKPJG->setText(ShownText(FoldDelayText(HSclKPJG->value())));
+  LblShaoPaiWaitTime->setText(ShownText(BurnWaitText(HSclShaoPaiWaitTime->value())));
 }
 
 }  // namespace zunda

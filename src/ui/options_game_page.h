@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 #include "ui/options_hooks.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -15,7 +17,8 @@ namespace zunda {
 class ExtrasBox;
 
 // The game page: the three waits on scroll bars, the boss caption, run-data recording and the
-// tribute choice. The other rule boxes show the fixed rules and cannot be changed.
+// tribute choice, and the language of the window. The other rule boxes show the fixed rules
+// and cannot be changed.
 class GamePage : public QWidget {
   Q_OBJECT
  public:
@@ -35,11 +38,18 @@ class GamePage : public QWidget {
   QRadioButton* OptJG[2];  // tribute and scoring, scoring only
   QCheckBox* ChkDaGuiErDaYi;
   ExtrasBox* Extras;  // the conveniences and the pace of a finished round
+  QComboBox* CmbLanguage;
+
+  // The language chosen here as the option file keeps it ("" follows the system), and whether
+  // it differs from the stored one.
+  std::string LanguageChoice() const;
+  bool LanguageChanged() const { return LanguageChoice() != storedLanguage_; }
 
  private:
   void ShowScrollValues();
 
   OptionsEditContext c_;
+  std::string storedLanguage_;
 };
 
 }  // namespace zunda

@@ -16,13 +16,14 @@
 #include "core/music_options.h"
 #include "core/text.h"
 #include "store/music_files.h"
+#include "ui/shown_text.h"
 
 namespace zunda {
 
 namespace {
 
-const char* const kAddNewCaption = "增加新文件";
-const char* const kAddDoneCaption = "增加完毕";
+const char* const kAddNewCaption = QT_TRANSLATE_NOOP("zunda::MusicPage", "增加新文件");
+const char* const kAddDoneCaption = QT_TRANSLATE_NOOP("zunda::MusicPage", "增加完毕");
 
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
@@ -31,10 +32,11 @@ QString Q(const std::string& text) {
 }  // namespace
 
 MusicPage::MusicPage(OptionsEditContext context, QWidget* parent) : QWidget(parent), c_(context) {
-  const char* const boxCaptions[4] = {"播放背景音乐", "顺序播放", "随机播放", "单曲循环"};
+  const char* const boxCaptions[4] = {QT_TR_NOOP("播放背景音乐"), QT_TR_NOOP("顺序播放"),
+                                      QT_TR_NOOP("随机播放"), QT_TR_NOOP("单曲循环")};
   auto* boxes = new QVBoxLayout;
   for (int box = 0; box < 4; ++box) {
-    ChkMidiBack[box] = new QCheckBox(Q(boxCaptions[box]), this);
+    ChkMidiBack[box] = new QCheckBox(tr(boxCaptions[box]), this);
     boxes->addWidget(ChkMidiBack[box]);
     connect(ChkMidiBack[box], &QCheckBox::clicked, this,
             [this, box](bool ticked) { ChkMidiBackClick(box, ticked); });
@@ -42,16 +44,16 @@ MusicPage::MusicPage(OptionsEditContext context, QWidget* parent) : QWidget(pare
   boxes->addStretch();
 
   LstBackMusic = new QListWidget(this);
-  CmdAddNewMusic = new QPushButton(Q(kAddNewCaption), this);
-  CmdDelBackMusic = new QPushButton(QStringLiteral("删除"), this);
+  CmdAddNewMusic = new QPushButton(tr(kAddNewCaption), this);
+  CmdDelBackMusic = new QPushButton(tr("删除"), this);
   LblMusicMess = new QLabel(this);
 
   FrameChooser = new QWidget(this);
   CmbBackMusic = new QComboBox(FrameChooser);
   CmbBackMusic->addItems({QStringLiteral("*.mid"), QStringLiteral("*.wav")});
   FileBackMusic = new QTreeView(FrameChooser);
-  CmdAddMusic = new QPushButton(QStringLiteral("加入列表"), FrameChooser);
-  auto* note = new QLabel(Q(kMusicVideoNote), FrameChooser);
+  CmdAddMusic = new QPushButton(tr("加入列表"), FrameChooser);
+  auto* note = new QLabel(ShownText(kMusicVideoNote), FrameChooser);
   note->setWordWrap(true);
   auto* chooser = new QGridLayout(FrameChooser);
   chooser->setContentsMargins(0, 0, 0, 0);
@@ -98,7 +100,7 @@ void MusicPage::Refresh() {
 
 void MusicPage::HideChooser() {
   FrameChooser->hide();
-  CmdAddNewMusic->setText(Q(kAddNewCaption));
+  CmdAddNewMusic->setText(tr(kAddNewCaption));
 }
 
 bool MusicPage::ChooserShown() const {
@@ -132,7 +134,7 @@ void MusicPage::CmdAddNewMusicClick() {
     FileBackMusic->setCurrentIndex(files_->index(QString::fromStdString(c_.g.AppPath)));
   }
   FrameChooser->show();
-  CmdAddNewMusic->setText(Q(kAddDoneCaption));
+  CmdAddNewMusic->setText(tr(kAddDoneCaption));
 }
 
 void MusicPage::CmbBackMusicClick() {
@@ -149,11 +151,11 @@ void MusicPage::CmdAddMusicClick() {
 void MusicPage::AddMusicFile(const std::string& path) {
   const std::string name = CopyIntoSoundFolder(c_.g, path);
   if (name.empty()) {
-    LblMusicMess->setText(QStringLiteral("Err : 文件复制失败!"));
+    LblMusicMess->setText(tr("Err : 文件复制失败!"));
     return;
   }
   if (!AddMusic(c_.options, name)) {
-    LblMusicMess->setText(QStringLiteral("Err : 音乐列表已满!"));
+    LblMusicMess->setText(tr("Err : 音乐列表已满!"));
     return;
   }
   Refresh();

@@ -11,6 +11,7 @@
 #include "core/game.h"
 #include "core/players.h"
 #include "core/text.h"
+#include "ui/shown_text.h"
 
 namespace zunda {
 
@@ -37,21 +38,21 @@ PlayersPage::PlayersPage(OptionsEditContext context, QWidget* parent)
     box->setEchoMode(QLineEdit::Password);
     box->setMaxLength(kPasswordWidth);
   }
-  ChkRememberPW = new QCheckBox(QStringLiteral("下次启动时自动登录当前玩家"), this);
-  CmdCurPlayer = new QPushButton(QStringLiteral("登录当前玩家"), this);
-  CmdNewPlayer = new QPushButton(QStringLiteral("加入新玩家"), this);
-  CmdDelPlayer = new QPushButton(QStringLiteral("删除选定玩家"), this);
-  CmdModifyPassWd = new QPushButton(QStringLiteral("修改密码"), this);
+  ChkRememberPW = new QCheckBox(tr("下次启动时自动登录当前玩家"), this);
+  CmdCurPlayer = new QPushButton(tr("登录当前玩家"), this);
+  CmdNewPlayer = new QPushButton(tr("加入新玩家"), this);
+  CmdDelPlayer = new QPushButton(tr("删除选定玩家"), this);
+  CmdModifyPassWd = new QPushButton(tr("修改密码"), this);
   LblPlayerMess = new QLabel(this);
   LblPlayerMess->setWordWrap(true);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(ListPlayerName, 0, 0, 7, 1);
-  layout->addWidget(new QLabel(QStringLiteral("姓名:"), this), 0, 1);
+  layout->addWidget(new QLabel(tr("姓名:"), this), 0, 1);
   layout->addWidget(TxtPlayerName, 0, 2);
-  layout->addWidget(new QLabel(QStringLiteral("密码:"), this), 1, 1);
+  layout->addWidget(new QLabel(tr("密码:"), this), 1, 1);
   layout->addWidget(TxtPasswd, 1, 2);
-  layout->addWidget(new QLabel(QStringLiteral("新密码:"), this), 2, 1);
+  layout->addWidget(new QLabel(tr("新密码:"), this), 2, 1);
   layout->addWidget(TxtNewPasswd, 2, 2);
   layout->addWidget(CmdCurPlayer, 3, 1);
   layout->addWidget(CmdNewPlayer, 3, 2);
@@ -68,7 +69,7 @@ PlayersPage::PlayersPage(OptionsEditContext context, QWidget* parent)
   connect(ChkRememberPW, &QCheckBox::toggled, this,
           [this](bool ticked) { c_.options.Remember = ticked; });
 
-  LblPlayerMess->setText(Q(CurrentPlayerText(Trim(c_.g.Seats[c_.g.HumanSeat].Name))));
+  LblPlayerMess->setText(ShownText(CurrentPlayerText(Trim(c_.g.Seats[c_.g.HumanSeat].Name))));
 }
 
 void PlayersPage::Refresh(int chosenPlayer) {
@@ -105,20 +106,20 @@ void PlayersPage::CmdCurPlayerClick() {
   const int row = ChosenPlayer();
   const PlayerOutcome outcome = LogIn(c_.options, row, S(TxtPasswd->text()));
   if (outcome.Done) loggedIn_ = Trim(c_.options.Players[row].Name);
-  LblPlayerMess->setText(Q(outcome.Message));
+  LblPlayerMess->setText(ShownText(outcome.Message));
 }
 
 void PlayersPage::CmdNewPlayerClick() {
   const PlayerOutcome outcome = AddPlayer(c_.options, S(TxtPlayerName->text()));
   if (outcome.Done) Refresh(c_.options.PlayerNum - 1);
-  LblPlayerMess->setText(Q(outcome.Message));
+  LblPlayerMess->setText(ShownText(outcome.Message));
 }
 
 void PlayersPage::CmdModifyPassWdClick() {
   const PlayerOutcome outcome =
       ChangePassword(c_.options, ChosenPlayer(), S(TxtPasswd->text()), S(TxtNewPasswd->text()));
   if (outcome.Done) ClearPasswords();
-  LblPlayerMess->setText(Q(outcome.Message));
+  LblPlayerMess->setText(ShownText(outcome.Message));
 }
 
 void PlayersPage::CmdDelPlayerClick() {
@@ -132,7 +133,7 @@ void PlayersPage::CmdDelPlayerClick() {
     ClearPasswords();
     Refresh(row - 1);
   }
-  LblPlayerMess->setText(Q(outcome.Message));
+  LblPlayerMess->setText(ShownText(outcome.Message));
 }
 
 }  // namespace zunda

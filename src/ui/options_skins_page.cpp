@@ -2,9 +2,11 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -14,6 +16,7 @@
 
 #include "core/game.h"
 #include "core/options_dialog_rules.h"
+#include "ui/skins.h"
 
 namespace zunda {
 
@@ -43,21 +46,31 @@ SkinsPage::SkinsPage(OptionsEditContext context, QWidget* parent)
   FileSkin = new QTreeView(this);
   FileSkin->setModel(files_);
   FileSkin->setCurrentIndex(files_->index(QString::fromStdString(c_.g.AppPath)));
-  CmdNewSkinWizard = new QPushButton(QStringLiteral("导入新Skin"), this);
+  // Only the names are shown, so that they have the whole width of the tree.
+  for (int column = 1; column < files_->columnCount(); ++column)
+    FileSkin->hideColumn(column);
+  FileSkin->header()->setStretchLastSection(true);
+  CmdNewSkinWizard = new QPushButton(tr("导入新Skin"), this);
+  CmdImportFolder = new QPushButton(tr("从文件夹导入..."), this);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(CmbSkin, 0, 0);
   layout->addLayout(previews, 1, 0, 1, 2);
   layout->addWidget(FileSkin, 2, 0);
-  layout->addWidget(new QLabel(QStringLiteral("<= 请指定新Skin存放位置"), this), 2, 1,
-                    Qt::AlignTop);
-  layout->addWidget(new QLabel(QStringLiteral("双击开始导入"), this), 3, 0);
+  layout->addWidget(new QLabel(tr("<= 请指定新Skin存放位置"), this), 2, 1, Qt::AlignTop);
+  layout->addWidget(new QLabel(tr("双击开始导入"), this), 3, 0);
   layout->addWidget(CmdNewSkinWizard, 3, 1);
+  layout->addWidget(CmdImportFolder, 4, 1);
   layout->setRowStretch(2, 1);
 
   connect(CmbSkin, &QComboBox::currentIndexChanged, this, &SkinsPage::CmbSkinClick);
   connect(CmdNewSkinWizard, &QPushButton::clicked, this,
           [this] { ImportSkinFile(ChosenIniFile()); });
+  connect(CmdImportFolder, &QPushButton::clicked, this, [this] {
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("选择新Skin所在的文件夹"),
+                                                             QString::fromStdString(c_.g.AppPath));
+    if (!folder.isEmpty()) ImportSkinFolder(folder);
+  });
   connect(FileSkin, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
     if (!files_->isDir(index)) ImportSkinFile(files_->filePath(index).toStdString());
   });
@@ -104,6 +117,10 @@ std::string SkinsPage::ChosenIniFile() const {
   const QModelIndex chosen = FileSkin->currentIndex();
   if (!chosen.isValid() || files_->isDir(chosen)) return "";
   return files_->filePath(chosen).toStdString();
+}
+
+void SkinsPage::ImportSkinFolder(const QString& folder) {
+  ImportSkinFile(ResolveNoCase(folder.toStdString(), "skin.ini").string());
 }
 
 void SkinsPage::ImportSkinFile(const std::string& iniPath) {

@@ -26,11 +26,14 @@ class SkinsPage : public QWidget {
   bool SkinChanged() const;
   // Imports the skin described by the file ("" when none is chosen).
   void ImportSkinFile(const std::string& iniPath);
+  // Imports the skin whose skin.ini lies in the folder (a folder chosen in the folder dialog).
+  void ImportSkinFolder(const QString& folder);
 
   QComboBox* CmbSkin;
   QLabel* ImgPreview[3];  // table background, big joker, a card face
   QTreeView* FileSkin;
   QPushButton* CmdNewSkinWizard;
+  QPushButton* CmdImportFolder;
 
  private:
   void CmbSkinClick();

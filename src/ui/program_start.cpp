@@ -91,6 +91,11 @@ std::unique_ptr<RunningProgram> StartProgram(Game& g, QtHost& host, const StartS
   const QSize screen = ScreenSize(settings);
   const StartUpContext context{settings.ProgramFolder, screen.width(), screen.height(),
                                [&lock] { return lock.HeldByAnotherCopy(); }};
+  // Even the first messages of the start speak the player's language.
+  InstallLanguage(
+      settings.WindowLanguage
+          ? *settings.WindowLanguage
+          : ChooseLanguage(StoredLanguageChoice(settings.ProgramFolder), QLocale::system()));
   if (StartUp(g, context) == StartUpResult::EndProgram) return nullptr;
 
   // From here on a damaged file or a missing picture never stops the start.

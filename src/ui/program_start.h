@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "ui/language.h"
 #include "ui/options_hooks.h"
 
 class QSplashScreen;
@@ -28,6 +29,8 @@ struct StartSettings {
   std::string Screenshot;            // a picture of the window is saved after a while
   int ScreenshotDelayMs = 6000;
   bool ShowSplash = true;
+  // The language of the window; unset means the option file's choice or the system's.
+  std::optional<Language> WindowLanguage;
 };
 
 // The program once it has started: the main window over the game and the controller that runs

@@ -6,6 +6,8 @@
 #include <QThread>
 #include <QTime>
 
+#include "ui/shown_text.h"
+
 namespace zunda {
 
 namespace {
@@ -56,8 +58,8 @@ Host::Answer FromQt(int button, Host::Buttons buttons) {
 }  // namespace
 
 Host::Answer QtHost::MessageBox(const std::string& text, Buttons buttons, Icon icon) {
-  QMessageBox box(ToQt(icon), QString::fromUtf8(kMessageTitle), QString::fromStdString(text),
-                  ToQt(buttons), mainWindow_.data());
+  QMessageBox box(ToQt(icon), QString::fromUtf8(kMessageTitle), ShownText(text), ToQt(buttons),
+                  mainWindow_.data());
   if (buttons == Buttons::YesNo) box.setDefaultButton(QMessageBox::Yes);
   return FromQt(box.exec(), buttons);
 }

@@ -51,6 +51,7 @@ class ProgramTest : public ::testing::Test {
     StartSettings settings;
     settings.ProgramFolder = Folder();
     settings.Screen = screen_;
+    settings.WindowLanguage = language_;
     program_ = StartProgram(*game_, *host_, settings);
     if (!program_) return false;
     if (program_->Controller() != nullptr) program_->Controller()->SetManualMainTick(true);
@@ -156,6 +157,8 @@ class ProgramTest : public ::testing::Test {
 
   QTemporaryDir folder_;
   std::optional<QSize> screen_ = QSize(1024, 768);
+  // The suite reads the window's Chinese texts unless a test asks for another language.
+  Language language_ = Language::Chinese;
   // Answers queued on the host of the next Start, before start-up asks anything.
   std::vector<Host::Answer> startAnswers_;
 

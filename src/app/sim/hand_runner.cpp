@@ -115,6 +115,7 @@ void HandRunner::Step() {
 
 void HandRunner::AfterStep() {
   DrainEvents();
+  if (afterStep_) afterStep_(game_);
   if (options_.check) Check([&](auto& out) { checker_.AfterStep(game_, out); });
 }
 

@@ -44,6 +44,10 @@ class HandRunner {
   Game& GameInPlay() { return game_; }
   std::string ProgramFolder() const;
   void BetweenSaveAndLoad(std::function<void(const std::string& folder)> hook);
+  // For tests: runs after every step (a tick, or the autopilot's act), and the texts of every
+  // message box shown so far.
+  void AfterEveryStep(std::function<void(const Game&)> hook) { afterStep_ = std::move(hook); }
+  const std::vector<std::string>& Messages() const { return host_.Messages(); }
 
  private:
   void Step();
@@ -66,6 +70,7 @@ class HandRunner {
   std::ostream* events_;
   std::optional<DecisionDump> decisions_;
   SimHost host_;
+  std::function<void(const Game&)> afterStep_;
   Game game_;
   Autopilot pilot_;
   PlayChecker checker_;

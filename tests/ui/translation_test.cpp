@@ -1,0 +1,147 @@
+// The English window: the catalogue is finished, every text the engine writes in many seeded
+// hands comes out without Chinese, and the engine's own texts reach the window unchanged in
+// Chinese.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <set>
+#include <sstream>
+
+#include "core/game.h"
+#include "sim/hand_runner.h"
+#include "ui/engine_texts.h"
+#include "ui/language.h"
+#include "ui/shown_text.h"
+
+namespace zunda {
+namespace {
+
+bool HasChinese(const QString& text) {
+  static const QRegularExpression han(
+      QStringLiteral("[\\x{3000}-\\x{303f}\\x{4e00}-\\x{9fff}"
+                     "\\x{ff00}-\\x{ffef}]"));
+  return text.contains(han);
+}
+
+// Installs English for one test and puts Chinese back after it.
+class English : public ::testing::Test {
+ protected:
+  English() { InstallLanguage(Language::English); }
+  ~English() override { InstallLanguage(Language::Chinese); }
+};
+
+TEST(TranslationCatalogue, EveryMessageOfEveryCatalogueIsTranslated) {
+  QFile file(QStringLiteral(ZUNDA_TRANSLATIONS_DIR "/zunda_en.ts"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&file);
+  int messages = 0;
+  QString source;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (!xml.isStartElement()) continue;
+    if (xml.name() == QStringLiteral("source")) source = xml.readElementText();
+    if (xml.name() != QStringLiteral("translation")) continue;
+    ++messages;
+    const QString type = xml.attributes().value(QStringLiteral("type")).toString();
+    const QString text = xml.readElementText();
+    EXPECT_TRUE(type.isEmpty()) << type.toStdString() << ": " << source.toStdString();
+    EXPECT_FALSE(text.trimmed().isEmpty() || HasChinese(text)) << source.toStdString();
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << " at line "
+                               << xml.lineNumber();
+  EXPECT_GT(messages, 200);
+}
+
+TEST_F(English, EngineTextsTranslateWithTheirFilledInParts) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"4张  9(1大虎)", "4 × 9 (with 1 big joker(s))"},
+      {"Aldor: 3张 钱", "Aldor: 3 × 2"},
+      {"Corvan:1张 小虎", "Corvan: 1 × Small joker"},
+      {"二落 : Bersa       ", "5th : Bersa"},
+      {" 已经发出的牌: 大虎:2 小虎:0 钱:0 A:3 ",
+       "Cards played so far: Big joker:2 Small joker:0 2:0 A:3"},
+      {"Delis 进贡牌: 大虎  2", "Delis pays tribute: Big joker 2"},
+      {"Err:  in  显示手中牌  :  M=37", "Err: in the hand display: M=37"},
+      // A name is never translated, even one that reads like a text of the game.
+      {"过牌: 自动过牌", "过牌: Passes automatically"},
+  };
+  for (const auto& [engine, english] : cases)
+    EXPECT_EQ(ShownText(engine).toStdString(), english) << engine;
+}
+
+TEST(ChineseWindow, ShowsTheEngineTextsAsTheyAre) {
+  InstallLanguage(Language::Chinese);
+  for (const char* text : {"4张  9(1大虎)", " 请选择一手牌或过牌 ", "Aldor: 头科"})
+    EXPECT_EQ(ShownText(text).toStdString(), text);
+}
+
+TEST(LanguageChoice, FollowsTheStoredChoiceElseTheSystem) {
+  EXPECT_EQ(ChooseLanguage("en", QLocale(QLocale::Chinese)), Language::English);
+  EXPECT_EQ(ChooseLanguage(" zh ", QLocale(QLocale::German)), Language::Chinese);
+  EXPECT_EQ(ChooseLanguage("", QLocale(QLocale::Chinese, QLocale::Taiwan)), Language::Chinese);
+  EXPECT_EQ(ChooseLanguage("", QLocale(QLocale::French)), Language::English);
+  EXPECT_EQ(ChooseLanguage("", QLocale::c()), Language::Chinese);
+}
+
+// Every text the engine puts on the window or in a message box during many seeded hands,
+// with the players' names taken out.
+std::set<std::string> EngineTextsOfHands(int hands, std::set<std::string>& names) {
+  sim::SimOptions options;
+  options.hands = hands;
+  options.seed = 11;
+  options.burnRate = 0.6;  // burns and scorchings are rare otherwise
+  std::ostringstream report;
+  sim::HandRunner runner(options, report, nullptr);
+  std::set<std::string> texts;
+  runner.AfterEveryStep([&](const Game& g) {
+    const MainWindowControls& w = g.Win;
+    const auto add = [&](const std::string& text) { texts.insert(text); };
+    for (const std::string& line : w.LstDispEvent.Items)
+      add(line);
+    for (const std::string& line : w.LstTalk.Items)
+      add(line);
+    add(w.LblPrompt.Caption);
+    add(w.LblStatusBar[0].Caption);
+    add(w.Caption);
+    for (int seat = 1; seat <= kSeats; ++seat) {
+      add(w.LblName[seat].Caption);
+      add(w.LblName[seat].ToolTipText);
+      add(w.Frame1[seat].ToolTipText);
+      names.insert(g.Seats[seat].Name);
+    }
+    for (int slot = 1; slot <= kHandSlots; ++slot)
+      add(w.ImgHand[slot].ToolTipText);
+    for (int slot = 1; slot <= kTableSlots; ++slot)
+      add(w.ImgTable[slot].ToolTipText);
+    for (const Button* button : {&w.CmdSend, &w.CmdPass, &w.CmdReturn, &w.CmdNotSP, &w.CmdShaoHuLe,
+                                 &w.CmdHG, &w.CmdHint}) {
+      add(button->ToolTipText);
+    }
+  });
+  for (int hand = 0; hand < hands && runner.PlayHand(); ++hand) {
+  }
+  for (const std::string& message : runner.Messages())
+    texts.insert(message);
+  return texts;
+}
+
+TEST_F(English, NoChineseIsLeftInAnyTextOfManyHandsButThePlayersNames) {
+  std::set<std::string> names;
+  const std::set<std::string> texts = EngineTextsOfHands(60, names);
+  ASSERT_GT(texts.size(), 100u);
+  std::vector<std::string> untranslated;
+  for (const std::string& text : texts) {
+    QString shown = ShownText(text);
+    for (const std::string& name : names) {
+      if (!name.empty()) shown.replace(QString::fromStdString(name), QString());
+    }
+    if (HasChinese(shown)) untranslated.push_back(text);
+  }
+  EXPECT_TRUE(untranslated.empty())
+      << untranslated.size() << " untranslated, first: " << untranslated.front();
+}
+
+}  // namespace
+}  // namespace zunda
