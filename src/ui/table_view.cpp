@@ -344,6 +344,22 @@ QFont TableView::PromptFont(const QString& text, QRectF* plate) const {
   return font;
 }
 
+QRectF TableView::PromptTextArea(const QRectF& plate) const {
+  return plate.adjusted(std::max(6.0, geometry_.Px(150)) - 1, std::max(3.0, geometry_.Px(60)) - 1,
+                        1 - std::max(6.0, geometry_.Px(150)), 1 - std::max(3.0, geometry_.Px(60)));
+}
+
+bool TableView::PromptTextFits() const {
+  const QString text = ShownText(Trim(game_.Win.LblPrompt.Caption));
+  QRectF plate;
+  const QFont font = PromptFont(text, &plate);
+  const QRectF area = PromptTextArea(plate);
+  const QRectF needed =
+      QFontMetricsF(font).boundingRect(QRectF(area.left(), area.top(), area.width(), 1e6),
+                                       Qt::AlignHCenter | Qt::TextWordWrap, text);
+  return needed.height() <= area.height() + 1 && needed.width() <= area.width() + 1;
+}
+
 QRectF TableView::PromptPlate() const {
   const Label& prompt = game_.Win.LblPrompt;
   const QString text = ShownText(Trim(prompt.Caption));

@@ -48,8 +48,10 @@ class TableView : public QWidget {
   QRectF VisibleHandCard(int slot) const;
   // The seat the turn mark stands at, 0 when no seat is marked.
   int MarkedSeat() const;
-  // The plate of the prompt line with its text, empty when no prompt shows.
+  // The plate of the prompt line with its text, empty when no prompt shows, and whether the
+  // text fits inside it (it wraps and shrinks until it does, down to a least size).
   QRectF PromptPlate() const;
+  bool PromptTextFits() const;
 
  signals:
   void handCardClicked(int slot, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
@@ -79,6 +81,7 @@ class TableView : public QWidget {
   QString ToolTipAt(QPointF position) const;
   QString DataFile(const std::string& name) const;
   QFont PromptFont(const QString& text, QRectF* plate) const;
+  QRectF PromptTextArea(const QRectF& plate) const;
 
   const Game& game_;
   std::filesystem::path appPath_;

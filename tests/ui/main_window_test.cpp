@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -221,6 +222,19 @@ TEST_F(WindowTest, EscapeAndBackgroundDoubleClickAreTheBossKey) {
   // A double click that misses a card in the hand is not taken for the boss key.
   DoubleClick((Geo().HandFrame().bottomRight() - QPointF(5, 5)).toPoint());
   EXPECT_EQ(boss.count(), 4);
+}
+
+TEST_F(WindowTest, EscapeClosesAnOpenDialogBeforeItMeansTheBossKey) {
+  QSignalSpy boss(window.get(), &MainWindow::bossKey);
+  QDialog dialog(window.get());
+  dialog.open();
+  // The key reaches the table although the dialog is open (a window manager may leave the
+  // focus there): it closes the dialog and nothing else.
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(boss.count(), 0);
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  EXPECT_EQ(boss.count(), 1);
 }
 
 TEST_F(WindowTest, CommandButtonsFollowTheStateAndReportClicks) {

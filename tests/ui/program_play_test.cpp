@@ -1,8 +1,10 @@
 #include <QAction>
+#include <QApplication>
 
 #include "core/seats.h"
 #include "program_table_fixture.h"
 #include "rules/hand_display.h"
+#include "ui/boss_window.h"
 
 namespace zunda::testing {
 namespace {
@@ -42,6 +44,23 @@ TEST_F(NewGameTest, TheMenuStartsAGameThatRunsUpToTheHumansFirstTurn) {
 // other seats hold nothing that beats a pair above fives.
 constexpr std::array<std::string_view, 6> kHands = {"4x7 3x9 1x4", "2x3 2x4", "2x3 2x4",
                                                     "2x3 2x4",     "2x3 2x4", "2x5 2x6 1x8"};
+
+TEST_F(NewGameTest, TheBossWindowGivesTheTableBackHoweverItIsClosed) {
+  StartGame();
+  ASSERT_TRUE(TickUntil([&] { return g().Flow.WaitHuman; }));
+  Menu(MenuCommand::Boss);
+  BossWindow* boss = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (auto* cover = qobject_cast<BossWindow*>(top); cover != nullptr && cover->isVisible())
+      boss = cover;
+  }
+  ASSERT_NE(boss, nullptr);
+  EXPECT_FALSE(Window().isVisible());
+  boss->close();  // as the title bar's close button does
+  EXPECT_TRUE(Window().isVisible());
+  EXPECT_TRUE(g().Flow.Running);
+  EXPECT_FALSE(g().Win.Minimized);
+}
 
 using ClickTest = TableTest;
 

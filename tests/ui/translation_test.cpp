@@ -3,16 +3,25 @@
 // Chinese.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QXmlStreamReader>
 #include <set>
 #include <sstream>
 
 #include "core/game.h"
+#include "core/text.h"
+#include "program_fixture.h"
 #include "sim/hand_runner.h"
 #include "ui/engine_texts.h"
 #include "ui/language.h"
+#include "ui/options_dialog.h"
 #include "ui/shown_text.h"
 
 namespace zunda {
@@ -141,6 +150,73 @@ TEST_F(English, NoChineseIsLeftInAnyTextOfManyHandsButThePlayersNames) {
   }
   EXPECT_TRUE(untranslated.empty())
       << untranslated.size() << " untranslated, first: " << untranslated.front();
+}
+
+// Every text a widget and its children show: captions, titles, items and tool tips.
+QStringList WidgetTexts(const QWidget& top) {
+  QStringList texts = {top.windowTitle()};
+  QList<QWidget*> widgets = top.findChildren<QWidget*>();
+  for (const QWidget* widget : widgets) {
+    texts << widget->toolTip() << widget->windowTitle();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) texts << label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) texts << button->text();
+    if (const auto* box = qobject_cast<const QGroupBox*>(widget)) texts << box->title();
+    if (const auto* list = qobject_cast<const QListWidget*>(widget)) {
+      for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
+      for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    }
+    if (const auto* tabs = qobject_cast<const QTabWidget*>(widget)) {
+      for (int i = 0; i < tabs->count(); ++i)
+        texts << tabs->tabText(i);
+    }
+  }
+  for (const QAction* action : top.findChildren<QAction*>())
+    texts << action->text() << action->toolTip();
+  return texts;
+}
+
+class EnglishProgram : public testing::ProgramTest {
+ protected:
+  EnglishProgram() { language_ = Language::English; }
+  ~EnglishProgram() override {
+    Stop();
+    InstallLanguage(Language::Chinese);
+  }
+  // The texts with every player's and seat's name taken out; the language list names each
+  // language in its own words.
+  std::vector<std::string> Chinese(QStringList texts) {
+    std::vector<std::string> found;
+    for (QString text : texts) {
+      for (int seat = 1; seat <= kSeats; ++seat)
+        text.remove(QString::fromStdString(Trim(g().Seats[seat].Name)));
+      for (const PlayerEntry& player : g().Options.Players) {
+        if (!Trim(player.Name).empty()) text.remove(QString::fromStdString(Trim(player.Name)));
+      }
+      if (HasChinese(text) && text != QStringLiteral("中文")) found.push_back(text.toStdString());
+    }
+    return found;
+  }
+};
+
+TEST_F(EnglishProgram, TheTableAndTheOptionsDialogShowNoChineseButNames) {
+  StartGame();
+  ASSERT_TRUE(TickUntil([&] { return g().Flow.WaitHuman; }));
+  QStringList texts = WidgetTexts(Window());
+  const MainWindowControls& w = g().Win;
+  for (const std::string& text : {w.LblPrompt.Caption, w.LblStatusBar[0].Caption})
+    texts << ShownText(text);
+  for (int seat = 1; seat <= kSeats; ++seat)
+    texts << ShownText(w.LblName[seat].Caption) << ShownText(w.LblName[seat].ToolTipText);
+  for (int slot = 1; slot <= kHandSlots; ++slot)
+    texts << ShownText(w.ImgHand[slot].ToolTipText);
+  EXPECT_EQ(Chinese(texts), std::vector<std::string>{});
+
+  FrmOptionsTab dialog(g(), program().Hooks(), &Window());
+  EXPECT_EQ(Chinese(WidgetTexts(dialog)), std::vector<std::string>{});
 }
 
 }  // namespace
