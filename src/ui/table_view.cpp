@@ -326,8 +326,9 @@ QFont TableView::PromptFont(const QString& text, QRectF* plate) const {
   const QRectF box = geometry_.PromptBox();
   QFont font = this->font();
   font.setBold(true);
-  const double padX = std::max(6.0, geometry_.Px(150));
-  const double padY = std::max(3.0, geometry_.Px(60));
+  const QSizeF pad = PromptPadding();
+  const double padX = pad.width();
+  const double padY = pad.height();
   const int start = std::max(9, static_cast<int>(geometry_.Px(240)));
   QRectF needed;
   for (int pixels = start; pixels >= 7; --pixels) {
@@ -344,9 +345,14 @@ QFont TableView::PromptFont(const QString& text, QRectF* plate) const {
   return font;
 }
 
+QSizeF TableView::PromptPadding() const {
+  return {std::max(6.0, geometry_.Px(150)), std::max(3.0, geometry_.Px(60))};
+}
+
 QRectF TableView::PromptTextArea(const QRectF& plate) const {
-  return plate.adjusted(std::max(6.0, geometry_.Px(150)) - 1, std::max(3.0, geometry_.Px(60)) - 1,
-                        1 - std::max(6.0, geometry_.Px(150)), 1 - std::max(3.0, geometry_.Px(60)));
+  // A pixel of slack for the rounding of the font's metrics.
+  const QSizeF pad = PromptPadding() - QSizeF(1, 1);
+  return plate.adjusted(pad.width(), pad.height(), -pad.width(), -pad.height());
 }
 
 bool TableView::PromptTextFits() const {
@@ -380,7 +386,7 @@ void TableView::PaintPrompt(QPainter& p) {
   p.setBrush(QColor(0, 0, 0, 150));
   p.drawRoundedRect(plate, round, round);
   p.setPen(FromBgr(prompt.ForeColor));
-  p.drawText(plate, Qt::AlignCenter | Qt::TextWordWrap, text);
+  p.drawText(PromptTextArea(plate), Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
 void TableView::PaintHand(QPainter& p) {

@@ -81,6 +81,7 @@ class TableView : public QWidget {
   QString ToolTipAt(QPointF position) const;
   QString DataFile(const std::string& name) const;
   QFont PromptFont(const QString& text, QRectF* plate) const;
+  QSizeF PromptPadding() const;
   QRectF PromptTextArea(const QRectF& plate) const;
 
   const Game& game_;
