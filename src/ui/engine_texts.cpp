@@ -273,7 +273,7 @@ QString TranslateList(const QString& text, const QRegularExpression& token,
 }
 
 QString TranslatePart(char kind, const QString& part) {
-  const QString trimmed = part.trimmed();
+  QString trimmed = part.trimmed();
   switch (kind) {
     case 't':
     case 'r':
@@ -304,7 +304,7 @@ QString TranslateEngineText(const QString& text) {
   for (const Compiled& compiled : templates) {
     const QRegularExpressionMatch match = compiled.pattern.match(text);
     if (!match.hasMatch()) continue;
-    const QString translated = QCoreApplication::translate("EngineText", compiled.entry->source);
+    QString translated = QCoreApplication::translate("EngineText", compiled.entry->source);
     const std::string_view kinds = compiled.entry->parts;
     QStringList parts;
     for (std::size_t i = 0; i < kinds.size(); ++i)

@@ -6,7 +6,7 @@
 namespace zunda {
 
 QString ShownText(const std::string& engineText) {
-  const QString text = QString::fromStdString(engineText);
+  QString text = QString::fromStdString(engineText);
   if (CurrentLanguage() == Language::Chinese) return text;
   return TranslateEngineText(text);
 }

@@ -188,7 +188,7 @@ class EnglishProgram : public testing::ProgramTest {
   }
   // The texts with every player's and seat's name taken out; the language list names each
   // language in its own words.
-  std::vector<std::string> Chinese(QStringList texts) {
+  std::vector<std::string> Chinese(const QStringList& texts) {
     std::vector<std::string> found;
     for (QString text : texts) {
       for (int seat = 1; seat <= kSeats; ++seat)
