@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace zunda {
 
 // Requests of the save and load menu commands and the run-data recorder's ring position.
@@ -11,6 +14,9 @@ struct StorageState {
   bool SilentSave = false;
   // The run-data slot written last, 1..5; 0 before the first snapshot.
   int RunDataSlot = 0;
+  // The files the program writes by itself whose last save failed and the player has been
+  // told so: a failure is told once, not at every hand, until a save of that file succeeds.
+  std::vector<std::string> FailedSavesTold;
   bool operator==(const StorageState&) const = default;
 };
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/game.h"
+#include "core/save_messages.h"
 #include "core/score_table.h"
 
 namespace zunda {
@@ -13,10 +14,7 @@ constexpr int kRunDataSlots = 5;
 
 constexpr char kAskSave[] = "是否保存当前牌局？";
 constexpr char kSaved[] = "当前牌局已保存!";
-// Saying "saved" after a failed write would let the user trust a save that is not there.
-constexpr char kSaveFailed[] = "牌局保存失败，请检查程序文件夹是否允许写入。";
 constexpr char kAskRestore[] = "是否恢复牌局？";
-constexpr char kNoSavedHand[] = "没有保存牌局。";
 constexpr char kRestored[] = "牌局已恢复!";
 
 bool Confirmed(Game& g, const char* question) {
@@ -27,28 +25,31 @@ void CarryOutSave(Game& g) {
   // A "No" also ends the request; otherwise every later tick would ask again.
   g.Storage.SaveRequested = false;
   if (!Confirmed(g, kAskSave)) return;
-  const bool saved = g.Store != nullptr && g.Store->SaveHand(g);
-  g.Msg(saved ? kSaved : kSaveFailed);
+  const SaveResult saved = g.Store != nullptr
+                               ? g.Store->SaveHand(g)
+                               : SaveResult{WriteFault::Other, "", "没有存放文件的地方"};
+  // Saying "saved" after a failed write would let the user trust a save that is not there.
+  if (saved.Ok()) {
+    g.Msg(kSaved);
+  } else {
+    g.Msg(HandSaveFailedText(saved), Host::Buttons::Ok, Host::Icon::Exclamation);
+  }
 }
 
 void CarryOutRestore(Game& g) {
   g.Storage.RestoreRequested = false;
   if (!Confirmed(g, kAskRestore)) return;
-  const RestoreOutcome outcome =
-      g.Store != nullptr ? g.Store->RestoreHand(g) : RestoreOutcome::NoSavedHand;
-  switch (outcome) {
-    case RestoreOutcome::Restored:
-      // Only a hand actually loaded counts as a restart.
-      RecordRestart(g);
-      if (g.Store != nullptr) g.Store->SaveScores(g);
-      g.Msg(kRestored);
-      break;
-    case RestoreOutcome::NoSavedHand:
-      g.Msg(kNoSavedHand);
-      break;
-    case RestoreOutcome::OtherVersion:
-      break;
+  const RestoreResult result = g.Store != nullptr ? g.Store->RestoreHand(g) : RestoreResult{};
+  if (result.Outcome != RestoreOutcome::Restored) {
+    // A pair that is there but cannot be used says what is wrong with it, never that no hand
+    // was saved.
+    g.Msg(RestoreFailedText(result));
+    return;
   }
+  // Only a hand actually loaded counts as a restart.
+  RecordRestart(g);
+  SaveScores(g);
+  g.Msg(kRestored);
 }
 
 bool CycleIdle(const Game& g) {
@@ -93,8 +94,9 @@ void RecordRunData(Game& g) {
   StorageState& storage = g.Storage;
   storage.SilentSave = true;
   storage.RunDataSlot = storage.RunDataSlot % kRunDataSlots + 1;
-  g.Store->WriteRunData(g, storage.RunDataSlot);
+  const SaveResult written = g.Store->WriteRunData(g, storage.RunDataSlot);
   storage.SilentSave = false;
+  TellSaveResult(g, kRunDataTopic, written);
 }
 
 void RecordScores(Game& g) {
@@ -104,7 +106,7 @@ void RecordScores(Game& g) {
 }
 
 void SaveScores(Game& g) {
-  if (g.Store != nullptr) g.Store->SaveScores(g);
+  if (g.Store != nullptr) TellSaveResult(g, kScoresTopic, g.Store->SaveScores(g));
 }
 
 }  // namespace zunda

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/game.h"
+#include "core/save_messages.h"
 #include "core/text.h"
 #include "store/ini_file.h"
 #include "store/option_file.h"
@@ -21,8 +22,8 @@ void ReadFlag(const classIniFile& ini, const char* key, bool& flag) {
   if (!text.empty()) flag = ValInt(text) != 0;
 }
 
-void WriteFlag(const classIniFile& ini, const char* key, bool flag) {
-  ini.WriteIniKey(kExtrasSection, key, flag ? "1" : "0");
+void AddFlag(std::vector<classIniFile::KeyValue>& keys, const char* key, bool flag) {
+  keys.push_back({kExtrasSection, key, flag ? "1" : "0"});
 }
 
 }  // namespace
@@ -38,18 +39,20 @@ void LoadExtrasOptions(const classIniFile& ini, ExtrasOptions& extras) {
   if (!stay.empty()) extras.RoundStayMs = std::clamp(ValInt(stay), 0, kRoundStayMsMax);
 }
 
-void SaveExtrasOptions(const classIniFile& ini, const ExtrasOptions& extras) {
-  WriteFlag(ini, "Hint", extras.Hint);
-  WriteFlag(ini, "Autoplay", extras.Autoplay);
-  WriteFlag(ini, "CardCounter", extras.CardCounter);
-  WriteFlag(ini, "KeyboardPlay", extras.KeyboardPlay);
-  WriteFlag(ini, "HoldLastPlay", extras.HoldLastPlay);
-  ini.WriteIniKey(kExtrasSection, "RoundStayMs",
-                  std::to_string(std::clamp(extras.RoundStayMs, 0, kRoundStayMsMax)));
+void AddExtrasOptions(std::vector<classIniFile::KeyValue>& keys, const ExtrasOptions& extras) {
+  AddFlag(keys, "Hint", extras.Hint);
+  AddFlag(keys, "Autoplay", extras.Autoplay);
+  AddFlag(keys, "CardCounter", extras.CardCounter);
+  AddFlag(keys, "KeyboardPlay", extras.KeyboardPlay);
+  AddFlag(keys, "HoldLastPlay", extras.HoldLastPlay);
+  keys.push_back({kExtrasSection, "RoundStayMs",
+                  std::to_string(std::clamp(extras.RoundStayMs, 0, kRoundStayMsMax))});
 }
 
 void SaveExtrasOptions(Game& g) {
-  SaveExtrasOptions(classIniFile(OptionFilePath(g)), g.Options.Extras);
+  std::vector<classIniFile::KeyValue> keys;
+  AddExtrasOptions(keys, g.Options.Extras);
+  TellSaveResult(g, kOptionsTopic, classIniFile(OptionFilePath(g)).WriteIniKeys(keys));
 }
 
 }  // namespace zunda

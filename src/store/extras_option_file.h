@@ -1,9 +1,12 @@
 #pragma once
 
+#include <vector>
+
+#include "store/ini_file.h"
+
 namespace zunda {
 
 struct Game;
-class classIniFile;
 struct ExtrasOptions;
 
 // The conveniences' settings live in the option file's own section "Extras", apart from every
@@ -11,9 +14,10 @@ struct ExtrasOptions;
 inline constexpr const char* kExtrasSection = "Extras";
 
 void LoadExtrasOptions(const classIniFile& ini, ExtrasOptions& extras);
-void SaveExtrasOptions(const classIniFile& ini, const ExtrasOptions& extras);
+// The keys of the section, for a write of the whole option file.
+void AddExtrasOptions(std::vector<classIniFile::KeyValue>& keys, const ExtrasOptions& extras);
 // Writes only the section "Extras" of the program's option file from g.Options.Extras (a menu
-// switch changed); the other sections stay as they are.
+// switch changed); the other sections stay as they are. A failure is told once.
 void SaveExtrasOptions(Game& g);
 
 }  // namespace zunda

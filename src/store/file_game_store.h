@@ -10,10 +10,10 @@ struct Game;
 // and the score file.
 class FileGameStore : public GameStore {
  public:
-  bool SaveHand(const Game& g) override;
-  RestoreOutcome RestoreHand(Game& g) override;
-  void WriteRunData(const Game& g, int slot) override;
-  void SaveScores(const Game& g) override;
+  SaveResult SaveHand(const Game& g) override;
+  RestoreResult RestoreHand(Game& g) override;
+  SaveResult WriteRunData(const Game& g, int slot) override;
+  SaveResult SaveScores(const Game& g) override;
 };
 
 // Makes the game use the store for its files and tell the deal whether a saved hand exists.

@@ -5,7 +5,13 @@
 #include <utility>
 #include <vector>
 
+#include "core/save_result.h"
+
 namespace zunda {
+
+// The longest value the reader returns, in bytes of the file: the reader's 1024-byte buffer,
+// one of them the terminating NUL.
+inline constexpr int kIniValueBytes = 1023;
 
 // One INI file of the program (Option.ini, score.ini, skin.ini), read and written the way the
 // Windows private-profile functions do it:
@@ -14,11 +20,15 @@ namespace zunda {
 //   1024-byte buffer) without splitting a character;
 // - writing a key leaves every other line as it was (unknown keys, comments, blank lines,
 //   order); a new key goes after the last line of its section, a new section at the end;
-// - the file is created by the first write; nothing is cached, every call reads the file.
-// The text is GBK on disk and UTF-8 here. Lines are written with CRLF. A write replaces the
-// file in one step (a temporary file renamed over it), so it is never left half written; a
-// read-only file keeps its contents and the write reports nothing. The last part of the
-// path is matched without regard to case on every call.
+// - the file is created by the first write.
+// The text is GBK on disk (or UTF-8, for a file an editor saved so; it stays UTF-8) and UTF-8
+// here. Lines are written with CRLF. A write replaces the file whole or leaves it as it was
+// (store/safe_write.h) and says which; a read-only file keeps its contents. A write that
+// would change nothing does not touch the file. The last part of the path is matched without
+// regard to case on every call.
+//
+// A file is read and parsed once and remembered until it changes: by a write of the program's
+// own, or on disk, which its size and modification time tell.
 class classIniFile {
  public:
   classIniFile() = default;
@@ -27,27 +37,38 @@ class classIniFile {
   const std::string& INIFile() const { return path_; }
   void SetINIFile(std::string New_IniPath) { path_ = std::move(New_IniPath); }
 
-  void WriteIniKey(std::string_view strSection, std::string_view strKey,
-                   std::string_view strValue) const;
-  // Several keys of one section with one read and one replacement of the file; the file ends
-  // as if they had been written one after another with WriteIniKey.
+  SaveResult WriteIniKey(std::string_view strSection, std::string_view strKey,
+                         std::string_view strValue) const;
+  // Several keys of one section with one replacement of the file; the file ends as if they
+  // had been written one after another with WriteIniKey.
   using IniKeys = std::vector<std::pair<std::string, std::string>>;
-  void WriteIniKeys(std::string_view strSection, const IniKeys& keys) const;
+  SaveResult WriteIniKeys(std::string_view strSection, const IniKeys& keys) const;
   // Keys of several sections, likewise in one replacement of the file.
   struct KeyValue {
     std::string Section;
     std::string Key;
     std::string Value;
   };
-  void WriteIniKeys(const std::vector<KeyValue>& entries) const;
+  SaveResult WriteIniKeys(const std::vector<KeyValue>& entries) const;
   // The value, or "" when the key, its section or the file is missing.
   std::string GetIniKey(std::string_view strSection, std::string_view strKey) const;
-  void DelIniKey(std::string_view SectionName, std::string_view KeyWord) const;
+  SaveResult DelIniKey(std::string_view SectionName, std::string_view KeyWord) const;
   // Removes the section line and every line up to the next section.
-  void DelIniSec(std::string_view SectionName) const;
+  SaveResult DelIniSec(std::string_view SectionName) const;
+
+  enum class FileState {
+    Missing,
+    Readable,
+    Unreadable,  // it exists, but cannot be read
+    Damaged,     // it holds NUL bytes or bytes that are no text (see IsCleanText)
+  };
+  FileState State() const;
 
  private:
   std::string path_;
 };
+
+// Drops every file the INI storage remembers, as a new start of the program would.
+void ForgetIniFiles();
 
 }  // namespace zunda

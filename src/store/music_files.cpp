@@ -1,13 +1,21 @@
 #include "store/music_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "core/game.h"
+#include "store/file_system.h"
 #include "store/program_folder.h"
+#include "store/safe_write.h"
 
 namespace zunda {
+
+namespace {
+
+// A music file is read whole into memory to be copied; no piece of music is larger.
+constexpr qint64 kLargestMusicFile = qint64{512} * 1024 * 1024;
+
+}  // namespace
 
 std::string CopyIntoSoundFolder(const Game& g, const std::string& source) {
   const QFileInfo from(QString::fromStdString(source));
@@ -22,20 +30,9 @@ std::string CopyIntoSoundFolder(const Game& g, const std::string& source) {
     return to.fileName().toStdString();
   }
 
-  // Copy beside the target first, so that a failed copy never costs the file already there.
-  const QString target = to.absoluteFilePath();
-  const QString partial = target + QStringLiteral(".part");
-  QFile::remove(partial);
-  if (!QFile::copy(from.absoluteFilePath(), partial)) return "";
-  QFile::setPermissions(partial, QFile::permissions(partial) | QFileDevice::WriteOwner);
-  if (QFileInfo::exists(target) && !QFile::remove(target)) {
-    QFile::remove(partial);
-    return "";
-  }
-  if (!QFile::rename(partial, target)) {
-    QFile::remove(partial);
-    return "";
-  }
+  // A failed copy never costs the file already there.
+  const std::optional<QByteArray> bytes = Files().Read(from.absoluteFilePath(), kLargestMusicFile);
+  if (!bytes || !ReplaceFile(to.absoluteFilePath(), *bytes).Ok()) return "";
   return to.fileName().toStdString();
 }
 

@@ -1,15 +1,17 @@
 #include "store/option_file.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
 #include "core/game.h"
+#include "core/save_messages.h"
 #include "core/text.h"
 #include "store/extras_option_file.h"
+#include "store/file_system.h"
+#include "store/gbk.h"
 #include "store/ini_file.h"
 #include "store/program_folder.h"
+#include "store/safe_write.h"
 
 namespace zunda {
 
@@ -34,6 +36,14 @@ const char* const kBackMusic = "BackMusic";
 const char* const kRebuiltMessage =
     "配置文件出错，系统试图重建之，请在退出后重新运行本软件。如果问题仍然存在，请用电子邮件向作者"
     "反映此现象,并说明详细情况。";
+// The faulty file is the player's: it is kept under another name before the defaults are
+// written, and the player is told where.
+const char* const kRebuiltKeptMessage =
+    "配置文件出错，系统试图重建之，原来的配置文件已另存为“%1”。请在退出后重新运行本软件。如果问题"
+    "仍然存在，请用电子邮件向作者反映此现象,并说明详细情况。";
+const char* const kNotRebuiltMessage =
+    "配置文件“%1”出错，但无法把它另存为别的文件（%2），因此没有重建它。请检查程序文件夹是否允许"
+    "写入，然后重新运行本软件。";
 
 int OnScale(double value, int lo, int hi) {
   if (!std::isfinite(value)) return lo;
@@ -68,23 +78,22 @@ std::string Read(const classIniFile& ini, const char* section, const std::string
   return CleanIniValue(ini.GetIniKey(section, key));
 }
 
-std::vector<std::string> SplitSkins(const std::string& list) {
-  std::vector<std::string> names;
-  std::size_t start = 0;
-  while (start <= list.size()) {
-    std::size_t comma = list.find(',', start);
-    if (comma == std::string::npos) comma = list.size();
-    std::string name = Trim(std::string_view(list).substr(start, comma - start));
-    if (!name.empty()) names.push_back(std::move(name));
-    start = comma + 1;
-  }
-  return names;
-}
-
-void RemoveOptionFile(const Game& g) {
+// Sets the faulty file aside, writes the defaults and tells the player what happened.
+void RebuildOptionFile(Game& g) {
   const QString path = QString::fromStdString(OptionFilePath(g));
-  // A read-only file stays, as everywhere else; the rebuild then leaves it unchanged.
-  if (QFileInfo(path).isWritable()) QFile::remove(path);
+  std::string message = kRebuiltMessage;
+  if (Files().Stamp(path)) {
+    SaveResult refused;
+    const std::optional<QString> kept = SetAside(path, refused);
+    if (!kept) {
+      g.Msg(FillIn(kNotRebuiltMessage, {path.toStdString(), WriteFailedText(refused)}),
+            Host::Buttons::Ok, Host::Icon::Exclamation);
+      return;
+    }
+    message = FillIn(kRebuiltKeptMessage, {kept->toStdString()});
+  }
+  TellSaveFailure(g, WriteDefaultOptions(g));
+  g.Msg(message, Host::Buttons::Ok, Host::Icon::Exclamation);
 }
 
 void LoadPlayers(const classIniFile& ini, OptionsModel& o, int num) {
@@ -115,27 +124,61 @@ void LoadMusic(const classIniFile& ini, OptionsModel& o) {
 
 }  // namespace
 
+std::vector<std::string> SplitSkinsList(const std::string& list) {
+  std::vector<std::string> names;
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    std::size_t comma = list.find(',', start);
+    if (comma == std::string::npos) comma = list.size();
+    std::string name = Trim(std::string_view(list).substr(start, comma - start));
+    if (!name.empty()) names.push_back(std::move(name));
+    start = comma + 1;
+  }
+  return names;
+}
+
+std::string JoinSkinsList(const std::vector<std::string>& names) {
+  std::string list;
+  for (const std::string& name : names)
+    list += (list.empty() ? "" : ",") + name;
+  return list;
+}
+
+SkinNameFit FitsSkinsList(const std::vector<std::string>& list, const std::string& name) {
+  if (name.find(',') != std::string::npos) return SkinNameFit::HasComma;
+  const QString text = QString::fromStdString(name);
+  if (FromGbk(ToGbk(text)) != text) return SkinNameFit::NotStorable;
+  std::vector<std::string> longer = list;
+  longer.push_back(name);
+  // The reader returns at most 1023 bytes of a value: a longer list loses its last skins.
+  if (ToGbk(QString::fromStdString(JoinSkinsList(longer))).size() > kIniValueBytes) {
+    return SkinNameFit::ListTooLong;
+  }
+  return SkinNameFit::Fits;
+}
+
 std::string OptionFilePath(const Game& g) {
   return ProgramFile(g, kOptionFileName);
 }
 
-void WriteDefaultOptions(Game& g) {
-  const classIniFile ini(OptionFilePath(g));
-  ini.WriteIniKey(kPlayer, "PW00", "");
-  ini.WriteIniKey(kPlayer, "Cur", "0");
-  ini.WriteIniKey(kPlayer, "Remember", "0");
-  ini.WriteIniKey(kPlayer, "Name00", "Aldor");
-  ini.WriteIniKey(kPlayer, "Num", "1");
-  ini.WriteIniKey(kGameSpeed, "DelayTimeShunPai", "0.02");
-  ini.WriteIniKey(kGameSpeed, "DelayTimeZundaPai", "0.02");
-  ini.WriteIniKey(kGameSpeed, "DelayTimeKouPai", "0.5");
-  ini.WriteIniKey(kGameSpeed, "DelayTimeShaoPai", "5");
-  ini.WriteIniKey(kSkins, "CurSkin", "ParisDress");
-  ini.WriteIniKey(kSkins, "SkinsList", "Normal,ParisDress,military");
-  ini.WriteIniKey("ZundaRules", "JinGong", "True");
+SaveResult WriteDefaultOptions(Game& g) {
   g.Options.BarName = "WINDOWS";
-  ini.WriteIniKey("Boss", "BarName", g.Options.BarName);
-  ini.WriteIniKey(kBackMusic, "Count", "0");
+  // In the order the keys were always written, in one write of the file.
+  return classIniFile(OptionFilePath(g))
+      .WriteIniKeys({{kPlayer, "PW00", ""},
+                     {kPlayer, "Cur", "0"},
+                     {kPlayer, "Remember", "0"},
+                     {kPlayer, "Name00", "Aldor"},
+                     {kPlayer, "Num", "1"},
+                     {kGameSpeed, "DelayTimeShunPai", "0.02"},
+                     {kGameSpeed, "DelayTimeZundaPai", "0.02"},
+                     {kGameSpeed, "DelayTimeKouPai", "0.5"},
+                     {kGameSpeed, "DelayTimeShaoPai", "5"},
+                     {kSkins, "CurSkin", "ParisDress"},
+                     {kSkins, "SkinsList", "Normal,ParisDress,military"},
+                     {"ZundaRules", "JinGong", "True"},
+                     {"Boss", "BarName", g.Options.BarName},
+                     {kBackMusic, "Count", "0"}});
 }
 
 OptionsLoadResult LoadOptions(Game& g) {
@@ -143,9 +186,7 @@ OptionsLoadResult LoadOptions(Game& g) {
   // A count below one cannot describe a player table: the file is broken.
   const int num = ValInt(Read(ini, kPlayer, "Num"));
   if (num < 1) {
-    RemoveOptionFile(g);
-    WriteDefaultOptions(g);
-    g.Msg(kRebuiltMessage, Host::Buttons::Ok, Host::Icon::Exclamation);
+    RebuildOptionFile(g);
     return OptionsLoadResult::RebuiltEndProgram;
   }
 
@@ -153,7 +194,7 @@ OptionsLoadResult LoadOptions(Game& g) {
   LoadPlayers(ini, o, num);
   g.PlayerCount = o.PlayerNum;
 
-  o.SkinsList = SplitSkins(Read(ini, kSkins, "SkinsList"));
+  o.SkinsList = SplitSkinsList(Read(ini, kSkins, "SkinsList"));
   o.CurSkin = Read(ini, kSkins, "CurSkin");
   o.JinGong = ReadBoolean(Read(ini, "ZundaRules", "JinGong"));
 
@@ -174,32 +215,26 @@ OptionsLoadResult LoadOptions(Game& g) {
   return OptionsLoadResult::Loaded;
 }
 
-void SaveOptions(Game& g) {
-  const classIniFile ini(OptionFilePath(g));
+SaveResult WriteOptionFile(Game& g) {
   OptionsModel& o = g.Options;
-
   o.PlayerNum = std::clamp(o.PlayerNum, 1, kMaxPlayers);
   g.PlayerCount = o.PlayerNum;
-  // The player table and the music list go in one write each: a key at a time, a long music
-  // list would rewrite the whole file once per piece.
-  classIniFile::IniKeys players = {
-      {"Num", std::to_string(o.PlayerNum)},
-      {"Cur", o.Remember ? std::to_string(o.CurPlayer) : "0"},
-      {"Remember", Flag(o.Remember)},
+  // The whole file in one write: a key at a time, a long music list would rewrite the file
+  // once per piece, and a failure would be found once per key.
+  std::vector<classIniFile::KeyValue> keys = {
+      {kPlayer, "Num", std::to_string(o.PlayerNum)},
+      {kPlayer, "Cur", o.Remember ? std::to_string(o.CurPlayer) : "0"},
+      {kPlayer, "Remember", Flag(o.Remember)},
   };
   for (int i = 0; i < o.PlayerNum; ++i) {
-    players.emplace_back("Name" + TwoDigits(i), FixedWidth(o.Players[i].Name, kNameWidth));
-    players.emplace_back("PW" + TwoDigits(i), FixedWidth(o.Players[i].Password, kPasswordWidth));
+    keys.push_back({kPlayer, "Name" + TwoDigits(i), FixedWidth(o.Players[i].Name, kNameWidth)});
+    keys.push_back(
+        {kPlayer, "PW" + TwoDigits(i), FixedWidth(o.Players[i].Password, kPasswordWidth)});
   }
-  ini.WriteIniKeys(kPlayer, players);
 
-  ini.WriteIniKey(kSkins, "CurSkin", Trim(o.CurSkin));
-  std::string skins;
-  for (const std::string& name : o.SkinsList)
-    skins += (skins.empty() ? "" : ",") + name;
-  ini.WriteIniKey(kSkins, "SkinsList", skins);
-
-  ini.WriteIniKey("ZundaRules", "JinGong", o.JinGong ? "True" : "False");
+  keys.push_back({kSkins, "CurSkin", Trim(o.CurSkin)});
+  keys.push_back({kSkins, "SkinsList", JoinSkinsList(o.SkinsList)});
+  keys.push_back({"ZundaRules", "JinGong", o.JinGong ? "True" : "False"});
 
   const int speedMs = OnScale(o.DelayTimeShunPai * 1000, kSpeedMsMin, kSpeedMsMax);
   const int foldMs = OnScale(o.DelayTimeKouPai * 1000, kFoldMsMin, kFoldMsMax);
@@ -207,32 +242,35 @@ void SaveOptions(Game& g) {
   o.DelayTimeShunPai = o.DelayTimeZundaPai = speedMs / 1000.0;
   o.DelayTimeKouPai = foldMs / 1000.0;
   o.DelayTimeShaoPai = burnSeconds;
-  ini.WriteIniKey(kGameSpeed, "DelayTimeShunPai", ShortestDecimal(o.DelayTimeShunPai));
-  ini.WriteIniKey(kGameSpeed, "DelayTimeZundaPai", ShortestDecimal(o.DelayTimeZundaPai));
-  ini.WriteIniKey(kGameSpeed, "DelayTimeKouPai", ShortestDecimal(o.DelayTimeKouPai));
-  ini.WriteIniKey(kGameSpeed, "DelayTimeShaoPai", std::to_string(burnSeconds));
+  keys.push_back({kGameSpeed, "DelayTimeShunPai", ShortestDecimal(o.DelayTimeShunPai)});
+  keys.push_back({kGameSpeed, "DelayTimeZundaPai", ShortestDecimal(o.DelayTimeZundaPai)});
+  keys.push_back({kGameSpeed, "DelayTimeKouPai", ShortestDecimal(o.DelayTimeKouPai)});
+  keys.push_back({kGameSpeed, "DelayTimeShaoPai", std::to_string(burnSeconds)});
   g.DelayTimeShunPai = g.DelayTimeZundaPai = o.DelayTimeShunPai;
   g.DelayTimeKouPai = o.DelayTimeKouPai;
   g.DelayTimeShaoPai = o.DelayTimeShaoPai;
 
   o.BarName = Trim(o.BarName);
-  ini.WriteIniKey("Boss", "BarName", o.BarName);
-  ini.WriteIniKey("Other", "RecRunData", Flag(o.RecRunData));
+  keys.push_back({"Boss", "BarName", o.BarName});
+  keys.push_back({"Other", "RecRunData", Flag(o.RecRunData)});
 
-  classIniFile::IniKeys music;
   for (int box = 0; box <= 3; ++box)
-    music.emplace_back("BackMusicCtrl" + std::to_string(box), Flag(o.BackMusicCtrl[box]));
-  music.emplace_back("Count", std::to_string(o.MusicList.size()));
-  music.emplace_back("CurBackMusic", std::to_string(o.CurBackMusic));
+    keys.push_back({kBackMusic, "BackMusicCtrl" + std::to_string(box), Flag(o.BackMusicCtrl[box])});
+  keys.push_back({kBackMusic, "Count", std::to_string(o.MusicList.size())});
+  keys.push_back({kBackMusic, "CurBackMusic", std::to_string(o.CurBackMusic)});
   for (std::size_t i = 0; i < o.MusicList.size(); ++i)
-    music.emplace_back(std::to_string(i), o.MusicList[i]);
-  ini.WriteIniKeys(kBackMusic, music);
-  SaveExtrasOptions(ini, o.Extras);
+    keys.push_back({kBackMusic, std::to_string(i), o.MusicList[i]});
+  AddExtrasOptions(keys, o.Extras);
+  return classIniFile(OptionFilePath(g)).WriteIniKeys(keys);
+}
+
+void SaveOptions(Game& g) {
+  TellSaveResult(g, kOptionsTopic, WriteOptionFile(g));
 }
 
 void LoadWaits(Game& g) {
   const std::string path = OptionFilePath(g);
-  if (!QFileInfo::exists(QString::fromStdString(path))) {
+  if (!Files().Stamp(QString::fromStdString(path))) {
     g.DelayTimeShunPai = 0.01;
     g.DelayTimeZundaPai = 0.01;
     g.DelayTimeKouPai = 1.0;

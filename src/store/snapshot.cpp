@@ -1,8 +1,6 @@
 #include "store/snapshot.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <filesystem>
+#include <QString>
 #include <memory>
 #include <optional>
 
@@ -10,9 +8,11 @@
 #include "core/seats.h"
 #include "flow/tribute.h"
 #include "players/hand_analysis.h"
+#include "store/file_system.h"
 #include "store/gbk.h"
 #include "store/hands_file.h"
 #include "store/program_folder.h"
+#include "store/safe_write.h"
 #include "store/state_file.h"
 
 namespace zunda {
@@ -21,41 +21,6 @@ namespace {
 
 // A state file holds the event list of the whole game; far more than any real game writes.
 constexpr qint64 kStateFileMax = qint64{64} * 1024 * 1024;
-
-std::optional<QByteArray> ReadAtMost(const std::string& path, qint64 limit) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly) || file.size() > limit) return std::nullopt;
-  return file.readAll();
-}
-
-// Writes at most room bytes when room is not negative, as a disk with that much space left
-// would: the file is then cut short and the write fails.
-bool WriteWhole(const std::string& path, const QByteArray& bytes, qint64& room) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const bool full = room >= 0 && room < bytes.size();
-  const qint64 size = full ? room : bytes.size();
-  bool written = file.write(bytes.constData(), size) == size && file.flush();
-  file.close();
-  written = written && file.error() == QFileDevice::NoError;
-  if (room >= 0) room -= size;
-  return written && !full;
-}
-
-bool Rename(const std::string& from, const std::string& to) {
-  std::error_code error;
-  std::filesystem::rename(std::filesystem::path(from), std::filesystem::path(to), error);
-  return !error;
-}
-
-// The older hands file, kept while a save puts the new pair in place.
-std::string KeptHands(const std::string& handsPath) {
-  return handsPath + ".old";
-}
-
-bool Exists(const std::string& path) {
-  return QFileInfo::exists(QString::fromStdString(path));
-}
 
 // What a loaded game takes over from the running one: the settings, the folders, the score
 // counters and what belongs to this run of the program rather than to the hand.
@@ -93,6 +58,7 @@ void CarryOver(const Game& from, Game& to) {
   to.Input.OtherWindowOpen = from.Input.OtherWindowOpen;
   to.Storage.SaveRequested = from.Storage.SaveRequested;
   to.Storage.RestoreRequested = from.Storage.RestoreRequested;
+  to.Storage.FailedSavesTold = from.Storage.FailedSavesTold;
 
   const MainWindowControls& a = from.Win;
   MainWindowControls& b = to.Win;
@@ -179,6 +145,168 @@ bool Consistent(Game& g) {
   return true;
 }
 
+// The files a pair may lie in while saves come and go.
+struct PairNames {
+  QString hands;
+  QString state;
+  QString newHands;  // a save writes the new pair under these first
+  QString newState;
+  QString olderHands;  // the older hands file while the new one takes its name
+  std::string handsName;
+  std::string stateName;
+};
+
+PairNames NamesIn(const std::string& folder, std::string_view handsName,
+                  std::string_view stateName) {
+  PairNames names;
+  names.hands = QString::fromStdString(ResolveNoCase(folder, handsName));
+  names.state = QString::fromStdString(ResolveNoCase(folder, stateName));
+  names.newHands = names.hands + QStringLiteral(".tmp");
+  names.newState = names.state + QStringLiteral(".tmp");
+  names.olderHands = names.hands + QStringLiteral(".old");
+  names.handsName = std::string(handsName);
+  names.stateName = std::string(stateName);
+  return names;
+}
+
+bool Exists(const QString& path) {
+  return Files().Stamp(path).has_value();
+}
+
+// The text of a state file, when it is this version's and GBK throughout.
+enum class StateText { Usable, OtherVersion, NotText };
+StateText ReadStateText(const QByteArray& bytes, std::string& text) {
+  const QString decoded = FromGbk(bytes);
+  text = decoded.toStdString();
+  const std::string version = FirstStateValue(text);
+  if (!version.empty() && version != StateFileVersion()) return StateText::OtherVersion;
+  // The save writes GBK only; bytes that are not GBK are damage, and the replacement
+  // characters they read as would not even save back the same.
+  if (decoded.contains(QChar::ReplacementCharacter)) return StateText::NotText;
+  return StateText::Usable;
+}
+
+// A pair that loads: where its files lie and the game read from them.
+struct FoundPair {
+  QString hands;
+  QString state;
+  std::unique_ptr<Game> game;
+};
+
+// The newest pair that loads: state files newest first, each with every hands file.
+std::optional<FoundPair> NewestPair(const Game& like, const PairNames& names) {
+  for (const QString& statePath : {names.newState, names.state}) {
+    const std::optional<QByteArray> stateBytes = Files().Read(statePath, kStateFileMax);
+    if (!stateBytes) continue;
+    std::string text;
+    if (ReadStateText(*stateBytes, text) != StateText::Usable) continue;
+    const std::optional<std::uint32_t> check = StatePairCheck(text);
+    if (!check) continue;
+    for (const QString& handsPath : {names.newHands, names.hands, names.olderHands}) {
+      const std::optional<QByteArray> hands = Files().Read(handsPath, kHandsFileSize);
+      if (!hands || PairCheck(*hands) != *check) continue;
+      auto fresh = std::make_unique<Game>(*like.host);
+      CarryOver(like, *fresh);
+      if (!DecodeHandsFile(*hands, *fresh)) continue;
+      if (DecodeStateFile(text, *fresh, *check) != StateFileResult::Read) continue;
+      if (!Consistent(*fresh)) continue;
+      return FoundPair{handsPath, statePath, std::move(fresh)};
+    }
+  }
+  return std::nullopt;
+}
+
+// Why the pair's own files do not load, once no pair did.
+RestoreResult Diagnose(const Game& like, const PairNames& names) {
+  const QString hands = Exists(names.hands) ? names.hands : names.olderHands;
+  const bool stateThere = Exists(names.state);
+  const bool handsThere = Exists(hands);
+  if (!stateThere && !handsThere) return {RestoreOutcome::NoSavedHand, {}, {}};
+  if (!stateThere) return {RestoreOutcome::FileMissing, names.stateName, {}};
+  if (!handsThere) return {RestoreOutcome::FileMissing, names.handsName, {}};
+  const std::optional<QByteArray> stateBytes = Files().Read(names.state, kStateFileMax);
+  if (!stateBytes) return {RestoreOutcome::FileUnreadable, names.stateName, {}};
+  const std::optional<QByteArray> handsBytes = Files().Read(hands, kHandsFileSize);
+  if (!handsBytes) {
+    // A file too large to be a hands file is not read at all.
+    const std::optional<FileStamp> stamp = Files().Stamp(hands);
+    const bool tooLarge = stamp && stamp->Size > kHandsFileSize;
+    return {tooLarge ? RestoreOutcome::FileDamaged : RestoreOutcome::FileUnreadable,
+            names.handsName,
+            {}};
+  }
+  std::string text;
+  switch (ReadStateText(*stateBytes, text)) {
+    case StateText::OtherVersion:
+      return {RestoreOutcome::OtherVersion, names.stateName, {}};
+    case StateText::NotText:
+      return {RestoreOutcome::FileDamaged, names.stateName, {}};
+    case StateText::Usable:
+      break;
+  }
+  // The state file read with the check it names itself: only damage of its own fails then.
+  const std::optional<std::uint32_t> check = StatePairCheck(text);
+  Game scratch(*like.host);
+  if (!check || DecodeStateFile(text, scratch, *check) != StateFileResult::Read) {
+    return {RestoreOutcome::FileDamaged, names.stateName, {}};
+  }
+  if (!DecodeHandsFile(*handsBytes, scratch)) {
+    return {RestoreOutcome::FileDamaged, names.handsName, {}};
+  }
+  return {RestoreOutcome::FilesDisagree, names.handsName, names.stateName};
+}
+
+// What an interrupted save left: the newest whole pair takes the pair's names, one file after
+// the other (so that it loads at every point in between), and every other leftover goes.
+SaveResult Settle(const Game& g, const PairNames& names) {
+  if (!Exists(names.newHands) && !Exists(names.newState) && !Exists(names.olderHands)) return {};
+  if (const std::optional<FoundPair> newest = NewestPair(g, names)) {
+    if (newest->hands != names.hands) {
+      const SaveResult moved = Files().Rename(newest->hands, names.hands);
+      if (!moved.Ok()) return moved;
+    }
+    if (newest->state != names.state) {
+      const SaveResult moved = Files().Rename(newest->state, names.state);
+      if (!moved.Ok()) return moved;
+    }
+  }
+  for (const QString& leftover : {names.newHands, names.newState, names.olderHands}) {
+    const SaveResult removed = Files().Remove(leftover);
+    if (!removed.Ok()) return removed;
+  }
+  return {};
+}
+
+// Puts the new pair, written whole under the temporary names, in the pair's place. Should a
+// step fail, the older pair goes back.
+SaveResult Switch(const PairNames& names) {
+  const bool older = Exists(names.hands);
+  if (older) {
+    const SaveResult kept = Files().Rename(names.hands, names.olderHands);
+    if (!kept.Ok()) return kept;
+  }
+  SaveResult result = Files().Rename(names.newHands, names.hands);
+  if (result.Ok()) {
+    result = Files().Rename(names.newState, names.state);
+    if (result.Ok()) {
+      // The older hands file is of no use now; a next save removes it, should this fail.
+      Files().Remove(names.olderHands);
+      return {};
+    }
+    Files().Rename(names.hands, names.newHands);
+  }
+  if (older) Files().Rename(names.olderHands, names.hands);
+  Files().Remove(names.newHands);
+  Files().Remove(names.newState);
+  return result;
+}
+
+// The failure as the player should hear of it: the file of the pair, not a temporary name.
+SaveResult Named(SaveResult result, const QString& file) {
+  if (!result.Ok()) result.File = file.toStdString();
+  return result;
+}
+
 }  // namespace
 
 std::string RunDataHandsFile(int slot) {
@@ -189,91 +317,61 @@ std::string RunDataStateFile(int slot) {
   return "Var" + std::to_string(slot) + ".znd";
 }
 
-bool WriteSnapshot(const Game& g, const std::string& folder, std::string_view handsName,
-                   std::string_view stateName, const SaveInterruption& cut) {
-  const QByteArray hands = EncodeHandsFile(g);
-  const QByteArray state = ToGbk(QString::fromStdString(EncodeStateFile(g, PairCheck(hands))));
-  const std::string handsPath = ResolveNoCase(folder, handsName);
-  const std::string statePath = ResolveNoCase(folder, stateName);
-  const std::string handsTemp = handsPath + ".tmp";
-  const std::string stateTemp = statePath + ".tmp";
-  const std::string handsKept = KeptHands(handsPath);
-  qint64 room = cut.diskRoom;
-  const auto done = [&](SaveStep step) {
-    if (cut.afterStep) cut.afterStep(step);
-  };
-  const auto fail = [&] {
-    QFile::remove(QString::fromStdString(handsTemp));
-    QFile::remove(QString::fromStdString(stateTemp));
-    return false;
-  };
-
-  if (!WriteWhole(handsTemp, hands, room)) return fail();
-  done(SaveStep::HandsTempWritten);
-  if (!WriteWhole(stateTemp, state, room)) return fail();
-  done(SaveStep::StateTempWritten);
-  // Between the two renames the older state file sits beside the new hands file; the reader
-  // then pairs it with this copy of its own hands file.
-  if (Exists(handsPath)) {
-    const std::optional<QByteArray> older = ReadAtMost(handsPath, kHandsFileSize);
-    if (older && !WriteWhole(handsKept, *older, room)) return fail();
-  }
-  done(SaveStep::OlderHandsKept);
-  if (!Rename(handsTemp, handsPath)) return fail();
-  done(SaveStep::HandsInPlace);
-  if (!Rename(stateTemp, statePath)) {
-    // The older pair goes back together; were that to fail too, the kept copy still serves.
-    if (Exists(handsKept)) Rename(handsKept, handsPath);
-    return fail();
-  }
-  done(SaveStep::StateInPlace);
-  QFile::remove(QString::fromStdString(handsKept));
-  return true;
+PairBytes EncodePair(const Game& g) {
+  PairBytes pair;
+  pair.Hands = EncodeHandsFile(g);
+  pair.State = ToGbk(QString::fromStdString(EncodeStateFile(g, PairCheck(pair.Hands))));
+  return pair;
 }
 
-RestoreOutcome ReadSavedHand(Game& g, const std::string& folder) {
-  const std::string handsPath = ResolveNoCase(folder, kSavedHandsFile);
-  const std::string statePath = ResolveNoCase(folder, kSavedStateFile);
-  if (!Exists(handsPath) || !Exists(statePath)) return RestoreOutcome::NoSavedHand;
-  const std::optional<QByteArray> stateBytes = ReadAtMost(statePath, kStateFileMax);
-  if (!stateBytes) return RestoreOutcome::NoSavedHand;
-  const QString decoded = FromGbk(*stateBytes);
-  const std::string text = decoded.toStdString();
+SaveResult WriteSnapshot(const Game& g, const std::string& folder, std::string_view handsName,
+                         std::string_view stateName) {
+  return WritePair(g, folder, handsName, stateName, EncodePair(g));
+}
 
-  const std::string version = FirstStateValue(text);
-  if (!version.empty() && version != StateFileVersion()) {
-    QFile::remove(QString::fromStdString(handsPath));
-    return RestoreOutcome::OtherVersion;
+SaveResult WritePair(const Game& g, const std::string& folder, std::string_view handsName,
+                     std::string_view stateName, const PairBytes& pair) {
+  const PairNames names = NamesIn(folder, handsName, stateName);
+  RecoverUnfinishedWrites(FolderOf(names.hands));
+  const SaveResult settled = Settle(g, names);
+  if (!settled.Ok()) return Named(settled, names.hands);
+
+  const SaveResult hands = ReplaceFile(names.newHands, pair.Hands);
+  if (!hands.Ok()) {
+    // A folder that takes no new files may still let the pair be written over in place.
+    if (hands.Fault == WriteFault::NoPermission && Exists(names.hands) && Exists(names.state)) {
+      return WriteInPlace({{names.hands, pair.Hands}, {names.state, pair.State}});
+    }
+    return Named(hands, names.hands);
   }
-  // The save writes GBK only; bytes that are not GBK are damage, and the replacement
-  // characters they read as would not even save back the same.
-  if (decoded.contains(QChar::ReplacementCharacter)) return RestoreOutcome::NoSavedHand;
-  for (const std::string& path : {handsPath, KeptHands(handsPath)}) {
-    const std::optional<QByteArray> hands = ReadAtMost(path, kHandsFileSize);
-    if (!hands) continue;
-    auto fresh = std::make_unique<Game>(*g.host);
-    CarryOver(g, *fresh);
-    if (!DecodeHandsFile(*hands, *fresh)) continue;
-    if (DecodeStateFile(text, *fresh, PairCheck(*hands)) != StateFileResult::Read) continue;
-    if (!Consistent(*fresh)) continue;
-    g = std::move(*fresh);
-    return RestoreOutcome::Restored;
+  const SaveResult state = ReplaceFile(names.newState, pair.State);
+  if (!state.Ok()) {
+    Files().Remove(names.newHands);
+    return Named(state, names.state);
   }
-  return RestoreOutcome::NoSavedHand;
+  return Named(Switch(names), names.hands);
+}
+
+RestoreResult ReadSavedHand(Game& g, const std::string& folder) {
+  const PairNames names = NamesIn(folder, kSavedHandsFile, kSavedStateFile);
+  RecoverUnfinishedWrites(FolderOf(names.hands));
+  std::optional<FoundPair> found = NewestPair(g, names);
+  if (!found) return Diagnose(g, names);
+  g = std::move(*found->game);
+  return {RestoreOutcome::Restored, {}, {}};
 }
 
 std::string SaveAndRestoreInPlace(Game& g, const std::string& folder,
                                   const std::function<void()>& betweenSaveAndLoad) {
-  if (!WriteSnapshot(g, folder, kSavedHandsFile, kSavedStateFile)) {
-    return "the saved hand could not be written to " + folder;
-  }
+  const SaveResult saved = WriteSnapshot(g, folder, kSavedHandsFile, kSavedStateFile);
+  if (!saved.Ok()) return "the saved hand could not be written to " + saved.File;
   if (betweenSaveAndLoad) betweenSaveAndLoad();
-  switch (ReadSavedHand(g, folder)) {
+  switch (ReadSavedHand(g, folder).Outcome) {
     case RestoreOutcome::Restored:
       return {};
     case RestoreOutcome::OtherVersion:
       return "the saved hand was taken for another version's";
-    case RestoreOutcome::NoSavedHand:
+    default:
       break;
   }
   return "the saved hand just written was refused";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QByteArray>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -19,37 +19,36 @@ inline constexpr std::string_view kSavedStateFile = "Var.znd";
 std::string RunDataHandsFile(int slot);
 std::string RunDataStateFile(int slot);
 
-// The steps of a save, in order. Whichever step a save stops after, the folder holds a pair
-// that loads: the older one up to HandsInPlace, the new one after StateInPlace.
-enum class SaveStep {
-  HandsTempWritten,
-  StateTempWritten,
-  OlderHandsKept,
-  HandsInPlace,
-  StateInPlace
+// The two files of a pair as the save writes them.
+struct PairBytes {
+  QByteArray Hands;
+  QByteArray State;
+  bool operator==(const PairBytes&) const = default;
 };
+PairBytes EncodePair(const Game& g);
 
-// Ways to cut a save short, so that tests can show what such a save leaves behind.
-struct SaveInterruption {
-  // Bytes the save may write before the disk is full; negative for no limit.
-  qint64 diskRoom = -1;
-  // Called after each step; a test may end the process there.
-  std::function<void(SaveStep)> afterStep;
-};
-
-// Writes a pair into folder. Both files are written under temporary names first; while the
-// two take their real names one after the other, the older hands file is kept beside them
-// (hands name + ".old"), so that a save that fails or is killed at any point leaves the older
-// pair loadable. False when the pair could not be written.
-bool WriteSnapshot(const Game& g, const std::string& folder, std::string_view handsName,
-                   std::string_view stateName, const SaveInterruption& cut = {});
+// Writes a pair into folder, so that however many saves are cut off one after another (a full
+// disk, a refused rename, the end of the process), the last pair that was ever written whole
+// still loads, and no load pairs files of two saves:
+// - a save first settles what an interrupted save left: the newest whole pair takes the
+//   pair's names and every other leftover goes;
+// - it writes the new pair whole under temporary names (hands name + ".tmp"), so that from
+//   then on it is the newest whole pair;
+// - it moves the older hands file aside (hands name + ".old"), puts the new files in place
+//   one after the other, and removes the older hands file.
+// The state file names its hands file by a check of its bytes, and a load takes the newest
+// state file with a hands file that matches it. In a folder that refuses new files, the two
+// files are written in place as one step (store/safe_write.h).
+SaveResult WriteSnapshot(const Game& g, const std::string& folder, std::string_view handsName,
+                         std::string_view stateName);
+// The same with the bytes of the two files given.
+SaveResult WritePair(const Game& g, const std::string& folder, std::string_view handsName,
+                     std::string_view stateName, const PairBytes& pair);
 
 // Reads the saved-hand pair of folder into a fresh game, checks every value, the card totals
-// and that the two files belong together, and only then replaces g. A state file that does not
-// belong to the hands file is tried with the kept older hands file, left there by a save cut
-// off between the two files. A state file of another
-// version costs its hands file, as it always did.
-RestoreOutcome ReadSavedHand(Game& g, const std::string& folder);
+// and that the two files belong together, and only then replaces g. When no pair loads, says
+// what is wrong with the files there; another version's files are left as they are.
+RestoreResult ReadSavedHand(Game& g, const std::string& folder);
 
 // Saves the running game as the saved hand of folder and loads it back through the same code:
 // what a save and a later load do, without questions or messages. Empty on success, else what

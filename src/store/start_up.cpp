@@ -1,10 +1,11 @@
 #include "store/start_up.h"
 
-#include <QFileInfo>
 #include <QString>
 
 #include "core/game.h"
+#include "core/save_messages.h"
 #include "core/startup_defaults.h"
+#include "store/file_system.h"
 #include "store/option_file.h"
 #include "store/program_folder.h"
 
@@ -21,10 +22,10 @@ const char* const kFirstRunMessage = "软件初次运行，初始化运行参数
 // Telling the user the parameters were created when they were not would send them round
 // the same loop at every start.
 const char* const kCannotCreateMessage =
-    "无法在程序文件夹中建立配置文件Option.ini，请检查该文件夹是否允许写入。";
+    "无法在程序文件夹中建立配置文件“%1”（%2），请检查该文件夹是否允许写入。";
 
 bool OptionFileExists(const Game& g) {
-  return QFileInfo::exists(QString::fromStdString(OptionFilePath(g)));
+  return Files().Stamp(QString::fromStdString(OptionFilePath(g))).has_value();
 }
 
 }  // namespace
@@ -45,8 +46,9 @@ StartUpResult BeginStartUp(Game& g, const StartUpContext& context) {
   g.AppPath = MakeAppPath(context.ProgramFolder);
   SetStartupDefaults(g);
   if (!OptionFileExists(g)) {
-    WriteDefaultOptions(g);
-    g.Msg(OptionFileExists(g) ? kFirstRunMessage : kCannotCreateMessage);
+    const SaveResult written = WriteDefaultOptions(g);
+    g.Msg(written.Ok() ? kFirstRunMessage
+                       : FillIn(kCannotCreateMessage, {written.File, WriteFaultText(written)}));
     return StartUpResult::EndProgram;
   }
   return StartUpResult::Continue;

@@ -299,4 +299,17 @@ std::string FirstStateValue(std::string_view text) {
   return std::string(inner);
 }
 
+std::optional<std::uint32_t> StatePairCheck(std::string_view text) {
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n'))
+    text.remove_suffix(1);
+  const std::size_t start = text.find_last_of("\r\n");
+  const std::string_view last = start == std::string_view::npos ? text : text.substr(start + 1);
+  std::uint32_t check = 0;
+  const auto result = std::from_chars(last.data(), last.data() + last.size(), check);
+  if (last.empty() || result.ec != std::errc() || result.ptr != last.data() + last.size()) {
+    return std::nullopt;
+  }
+  return check;
+}
+
 }  // namespace zunda

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,7 @@ StateFileResult DecodeStateFile(std::string_view text, Game& g, std::uint32_t pa
 
 // The first value of the text when it is a quoted string; empty otherwise.
 std::string FirstStateValue(std::string_view text);
+// The pair check the text ends with, as written; nothing when its last line is no such number.
+std::optional<std::uint32_t> StatePairCheck(std::string_view text);
 
 }  // namespace zunda

@@ -2,6 +2,7 @@
 
 #include "ui/skin_ini.h"
 
+#include "core/save_messages.h"
 #include "core/score_table.h"
 #include "store/file_game_store.h"
 #include "store/score_file.h"
@@ -40,14 +41,16 @@ OptionsDialogHooks MakeHooks(Game& game) {
     return files;
   };
   hooks.ImportSkin = [&game](const std::string& iniPath) {
-    if (ImportSkin(game, game.AppPath, iniPath, OpenSkinIni) != SkinImportResult::Imported) {
+    const auto saveList = [&game] { return WriteOptionFile(game); };
+    if (ImportSkin(game, game.AppPath, iniPath, OpenSkinIni, saveList) !=
+        SkinImportResult::Imported) {
       return std::string();
     }
-    const std::string saved = OpenSkinIni(iniPath)("Skin", "Name");
-    SaveOptions(game);
-    return Trim(saved);
+    return Trim(OpenSkinIni(iniPath)("Skin", "Name"));
   };
-  hooks.DeletePlayerScores = [&game](const std::string& name) { DeletePlayerScores(game, name); };
+  hooks.DeletePlayerScores = [&game](const std::string& name) {
+    TellSaveResult(game, kScoresTopic, DeletePlayerScores(game, name));
+  };
   hooks.PlayerLoggedIn = [&game] {
     LoadScores(game);
     ShowRankingInTalkList(game);
@@ -60,15 +63,7 @@ OptionsDialogHooks MakeHooks(Game& game) {
 OptionsModel SkinOptions(const Game& g) {
   const classIniFile ini(OptionFilePath(g));
   OptionsModel skins;
-  const std::string list = CleanIniValue(ini.GetIniKey("Skins", "SkinsList"));
-  std::size_t start = 0;
-  while (start <= list.size()) {
-    std::size_t comma = list.find(',', start);
-    if (comma == std::string::npos) comma = list.size();
-    std::string name = Trim(std::string_view(list).substr(start, comma - start));
-    if (!name.empty()) skins.SkinsList.push_back(std::move(name));
-    start = comma + 1;
-  }
+  skins.SkinsList = SplitSkinsList(CleanIniValue(ini.GetIniKey("Skins", "SkinsList")));
   skins.CurSkin = CleanIniValue(ini.GetIniKey("Skins", "CurSkin"));
   return skins;
 }
@@ -136,6 +131,7 @@ std::unique_ptr<RunningProgram> StartProgram(Game& g, QtHost& host, const StartS
     controller.SetAutoplay(true);
     QTimer::singleShot(0, &controller, [&controller] { controller.StartDemo(); });
   }
+  if (settings.QuitAfterStart) QTimer::singleShot(0, &window, [] { QCoreApplication::exit(0); });
   if (!settings.Screenshot.empty()) {
     const QString file = QString::fromStdString(settings.Screenshot);
     QTimer::singleShot(settings.ScreenshotDelayMs, &window, [&window, file] {

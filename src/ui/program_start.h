@@ -26,6 +26,7 @@ struct StartSettings {
   std::optional<QSize> Screen;
   bool Autoplay = false;             // seat 1 plays itself and a game starts at once
   bool QuitAfterFirstPaint = false;  // the window is painted once, then the program ends
+  bool QuitAfterStart = false;       // the program ends once the start is complete
   std::string Screenshot;            // a picture of the window is saved after a while
   int ScreenshotDelayMs = 6000;
   bool ShowSplash = true;

@@ -5,10 +5,16 @@
 #include <system_error>
 #include <vector>
 
+#include <QString>
+
 #include "core/cards.h"
 #include "core/game.h"
 #include "core/options.h"
+#include "core/save_messages.h"
 #include "core/text.h"
+#include "store/file_system.h"
+#include "store/option_file.h"
+#include "store/safe_write.h"
 
 namespace zunda {
 namespace fs = std::filesystem;
@@ -68,13 +74,46 @@ bool SameFile(const fs::path& a, const fs::path& b) {
   return fs::exists(a, error) && fs::exists(b, error) && fs::equivalent(a, b, error);
 }
 
-// Copies one file, creating its folder; copying a file onto itself leaves it alone.
-bool CopyInto(const fs::path& from, const fs::path& to) {
-  std::error_code error;
-  fs::create_directories(to.parent_path(), error);
-  if (error) return false;
-  if (SameFile(from, to)) return true;
-  return fs::copy_file(from, to, fs::copy_options::overwrite_existing, error) && !error;
+// A skin's pictures are small; a larger file is no picture of one.
+constexpr qint64 kLargestSkinFile = qint64{64} * 1024 * 1024;
+
+QString QtPath(const fs::path& path) {
+  return QString::fromStdString(path.string());
+}
+
+// Copies one file, creating its folder, so that the copy is whole or the file there before
+// stays as it was; copying a file onto itself leaves it alone.
+SaveResult CopyInto(const fs::path& from, const fs::path& to) {
+  if (SameFile(from, to)) return {};
+  const SaveResult folder = Files().MakeFolder(QtPath(to.parent_path()));
+  if (!folder.Ok()) return folder;
+  const std::optional<QByteArray> bytes = Files().Read(QtPath(from), kLargestSkinFile);
+  if (!bytes) return {WriteFault::Other, from.string(), "cannot be read"};
+  return ReplaceFile(QtPath(to), *bytes);
+}
+
+// Why a name cannot join the skin list, or nothing when it can.
+std::optional<std::string> ListRefusal(const std::vector<std::string>& list,
+                                       const std::string& name) {
+  switch (FitsSkinsList(list, name)) {
+    case SkinNameFit::Fits:
+      break;
+    case SkinNameFit::HasComma:
+      return FillIn(
+          "Err: "
+          "Skin名称“%1”中含有逗号，皮肤列表无法保存这样的名称；请修改skin.ini中的Name后再导入。",
+          {name});
+    case SkinNameFit::NotStorable:
+      return FillIn(
+          "Err: Skin名称“%1”中含有配置文件无法保存的字符；请修改skin.ini中的Name后再导入。",
+          {name});
+    case SkinNameFit::ListTooLong:
+      return FillIn("Err: 皮肤列表已满，无法再导入Skin“%1”。", {name});
+  }
+  if (static_cast<int>(list.size()) >= kMaxSkins) {
+    return FillIn("Err: 皮肤列表已满，无法再导入Skin“%1”。", {name});
+  }
+  return std::nullopt;
 }
 
 IniLookup OpenOrEmpty(const IniOpener& openIni, const fs::path& file) {
@@ -185,7 +224,7 @@ std::array<fs::path, 3> SkinPreviewPictures(const fs::path& appPath, std::string
 }
 
 SkinImportResult ImportSkin(Game& g, const fs::path& appPath, const fs::path& chosenIni,
-                            const IniOpener& openIni) {
+                            const IniOpener& openIni, const std::function<SaveResult()>& saveList) {
   std::error_code error;
   if (chosenIni.empty() || !fs::is_regular_file(chosenIni, error)) {
     g.Msg("Err: 没有选定*.ini文件");
@@ -207,11 +246,17 @@ SkinImportResult ImportSkin(Game& g, const fs::path& appPath, const fs::path& ch
                       Host::Icon::Question) != Host::Answer::Yes) {
     return SkinImportResult::Declined;
   }
+  // A name the list cannot hold would import, show, and be gone after a restart.
+  if (const std::optional<std::string> refusal = listed ? std::nullopt : ListRefusal(list, name)) {
+    g.Msg(*refusal, Host::Buttons::Ok, Host::Icon::Critical);
+    return SkinImportResult::ListFull;
+  }
 
   const fs::path skinsRoot = ResolveNoCase(appPath, kSkinsFolder);
   const fs::path target = ResolveNoCase(skinsRoot, name);
-  if (!CopyInto(chosenIni, target / "skin.ini")) {
+  if (const SaveResult copied = CopyInto(chosenIni, target / "skin.ini"); !copied.Ok()) {
     g.Msg("Err: Skin文件导入失败 -- " + name, Host::Buttons::Ok, Host::Icon::Critical);
+    TellSaveFailure(g, copied);
     return SkinImportResult::CopyFailed;
   }
 
@@ -232,12 +277,22 @@ SkinImportResult ImportSkin(Game& g, const fs::path& appPath, const fs::path& ch
     }
     std::string relative = file;
     std::replace(relative.begin(), relative.end(), '\\', '/');
-    if (!CopyInto(from, target / relative)) g.Msg("文件未发现:" + file);
+    if (const SaveResult copied = CopyInto(from, target / relative); !copied.Ok()) {
+      TellSaveFailure(g, copied);
+    }
   }
 
   if (!listed) {
     list.push_back(name);
     if (static_cast<int>(g.Skins.Folders.size()) < kMaxSkins) g.Skins.Folders.push_back(name);
+  }
+  // Success is said only once the list that keeps the skin is on disk.
+  const SaveResult saved = saveList ? saveList() : SaveResult{};
+  if (!saved.Ok()) {
+    g.Msg(FillIn("Err: Skin“%1”的文件已导入，但皮肤列表没有保存（%2），重新启动后列表中不会有它。",
+                 {name, WriteFaultText(saved)}),
+          Host::Buttons::Ok, Host::Icon::Critical);
+    return SkinImportResult::Imported;
   }
   g.Msg("Skin文件导入成功");
   return SkinImportResult::Imported;

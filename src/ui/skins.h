@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/save_result.h"
 #include "core/skin_state.h"
 
 namespace zunda {
@@ -49,12 +50,23 @@ std::filesystem::path CardPicturePath(const SkinState& skins, const std::filesys
 std::array<std::filesystem::path, 3> SkinPreviewPictures(const std::filesystem::path& appPath,
                                                          std::string_view folder);
 
-enum class SkinImportResult { Imported, NoFileChosen, WrongFormat, Declined, CopyFailed };
+enum class SkinImportResult {
+  Imported,
+  NoFileChosen,
+  WrongFormat,
+  Declined,
+  // The name cannot be kept in the skin list (a comma, a character the option file cannot
+  // hold, no room left): it would be gone after a restart.
+  ListFull,
+  CopyFailed,
+};
 
 // Imports the skin described by `chosenIni` into Skins/<Name>/ and adds it to the skin list
-// (g.Options.SkinsList and g.Skins.Folders). Messages and the overwrite question go through the
-// game's message box. The caller saves the option file when the result is Imported.
+// (g.Options.SkinsList and g.Skins.Folders); every file is written whole or not at all.
+// `saveList` then writes the list to the option file; the player is told when it could not.
+// Messages and the overwrite question go through the game's message box.
 SkinImportResult ImportSkin(Game& g, const std::filesystem::path& appPath,
-                            const std::filesystem::path& chosenIni, const IniOpener& openIni);
+                            const std::filesystem::path& chosenIni, const IniOpener& openIni,
+                            const std::function<SaveResult()>& saveList = {});
 
 }  // namespace zunda

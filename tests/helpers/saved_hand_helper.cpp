@@ -1,6 +1,8 @@
 // A game that saves itself, run as a program of its own:
-//   saved_hand_helper cut STEP FOLDER   plays a hand in FOLDER and saves it there, ending the
-//                                       process at once (exit code 3) after save step STEP
+//   saved_hand_helper cut STEPS SEED FOLDER
+//                                       plays a hand dealt from SEED in FOLDER and saves it
+//                                       there, ending the process at once (exit code 3) after
+//                                       STEPS changes to the disk
 //   saved_hand_helper seeds FOLDER      writes inputs for the saved-hand fuzz target: pairs
 //                                       saved in a few states of play, a short hands file and
 //                                       a state file of another version
@@ -12,8 +14,10 @@
 #include <functional>
 #include <string>
 
+#include "memory_disk.h"
 #include "played_game.h"
 #include "rules/human_input.h"
+#include "store/disk_file_system.h"
 #include "store/snapshot.h"
 
 namespace {
@@ -56,19 +60,23 @@ bool HumanLeads(const Game& g) {
   return zunda::HumanAwaited(g) && g.Flow.LeadMode && !g.Win.TmrMainCircle.Enabled;
 }
 
-int Cut(int step, const std::string& folder) {
-  PlayedGame p(3, folder);
+int Cut(int steps, std::uint64_t seed, const std::string& folder) {
+  PlayedGame p(seed, folder);
   p.driver->NewGame();
   if (!Until(p, HumanLeads)) return 1;
-  zunda::SaveInterruption cut;
-  cut.afterStep = [step](zunda::SaveStep done) {
-    if (static_cast<int>(done) == step) std::_Exit(kDiedAtSeam);
-  };
-  const bool saved = zunda::WriteSnapshot(p.g(), p.g().AppPath, zunda::kSavedHandsFile,
-                                          zunda::kSavedStateFile, cut);
-  std::fprintf(stderr, "saved_hand_helper: the save %s without reaching step %d\n",
-               saved ? "ended" : "failed", step);
-  return 1;
+  zunda::DiskFileSystem disk;
+  int done = 0;
+  zunda::testing::SteppedFiles dying(disk, [&] {
+    if (done++ == steps) std::_Exit(kDiedAtSeam);
+  });
+  const zunda::ScopedFileSystem files(dying);
+  const bool saved =
+      zunda::WriteSnapshot(p.g(), p.g().AppPath, zunda::kSavedHandsFile, zunda::kSavedStateFile)
+          .Ok();
+  std::fprintf(stderr, "saved_hand_helper: the save %s after %d steps\n",
+               saved ? "ended" : "failed", done);
+  // The test counts the steps of a save by asking for more than there are.
+  return saved ? 4 : 1;
 }
 
 int Seeds(const std::string& out) {
@@ -77,8 +85,8 @@ int Seeds(const std::string& out) {
   QByteArray firstHands;
   QByteArray firstState;
   const auto save = [&](const char* name) {
-    if (!zunda::WriteSnapshot(p.g(), p.g().AppPath, zunda::kSavedHandsFile,
-                              zunda::kSavedStateFile)) {
+    if (!zunda::WriteSnapshot(p.g(), p.g().AppPath, zunda::kSavedHandsFile, zunda::kSavedStateFile)
+             .Ok()) {
       return false;
     }
     const QByteArray hands = Read(p.File(zunda::kSavedHandsFile));
@@ -114,8 +122,10 @@ int Seeds(const std::string& out) {
 
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
-  if (command == "cut" && argc == 4) return Cut(std::atoi(argv[2]), argv[3]);
+  if (command == "cut" && argc == 5) {
+    return Cut(std::atoi(argv[2]), std::strtoull(argv[3], nullptr, 10), argv[4]);
+  }
   if (command == "seeds" && argc == 3) return Seeds(argv[2]);
-  std::fprintf(stderr, "usage: saved_hand_helper cut STEP FOLDER | seeds FOLDER\n");
+  std::fprintf(stderr, "usage: saved_hand_helper cut STEPS SEED FOLDER | seeds FOLDER\n");
   return 2;
 }

@@ -200,13 +200,15 @@ TEST_F(IniFileTest, LongValuesAreCutToTheReadBufferWithoutSplittingACharacter) {
   EXPECT_EQ(ini.GetIniKey("S", "spaced"), std::string(1020, 'b'));
 }
 
-TEST_F(IniFileTest, AReadOnlyFileSilentlyKeepsItsContents) {
+TEST_F(IniFileTest, AReadOnlyFileKeepsItsContentsAndSaysSo) {
   const classIniFile ini(Path());
   ini.WriteIniKey("Player", "Num", "1");
   QFile::setPermissions(QString::fromStdString(Path()), QFile::ReadOwner | QFile::ReadGroup);
-  ini.WriteIniKey("Player", "Num", "2");
-  ini.DelIniKey("Player", "Num");
-  ini.DelIniSec("Player");
+  for (const SaveResult& refused : {ini.WriteIniKey("Player", "Num", "2"),
+                                    ini.DelIniKey("Player", "Num"), ini.DelIniSec("Player")}) {
+    EXPECT_EQ(refused.Fault, WriteFault::NoPermission);
+    EXPECT_EQ(refused.File, Path());
+  }
   EXPECT_EQ(ReadBytes(Path()), "[Player]\r\nNum=1\r\n");
   EXPECT_EQ(ini.GetIniKey("Player", "Num"), "1");
 }

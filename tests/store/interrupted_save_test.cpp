@@ -1,6 +1,6 @@
-// A save that stops half-way, because the disk is full, the folder is read-only or the
-// program is killed between the two files, must leave the older saved pair loadable and the
-// option file as it was.
+// A save that stops half-way, because the folder is read-only or the program is killed between
+// two of its steps (once, or in two saves one after the other), must leave the last pair that
+// was written whole loadable and the option file as it was.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,28 +8,44 @@
 #include <QProcess>
 
 #include "flow/hand_storage.h"
+#include "memory_disk.h"
 #include "played_game.h"
 #include "rules/human_input.h"
 #include "saved_hand_texts.h"
-#include "store/gbk.h"
+#include "store/disk_file_system.h"
 #include "store/hands_file.h"
 #include "store/option_file.h"
 #include "store/snapshot.h"
-#include "store/state_file.h"
 #include "store_files.h"
 #include "test_game.h"
 
 namespace zunda {
 namespace {
 
-using testing::Exists;
 using testing::kAskRestore;
 using testing::kAskSave;
 using testing::kRestored;
-using testing::kSaveFailed;
 using testing::PlayedGame;
 using testing::ReadBytes;
 using testing::WriteBytes;
+
+constexpr int kDiedAtStep = 3;
+constexpr int kSaveEnded = 4;
+// The games the helper saves: each its own deal, so that their pairs differ.
+constexpr std::uint64_t kFirstSave = 3;
+constexpr std::uint64_t kSecondSave = 4;
+
+bool HumanLeads(const Game& g) {
+  return HumanAwaited(g) && g.Flow.LeadMode && !g.Win.TmrMainCircle.Enabled;
+}
+
+// The hands file of the game the helper plays from the seed, as its save writes it.
+QByteArray HandsOfSave(std::uint64_t seed) {
+  PlayedGame p(seed);
+  p.driver->NewGame();
+  EXPECT_TRUE(p.AdvanceUntil([&] { return HumanLeads(p.g()); }, 400000));
+  return EncodeHandsFile(p.g());
+}
 
 // A game waiting for the human's lead has saved its hand and its options; it has then played
 // on, so that a new save differs from the older one.
@@ -39,7 +55,7 @@ class InterruptedSaveTest : public ::testing::Test {
     p.driver->NewGame();
     EXPECT_TRUE(p.AdvanceUntil([&] { return HumanAwaited(p.g()) && p.g().Flow.LeadMode; }));
     SaveOptions(p.g());
-    EXPECT_TRUE(WriteSnapshot(p.g(), p.g().AppPath, kSavedHandsFile, kSavedStateFile));
+    EXPECT_TRUE(WriteSnapshot(p.g(), p.g().AppPath, kSavedHandsFile, kSavedStateFile).Ok());
     olderHands = ReadBytes(p.File(kSavedHandsFile));
     olderState = ReadBytes(p.File(kSavedStateFile));
     options = ReadBytes(p.File("Option.ini"));
@@ -47,15 +63,22 @@ class InterruptedSaveTest : public ::testing::Test {
     p.host.ClearMessages();
   }
 
-  // The pair of folder loads, and is the older pair: saved again, it gives the same bytes.
-  void ExpectOlderPairLoads(const std::string& folder) {
+  // The hands of the pair that folder loads; empty when none loads.
+  QByteArray LoadedHands(const std::string& folder) {
     testing::TestGame loaded;
     loaded.game.AppPath = folder;
-    ASSERT_EQ(ReadSavedHand(loaded.game, folder), RestoreOutcome::Restored);
-    EXPECT_EQ(EncodeHandsFile(loaded.game), olderHands);
-    const std::string state = EncodeStateFile(loaded.game, PairCheck(olderHands));
-    EXPECT_EQ(ToGbk(QString::fromStdString(state)), olderState);
+    if (ReadSavedHand(loaded.game, folder).Outcome != RestoreOutcome::Restored) return {};
     EXPECT_EQ(ReadBytes(JoinPath(folder, "Option.ini")), options);
+    return EncodeHandsFile(loaded.game);
+  }
+
+  std::string FolderWithOlderPair(const std::string& name) {
+    const std::string folder = JoinPath(p.g().AppPath, name);
+    EXPECT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    WriteBytes(JoinPath(folder, kSavedHandsFile), olderHands);
+    WriteBytes(JoinPath(folder, kSavedStateFile), olderState);
+    WriteBytes(JoinPath(folder, "Option.ini"), options);
+    return folder;
   }
 
   PlayedGame p;
@@ -63,27 +86,6 @@ class InterruptedSaveTest : public ::testing::Test {
   QByteArray olderState;
   QByteArray options;
 };
-
-TEST_F(InterruptedSaveTest, AFullDiskAtAnyFileLeavesTheOlderPair) {
-  const qint64 hands = olderHands.size();
-  const qint64 state = olderState.size();
-  // Full in the new hands file, in the new state file, and in the copy of the older hands.
-  for (const qint64 room : {qint64{0}, hands / 2, hands + state / 2, 2 * hands + state / 2}) {
-    SCOPED_TRACE(room);
-    SaveInterruption cut;
-    cut.diskRoom = room;
-    EXPECT_FALSE(WriteSnapshot(p.g(), p.g().AppPath, kSavedHandsFile, kSavedStateFile, cut));
-    ExpectOlderPairLoads(p.g().AppPath);
-    EXPECT_FALSE(Exists(p.File("PaiXing.znd.tmp")));
-    EXPECT_FALSE(Exists(p.File("Var.znd.tmp")));
-  }
-  // With room enough the same save goes through.
-  SaveInterruption cut;
-  cut.diskRoom = 3 * hands + 2 * state;
-  EXPECT_TRUE(WriteSnapshot(p.g(), p.g().AppPath, kSavedHandsFile, kSavedStateFile, cut));
-  EXPECT_NE(ReadBytes(p.File(kSavedHandsFile)), olderHands);
-  EXPECT_FALSE(Exists(p.File("PaiXing.znd.old")));
-}
 
 TEST_F(InterruptedSaveTest, AReadOnlyFolderRefusesTheSaveAndStillLoadsTheOlderPair) {
   const QString folder = QString::fromStdString(p.g().AppPath);
@@ -101,7 +103,9 @@ TEST_F(InterruptedSaveTest, AReadOnlyFolderRefusesTheSaveAndStillLoadsTheOlderPa
   }
   p.g().Storage.SaveRequested = true;
   CarryOutStorageRequests(p.g());
-  EXPECT_EQ(p.host.Messages(), (std::vector<std::string>{kAskSave, kSaveFailed}));
+  ASSERT_EQ(p.host.Messages().size(), 2u);
+  EXPECT_EQ(p.host.Messages()[0], kAskSave);
+  EXPECT_EQ(p.host.Messages()[1].rfind("牌局保存失败：无法写入文件“", 0), 0u);
   EXPECT_EQ(ReadBytes(p.File(kSavedHandsFile)), olderHands);
   EXPECT_EQ(ReadBytes(p.File(kSavedStateFile)), olderState);
 
@@ -110,50 +114,62 @@ TEST_F(InterruptedSaveTest, AReadOnlyFolderRefusesTheSaveAndStillLoadsTheOlderPa
   CarryOutStorageRequests(p.g());
   EXPECT_EQ(p.host.Messages(), (std::vector<std::string>{kAskRestore, kRestored}));
   ASSERT_TRUE(QFile::setPermissions(folder, writable));
-  ExpectOlderPairLoads(p.g().AppPath);
+  EXPECT_EQ(LoadedHands(p.g().AppPath), olderHands);
 }
 
-// The helper plays another game in the folder and ends itself right after the given step of
-// its save, the way a killed program would: no destructors, no flushing.
-int SaveAndDieAfter(SaveStep step, const std::string& folder) {
+// The helper plays a game of its own in the folder and ends itself after the given number of
+// steps of its save, the way a killed program would: no destructors, no flushing.
+int SaveAndDieAfter(int steps, std::uint64_t seed, const std::string& folder) {
   QProcess helper;
   helper.setProcessChannelMode(QProcess::ForwardedChannels);
-  helper.start(ZUNDA_SAVED_HAND_HELPER,
-               {"cut", QString::number(static_cast<int>(step)), QString::fromStdString(folder)});
+  helper.start(ZUNDA_SAVED_HAND_HELPER, {"cut", QString::number(steps), QString::number(seed),
+                                         QString::fromStdString(folder)});
   if (!helper.waitForFinished(60000) || helper.exitStatus() != QProcess::NormalExit) return -1;
   return helper.exitCode();
 }
 
-TEST_F(InterruptedSaveTest, AProgramKilledBetweenTheTwoFilesLeavesTheOlderPair) {
-  constexpr int kDiedAtSeam = 3;
-  const QDir app(QString::fromStdString(p.g().AppPath));
-  for (const SaveStep step : {SaveStep::HandsTempWritten, SaveStep::StateTempWritten,
-                              SaveStep::OlderHandsKept, SaveStep::HandsInPlace}) {
-    SCOPED_TRACE(static_cast<int>(step));
-    const std::string folder =
-        JoinPath(p.g().AppPath, "cut" + std::to_string(static_cast<int>(step)));
-    ASSERT_TRUE(app.mkpath(QString::fromStdString(folder)));
-    WriteBytes(JoinPath(folder, kSavedHandsFile), olderHands);
-    WriteBytes(JoinPath(folder, kSavedStateFile), olderState);
-    WriteBytes(JoinPath(folder, "Option.ini"), options);
-    ASSERT_EQ(SaveAndDieAfter(step, folder), kDiedAtSeam);
-    ExpectOlderPairLoads(folder);
-    // The next save tidies up after the killed one.
-    ASSERT_TRUE(WriteSnapshot(p.g(), folder, kSavedHandsFile, kSavedStateFile));
-    EXPECT_EQ(testing::Entries(QString::fromStdString(folder)),
-              (QStringList{"Option.ini", "PaiXing.znd", "Var.znd"}));
-  }
+// The steps of a save into a folder that holds a pair, counted on the real disk.
+int StepsOfASave(const Game& g, const std::string& folder) {
+  DiskFileSystem disk;
+  int steps = 0;
+  testing::SteppedFiles counting(disk, [&] { ++steps; });
+  const ScopedFileSystem files(counting);
+  EXPECT_TRUE(WriteSnapshot(g, folder, kSavedHandsFile, kSavedStateFile).Ok());
+  return steps;
+}
 
-  // Killed once both files are in place, the new pair is the saved hand.
-  const std::string folder = JoinPath(p.g().AppPath, "done");
-  ASSERT_TRUE(app.mkpath(QString::fromStdString(folder)));
-  WriteBytes(JoinPath(folder, kSavedHandsFile), olderHands);
-  WriteBytes(JoinPath(folder, kSavedStateFile), olderState);
-  ASSERT_EQ(SaveAndDieAfter(SaveStep::StateInPlace, folder), kDiedAtSeam);
-  testing::TestGame loaded;
-  loaded.game.AppPath = folder;
-  ASSERT_EQ(ReadSavedHand(loaded.game, folder), RestoreOutcome::Restored);
-  EXPECT_NE(EncodeHandsFile(loaded.game), olderHands);
+TEST_F(InterruptedSaveTest, KilledAtAnyStepOnceOrTwiceInARowTheLastWholePairLoads) {
+  const QByteArray first = HandsOfSave(kFirstSave);
+  const QByteArray second = HandsOfSave(kSecondSave);
+  ASSERT_NE(first, second);
+  const int steps = StepsOfASave(p.g(), FolderWithOlderPair("count"));
+  ASSERT_GT(steps, 4);
+
+  bool firstWasWhole = false;
+  for (int step = 0; step <= steps; ++step) {
+    SCOPED_TRACE(step);
+    const std::string folder = FolderWithOlderPair("cut" + std::to_string(step));
+    ASSERT_EQ(SaveAndDieAfter(step, kFirstSave, folder), step < steps ? kDiedAtStep : kSaveEnded);
+    const QByteArray once = LoadedHands(folder);
+    // Until the new pair is whole the older one loads; from then on the new one, at every
+    // later step too.
+    ASSERT_TRUE(once == olderHands || once == first);
+    if (firstWasWhole) {
+      EXPECT_EQ(once, first);
+    }
+    firstWasWhole = once == first;
+
+    // The next save, killed at the same step, never loses what the first left loadable.
+    const int exit = SaveAndDieAfter(step, kSecondSave, folder);
+    ASSERT_TRUE(exit == kDiedAtStep || exit == kSaveEnded);
+    const QByteArray twice = LoadedHands(folder);
+    EXPECT_TRUE(twice == once || twice == second);
+  }
+  EXPECT_TRUE(firstWasWhole);
+  // Saved in full, the last save leaves nothing behind but its pair.
+  const std::string last = JoinPath(p.g().AppPath, "cut" + std::to_string(steps));
+  EXPECT_EQ(testing::Entries(QString::fromStdString(last)),
+            (QStringList{"Option.ini", "PaiXing.znd", "Var.znd"}));
 }
 
 }  // namespace

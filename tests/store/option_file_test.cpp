@@ -41,6 +41,12 @@ const char* const kRebuiltMessage =
     "配置文件出错，系统试图重建之，请在退出后重新运行本软件。如果问题仍然存在，请用电子邮件向作者"
     "反映此现象,并说明详细情况。";
 
+std::string RebuiltKeptMessage(const std::string& kept) {
+  return "配置文件出错，系统试图重建之，原来的配置文件已另存为“" + kept +
+         "”。请在退出后重新运行本软件。如果问题仍然存在，请用电子邮件向作者反映此现象,并说明详细"
+         "情况。";
+}
+
 class OptionFileTest : public ::testing::Test {
  protected:
   OptionFileTest() { t.game.AppPath = dir.path().toStdString(); }
@@ -82,20 +88,27 @@ TEST_F(OptionFileTest, DefaultsAreWrittenByteForByteAndLoadAsOnePlayer) {
   EXPECT_TRUE(t.host.Messages().empty());
 }
 
-TEST_F(OptionFileTest, AnUnusablePlayerCountRebuildsTheFileAndEnds) {
+TEST_F(OptionFileTest, AnUnusablePlayerCountRebuildsTheFileKeepsTheOldOneAndEnds) {
+  int kept = 0;
   for (const char* num : {"0", "", "abc", "-2"}) {
     SCOPED_TRACE(num);
-    WriteBytes(File(),
-               QByteArray("[Player]\r\nNum=") + num + "\r\nName00=Someone\r\n[Junk]\r\nx=1\r\n");
+    const QByteArray broken =
+        QByteArray("[Player]\r\nNum=") + num + "\r\nName00=Someone\r\n[Junk]\r\nx=1\r\n";
+    WriteBytes(File(), broken);
     t.host.ClearMessages();
     EXPECT_EQ(LoadOptions(g), OptionsLoadResult::RebuiltEndProgram);
     EXPECT_EQ(ReadBytes(File()), kDefaultFile);
-    EXPECT_EQ(t.host.Messages(), std::vector<std::string>{kRebuiltMessage});
+    // Each faulty file is kept under a name of its own, never over an earlier one.
+    const std::string copy = dir.filePath("Option-damaged-%1.ini").arg(++kept).toStdString();
+    EXPECT_EQ(ReadBytes(copy), broken);
+    EXPECT_EQ(t.host.Messages(), std::vector<std::string>{RebuiltKeptMessage(copy)});
   }
-  // A missing file is as broken as a missing count.
+  // A missing file is as broken as a missing count; there is nothing to keep.
   QFile::remove(QString::fromStdString(File()));
+  t.host.ClearMessages();
   EXPECT_EQ(LoadOptions(g), OptionsLoadResult::RebuiltEndProgram);
   EXPECT_EQ(ReadBytes(File()), kDefaultFile);
+  EXPECT_EQ(t.host.Messages(), std::vector<std::string>{kRebuiltMessage});
 }
 
 TEST_F(OptionFileTest, PlayersAreSavedBlankFilledUnderTwoDigitKeys) {

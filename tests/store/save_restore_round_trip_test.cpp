@@ -301,11 +301,11 @@ TEST(SavedTribute, ATributeCardThePayerDoesNotHoldIsRefusedAndTheGameKept) {
   Game edited = g;
   edited.Seats[receiver].TributeSlots[1] = own;
   edited.Seats[payer].TributeSlots[1] = own;
-  ASSERT_TRUE(WriteSnapshot(edited, folder, kSavedHandsFile, kSavedStateFile));
+  ASSERT_TRUE(WriteSnapshot(edited, folder, kSavedHandsFile, kSavedStateFile).Ok());
 
   const std::string before = g.MainCourse;
   const int held = CardsInHand(g, receiver);
-  EXPECT_EQ(ReadSavedHand(g, folder), RestoreOutcome::NoSavedHand);
+  EXPECT_EQ(ReadSavedHand(g, folder).Outcome, RestoreOutcome::FilesDisagree);
   EXPECT_EQ(g.MainCourse, before);
   EXPECT_EQ(CardsInHand(g, receiver), held);
   EXPECT_FALSE(g.Stopped);

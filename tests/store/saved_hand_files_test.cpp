@@ -27,9 +27,15 @@ using testing::Exists;
 using testing::GameDifferences;
 using testing::kAskRestore;
 using testing::kAskSave;
+using testing::kHandsDamaged;
 using testing::kNoSavedHand;
+using testing::kOtherVersion;
+using testing::kPairDisagrees;
 using testing::kRestored;
 using testing::kSaved;
+using testing::kSaveFailedStart;
+using testing::kStateDamaged;
+using testing::kStateMissing;
 using testing::PlayedGame;
 using testing::ReadBytes;
 using testing::WriteBytes;
@@ -129,7 +135,7 @@ class SavedHandTest : public ::testing::Test {
 
   std::string Hands() const { return p.File("PaiXing.znd"); }
   std::string State() const { return p.File("Var.znd"); }
-  void Save() { ASSERT_TRUE(WriteSnapshot(p.g(), p.g().AppPath, "PaiXing.znd", "Var.znd")); }
+  void Save() { ASSERT_TRUE(WriteSnapshot(p.g(), p.g().AppPath, "PaiXing.znd", "Var.znd").Ok()); }
 
   // The load command must leave the running game exactly as it was.
   void ExpectRefused(const Messages& messages) {
@@ -185,12 +191,13 @@ TEST_F(SavedHandTest, ARequestWhileTheCycleRunsWaitsForTheNextTick) {
   // The saved state is the one between the two steps: loading it runs that step again.
   testing::TestGame loaded;
   loaded.game.AppPath = p.g().AppPath;
-  ASSERT_EQ(ReadSavedHand(loaded.game, p.g().AppPath), RestoreOutcome::Restored);
+  ASSERT_EQ(ReadSavedHand(loaded.game, p.g().AppPath).Outcome, RestoreOutcome::Restored);
   EXPECT_EQ(loaded.game.MainCourse, step);
   EXPECT_FALSE(loaded.game.Flow.WaitHuman);
 }
 
-TEST_F(SavedHandTest, MissingTruncatedGarbledAndEmptyFilesAreRefused) {
+// Each refusal says what is wrong; "no saved hand" only when there is none.
+TEST_F(SavedHandTest, MissingTruncatedGarbledAndEmptyFilesAreRefusedWithWhatIsWrong) {
   ExpectRefused({kAskRestore, kNoSavedHand});
   Save();
   const QByteArray hands = ReadBytes(Hands());
@@ -201,28 +208,28 @@ TEST_F(SavedHandTest, MissingTruncatedGarbledAndEmptyFilesAreRefused) {
     WriteBytes(State(), s);
   };
   withFiles(hands.left(hands.size() / 2), state);
-  ExpectRefused({kAskRestore, kNoSavedHand});
-  withFiles(hands, state.left(state.size() / 2));
-  ExpectRefused({kAskRestore, kNoSavedHand});
-  withFiles(hands, state.left(state.size() - 3));  // the pair check is cut short
-  ExpectRefused({kAskRestore, kNoSavedHand});
-  withFiles(hands, state + "#TRUE#\r\n");  // something after the last value
-  ExpectRefused({kAskRestore, kNoSavedHand});
-  withFiles(hands, QByteArray());
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kHandsDamaged});
   withFiles(QByteArray(), state);
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kHandsDamaged});
+  withFiles(hands, state.left(state.size() / 2));
+  ExpectRefused({kAskRestore, kStateDamaged});
+  withFiles(hands, state.left(state.size() - 3));  // the pair check is cut short
+  ExpectRefused({kAskRestore, kPairDisagrees});
+  withFiles(hands, state + "#TRUE#\r\n");  // something after the last value
+  ExpectRefused({kAskRestore, kStateDamaged});
+  withFiles(hands, QByteArray());
+  ExpectRefused({kAskRestore, kStateDamaged});
 
   QByteArray flag = state;
   flag.replace(flag.indexOf("#TRUE#"), 6, "#MAYB#");
   withFiles(hands, flag);
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kStateDamaged});
   QByteArray quote = state;
   quote.truncate(quote.lastIndexOf('"'));  // an unterminated string
   withFiles(hands, quote);
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kStateDamaged});
   withFiles(hands, "not a saved hand at all");
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kStateDamaged});
   // A Chinese character whose second byte is no GBK trail byte: read as a replacement
   // character, it would not even save back the same.
   QByteArray notGbk = state;
@@ -233,50 +240,55 @@ TEST_F(SavedHandTest, MissingTruncatedGarbledAndEmptyFilesAreRefused) {
   ASSERT_LT(lead + 1, notGbk.size());
   notGbk[lead + 1] = '$';
   withFiles(hands, notGbk);
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kStateDamaged});
 
-  // The untouched pair still loads.
+  // The untouched pair still loads; half a pair is no saved hand either.
   withFiles(hands, state);
   p.host.ClearMessages();
   MnuReadClick(p.g());
   EXPECT_EQ(p.host.Messages(), (Messages{kAskRestore, kRestored}));
+  QFile::remove(QString::fromStdString(State()));
+  ExpectRefused({kAskRestore, kStateMissing});
 }
 
 TEST_F(SavedHandTest, ValuesOutOfRangeAndCardsThatDoNotAddUpAreRefused) {
   const auto saveChanged = [&](const std::function<void(Game&)>& change) {
     auto copy = std::make_unique<Game>(p.g());
     change(*copy);
-    ASSERT_TRUE(WriteSnapshot(*copy, p.g().AppPath, "PaiXing.znd", "Var.znd"));
+    ASSERT_TRUE(WriteSnapshot(*copy, p.g().AppPath, "PaiXing.znd", "Var.znd").Ok());
   };
   saveChanged([](Game& g) { g.CurrentSeat = 7; });
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kStateDamaged});
   saveChanged([](Game& g) { g.MainCourse = "777_7"; });
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kStateDamaged});
   saveChanged([](Game& g) { g.Seats[3].Place = -1; });
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kStateDamaged});
   saveChanged([](Game& g) { g.TablePlay.BaseCodes[1] = CardCode("Z99"); });
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kStateDamaged});
   saveChanged([](Game& g) { g.Deck[5].Rank = 9; });  // its code says otherwise
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kPairDisagrees});
   saveChanged([](Game& g) { ++g.PlayedByRank[8]; });  // 217 cards
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kPairDisagrees});
   saveChanged([](Game& g) { --g.Seats[2].CardCount; });  // the count misses a card held
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kPairDisagrees});
 }
 
-TEST_F(SavedHandTest, AStateFileOfAnotherPairOrVersionIsRefused) {
+TEST_F(SavedHandTest, AStateFileOfAnotherPairOrVersionIsRefusedAndKept) {
   Save();
   const QByteArray firstState = ReadBytes(State());
   PlayToNextHumanTurn();
   Save();
   WriteBytes(State(), firstState);  // a state file beside a later hands file
-  ExpectRefused({kAskRestore, kNoSavedHand});
+  ExpectRefused({kAskRestore, kPairDisagrees});
 
   QByteArray foreign = firstState;
   foreign.replace(0, 5, "\"099\"");
   WriteBytes(State(), foreign);
-  ExpectRefused({kAskRestore});
-  EXPECT_FALSE(Exists(Hands()));  // another version's pair loses its hands file
+  const QByteArray hands = ReadBytes(Hands());
+  ExpectRefused({kAskRestore, kOtherVersion});
+  // The other version may still load it: both files stay as they were.
+  EXPECT_EQ(ReadBytes(Hands()), hands);
+  EXPECT_EQ(ReadBytes(State()), foreign);
 }
 
 TEST_F(SavedHandTest, AFailedSaveKeepsTheOlderPairAndSaysSo) {
@@ -289,8 +301,10 @@ TEST_F(SavedHandTest, AFailedSaveKeepsTheOlderPairAndSaysSo) {
   p.host.ClearMessages();
   p.g().Storage.SaveRequested = true;
   CarryOutStorageRequests(p.g());
-  EXPECT_EQ(p.host.Messages(),
-            (Messages{kAskSave, "牌局保存失败，请检查程序文件夹是否允许写入。"}));
+  ASSERT_EQ(p.host.Messages().size(), 2u);
+  EXPECT_EQ(p.host.Messages()[0], kAskSave);
+  EXPECT_EQ(p.host.Messages()[1].rfind(std::string(kSaveFailedStart) + State() + "”（", 0), 0u)
+      << p.host.Messages()[1];
   EXPECT_EQ(ReadBytes(Hands()), hands);
   EXPECT_EQ(ReadBytes(State()), state);
   EXPECT_FALSE(Exists(Hands() + ".tmp"));

@@ -1,0 +1,405 @@
+// Every writer of the program's files on a disk that fails: full at any byte, a folder that
+// takes no new files, a refused rename, a process killed between any two steps (and again in
+// the next save). After each, the files on disk are the old ones or the new ones, and what
+// the next start loads is what the player last saved.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/score_table.h"
+#include "core/text.h"
+#include "flow/hand_storage.h"
+#include "memory_disk.h"
+#include "played_game.h"
+#include "rules/human_input.h"
+#include "store/file_game_store.h"
+#include "store/hands_file.h"
+#include "store/ini_file.h"
+#include "store/option_file.h"
+#include "store/score_file.h"
+#include "store/snapshot.h"
+#include "test_game.h"
+
+namespace zunda {
+namespace {
+
+using testing::MemoryDisk;
+using testing::PlayedGame;
+using testing::SteppedFiles;
+using Contents = std::map<QString, QByteArray>;
+
+const QString kApp = QStringLiteral("/home/player/zunda");
+
+struct Killed {};
+
+// The files on disk without the half-written temporary files a killed process leaves behind:
+// junk beside the files, never in their place.
+Contents Kept(const Contents& contents) {
+  Contents kept;
+  for (const auto& [path, bytes] : contents) {
+    if (!path.contains(QStringLiteral(".~"))) kept[path] = bytes;
+  }
+  return kept;
+}
+
+// A program folder on a disk in memory, with the file store installed.
+class FileFaultsTest : public ::testing::Test {
+ public:
+  FileFaultsTest() : files_(disk) {
+    disk.AddFolder(kApp);
+    t.game.AppPath = kApp.toStdString();
+    InstallFileStore(t.game, store);
+    ForgetIniFiles();
+  }
+  ~FileFaultsTest() override { ForgetIniFiles(); }
+
+  QString File(const char* name) const { return kApp + QLatin1Char('/') + name; }
+
+  // What a new start of the program reads.
+  std::string LoadedOptions() {
+    ForgetIniFiles();
+    testing::TestGame fresh;
+    fresh.game.AppPath = t.game.AppPath;
+    if (LoadOptions(fresh.game) != OptionsLoadResult::Loaded) return "rebuilt";
+    const OptionsModel& o = fresh.game.Options;
+    return o.Players[0].Name + "/" + o.Players[1].Name + "/" + std::to_string(o.PlayerNum);
+  }
+  std::string LoadedScores() {
+    ForgetIniFiles();
+    testing::TestGame fresh;
+    fresh.game.AppPath = t.game.AppPath;
+    LoadScores(fresh.game);
+    return std::to_string(fresh.game.Seats[1].Stats[kScoreIndex]) + "/" +
+           std::to_string(fresh.game.Seats[2].Stats[kScoreIndex]);
+  }
+
+  void SetPlayers(const std::string& first, const std::string& second) {
+    t.game.Options.PlayerNum = 2;
+    t.game.Options.Players[0].Name = first;
+    t.game.Options.Players[1].Name = second;
+  }
+  void SetScores(int seat1, int seat2) {
+    t.game.Seats[1].Stats[kScoreIndex] = seat1;
+    t.game.Seats[2].Stats[kScoreIndex] = seat2;
+  }
+
+  // Runs the save with the process killed before its step-th change to the disk. True when
+  // it was killed, false when the save got to its end first.
+  bool KilledAt(int step, const std::function<void()>& save) {
+    int done = 0;
+    SteppedFiles dying(disk, [&] {
+      if (done++ == step) {
+        disk.Freeze();
+        throw Killed{};
+      }
+    });
+    bool killed = false;
+    {
+      const ScopedFileSystem through(dying);
+      try {
+        save();
+      } catch (const Killed&) {
+        killed = true;
+      }
+    }
+    disk.Restart();
+    return killed;
+  }
+
+  MemoryDisk disk;
+  testing::TestGame t;
+  FileGameStore store;
+
+ private:
+  ScopedFileSystem files_;
+};
+
+// One kind of file the program keeps: an older save, a new one, and what a start reads back.
+struct FileKind {
+  const char* name;
+  std::function<void(FileFaultsTest&)> older;
+  std::function<SaveResult(FileFaultsTest&)> save;
+  std::function<std::string(FileFaultsTest&)> loaded;
+};
+
+void PrintTo(const FileKind& kind, std::ostream* out) {
+  *out << kind.name;
+}
+
+const FileKind kOptionFile{"option file",
+                           [](FileFaultsTest& f) {
+                             f.SetPlayers("Aldor", "Bersa");
+                             EXPECT_TRUE(WriteOptionFile(f.t.game).Ok());
+                             f.SetPlayers("张三", "李四");
+                           },
+                           [](FileFaultsTest& f) { return WriteOptionFile(f.t.game); },
+                           [](FileFaultsTest& f) { return f.LoadedOptions(); }};
+
+const FileKind kScoreFile{"score file",
+                          [](FileFaultsTest& f) {
+                            f.SetScores(6, -6);
+                            EXPECT_TRUE(SaveScoreFile(f.t.game).Ok());
+                            f.SetScores(8, -8);
+                          },
+                          [](FileFaultsTest& f) { return SaveScoreFile(f.t.game); },
+                          [](FileFaultsTest& f) { return f.LoadedScores(); }};
+
+class EveryFileKind : public FileFaultsTest, public ::testing::WithParamInterface<FileKind> {};
+
+TEST_P(EveryFileKind, ADiskFullAtAnyByteKeepsTheOldFileAndSaysSo) {
+  const FileKind& kind = GetParam();
+  kind.older(*this);
+  const Contents old = disk.Contents();
+  const std::string oldLoaded = kind.loaded(*this);
+  const MemoryDisk before = disk;
+  ASSERT_TRUE(kind.save(*this).Ok());
+  const qint64 needed = disk.Written() - before.Written();
+  const std::string newLoaded = kind.loaded(*this);
+  ASSERT_NE(newLoaded, oldLoaded);
+
+  for (qint64 room = 0; room < needed; ++room) {
+    disk = before;
+    disk.capacity = disk.Used() + room;
+    const SaveResult result = kind.save(*this);
+    ASSERT_EQ(result.Fault, WriteFault::DiskFull) << room;
+    ASSERT_EQ(disk.Contents(), old) << room;
+  }
+  EXPECT_EQ(kind.loaded(*this), oldLoaded);
+  disk = before;
+  disk.capacity = disk.Used() + needed;
+  EXPECT_TRUE(kind.save(*this).Ok());
+  EXPECT_EQ(kind.loaded(*this), newLoaded);
+}
+
+TEST_P(EveryFileKind, AFolderThatTakesNoNewFilesIsWrittenInPlaceAndKeepsTheOldUntilTheNewIsWhole) {
+  const FileKind& kind = GetParam();
+  kind.older(*this);
+  const Contents old = disk.Contents();
+  const std::string oldLoaded = kind.loaded(*this);
+  disk.lockedFolders = {kApp};
+  const MemoryDisk before = disk;
+  ASSERT_TRUE(kind.save(*this).Ok());
+  const std::string newLoaded = kind.loaded(*this);
+  const qint64 needed = disk.Written() - before.Written();
+  const Contents saved = disk.Contents();
+  EXPECT_EQ(saved.size(), old.size());  // no copy left behind in the spare folder
+
+  // Full at any byte, also while the old contents are kept aside. (Written over in place,
+  // the old contents free their room, so less than all that is written may do.)
+  bool fitted = false;
+  for (qint64 room = 0; room <= needed && !fitted; ++room) {
+    disk = before;
+    disk.capacity = disk.Used() + room;
+    fitted = kind.save(*this).Ok();
+    if (!fitted) {
+      ASSERT_EQ(disk.Contents(), old) << room;
+    }
+  }
+  EXPECT_EQ(kind.loaded(*this), newLoaded);
+  // Killed at any step: the next start puts the old contents back unless the new ones were
+  // complete.
+  bool ended = false;
+  for (int step = 0; !ended; ++step) {
+    disk = before;
+    ended = !KilledAt(step, [&] { kind.save(*this); });
+    const std::string loaded = kind.loaded(*this);
+    ASSERT_TRUE(loaded == oldLoaded || loaded == newLoaded) << step;
+    const Contents after = Kept(disk.Contents());
+    ASSERT_TRUE(after == old || after == saved) << step;
+  }
+  // A file that may not be written keeps its contents even so.
+  disk = before;
+  for (const auto& [path, bytes] : old)
+    disk.Put(path, bytes, false);
+  EXPECT_EQ(kind.save(*this).Fault, WriteFault::NoPermission);
+  EXPECT_EQ(disk.Contents(), old);
+}
+
+TEST_P(EveryFileKind, ARefusedRenameOrAMissingFolderChangesNothingAndSaysWhy) {
+  const FileKind& kind = GetParam();
+  kind.older(*this);
+  const Contents old = disk.Contents();
+  disk.refuseRenames = true;
+  EXPECT_FALSE(kind.save(*this).Ok());
+  EXPECT_EQ(disk.Contents(), old);
+
+  disk.refuseRenames = false;
+  t.game.AppPath = "/home/player/gone";
+  const SaveResult missing = kind.save(*this);
+  EXPECT_EQ(missing.Fault, WriteFault::FolderMissing);
+  EXPECT_EQ(missing.File.rfind("/home/player/gone/", 0), 0u);
+  EXPECT_EQ(disk.Contents(), old);
+}
+
+TEST_P(EveryFileKind, KilledAtAnyStepTheNextStartLoadsTheOldOrTheNew) {
+  const FileKind& kind = GetParam();
+  kind.older(*this);
+  const std::string oldLoaded = kind.loaded(*this);
+  const MemoryDisk before = disk;
+  ASSERT_TRUE(kind.save(*this).Ok());
+  const std::string newLoaded = kind.loaded(*this);
+  bool wasNew = false;
+  bool ended = false;
+  for (int step = 0; !ended; ++step) {
+    disk = before;
+    ended = !KilledAt(step, [&] { kind.save(*this); });
+    const std::string loaded = kind.loaded(*this);
+    ASSERT_TRUE(loaded == oldLoaded || loaded == newLoaded) << step;
+    // A save that got further never leaves an older file.
+    if (wasNew) {
+      ASSERT_EQ(loaded, newLoaded) << step;
+    }
+    wasNew = loaded == newLoaded;
+  }
+  EXPECT_TRUE(wasNew);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, EveryFileKind, ::testing::Values(kOptionFile, kScoreFile),
+                         [](const auto& info) {
+                           return info.param.name == std::string("option file") ? "OptionFile"
+                                                                                : "ScoreFile";
+                         });
+
+// The saved pair from three moments of one game.
+class SavedPairFaults : public FileFaultsTest {
+ protected:
+  SavedPairFaults() : played(2) {
+    played.driver->NewGame();
+    const auto at = [&](const std::function<bool(const Game&)>& moment) {
+      EXPECT_TRUE(played.AdvanceUntil([&] { return moment(played.g()); }));
+      return EncodePair(played.g());
+    };
+    older = at([](const Game& g) { return HumanAwaited(g) && g.Flow.LeadMode; });
+    first = at([](const Game& g) { return g.MainCourse == "444_2"; });
+    second = at([](const Game& g) { return HumanAwaited(g) && !g.Flow.LeadMode; });
+    EXPECT_TRUE(Save(older).Ok());
+  }
+
+  SaveResult Save(const PairBytes& pair) {
+    return WritePair(played.g(), kApp.toStdString(), kSavedHandsFile, kSavedStateFile, pair);
+  }
+  // The pair the next start restores, as it would save it again; empty when none loads.
+  PairBytes Loaded() {
+    testing::TestGame fresh;
+    fresh.game.AppPath = kApp.toStdString();
+    if (ReadSavedHand(fresh.game, kApp.toStdString()).Outcome != RestoreOutcome::Restored) {
+      return {};
+    }
+    return EncodePair(fresh.game);
+  }
+  // Whether the pair lies whole under names a load looks at.
+  bool Whole(const PairBytes& pair) const {
+    const auto holds = [&](const char* name, const QByteArray& bytes, const char* suffix) {
+      for (const QString& path : {File(name), File(name) + suffix}) {
+        if (disk.Get(path) == bytes) return true;
+      }
+      return false;
+    };
+    return holds("PaiXing.znd", pair.Hands, ".tmp") && holds("Var.znd", pair.State, ".tmp");
+  }
+
+  PlayedGame played;
+  PairBytes older;
+  PairBytes first;
+  PairBytes second;
+};
+
+TEST_F(SavedPairFaults, ADiskFullAtAnyByteKeepsTheOlderPair) {
+  const Contents old = disk.Contents();
+  const MemoryDisk before = disk;
+  ASSERT_TRUE(Save(first).Ok());
+  const qint64 needed = disk.Written() - before.Written();
+  for (qint64 room = 0; room < needed; ++room) {
+    disk = before;
+    disk.capacity = disk.Used() + room;
+    ASSERT_EQ(Save(first).Fault, WriteFault::DiskFull) << room;
+    ASSERT_EQ(disk.Contents(), old) << room;
+  }
+  EXPECT_EQ(Loaded(), older);
+}
+
+TEST_F(SavedPairFaults, AFolderThatTakesNoNewFilesGetsThePairInPlaceAsOneStep) {
+  disk.lockedFolders = {kApp};
+  const MemoryDisk before = disk;
+  ASSERT_TRUE(Save(first).Ok());
+  EXPECT_EQ(Loaded(), first);
+  bool ended = false;
+  for (int step = 0; !ended; ++step) {
+    disk = before;
+    ended = !KilledAt(step, [&] { Save(first); });
+    const PairBytes loaded = Loaded();
+    ASSERT_TRUE(loaded == older || loaded == first) << step;
+  }
+  disk = before;
+  disk.refuseRenames = true;
+  disk.capacity = disk.Used() + first.Hands.size();
+  EXPECT_EQ(Save(first).Fault, WriteFault::DiskFull);
+  EXPECT_EQ(Loaded(), older);
+}
+
+TEST_F(SavedPairFaults, KilledAtAnyStepTwiceInARowTheLastPairWrittenWholeLoads) {
+  const MemoryDisk start = disk;
+  bool firstEnded = false;
+  for (int i = 0; !firstEnded; ++i) {
+    disk = start;
+    firstEnded = !KilledAt(i, [&] { Save(first); });
+    const bool firstWhole = Whole(first);
+    const MemoryDisk afterFirst = disk;
+    bool secondEnded = false;
+    for (int j = 0; !secondEnded; ++j) {
+      SCOPED_TRACE(::testing::Message() << "killed at step " << i << ", then at step " << j);
+      disk = afterFirst;
+      secondEnded = !KilledAt(j, [&] { Save(second); });
+      const PairBytes& expected = Whole(second) ? second : firstWhole ? first : older;
+      ASSERT_TRUE(Loaded() == expected);
+    }
+  }
+}
+
+TEST_F(FileFaultsTest, AFailingAutomaticSaveIsToldOnceUntilItSucceedsAgain) {
+  const std::string full =
+      "无法保存文件“/home/player/zunda/score.ini”：磁盘空间已满。游戏照常进行，下次保存时将再试"
+      "一次。";
+  disk.capacity = 0;
+  SaveScores(t.game);
+  SaveScores(t.game);
+  EXPECT_EQ(t.host.Messages(), std::vector<std::string>{full});
+  disk.capacity.reset();
+  SaveScores(t.game);
+  EXPECT_EQ(t.host.Messages().size(), 1u);
+  EXPECT_TRUE(disk.Get(File("score.ini")).has_value());
+  SetScores(2, -2);  // a change to write
+  disk.capacity = disk.Used();
+  SaveScores(t.game);
+  EXPECT_EQ(t.host.Messages(), (std::vector<std::string>{full, full}));
+}
+
+TEST_F(FileFaultsTest, AStartReadsEachFileOnceAndAnOutsideEditIsSeen) {
+  SetPlayers("Aldor", "Bersa");
+  ASSERT_TRUE(WriteOptionFile(t.game).Ok());
+  ASSERT_TRUE(SaveScoreFile(t.game).Ok());
+  const Contents written = disk.Contents();
+  const int optionReads = disk.ReadsOf(File("Option.ini"));
+  const int scoreReads = disk.ReadsOf(File("score.ini"));
+
+  ForgetIniFiles();
+  testing::TestGame started;
+  started.game.AppPath = t.game.AppPath;
+  LoadWaits(started.game);
+  ASSERT_EQ(LoadOptions(started.game), OptionsLoadResult::Loaded);
+  LoadScores(started.game);
+  // What the start writes back is unchanged: no write at all.
+  SaveOptions(started.game);
+  EXPECT_EQ(disk.ReadsOf(File("Option.ini")), optionReads + 1);
+  EXPECT_EQ(disk.ReadsOf(File("score.ini")), scoreReads + 1);
+  EXPECT_EQ(disk.Contents(), written);
+
+  QByteArray edited = *disk.Get(File("Option.ini"));
+  edited.replace("Bersa", "Cyrus");
+  disk.Put(File("Option.ini"), edited);
+  ASSERT_EQ(LoadOptions(started.game), OptionsLoadResult::Loaded);
+  EXPECT_EQ(Trim(started.game.Options.Players[1].Name), "Cyrus");
+}
+
+}  // namespace
+}  // namespace zunda
