@@ -111,6 +111,30 @@ TEST_F(OptionFileTest, AnUnusablePlayerCountRebuildsTheFileKeepsTheOldOneAndEnds
   EXPECT_EQ(t.host.Messages(), std::vector<std::string>{kRebuiltMessage});
 }
 
+TEST_F(OptionFileTest, AFileAnEditorSavedInUtf8KeepsEveryPlayerAndItsEncoding) {
+  const QByteArray text =
+      "[Player]\r\nNum=2\r\nCur=1\r\nRemember=1\r\nName00=张三丰\r\nPW00=密码\r\nName01=李四\r\n";
+  for (const bool mark : {true, false}) {
+    SCOPED_TRACE(mark);
+    WriteBytes(File(), (mark ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + text);
+    for (int start = 0; start < 2; ++start) {
+      zunda::testing::TestGame loaded;
+      loaded.game.AppPath = g.AppPath;
+      ASSERT_EQ(LoadOptions(loaded.game), OptionsLoadResult::Loaded);
+      const OptionsModel& o = loaded.game.Options;
+      EXPECT_EQ(o.PlayerNum, 2);
+      EXPECT_EQ(Trim(o.Players[0].Name), "张三丰");
+      EXPECT_EQ(Trim(o.Players[0].Password), "密码");
+      EXPECT_EQ(Trim(o.Players[1].Name), "李四");
+      SaveOptions(loaded.game);
+      EXPECT_TRUE(loaded.host.Messages().empty());
+    }
+    const QByteArray saved = ReadBytes(File());
+    EXPECT_EQ(saved.startsWith("\xEF\xBB\xBF"), mark);
+    EXPECT_TRUE(saved.contains(QByteArray("Name01=李四") + QByteArray(28, ' ')));
+  }
+}
+
 TEST_F(OptionFileTest, PlayersAreSavedBlankFilledUnderTwoDigitKeys) {
   OptionsModel& o = g.Options;
   o.PlayerNum = 13;

@@ -16,6 +16,7 @@ namespace zunda {
 namespace {
 
 using testing::ReadBytes;
+using testing::WriteBytes;
 
 class ScoreFileTest : public ::testing::Test {
  protected:
@@ -82,6 +83,28 @@ TEST_F(ScoreFileTest, MissingFileSectionsAndKeysReadAsZero) {
   g.Seats[2].Name = "Newcomer";
   LoadScores(g);
   EXPECT_EQ(g.Seats[2].Stats[4], 0);
+}
+
+TEST_F(ScoreFileTest, ADamagedFileIsSetAsideAndToldNeverOverwritten) {
+  Game& g = game();
+  const std::string folder = g.AppPath;
+  const QByteArray zeros = QByteArray("[Aldor]\r\nscore=5\r\n") + QByteArray(64, '\0');
+  WriteBytes(ScoreFilePath(g), zeros);
+  LoadScores(g);
+  const std::string first = folder + "/score-damaged-1.ini";
+  EXPECT_EQ(ReadBytes(first), zeros);
+  EXPECT_EQ(t.host.Messages(),
+            std::vector<std::string>{"成绩文件“" + ScoreFilePath(g) + "”已损坏，已改名为“" + first +
+                                     "”保存；成绩从零开始重新记录。"});
+  EXPECT_EQ(g.Seats[1].Stats[kScoreIndex], 0);
+
+  // Damaged again by the time a hand ends: kept under the next name, the counters written anew.
+  WriteBytes(ScoreFilePath(g), "\xff\xfe binary");
+  g.Seats[1].Stats[kScoreIndex] = 4;
+  EXPECT_TRUE(SaveScoreFile(g).Ok());
+  EXPECT_EQ(ReadBytes(folder + "/score-damaged-2.ini"), "\xff\xfe binary");
+  EXPECT_EQ(ReadBytes(first), zeros);
+  EXPECT_EQ(Key("Aldor", "score"), "4");
 }
 
 TEST_F(ScoreFileTest, ADeletedPlayersSectionIsGone) {

@@ -5,6 +5,7 @@
 
 #include "core/cards.h"
 #include "core/game.h"
+#include "store/option_file.h"
 #include "temp_folder.h"
 #include "test_game.h"
 #include "test_ini_reader.h"
@@ -176,6 +177,31 @@ TEST_F(SkinImport, NamesAndPicturesThatLeaveTheSkinsFolderAreRefused) {
   EXPECT_EQ(Messages(), (std::vector<std::string>{"文件未发现:../../secret.png",
                                                   "文件未发现:../secret.png", "Skin文件导入成功"}));
   EXPECT_FALSE(fs::exists(app / "Skins/secret.png"));
+}
+
+TEST_F(SkinImport, NamesTheListCannotKeepAreRefusedAndAnImportedSkinOutlivesARestart) {
+  app.Write("incoming/skin.ini", "[Skin]\nName=Red,Blue\n[Picture]\nC03=c03.png\n");
+  app.Picture("incoming/c03.png", Qt::red, "PNG");
+  EXPECT_EQ(Import("incoming/skin.ini"), SkinImportResult::ListFull);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{
+                            "Err: Skin名称“Red,Blue”中含有逗号，皮肤列表无法保存这样的名称；请修改"
+                            "skin.ini中的Name后再导入。"}));
+  EXPECT_FALSE(fs::exists(app / "Skins/Red,Blue"));
+  EXPECT_EQ(t.game.Options.SkinsList.size(), 2u);
+
+  // Imported with the program's own list writer, the next start finds it in the list.
+  t.game.AppPath = app.Path().string();
+  app.Write("incoming/skin.ini", "[Skin]\nName=Forest\n");
+  t.host.ClearMessages();
+  EXPECT_EQ(ImportSkin(t.game, app.Path(), app / "incoming/skin.ini", ReadTestIni,
+                       [&] { return WriteOptionFile(t.game); }),
+            SkinImportResult::Imported);
+  EXPECT_EQ(Messages(), std::vector<std::string>{"Skin文件导入成功"});
+  testing::TestGame restarted;
+  restarted.game.AppPath = t.game.AppPath;
+  ASSERT_EQ(LoadOptions(restarted.game), OptionsLoadResult::Loaded);
+  EXPECT_EQ(restarted.game.Options.SkinsList,
+            (std::vector<std::string>{"Normal", "ParisDress", "Forest"}));
 }
 
 TEST_F(SkinImport, NoFileOrNoNameIsReported) {
