@@ -42,6 +42,10 @@ CommandLine ParseCommandLine(const QCoreApplication& app) {
   const QCommandLineOption quitAfterPaint(
       QStringLiteral("quit-after-first-paint"),
       QStringLiteral("Exit as soon as the main window has been painted once."));
+  const QCommandLineOption quitAfterStart(
+      QStringLiteral("quit-after-start"),
+      QStringLiteral("Exit as soon as the start is complete: settings and scores read, the "
+                     "player logged in."));
   const QCommandLineOption screenshot(
       QStringLiteral("screenshot"),
       QStringLiteral("Save a picture of the main window to FILE after a while, then exit."),
@@ -56,6 +60,7 @@ CommandLine ParseCommandLine(const QCoreApplication& app) {
   parser.addOption(seed);
   parser.addOption(autoplay);
   parser.addOption(quitAfterPaint);
+  parser.addOption(quitAfterStart);
   if (!parser.parse(app.arguments())) Refuse(parser.errorText());
   if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
   if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
@@ -89,6 +94,7 @@ CommandLine ParseCommandLine(const QCoreApplication& app) {
       Refuse(QStringLiteral("--screenshot-delay needs milliseconds"));
   }
   result.QuitAfterFirstPaint = parser.isSet(quitAfterPaint);
+  result.QuitAfterStart = parser.isSet(quitAfterStart);
   return result;
 }
 

@@ -14,6 +14,7 @@ struct CommandLine {
   std::optional<std::uint64_t> Seed;  // --seed N, else a seed from the system's entropy
   bool Autoplay = false;              // --autoplay: the autopilot plays seat 1 (a demo)
   bool QuitAfterFirstPaint = false;   // --quit-after-first-paint: for start-up measurements
+  bool QuitAfterStart = false;        // --quit-after-start: the whole start, then exit
   std::string Screenshot;             // --screenshot FILE: save the window after a while, quit
   int ScreenshotDelayMs = 6000;       // --screenshot-delay MS
 };

@@ -25,6 +25,7 @@ int main(int argc, char* argv[]) {
   settings.ProgramFolder = args.ProgramFolder;
   settings.Autoplay = args.Autoplay;
   settings.QuitAfterFirstPaint = args.QuitAfterFirstPaint;
+  settings.QuitAfterStart = args.QuitAfterStart;
   settings.Screenshot = args.Screenshot;
   settings.ScreenshotDelayMs = args.ScreenshotDelayMs;
   const auto program = zunda::StartProgram(*game, host, settings);
