@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 namespace zunda {
 
@@ -45,10 +46,6 @@ std::optional<QByteArrayView> KeyName(QByteArrayView line) {
 IniDocument::IniDocument(QByteArray bytes) : bytes_(std::move(bytes)) {
   encoding_ = DetectEncoding(bytes_);
   if (encoding_ == TextEncoding::Utf8WithMark) textStart_ = kUtf8Mark.size();
-  const QByteArrayView text = QByteArrayView(bytes_).sliced(textStart_);
-  clean_ = IsCleanText(text, encoding_);
-
-  lines_.reserve(static_cast<std::size_t>(text.count('\n')) + 1);
   qsizetype start = textStart_;
   while (start < bytes_.size()) {
     qsizetype end = bytes_.indexOf('\n', start);
@@ -79,6 +76,11 @@ IniDocument::IniDocument(QByteArray bytes) : bytes_(std::move(bytes)) {
   keyIndex_.resize(sections_.size());
 }
 
+bool IniDocument::Clean() const {
+  if (!clean_) clean_ = IsCleanText(QByteArrayView(bytes_).sliced(textStart_), encoding_);
+  return *clean_;
+}
+
 QByteArrayView IniDocument::LineAt(std::size_t index) const {
   const Line& line = lines_[index];
   return QByteArrayView(bytes_.constData() + line.Start, line.Length);
@@ -101,7 +103,10 @@ const IniDocument::KeyIndex& IniDocument::IndexOf(std::size_t section) const {
   KeyIndex& index = keyIndex_[section];
   if (!index.empty()) return index;
   const Section& range = sections_[section];
-  index.reserve(range.End - range.Header);
+  std::size_t capacity = 2;
+  while (capacity < (range.End - range.Header) * 3 / 2)
+    capacity *= 2;
+  index.assign(capacity, KeySlot{});
   for (std::size_t i = range.Header + 1; i < range.End; ++i) {
     const std::optional<QByteArrayView> name = KeyName(LineAt(i));
     if (!name) continue;
@@ -114,29 +119,32 @@ const IniDocument::KeyIndex& IniDocument::IndexOf(std::size_t section) const {
     } else {
       hash = HashFolded(Decode(*name, encoding_).trimmed().toCaseFolded());
     }
-    index.emplace_back(hash, static_cast<std::uint32_t>(i));
+    std::size_t slot = hash & (capacity - 1);
+    while (index[slot].Line != 0 && index[slot].Hash != hash)
+      slot = (slot + 1) & (capacity - 1);
+    // The first line of a name counts; later ones are never found.
+    if (index[slot].Line == 0) index[slot] = {hash, static_cast<std::uint32_t>(i)};
   }
-  // A section without a single key still gets an entry, so that it is not indexed again.
-  if (index.empty()) index.emplace_back(0, 0);
-  std::sort(index.begin(), index.end());
   return index;
 }
 
 std::optional<std::size_t> IniDocument::FindKey(std::size_t section, const QString& key) const {
   const Section& range = sections_[section];
-  if (range.End - range.Header <= kIndexedSection) {
+  const auto scan = [&]() -> std::optional<std::size_t> {
     for (std::size_t i = range.Header + 1; i < range.End; ++i) {
       if (SetsKey(LineAt(i), key)) return i;
     }
     return std::nullopt;
-  }
+  };
+  if (range.End - range.Header <= kIndexedSection) return scan();
   const KeyIndex& index = IndexOf(section);
   const std::uint64_t hash = HashFolded(key.toCaseFolded());
-  // Entries of one hash are in line order, so the first that really names the key is the
-  // first in the file.
-  for (auto it = std::lower_bound(index.begin(), index.end(), std::make_pair(hash, 0U));
-       it != index.end() && it->first == hash; ++it) {
-    if (it->second > range.Header && SetsKey(LineAt(it->second), key)) return it->second;
+  const std::size_t mask = index.size() - 1;
+  for (std::size_t slot = hash & mask; index[slot].Line != 0; slot = (slot + 1) & mask) {
+    if (index[slot].Hash != hash) continue;
+    if (SetsKey(LineAt(index[slot].Line), key)) return index[slot].Line;
+    // Two names of one hash: the table holds only the first, so the section is read through.
+    return scan();
   }
   return std::nullopt;
 }

@@ -22,8 +22,9 @@ class IniDocument {
   explicit IniDocument(QByteArray bytes);
 
   TextEncoding Encoding() const { return encoding_; }
-  // See IsCleanText: false for a file that holds what no save and no editor writes.
-  bool Clean() const { return clean_; }
+  // See IsCleanText: false for a file that holds what no save and no editor writes. Found out
+  // when first asked: only the score file asks.
+  bool Clean() const;
 
   // The text stored after the key's '=', untrimmed; nothing when the key or its section is
   // missing.
@@ -52,7 +53,13 @@ class IniDocument {
     std::size_t Header = 0;  // the section line
     std::size_t End = 0;     // one past its last line
   };
-  using KeyIndex = std::vector<std::pair<std::uint64_t, std::uint32_t>>;
+  // From the hash of a key name to the first line of the section that sets it, with open
+  // addressing: far cheaper to build for a long section than a sorted table.
+  struct KeySlot {
+    std::uint64_t Hash = 0;
+    std::uint32_t Line = 0;  // 0 for an empty slot: a key line never is line 0
+  };
+  using KeyIndex = std::vector<KeySlot>;
 
   QByteArrayView LineAt(std::size_t index) const;
   std::optional<std::size_t> FindSection(const QString& name) const;
@@ -66,7 +73,7 @@ class IniDocument {
   QByteArray bytes_;
   qsizetype textStart_ = 0;  // after a byte-order mark
   TextEncoding encoding_ = TextEncoding::Gbk;
-  bool clean_ = true;
+  mutable std::optional<bool> clean_;
   std::vector<Line> lines_;
   std::vector<Section> sections_;
   QHash<QString, std::size_t> firstSection_;  // case-folded name -> index in sections_

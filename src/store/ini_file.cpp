@@ -88,8 +88,7 @@ class IniCache {
     return empty;
   }
   static Loaded Result(const std::shared_ptr<const IniDocument>& document) {
-    return {document, document->Clean() ? classIniFile::FileState::Readable
-                                        : classIniFile::FileState::Damaged};
+    return {document, classIniFile::FileState::Readable};
   }
 
   QHash<QString, Entry> files_;
@@ -177,7 +176,9 @@ SaveResult classIniFile::DelIniSec(std::string_view SectionName) const {
 classIniFile::FileState classIniFile::State() const {
   const QString path = PathOf(path_);
   const std::lock_guard<std::mutex> hold(Cache().lock);
-  return Cache().Load(path).state;
+  const Loaded loaded = Cache().Load(path);
+  if (loaded.state == FileState::Readable && !loaded.document->Clean()) return FileState::Damaged;
+  return loaded.state;
 }
 
 void ForgetIniFiles() {

@@ -39,7 +39,8 @@ std::string HeldCodesFault(const Arr<CardCode, 1, 16>& codes, int count, const H
     for (int k = 1; k <= bucket.Count && !found; ++k) {
       if (!used[k] && bucket.Codes[k] == codes[i]) used[k] = found = true;
     }
-    if (!found) return "'" + codes[i].Str() + "' is not held";
+    // Built by appending: GCC 12 at -O3 takes a prepending concatenation for an overlapping copy.
+    if (!found) return std::string("'").append(codes[i].Str()).append("' is not held");
   }
   for (int i = count + 1; i <= 16; ++i) {
     if (!codes[i].IsBlank()) return "code slot " + std::to_string(i) + " is not blank";
