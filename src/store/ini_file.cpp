@@ -107,7 +107,7 @@ SaveResult Replace(const QString& path, const Loaded& loaded, std::optional<QByt
     return {WriteFault::NoPermission, path.toStdString(), "cannot be read"};
   }
   if (!bytes) return {};
-  const SaveResult result = ReplaceFile(path, *bytes);
+  SaveResult result = ReplaceFile(path, *bytes);
   if (result.Ok()) Cache().Store(path, std::move(*bytes));
   return result;
 }

@@ -78,7 +78,7 @@ SaveResult WriteOver(const QString& path, const QByteArray& bytes) {
 // Writes each file over its old contents; stops at the first failure.
 SaveResult WriteAllOver(const FileContents& files, std::size_t& written) {
   for (written = 0; written < files.size(); ++written) {
-    const SaveResult result = WriteOver(files[written].first, files[written].second);
+    SaveResult result = WriteOver(files[written].first, files[written].second);
     if (!result.Ok()) return result;
   }
   return {};
@@ -123,14 +123,14 @@ SaveResult WriteInPlace(const FileContents& files) {
     if (!contents) return {WriteFault::NoPermission, path.toStdString(), "cannot be read"};
     old.emplace_back(path, std::move(*contents));
   }
-  const SaveResult spareFolder = Files().MakeFolder(Files().SpareFolder());
+  SaveResult spareFolder = Files().MakeFolder(Files().SpareFolder());
   if (!spareFolder.Ok()) return spareFolder;
   const QString spare = SparePath(folder);
-  const SaveResult kept = WriteNew(spare, EncodeSpare(old));
+  SaveResult kept = WriteNew(spare, EncodeSpare(old));
   if (!kept.Ok()) return kept;
 
   std::size_t written = 0;
-  const SaveResult result = WriteAllOver(files, written);
+  SaveResult result = WriteAllOver(files, written);
   if (result.Ok()) {
     Files().Remove(spare);
     return {};

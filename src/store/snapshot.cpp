@@ -262,16 +262,16 @@ SaveResult Settle(const Game& g, const PairNames& names) {
   if (!Exists(names.newHands) && !Exists(names.newState) && !Exists(names.olderHands)) return {};
   if (const std::optional<FoundPair> newest = NewestPair(g, names)) {
     if (newest->hands != names.hands) {
-      const SaveResult moved = Files().Rename(newest->hands, names.hands);
+      SaveResult moved = Files().Rename(newest->hands, names.hands);
       if (!moved.Ok()) return moved;
     }
     if (newest->state != names.state) {
-      const SaveResult moved = Files().Rename(newest->state, names.state);
+      SaveResult moved = Files().Rename(newest->state, names.state);
       if (!moved.Ok()) return moved;
     }
   }
   for (const QString& leftover : {names.newHands, names.newState, names.olderHands}) {
-    const SaveResult removed = Files().Remove(leftover);
+    SaveResult removed = Files().Remove(leftover);
     if (!removed.Ok()) return removed;
   }
   return {};
@@ -282,7 +282,7 @@ SaveResult Settle(const Game& g, const PairNames& names) {
 SaveResult Switch(const PairNames& names) {
   const bool older = Exists(names.hands);
   if (older) {
-    const SaveResult kept = Files().Rename(names.hands, names.olderHands);
+    SaveResult kept = Files().Rename(names.hands, names.olderHands);
     if (!kept.Ok()) return kept;
   }
   SaveResult result = Files().Rename(names.newHands, names.hands);
@@ -333,10 +333,10 @@ SaveResult WritePair(const Game& g, const std::string& folder, std::string_view 
                      std::string_view stateName, const PairBytes& pair) {
   const PairNames names = NamesIn(folder, handsName, stateName);
   RecoverUnfinishedWrites(FolderOf(names.hands));
-  const SaveResult settled = Settle(g, names);
+  SaveResult settled = Settle(g, names);
   if (!settled.Ok()) return Named(settled, names.hands);
 
-  const SaveResult hands = ReplaceFile(names.newHands, pair.Hands);
+  SaveResult hands = ReplaceFile(names.newHands, pair.Hands);
   if (!hands.Ok()) {
     // A folder that takes no new files may still let the pair be written over in place.
     if (hands.Fault == WriteFault::NoPermission && Exists(names.hands) && Exists(names.state)) {
@@ -344,7 +344,7 @@ SaveResult WritePair(const Game& g, const std::string& folder, std::string_view 
     }
     return Named(hands, names.hands);
   }
-  const SaveResult state = ReplaceFile(names.newState, pair.State);
+  SaveResult state = ReplaceFile(names.newState, pair.State);
   if (!state.Ok()) {
     Files().Remove(names.newHands);
     return Named(state, names.state);
@@ -363,7 +363,7 @@ RestoreResult ReadSavedHand(Game& g, const std::string& folder) {
 
 std::string SaveAndRestoreInPlace(Game& g, const std::string& folder,
                                   const std::function<void()>& betweenSaveAndLoad) {
-  const SaveResult saved = WriteSnapshot(g, folder, kSavedHandsFile, kSavedStateFile);
+  SaveResult saved = WriteSnapshot(g, folder, kSavedHandsFile, kSavedStateFile);
   if (!saved.Ok()) return "the saved hand could not be written to " + saved.File;
   if (betweenSaveAndLoad) betweenSaveAndLoad();
   switch (ReadSavedHand(g, folder).Outcome) {

@@ -85,7 +85,7 @@ QString QtPath(const fs::path& path) {
 // stays as it was; copying a file onto itself leaves it alone.
 SaveResult CopyInto(const fs::path& from, const fs::path& to) {
   if (SameFile(from, to)) return {};
-  const SaveResult folder = Files().MakeFolder(QtPath(to.parent_path()));
+  SaveResult folder = Files().MakeFolder(QtPath(to.parent_path()));
   if (!folder.Ok()) return folder;
   const std::optional<QByteArray> bytes = Files().Read(QtPath(from), kLargestSkinFile);
   if (!bytes) return {WriteFault::Other, from.string(), "cannot be read"};
@@ -261,6 +261,7 @@ SkinImportResult ImportSkin(Game& g, const fs::path& appPath, const fs::path& ch
   }
 
   std::vector<std::string> keys;
+  keys.reserve(55);
   for (int k = 0; k < 52; ++k)
     keys.push_back(CodeString(k));
   keys.insert(keys.end(), {"J17", "J16", "Background"});
@@ -287,7 +288,7 @@ SkinImportResult ImportSkin(Game& g, const fs::path& appPath, const fs::path& ch
     if (static_cast<int>(g.Skins.Folders.size()) < kMaxSkins) g.Skins.Folders.push_back(name);
   }
   // Success is said only once the list that keeps the skin is on disk.
-  const SaveResult saved = saveList ? saveList() : SaveResult{};
+  SaveResult saved = saveList ? saveList() : SaveResult{};
   if (!saved.Ok()) {
     g.Msg(FillIn("Err: Skin“%1”的文件已导入，但皮肤列表没有保存（%2），重新启动后列表中不会有它。",
                  {name, WriteFaultText(saved)}),

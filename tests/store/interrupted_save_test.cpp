@@ -73,7 +73,7 @@ class InterruptedSaveTest : public ::testing::Test {
   }
 
   std::string FolderWithOlderPair(const std::string& name) {
-    const std::string folder = JoinPath(p.g().AppPath, name);
+    std::string folder = JoinPath(p.g().AppPath, name);
     EXPECT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
     WriteBytes(JoinPath(folder, kSavedHandsFile), olderHands);
     WriteBytes(JoinPath(folder, kSavedStateFile), olderState);

@@ -79,6 +79,7 @@ TEST_F(RealFullDisk, SavesGoThroughOrFailAsDiskFullAndTheOldFilesStay) {
   ASSERT_TRUE(WriteSnapshot(g, g.AppPath, kSavedHandsFile, kSavedStateFile).Ok());
   const std::vector<std::string> files = {"Option.ini", "score.ini", "PaiXing.znd", "Var.znd"};
   std::vector<QByteArray> old;
+  old.reserve(files.size());
   for (const std::string& file : files)
     old.push_back(ReadBytes(p.File(file)));
 

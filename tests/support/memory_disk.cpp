@@ -142,7 +142,7 @@ std::unique_ptr<NewFile> MemoryDisk::OpenInPlace(const QString& path, SaveResult
 SaveResult MemoryDisk::Rename(const QString& from, const QString& to) {
   if (frozen_) return {WriteFault::Other, to.toStdString(), "gone"};
   for (const QString& path : {from, to}) {
-    const SaveResult refused = Refusal(path);
+    SaveResult refused = Refusal(path);
     if (!refused.Ok()) return refused;
   }
   const auto found = files_.find(from);
@@ -158,7 +158,7 @@ SaveResult MemoryDisk::Rename(const QString& from, const QString& to) {
 
 SaveResult MemoryDisk::Remove(const QString& path) {
   if (frozen_ || !files_.count(path)) return {};
-  const SaveResult refused = Refusal(path);
+  SaveResult refused = Refusal(path);
   if (!refused.Ok()) return refused;
   files_.erase(path);
   return {};
@@ -166,7 +166,7 @@ SaveResult MemoryDisk::Remove(const QString& path) {
 
 SaveResult MemoryDisk::MakeFolder(const QString& path) {
   if (folders_.count(path)) return {};
-  const SaveResult refused = Refusal(path);
+  SaveResult refused = Refusal(path);
   if (!refused.Ok()) return refused;
   folders_.insert(path);
   return {};
