@@ -1,6 +1,5 @@
 #include "store/music_files.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include "core/game.h"
@@ -21,7 +20,7 @@ std::string CopyIntoSoundFolder(const Game& g, const std::string& source) {
   const QFileInfo from(QString::fromStdString(source));
   if (!from.isFile()) return "";
   const QString folder = QString::fromStdString(ProgramFile(g, g.SoundDir));
-  if (!QDir().mkpath(folder)) return "";
+  if (!Files().MakeFolder(folder).Ok()) return "";
   const QString name = from.fileName();
   const QFileInfo to(
       QString::fromStdString(ResolveNoCase(folder.toStdString(), name.toStdString())));
