@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -48,6 +49,11 @@ void WriteFile(const fs::path& file, const std::uint8_t* data, std::size_t size)
 
 void WriteFile(const fs::path& file, std::string_view text) {
   WriteFile(file, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+}
+
+std::string ReadFile(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void EmptyFolder(const fs::path& folder) {

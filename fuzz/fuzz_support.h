@@ -18,6 +18,8 @@ const std::filesystem::path& WorkFolder();
 // Replaces the file with the given bytes, creating its folder.
 void WriteFile(const std::filesystem::path& file, const std::uint8_t* data, std::size_t size);
 void WriteFile(const std::filesystem::path& file, std::string_view text);
+// The bytes of the file; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& file);
 
 // Removes everything inside the folder; the folder stays.
 void EmptyFolder(const std::filesystem::path& folder);

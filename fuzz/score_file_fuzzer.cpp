@@ -1,5 +1,6 @@
 // The score file as start-up and the log-in read it: the counters of the seats and of the
-// players with a name. Saved and loaded again, they must come back the same.
+// players with a name. Saved and loaded again, they must come back the same. A file that is
+// not text is kept whole under another name and the player told; it is never overwritten.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -51,9 +52,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   zunda::LoadScores(g);
   const std::vector<zunda::ScoreCounters> loaded = AllCounters(g);
 
+  const bool setAside = !started->host.Messages().empty();
+  Require(!setAside || zunda::fuzz::ReadFile(app / "score-damaged-1.ini") ==
+                           std::string(reinterpret_cast<const char*>(data), size),
+          "a damaged score file is kept whole under another name");
   zunda::SaveScoreFile(g);
-  Require(zunda::fuzz::FilesBelow(app) == std::vector<std::filesystem::path>{zunda::kScoreFileName},
-          "the score file is the only file written");
+  std::vector<std::filesystem::path> written = {zunda::kScoreFileName};
+  if (setAside) written.insert(written.begin(), "score-damaged-1.ini");
+  Require(zunda::fuzz::FilesBelow(app) == written,
+          "the score file is the only file written, beside a damaged one set aside");
   Require(LoadFresh(app) == loaded, "saving and loading keep the counters");
   long long seatSum = 0;
   for (const zunda::SeatRecord& seat : g.Seats)
