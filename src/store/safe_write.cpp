@@ -59,20 +59,24 @@ std::optional<FileContents> DecodeSpare(const QByteArray& spare) {
   return files;
 }
 
-SaveResult WriteNew(const QString& path, const QByteArray& bytes) {
-  SaveResult error;
-  std::unique_ptr<NewFile> file = Files().CreateBeside(path, error);
-  if (!file) return error;
+// The bytes into a file the layer opened; `refused` says why when it opened none.
+SaveResult Fill(const std::unique_ptr<NewFile>& file, const SaveResult& refused,
+                const QByteArray& bytes) {
+  if (!file) return refused;
   if (file->Write(bytes) && file->Commit()) return {};
   return file->Error();
 }
 
+SaveResult WriteNew(const QString& path, const QByteArray& bytes) {
+  SaveResult refused;
+  const std::unique_ptr<NewFile> file = Files().CreateBeside(path, refused);
+  return Fill(file, refused, bytes);
+}
+
 SaveResult WriteOver(const QString& path, const QByteArray& bytes) {
-  SaveResult error;
-  std::unique_ptr<NewFile> file = Files().OpenInPlace(path, error);
-  if (!file) return error;
-  if (file->Write(bytes) && file->Commit()) return {};
-  return file->Error();
+  SaveResult refused;
+  const std::unique_ptr<NewFile> file = Files().OpenInPlace(path, refused);
+  return Fill(file, refused, bytes);
 }
 
 // Writes each file over its old contents; stops at the first failure.
@@ -97,10 +101,8 @@ SaveResult ReplaceFile(const QString& path, const QByteArray& bytes) {
     return {WriteFault::NoPermission, path.toStdString(), "read-only file"};
   }
   SaveResult refused;
-  std::unique_ptr<NewFile> file = Files().CreateBeside(path, refused);
-  if (file) {
-    if (file->Write(bytes) && file->Commit()) return {};
-    return file->Error();
+  if (const std::unique_ptr<NewFile> file = Files().CreateBeside(path, refused)) {
+    return Fill(file, refused, bytes);
   }
   if (refused.Fault != WriteFault::NoPermission || !stamp) return refused;
   SaveResult inPlace = WriteInPlace({{path, bytes}});

@@ -106,6 +106,18 @@ class FileFaultsTest : public ::testing::Test {
     return killed;
   }
 
+  // The save killed at every step in turn, each time from the disk `before`; `check` then
+  // looks at what is left.
+  void AtEveryKill(const MemoryDisk& before, const std::function<void()>& save,
+                   const std::function<void(int step)>& check) {
+    bool ended = false;
+    for (int step = 0; !ended && !::testing::Test::HasFatalFailure(); ++step) {
+      disk = before;
+      ended = !KilledAt(step, save);
+      check(step);
+    }
+  }
+
   MemoryDisk disk;
   testing::TestGame t;
   FileGameStore store;
@@ -198,15 +210,14 @@ TEST_P(EveryFileKind, AFolderThatTakesNoNewFilesIsWrittenInPlaceAndKeepsTheOldUn
   EXPECT_EQ(kind.loaded(*this), newLoaded);
   // Killed at any step: the next start puts the old contents back unless the new ones were
   // complete.
-  bool ended = false;
-  for (int step = 0; !ended; ++step) {
-    disk = before;
-    ended = !KilledAt(step, [&] { kind.save(*this); });
-    const std::string loaded = kind.loaded(*this);
-    ASSERT_TRUE(loaded == oldLoaded || loaded == newLoaded) << step;
-    const Contents after = Kept(disk.Contents());
-    ASSERT_TRUE(after == old || after == saved) << step;
-  }
+  AtEveryKill(
+      before, [&] { kind.save(*this); },
+      [&](int step) {
+        const std::string loaded = kind.loaded(*this);
+        ASSERT_TRUE(loaded == oldLoaded || loaded == newLoaded) << step;
+        const Contents after = Kept(disk.Contents());
+        ASSERT_TRUE(after == old || after == saved) << step;
+      });
   // A file that may not be written keeps its contents even so.
   disk = before;
   for (const auto& [path, bytes] : old)
@@ -239,18 +250,17 @@ TEST_P(EveryFileKind, KilledAtAnyStepTheNextStartLoadsTheOldOrTheNew) {
   ASSERT_TRUE(kind.save(*this).Ok());
   const std::string newLoaded = kind.loaded(*this);
   bool wasNew = false;
-  bool ended = false;
-  for (int step = 0; !ended; ++step) {
-    disk = before;
-    ended = !KilledAt(step, [&] { kind.save(*this); });
-    const std::string loaded = kind.loaded(*this);
-    ASSERT_TRUE(loaded == oldLoaded || loaded == newLoaded) << step;
-    // A save that got further never leaves an older file.
-    if (wasNew) {
-      ASSERT_EQ(loaded, newLoaded) << step;
-    }
-    wasNew = loaded == newLoaded;
-  }
+  AtEveryKill(
+      before, [&] { kind.save(*this); },
+      [&](int step) {
+        const std::string loaded = kind.loaded(*this);
+        ASSERT_TRUE(loaded == oldLoaded || loaded == newLoaded) << step;
+        // A save that got further never leaves an older file.
+        if (wasNew) {
+          ASSERT_EQ(loaded, newLoaded) << step;
+        }
+        wasNew = loaded == newLoaded;
+      });
   EXPECT_TRUE(wasNew);
 }
 
@@ -323,13 +333,12 @@ TEST_F(SavedPairFaults, AFolderThatTakesNoNewFilesGetsThePairInPlaceAsOneStep) {
   const MemoryDisk before = disk;
   ASSERT_TRUE(Save(first).Ok());
   EXPECT_EQ(Loaded(), first);
-  bool ended = false;
-  for (int step = 0; !ended; ++step) {
-    disk = before;
-    ended = !KilledAt(step, [&] { Save(first); });
-    const PairBytes loaded = Loaded();
-    ASSERT_TRUE(loaded == older || loaded == first) << step;
-  }
+  AtEveryKill(
+      before, [&] { Save(first); },
+      [&](int step) {
+        const PairBytes loaded = Loaded();
+        ASSERT_TRUE(loaded == older || loaded == first) << step;
+      });
   disk = before;
   disk.refuseRenames = true;
   disk.capacity = disk.Used() + first.Hands.size();
