@@ -340,10 +340,6 @@
         <translation>The hand has been saved!</translation>
     </message>
     <message>
-        <source>牌局保存失败，请检查程序文件夹是否允许写入。</source>
-        <translation>The hand could not be saved. Please check that the program folder can be written to.</translation>
-    </message>
-    <message>
         <source>是否恢复牌局？</source>
         <translation>Restore the saved hand?</translation>
     </message>
@@ -376,10 +372,6 @@ Click it in the task bar at the bottom of the screen to bring it up.</translatio
     <message>
         <source>软件初次运行，初始化运行参数建立完毕。请退出后再运行。</source>
         <translation>First start: the settings have been created. Please quit and start the game again.</translation>
-    </message>
-    <message>
-        <source>无法在程序文件夹中建立配置文件Option.ini，请检查该文件夹是否允许写入。</source>
-        <translation>Option.ini could not be created in the program folder. Please check that the folder can be written to.</translation>
     </message>
     <message>
         <source>配置文件出错，系统试图重建之，请在退出后重新运行本软件。如果问题仍然存在，请用电子邮件向作者反映此现象,并说明详细情况。</source>
@@ -606,6 +598,86 @@ Player logged in: %2</translation>
     <message>
         <source>%1-烧糊了: %2</source>
         <translation>%1 - scorched: %2</translation>
+    </message>
+    <message>
+        <source>牌局保存失败：无法写入文件“%1”（%2）。</source>
+        <translation>The hand could not be saved: the file “%1” cannot be written (%2).</translation>
+    </message>
+    <message>
+        <source>保存的牌局“%1”是其他版本的程序保存的，本版本无法恢复；文件已原样保留。</source>
+        <translation>The saved hand “%1” was saved by another version of the program and cannot be restored by this one; the files are kept as they are.</translation>
+    </message>
+    <message>
+        <source>保存的牌局不完整：找不到文件“%1”。</source>
+        <translation>The saved hand is incomplete: the file “%1” is missing.</translation>
+    </message>
+    <message>
+        <source>保存的牌局无法恢复：文件“%1”无法读取。</source>
+        <translation>The saved hand cannot be restored: the file “%1” cannot be read.</translation>
+    </message>
+    <message>
+        <source>保存的牌局已损坏：文件“%1”的内容不完整或有误。</source>
+        <translation>The saved hand is damaged: the file “%1” is incomplete or holds wrong values.</translation>
+    </message>
+    <message>
+        <source>保存的牌局已损坏：文件“%1”与“%2”不是同一次保存的，或其中的牌对不上。</source>
+        <translation>The saved hand is damaged: the files “%1” and “%2” are not from the same save, or their cards do not add up.</translation>
+    </message>
+    <message>
+        <source>无法保存文件“%1”：%2。游戏照常进行，下次保存时将再试一次。</source>
+        <translation>The file “%1” could not be saved: %2. The game goes on, and the next save will try again.</translation>
+    </message>
+    <message>
+        <source>磁盘空间已满</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>写入出错</source>
+        <translation>a write error</translation>
+    </message>
+    <message>
+        <source>没有存放文件的地方</source>
+        <translation>there is nowhere to keep files</translation>
+    </message>
+    <message>
+        <source>成绩文件“%1”已损坏，已改名为“%2”保存；成绩从零开始重新记录。</source>
+        <translation>The score file “%1” was damaged and has been kept as “%2”; the scores start again from zero.</translation>
+    </message>
+    <message>
+        <source>无法在程序文件夹中建立配置文件“%1”（%2），请检查该文件夹是否允许写入。</source>
+        <translation>The settings file “%1” could not be created in the program folder (%2). Please check that the folder can be written to.</translation>
+    </message>
+    <message>
+        <source>配置文件出错，系统试图重建之，原来的配置文件已另存为“%1”。请在退出后重新运行本软件。如果问题仍然存在，请用电子邮件向作者反映此现象,并说明详细情况。</source>
+        <translation>The settings file was damaged and has been rebuilt; the old one has been kept as “%1”. Please quit and start the game again. If the problem stays, please write to the authors and describe it.</translation>
+    </message>
+    <message>
+        <source>配置文件“%1”出错，但无法把它另存为别的文件（%2），因此没有重建它。请检查程序文件夹是否允许写入，然后重新运行本软件。</source>
+        <translation>The settings file “%1” is damaged, but it could not be kept under another name (%2), so it has not been rebuilt. Please check that the program folder can be written to, then start the game again.</translation>
+    </message>
+    <message>
+        <source>Err: Skin名称“%1”中含有逗号，皮肤列表无法保存这样的名称；请修改skin.ini中的Name后再导入。</source>
+        <translation>Err: the skin name “%1” holds a comma, which the skin list cannot keep; please change Name in skin.ini and import it again.</translation>
+    </message>
+    <message>
+        <source>Err: Skin名称“%1”中含有配置文件无法保存的字符；请修改skin.ini中的Name后再导入。</source>
+        <translation>Err: the skin name “%1” holds characters the settings file cannot keep; please change Name in skin.ini and import it again.</translation>
+    </message>
+    <message>
+        <source>Err: 皮肤列表已满，无法再导入Skin“%1”。</source>
+        <translation>Err: the skin list is full; the skin “%1” cannot be imported.</translation>
+    </message>
+    <message>
+        <source>Err: Skin“%1”的文件已导入，但皮肤列表没有保存（%2），重新启动后列表中不会有它。</source>
+        <translation>Err: the files of the skin “%1” were imported, but the skin list could not be saved (%2); after a restart it will not be in the list.</translation>
     </message>
 </context>
 <context>

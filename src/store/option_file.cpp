@@ -86,7 +86,7 @@ void RebuildOptionFile(Game& g) {
     SaveResult refused;
     const std::optional<QString> kept = SetAside(path, refused);
     if (!kept) {
-      g.Msg(FillIn(kNotRebuiltMessage, {path.toStdString(), WriteFailedText(refused)}),
+      g.Msg(FillIn(kNotRebuiltMessage, {path.toStdString(), WriteFaultText(refused)}),
             Host::Buttons::Ok, Host::Icon::Exclamation);
       return;
     }

@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "core/game.h"
+#include "core/save_messages.h"
 #include "core/text.h"
 #include "program_fixture.h"
 #include "sim/hand_runner.h"
@@ -78,6 +79,16 @@ TEST_F(English, EngineTextsTranslateWithTheirFilledInParts) {
   };
   for (const auto& [engine, english] : cases)
     EXPECT_EQ(ShownText(engine).toStdString(), english) << engine;
+  // The storage's texts as the program fills them in: the reason is translated too.
+  EXPECT_EQ(
+      ShownText(WriteFailedText({WriteFault::DiskFull, "/home/p/score.ini", ""})).toStdString(),
+      "The file “/home/p/score.ini” could not be saved: the disk is full. The game goes on, "
+      "and the next save will try again.");
+  EXPECT_EQ(
+      ShownText(RestoreFailedText({RestoreOutcome::FilesDisagree, "PaiXing.znd", "Var.znd"}))
+          .toStdString(),
+      "The saved hand is damaged: the files “PaiXing.znd” and “Var.znd” are not from the same "
+      "save, or their cards do not add up.");
 }
 
 TEST(ChineseWindow, ShowsTheEngineTextsAsTheyAre) {
