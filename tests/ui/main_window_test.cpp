@@ -152,7 +152,8 @@ TEST_F(WindowTest, LabelColoursAndPromptAreDrawn) {
 TEST_F(WindowTest, TheTableGrowsWithTheWindow) {
   const double small = Geo().HandCardSize().width();
   window->resize(1600, 1200);
-  QTest::qWait(20);
+  // The new size arrives through the event loop: waited for, not given a fixed time.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Geo().HandCardSize().width() > 1.5 * small; }));
   EXPECT_NEAR(Geo().HandCardSize().width() / small, 2.0, 0.25);
   EXPECT_TRUE(Table()->rect().contains(Geo().HandFrame().toRect()));
 }

@@ -90,6 +90,15 @@ TEST_F(BurnTest, NoToTheBurnQuestionEndsTheWaitAndChangesNothing) {
   EXPECT_EQ(g().Hand[1][13].Count, 3);
 }
 
+// A wait left alone lasts its time on the game's clock, and the window answers throughout:
+// the engine never sleeps 50 ms without letting events run.
+TEST_F(BurnTest, AWaitLeftAloneLastsItsTimeWhileEventsRun) {
+  const double waited = LeadWithBurnWait([] {});
+  EXPECT_GE(waited, g().DelayTimeShaoPai);
+  EXPECT_GT(host().SleptMs(), 0);
+  EXPECT_LE(host().LongestSleepWithoutEventsMs(), 50);
+}
+
 TEST_F(BurnTest, TheDeclineButtonEndsTheWaitWithoutAQuestion) {
   const double waited = LeadWithBurnWait([&] { Press(CommandButton::NotSP); });
   EXPECT_TRUE(host().Messages().empty());

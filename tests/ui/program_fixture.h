@@ -92,7 +92,7 @@ class ProgramTest : public ::testing::Test {
 
   // One tick of the main timer after the clock moved on by its interval.
   void Tick() {
-    host().SleepMs(g().Win.TmrMainCircle.Interval);
+    host().PassTime(g().Win.TmrMainCircle.Interval);
     controller().FireMainTick();
   }
   // Ticks while the engine's timer runs until `done` holds; false when the timer stopped (or

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <functional>
@@ -36,13 +37,22 @@ class ProgramTestHost : public QtHost {
     return Answer::Ok;
   }
   void DoEvents() override {
+    sleptSinceEventsMs_ = 0;
     QtHost::DoEvents();
     if (!hook_ || inHook_) return;
     inHook_ = true;
     hook_();
     inHook_ = false;
   }
-  void SleepMs(int milliseconds) override { clock_ += milliseconds / 1000.0; }
+  // The engine sleeping: its window could not answer the user meanwhile.
+  void SleepMs(int milliseconds) override {
+    sleptSinceEventsMs_ += milliseconds;
+    longestSleepWithoutEventsMs_ = std::max(longestSleepWithoutEventsMs_, sleptSinceEventsMs_);
+    sleptMs_ += milliseconds;
+    PassTime(milliseconds);
+  }
+  // Time passing while the event loop waits, such as the interval of a timer.
+  void PassTime(int milliseconds) { clock_ += milliseconds / 1000.0; }
   double SecondsSinceMidnight() override { return std::fmod(clock_, 86400.0); }
   CalendarDate Today() override { return {2026, 12, 6}; }
   void FatalStop(const std::string& text) override { fatal_.push_back(text); }
@@ -56,6 +66,10 @@ class ProgramTestHost : public QtHost {
   const std::vector<std::string>& FatalMessages() const { return fatal_; }
   void ClearMessages() { messages_.clear(); }
 
+  // How long the engine slept in all, and the most it slept without letting events run.
+  long long SleptMs() const { return sleptMs_; }
+  long long LongestSleepWithoutEventsMs() const { return longestSleepWithoutEventsMs_; }
+
  private:
   double clock_ = 36000.0;
   std::deque<Answer> answers_;
@@ -63,6 +77,9 @@ class ProgramTestHost : public QtHost {
   std::vector<std::string> fatal_;
   std::function<void()> hook_;
   bool inHook_ = false;
+  long long sleptMs_ = 0;
+  long long sleptSinceEventsMs_ = 0;
+  long long longestSleepWithoutEventsMs_ = 0;
 };
 
 }  // namespace zunda::testing
