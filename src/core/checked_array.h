@@ -17,7 +17,7 @@ class Arr {
  public:
   static constexpr int kLow = Lo;
   static constexpr int kHigh = Hi;
-  static constexpr std::size_t kSize = static_cast<std::size_t>(Hi - Lo + 1);
+  static constexpr std::size_t kSize = static_cast<std::size_t>(Hi - Lo) + 1;
 
   T& operator[](int i) { return data_[Slot(i)]; }
   const T& operator[](int i) const { return data_[Slot(i)]; }

@@ -32,7 +32,8 @@ void PutBucket(QByteArray& bytes, qsizetype at, const HandBucket& bucket) {
   for (int slot = 1; slot <= kCodeSlots; ++slot) {
     const CardCode& code = bucket.Codes[slot];
     for (int c = 0; c < 3; ++c)
-      bytes[at + 4 + (slot - 1) * 3 + c] = code.ch[static_cast<std::size_t>(c)];
+      bytes[at + 4 + static_cast<qsizetype>(slot - 1) * 3 + c] =
+          code.ch[static_cast<std::size_t>(c)];
   }
 }
 
@@ -42,7 +43,7 @@ bool GetBucket(const QByteArray& bytes, qsizetype at, int rank, HandBucket& buck
   if (bucket.Count < 0 || bucket.Count > kCodeSlots) return false;
   if (bucket.Rank != 0 && bucket.Rank != rank) return false;
   for (int slot = 1; slot <= kCodeSlots; ++slot) {
-    const qsizetype first = at + 4 + (slot - 1) * 3;
+    const qsizetype first = at + 4 + static_cast<qsizetype>(slot - 1) * 3;
     const CardCode code(std::string_view(bytes.constData() + first, 3));
     const bool blank = code.IsBlank();
     // A card code names its rank in its last two digits, jokers included.

@@ -53,7 +53,7 @@ class MainWindow : public QMainWindow {
   bool PromptShowing() const;
   const std::filesystem::path& AppPath() const { return appPath_; }
 
- public slots:
+ public slots:  // NOLINT(readability-redundant-access-specifiers): a section of its own for Qt
   void refresh();
   // Ticks of the window's own timers; public so that they can be driven directly.
   void BlinkPrompt();

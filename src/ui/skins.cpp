@@ -261,7 +261,7 @@ SkinImportResult ImportSkin(Game& g, const fs::path& appPath, const fs::path& ch
   }
 
   std::vector<std::string> keys;
-  keys.reserve(55);
+  keys.reserve(52 + 3);
   for (int k = 0; k < 52; ++k)
     keys.push_back(CodeString(k));
   keys.insert(keys.end(), {"J17", "J16", "Background"});
