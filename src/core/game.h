@@ -3,24 +3,24 @@
 #include <functional>
 #include <string>
 
+#include "core/ai_state.h"
+#include "core/burn_state.h"
 #include "core/cards.h"
 #include "core/checked_array.h"
 #include "core/controls.h"
+#include "core/deal_state.h"
 #include "core/extras_state.h"
+#include "core/finish_state.h"
+#include "core/flow_state.h"
 #include "core/game_store.h"
 #include "core/host.h"
+#include "core/input_state.h"
 #include "core/model.h"
 #include "core/options.h"
 #include "core/skin_state.h"
 #include "core/storage_state.h"
 #include "core/table_state.h"
-#include "deal/deal_state.h"
-#include "flow/finish_state.h"
-#include "flow/flow_state.h"
-#include "flow/tribute_state.h"
-#include "players/ai_state.h"
-#include "rules/burn_state.h"
-#include "rules/input_state.h"
+#include "core/tribute_state.h"
 
 namespace zunda {
 

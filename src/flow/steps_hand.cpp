@@ -8,13 +8,13 @@
 #include "core/text.h"
 #include "deal/deal_until_accepted.h"
 #include "deal/hand_setup.h"
-#include "flow/finishing.h"
 #include "flow/hand_storage.h"
 #include "flow/new_round.h"
 #include "flow/steps.h"
-#include "flow/tribute.h"
 #include "flow/turn_cycle.h"
+#include "rules/finishing.h"
 #include "rules/hand_display.h"
+#include "rules/tribute.h"
 
 namespace zunda::steps {
 

@@ -6,7 +6,6 @@
 #include "core/game.h"
 #include "core/seats.h"
 #include "core/text.h"
-#include "flow/finishing.h"
 #include "flow/hand_storage.h"
 #include "flow/new_round.h"
 #include "flow/responder.h"
@@ -18,6 +17,7 @@
 #include "players/hand_analysis.h"
 #include "players/lead_choice.h"
 #include "rules/burning.h"
+#include "rules/finishing.h"
 #include "rules/human_input.h"
 #include "rules/play_rules.h"
 

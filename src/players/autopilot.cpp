@@ -3,11 +3,11 @@
 #include <vector>
 
 #include "core/game.h"
-#include "flow/tribute.h"
 #include "players/autopilot_choice.h"
 #include "rules/burning.h"
 #include "rules/hand_display.h"
 #include "rules/human_input.h"
+#include "rules/tribute.h"
 
 namespace zunda {
 

@@ -1,9 +1,9 @@
 #include "rules/burning.h"
 
+#include "core/delay.h"
 #include "core/display.h"
 #include "core/game.h"
 #include "core/seats.h"
-#include "flow/delay.h"
 #include "rules/answer_rule.h"
 #include "rules/command_buttons.h"
 #include "rules/play_rules.h"

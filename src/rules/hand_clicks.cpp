@@ -3,7 +3,6 @@
 #include "core/display.h"
 #include "core/game.h"
 #include "core/seats.h"
-#include "flow/tribute.h"
 #include "rules/answer_rule.h"
 #include "rules/burning.h"
 #include "rules/command_buttons.h"
@@ -12,6 +11,7 @@
 #include "rules/human_input.h"
 #include "rules/human_prompts.h"
 #include "rules/play_rules.h"
+#include "rules/tribute.h"
 
 namespace zunda {
 

@@ -3,12 +3,12 @@
 #include "core/display.h"
 #include "core/game.h"
 #include "core/seats.h"
-#include "flow/tribute.h"
 #include "rules/command_buttons.h"
 #include "rules/hand_display.h"
 #include "rules/human_input.h"
 #include "rules/human_prompts.h"
 #include "rules/play_rules.h"
+#include "rules/tribute.h"
 
 namespace zunda {
 

@@ -5,9 +5,9 @@
 #include "core/game.h"
 #include "core/seats.h"
 #include "core/text.h"
-#include "flow/finishing.h"
 #include "rules/burning.h"
 #include "rules/command_buttons.h"
+#include "rules/finishing.h"
 #include "rules/scorched_hook.h"
 
 namespace zunda {

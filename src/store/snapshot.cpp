@@ -6,8 +6,8 @@
 
 #include "core/game.h"
 #include "core/seats.h"
-#include "flow/tribute.h"
 #include "players/hand_analysis.h"
+#include "rules/tribute.h"
 #include "store/file_system.h"
 #include "store/gbk.h"
 #include "store/hands_file.h"

@@ -5,13 +5,13 @@
 
 #include "core/game.h"
 #include "finish_fixture.h"
-#include "flow/tribute.h"
 #include "human_fixture.h"
 #include "players/autopilot.h"
 #include "players/autopilot_choice.h"
 #include "rules/burning.h"
 #include "rules/human_input.h"
 #include "rules/play_rules.h"
+#include "rules/tribute.h"
 
 namespace zunda {
 namespace {

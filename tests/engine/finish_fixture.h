@@ -8,7 +8,7 @@
 
 #include "core/game.h"
 #include "core/seats.h"
-#include "flow/finishing.h"
+#include "rules/finishing.h"
 
 namespace zunda::testing {
 

@@ -6,11 +6,11 @@
 
 #include "core/game.h"
 #include "core/seats.h"
-#include "flow/tribute.h"
 #include "flow_setup.h"
 #include "human_fixture.h"
 #include "players/lead_choice.h"
 #include "rules/human_input.h"
+#include "rules/tribute.h"
 #include "test_game.h"
 #include "tick_driver.h"
 

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "finish_fixture.h"
-#include "flow/tribute.h"
+#include "rules/tribute.h"
 #include "test_game.h"
 
 namespace zunda {

@@ -3,14 +3,14 @@
 // cards being asked to lead.
 #include <gtest/gtest.h>
 
+#include "core/delay.h"
 #include "core/game.h"
 #include "core/seats.h"
 #include "finish_fixture.h"
-#include "flow/delay.h"
 #include "flow/new_round.h"
 #include "flow/responder.h"
 #include "flow/steps.h"
-#include "flow/tribute.h"
+#include "rules/tribute.h"
 #include "test_game.h"
 
 namespace zunda {

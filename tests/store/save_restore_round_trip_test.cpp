@@ -8,12 +8,12 @@
 
 #include "core/score_table.h"
 #include "core/seats.h"
-#include "flow/finishing.h"
-#include "flow/tribute.h"
 #include "flow/turn_cycle.h"
 #include "game_state_compare.h"
 #include "played_game.h"
+#include "rules/finishing.h"
 #include "rules/human_input.h"
+#include "rules/tribute.h"
 #include "store/score_file.h"
 #include "store/snapshot.h"
 

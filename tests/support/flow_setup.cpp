@@ -1,10 +1,10 @@
 #include "flow_setup.h"
 
 #include "deal/hand_setup.h"
-#include "flow/finishing.h"
 #include "flow/new_round.h"
 #include "hand_builder.h"
 #include "rules/burn_right.h"
+#include "rules/finishing.h"
 #include "rules/hand_display.h"
 #include "sim/position_counts.h"
 

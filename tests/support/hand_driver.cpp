@@ -1,10 +1,10 @@
 #include "hand_driver.h"
 
-#include "flow/tribute.h"
 #include "flow/turn_cycle.h"
 #include "rules/burning.h"
 #include "rules/hand_display.h"
 #include "rules/human_input.h"
+#include "rules/tribute.h"
 
 namespace zunda::testing {
 

@@ -5,12 +5,12 @@
 
 #include "core/card_counter.h"
 #include "flow/round_pace.h"
-#include "flow/tribute.h"
 #include "players/autopilot.h"
 #include "players/autopilot_choice.h"
 #include "players/hint.h"
 #include "program_table_fixture.h"
 #include "rules/keyboard_play.h"
+#include "rules/tribute.h"
 #include "ui/card_counter_panel.h"
 #include "ui/extras_controller.h"
 #include "ui/extras_paint.h"

@@ -2,8 +2,8 @@
 #include <map>
 
 #include "core/seats.h"
-#include "flow/tribute.h"
 #include "program_table_fixture.h"
+#include "rules/tribute.h"
 
 namespace zunda::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "flow/delay.h"
+#include "core/delay.h"
 
 #include "core/game.h"
 

@@ -4,7 +4,7 @@
 #include "core/display.h"
 #include "core/game.h"
 #include "core/text.h"
-#include "flow/tribute.h"
+#include "rules/tribute.h"
 
 namespace zunda {
 

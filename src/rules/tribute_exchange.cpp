@@ -5,7 +5,7 @@
 #include "core/game.h"
 #include "core/seats.h"
 #include "core/text.h"
-#include "flow/tribute.h"
+#include "rules/tribute.h"
 
 namespace zunda {
 

@@ -3,8 +3,8 @@
 #include "core/cards.h"
 #include "core/game.h"
 #include "core/seats.h"
-#include "flow/finishing.h"
-#include "flow/tribute.h"
+#include "rules/finishing.h"
+#include "rules/tribute.h"
 
 namespace zunda {
 

@@ -3,9 +3,9 @@
 
 #include "core/display.h"
 #include "core/game.h"
-#include "flow/finishing.h"
-#include "flow/tribute.h"
+#include "rules/finishing.h"
 #include "rules/hand_display.h"
+#include "rules/tribute.h"
 
 namespace zunda {
 

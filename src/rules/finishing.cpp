@@ -1,4 +1,4 @@
-#include "flow/finishing.h"
+#include "rules/finishing.h"
 
 #include <algorithm>
 #include <vector>

@@ -2,7 +2,7 @@
 #include "core/game.h"
 #include "core/seats.h"
 #include "core/text.h"
-#include "flow/finishing.h"
+#include "rules/finishing.h"
 
 namespace zunda {
 
