@@ -150,6 +150,16 @@ void AfterPlay(Game& g) {
   if (seat.CardCount < 0) {
     g.Msg("Err:剩牌张数(" + std::to_string(current) + ")  =" + std::to_string(seat.CardCount));
   }
+  if (g.TablePlay.Seat == current && seat.Scorched) {
+    // The verdict on this play put its seat out of the hand, ended the round and gave the lead
+    // to the burned seat: nobody answers it, and the lead stands as the verdict set it.
+    flow.RoundOver = true;
+    g.CurrentSeat = g.LeadSeat;
+    MarkOnTurn(g, g.CurrentSeat);
+    flow.NextInterval = RoundEndInterval(g);
+    g.MainCourse = "333_3";
+    return;
+  }
   if (SettleIfJustOut(g, current)) return;
 
   NextResponder(g, current);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,33 @@ TEST_F(BurnFlow, ABurnerWhoCannotBeatIsPassedLosesTheBurnAndTheRoundEndsWithTheT
   EXPECT_FALSE(g.Seats[1].Burned);
   EXPECT_TRUE(g.Win.CmdShaoHuLe.Visible);
   EXPECT_EQ(g.LeadSeat, 3);
+}
+
+// The burner takes the round and leads a lone small joker, which leaves it one joker for three
+// sets: the verdict ends the round at once and the burned seat leads the next one.
+TEST_F(BurnFlow, ABurnerScorchedByItsOwnLeadEndsTheRoundAndTheBurnedSeatLeads) {
+  BurnDuringTheWait();
+  RunToHuman();
+  Left(SlotsOfRank(g, 13)[0]);
+  Left(SlotsOfRank(g, 13)[0]);
+  RunToHuman();
+  ASSERT_EQ(g.MainCourse, "555_2");
+  testing::ReplaceHands(
+      g, {"1xJ17 1xJ16 1x4 1x5 1x6", "2x6", "2x3 2x7", "2x3 2x8 1xJ17", "2x3 2x9", "2x3 2x10"});
+  Left(SlotsOfRank(g, kSmallJoker)[0]);
+  Left(SlotsOfRank(g, kSmallJoker)[0]);
+  ASSERT_EQ(g.MainCourse, "555_3");
+
+  std::vector<std::string> trace;
+  ASSERT_TRUE(RunTicksUntilState(g, "333_1", 20, &trace));
+  EXPECT_TRUE(g.Seats[1].Scorched);
+  EXPECT_EQ(std::count(trace.begin(), trace.end(), "666_1"), 0);
+  EXPECT_EQ(g.LeadSeat, 2);
+  EXPECT_EQ(testing::EventLinesWith(g, "被判定获得发牌权"), 1);
+  EXPECT_EQ(testing::EventLinesWith(g, "的留封"), 0);
+  ASSERT_TRUE(RunTicksUntilState(g, "555_4", 5));
+  EXPECT_EQ(g.CurrentSeat, 2);
+  EXPECT_TRUE(t.host.FatalMessages().empty());
 }
 
 TEST_F(BurnFlow, TheScorchedButtonPlacesTheHumanLastAndTheOthersFinishAboveIt) {
