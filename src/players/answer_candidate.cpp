@@ -2,6 +2,7 @@
 
 #include "core/seats.h"
 #include "players/hand_analysis.h"
+#include "rules/answer_rule.h"
 #include "rules/play_rules.h"
 
 namespace zunda {
@@ -11,23 +12,14 @@ bool IsPartnerPlay(int seat, const PlayRecord& table) {
 }
 
 bool IsLegalAnswer(const Game& g, int seat, const PlayRecord& answer) {
-  const PlayRecord& table = g.TablePlay;
-  if (table.Total <= 0 || table.BigJokers > 0) return false;
   if (answer.BaseCount < 0 || answer.TwoCount < 0 || answer.SmallJokers < 0 ||
       answer.BigJokers < 0) {
     return false;
   }
   const int total = answer.BaseCount + answer.TwoCount + answer.SmallJokers + answer.BigJokers;
-  if (answer.Total != total || total != table.Total) return false;
-  // The base rank is the lowest card of the set.
-  const int lowest = answer.BaseCount > 0     ? answer.BaseRank
-                     : answer.TwoCount > 0    ? kTwo
-                     : answer.SmallJokers > 0 ? kSmallJoker
-                                              : kBigJoker;
-  if (answer.BaseRank != lowest) return false;
+  if (answer.Total != total || answer.BaseRank != LowestRankOf(answer)) return false;
   if (answer.BaseCount > 0 && (answer.BaseRank < kLowRank || answer.BaseRank > kAce)) return false;
-  if (answer.BaseRank <= table.BaseRank) return false;
-  if (answer.BigJokers < table.SmallJokers) return false;
+  if (!Answers(g.TablePlay, answer)) return false;
   if (answer.BaseCount > 0 && answer.BaseCount > HeldCount(g, seat, answer.BaseRank)) return false;
   return answer.TwoCount <= HeldCount(g, seat, kTwo) &&
          answer.SmallJokers <= HeldCount(g, seat, kSmallJoker) &&

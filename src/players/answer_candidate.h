@@ -29,9 +29,8 @@ inline int AnswerNeed(const PlayRecord& table) {
 // The table play was laid by the seat's partner (not by the seat itself).
 bool IsPartnerPlay(int seat, const PlayRecord& table);
 
-// The answer beats the table play by the play rules and uses only cards the seat holds:
-// same number of cards, a lowest card above the table's base rank, a big joker for every
-// small joker on the table, and nothing answers a big joker.
+// The answer is a well-formed record (its counts add up, its base rank is its lowest card),
+// answers the table play by the answer rule (Answers) and uses only cards the seat holds.
 bool IsLegalAnswer(const Game& g, int seat, const PlayRecord& answer);
 
 // Writes the candidate into g.Selection with the seat's card codes (the last cards of each

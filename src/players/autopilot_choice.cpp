@@ -6,6 +6,7 @@
 #include "core/seats.h"
 #include "players/answer_choice.h"
 #include "players/lead_choice.h"
+#include "rules/answer_rule.h"
 #include "rules/play_rules.h"
 
 namespace zunda {
@@ -45,13 +46,6 @@ int Held(const Game& g, int seat, int rank) {
 
 bool HasJoker(const PlayRecord& set) {
   return set.SmallJokers + set.BigJokers > 0;
-}
-
-int LowestRankOf(const PlayRecord& set) {
-  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
-    if (CardsOfRank(set, rank) > 0) return rank;
-  }
-  return 0;
 }
 
 // A set described by its counts; the autopilot raises cards by rank, so no codes are kept.
@@ -102,13 +96,7 @@ bool IsLegalHumanPlay(const Game& g, int seat, const PlayRecord& set) {
     if (CardsOfRank(set, rank) > Held(g, seat, rank)) return false;
   }
   const PlayRecord& table = g.TablePlay;
-  if (table.Total == 0) return true;
-  if (table.BigJokers > 0 || set.Total != table.Total) return false;
-  if (set.BigJokers < table.SmallJokers) return false;
-  // Every card clicked must rank above the table play, so the whole set does.
-  if (LowestRankOf(set) <= table.BaseRank) return false;
-  if (table.BaseRank == kSmallJoker) return set.BigJokers == table.SmallJokers;
-  return table.BaseRank <= kTwo;
+  return table.Total == 0 || Answers(table, set);
 }
 
 void ForEachLegalAnswer(const Game& g, int seat, bool withJoker,

@@ -145,11 +145,14 @@ struct SeatFigures {
   int plainSets = 0;
 };
 
-// The fewest cards of an ordinary rank that make its whole bucket a Zunda play (above any
-// bucket for the ranks below 10).
-constexpr int kNever = std::numeric_limits<int>::max();
-constexpr std::array<int, kAce - kLowRank + 1> kZundaBucket = {
-    kNever, kNever, kNever, kNever, kNever, kNever, kNever, 5, 4, 3, 2, 2};
+// The fewest cards of each ordinary rank that make its whole bucket a Zunda play, laid out
+// for the walk over the buckets below.
+constexpr auto kZundaBucket = [] {
+  std::array<int, kAce - kLowRank + 1> fewest{};
+  for (std::size_t i = 0; i < fewest.size(); ++i)
+    fewest[i] = ZundaMinimum(kLowRank + static_cast<int>(i));
+  return fewest;
+}();
 
 // Walks the buckets through iterators: the ranks are the array's own, so no index needs a check.
 // A seat whose buckets are the ones counted last time keeps the figures of that count.

@@ -15,7 +15,44 @@ int RaisedOfRank(const Game& g, int seat, int rank) {
   return count;
 }
 
+// The raised cards of the human's hand as a set; the selection rules never raise two
+// ordinary ranks together.
+PlayRecord RaisedSet(const Game& g) {
+  PlayRecord set;
+  for (int slot = kHandSlots; slot >= 1; --slot) {
+    if (!IsSlotRaised(g, slot)) continue;
+    const int rank = CardCode(g.Win.ImgHand[slot].Tag).Rank();
+    if (rank == kTwo) {
+      ++set.TwoCount;
+    } else if (rank == kSmallJoker) {
+      ++set.SmallJokers;
+    } else if (rank == kBigJoker) {
+      ++set.BigJokers;
+    } else {
+      if (set.BaseCount == 0) set.BaseRank = rank;
+      ++set.BaseCount;
+    }
+    ++set.Total;
+  }
+  if (set.BaseCount == 0) set.BaseRank = LowestRankOf(set);
+  return set;
+}
+
 }  // namespace
+
+int LowestRankOf(const PlayRecord& set) {
+  if (set.BaseCount > 0) return set.BaseRank;
+  if (set.TwoCount > 0) return kTwo;
+  if (set.SmallJokers > 0) return kSmallJoker;
+  return set.BigJokers > 0 ? kBigJoker : 0;
+}
+
+bool Answers(const PlayRecord& table, const PlayRecord& set) {
+  if (table.Total <= 0 || table.BigJokers > 0) return false;
+  const int total = set.BaseCount + set.TwoCount + set.SmallJokers + set.BigJokers;
+  if (total != table.Total) return false;
+  return LowestRankOf(set) > table.BaseRank && set.BigJokers >= table.SmallJokers;
+}
 
 bool IsSlotRaised(const Game& g, int slot) {
   return g.Win.ImgHand[slot].Top == kHandRaised;
@@ -39,27 +76,13 @@ int SelectedSmallJokers(const Game& g, int seat) {
 
 bool IsAnswer(const Game& g) {
   const int human = g.HumanSeat;
-  const int n = SelectedCount(g, human);
-  const int big = SelectedBigJokers(g, human);
-  const int small = SelectedSmallJokers(g, human);
-  const PlayRecord& table = g.TablePlay;
-  if (n <= 0) return false;
-
-  bool answers = g.LeadSeat == human;
-  if (!answers && n == table.Total) {
-    if (table.BaseRank < kTwo) {
-      answers = big >= table.SmallJokers;
-    } else if (table.BaseRank == kTwo) {
-      // Twos are met only by jokers, a big one for each small joker they carry.
-      answers = big >= table.SmallJokers && big + small >= table.Total;
-    } else if (table.BaseRank == kSmallJoker) {
-      answers = big == table.SmallJokers;
-    }
-  }
-  if (!answers) return false;
-
+  const PlayRecord set = RaisedSet(g);
+  if (set.Total <= 0) return false;
+  if (g.LeadSeat != human && !Answers(g.TablePlay, set)) return false;
   const SeatRecord& me = g.Seats[human];
-  if (me.Burned && !g.Burn.BurnBeaten) return big + small >= 1 || n == me.CardCount;
+  if (me.Burned && !g.Burn.BurnBeaten) {
+    return set.SmallJokers + set.BigJokers >= 1 || set.Total == me.CardCount;
+  }
   return true;
 }
 

@@ -1,8 +1,21 @@
 #pragma once
 
+#include "core/model.h"
+
 namespace zunda {
 
 struct Game;
+
+// The lowest card of a set: the rank of its ordinary cards, else a two, a small joker or a big
+// joker; 0 for an empty set. It is the set's base rank.
+int LowestRankOf(const PlayRecord& set);
+
+// The answer rule, the one place that decides whether a set answers the table play, for the
+// human's buttons, the computer seats, the hint and the simulator's checks alike: as many
+// cards as the table play, the lowest card above its base rank, a big joker for every small
+// joker it carries, and nothing answers a play that carries a big joker. The set's counts
+// are taken as they are; whether the seat holds the cards is the caller's question.
+bool Answers(const PlayRecord& table, const PlayRecord& set);
 
 // A hand slot is selected while its card stands at the raised position.
 bool IsSlotRaised(const Game& g, int slot);
@@ -13,9 +26,8 @@ int SelectedBigJokers(const Game& g, int seat);
 int SelectedSmallJokers(const Game& g, int seat);
 
 // True when the human's raised cards may be laid: any non-empty selection when the human
-// leads, otherwise as many cards as the table play with the jokers it demands. The rank of the
-// answer is checked when the cards are clicked, not here. A burning human must also play a
-// joker or all remaining cards until another seat beats the burn.
+// leads, otherwise a set that answers the table play. A burning human must also play a joker
+// or all remaining cards until another seat beats the burn.
 bool IsAnswer(const Game& g);
 
 }  // namespace zunda

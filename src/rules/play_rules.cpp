@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/game.h"
+#include "rules/answer_rule.h"
 
 namespace zunda {
 
@@ -37,16 +38,44 @@ bool IsZundaPlay(const PlayRecord& play) {
   return IsZundaSet(play.BaseRank, play.Total);
 }
 
+namespace {
+
+// The strongest set of `total` cards whose lowest card has the given rank: one card of that
+// rank, then as many big jokers as the seat holds, then small jokers, twos and the rank's own
+// cards. No other set of that rank meets the table's small jokers better. Empty when the seat
+// cannot make one.
+PlayRecord StrongestSetAt(const Game& g, int seat, int rank, int total) {
+  const auto held = [&](int r) { return g.Hand[seat][r].Count; };
+  if (total <= 0 || held(rank) <= 0) return PlayRecord{};
+  Arr<int, kLowRank, kBigJoker> taken;
+  taken[rank] = 1;
+  int left = total - 1;
+  for (const int r : {kBigJoker, kSmallJoker, kTwo, rank}) {
+    if (r < rank) continue;
+    const int n = std::min(held(r) - taken[r], left);
+    taken[r] += n;
+    left -= n;
+  }
+  if (left > 0) return PlayRecord{};
+  PlayRecord set;
+  set.BaseRank = rank;
+  set.BaseCount = rank < kTwo ? taken[rank] : 0;
+  set.TwoCount = taken[kTwo];
+  set.SmallJokers = taken[kSmallJoker];
+  set.BigJokers = taken[kBigJoker];
+  set.Total = total;
+  return set;
+}
+
+}  // namespace
+
 bool CannotBeat(const Game& g, int seat) {
   const PlayRecord& table = g.TablePlay;
-  const auto held = [&](int rank) { return g.Hand[seat][rank].Count; };
-  const int jokers = held(kBigJoker) + held(kSmallJoker);
-  if (jokers < table.SmallJokers + table.TwoCount && table.BaseRank >= kTwo) return true;
-  if (held(kBigJoker) < table.SmallJokers) return true;
-  const int wild = held(kTwo) + held(kSmallJoker) + held(kBigJoker);
+  // An empty table is a lead, not a play to answer.
+  if (table.Total <= 0) return false;
   for (int rank = std::max(table.BaseRank + 1, kLowRank); rank <= kBigJoker; ++rank) {
-    const int available = (rank < kTwo ? held(rank) : 0) + wild;
-    if (available >= table.Total) return false;
+    const PlayRecord set = StrongestSetAt(g, seat, rank, table.Total);
+    if (set.Total > 0 && Answers(table, set)) return false;
   }
   return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <string>
 
 #include "core/model.h"
@@ -17,24 +18,34 @@ void ClearPlayCounts(PlayRecord& play);
 
 // A play big enough to open burning and to change the pass and fold rules.
 bool IsZundaPlay(const PlayRecord& play);
+
+// The fewest cards of one rank, without jokers, that make a Zunda play: five tens, four jacks,
+// three queens, two kings or aces, one two or joker. Ranks below ten never make one alone.
+inline constexpr int kNeverZunda = std::numeric_limits<int>::max();
+constexpr int ZundaMinimum(int rank) {
+  switch (rank) {
+    case 10:
+      return 5;
+    case 11:
+      return 4;
+    case 12:
+      return 3;
+    case 13:
+    case kAce:
+      return 2;
+    case kTwo:
+    case kSmallJoker:
+    case kBigJoker:
+      return 1;
+    default:
+      return kNeverZunda;
+  }
+}
+
 // The same test for `total` cards of one rank without attached jokers (a twos-and-jokers rank
 // 15..17 counts as one). Used where a whole bucket is judged, without building a record.
 inline bool IsZundaSet(int rank, int total) {
-  if (total <= 0) return false;
-  if (rank >= kTwo && rank <= kBigJoker) return true;
-  switch (rank) {
-    case 10:
-      return total >= 5;
-    case 11:
-      return total >= 4;
-    case 12:
-      return total >= 3;
-    case 13:
-    case kAce:
-      return total >= 2;
-    default:
-      return false;
-  }
+  return total > 0 && total >= ZundaMinimum(rank);
 }
 
 // True when the seat's hand holds no answer to the table play.

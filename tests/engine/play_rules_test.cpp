@@ -71,6 +71,7 @@ TEST(CannotBeat, FindsWhetherTheHandHoldsAnyAnswer) {
       {"small joker against small joker", MakePlay(0, 0, 0, 1), {"J16"}, true},
       {"big joker against small joker", MakePlay(0, 0, 0, 1), {"J17"}, false},
       {"nothing beats a big joker", MakePlay(0, 0, 0, 0, 1), {"J17", "J17", "J16"}, true},
+      {"nor a set carrying one", MakePlay(10, 3, 0, 0, 1), {"C12", "D12", "H12", "S12"}, true},
   };
   for (const BeatCase& c : cases) {
     testing::TestGame t;
@@ -89,7 +90,7 @@ struct AnswerCase {
 };
 
 // The human holds exactly the raised cards and one lowered 3 at the end of the row.
-bool Answers(const PlayRecord& table, std::vector<std::string> raised, int leadSeat = 0) {
+bool RaisedAnswers(const PlayRecord& table, std::vector<std::string> raised, int leadSeat = 0) {
   testing::TestGame t;
   Game& g = t.game;
   g.TablePlay = table;
@@ -133,16 +134,21 @@ TEST(AnswerRule, MatchesCountAndTheJokersTheTableDemands) {
       {"small joker on a small joker", MakePlay(0, 0, 0, 1), {"J16"}, false},
       {"big joker on a big joker", MakePlay(0, 0, 0, 0, 1), {"J17"}, false},
       {"a 3 on an empty table when not leading", PlayRecord(), {"D03"}, false},
+      {"three 8s under three 9s", MakePlay(9, 3), {"C08", "D08", "H08"}, false},
+      {"three 9s with a big joker on three 5s with one",
+       MakePlay(5, 3, 0, 0, 1),
+       {"J17", "C09", "D09", "H09"},
+       false},
   };
   for (const AnswerCase& c : cases)
-    EXPECT_EQ(Answers(c.table, c.raised), c.answers) << c.name;
+    EXPECT_EQ(RaisedAnswers(c.table, c.raised), c.answers) << c.name;
 }
 
 TEST(AnswerRule, TheLeaderMayLayAnyNonEmptySelection) {
-  EXPECT_TRUE(Answers(PlayRecord(), {"D03"}, 1));
-  EXPECT_TRUE(Answers(PlayRecord(), {"J16", "C15", "D07"}, 1));
-  EXPECT_FALSE(Answers(PlayRecord(), {}, 1));
-  EXPECT_FALSE(Answers(PlayRecord(), {"D03"}, 2));
+  EXPECT_TRUE(RaisedAnswers(PlayRecord(), {"D03"}, 1));
+  EXPECT_TRUE(RaisedAnswers(PlayRecord(), {"J16", "C15", "D07"}, 1));
+  EXPECT_FALSE(RaisedAnswers(PlayRecord(), {}, 1));
+  EXPECT_FALSE(RaisedAnswers(PlayRecord(), {"D03"}, 2));
 }
 
 TEST(AnswerRule, ABurnerMustPlayAJokerOrEmptyTheHand) {

@@ -3,6 +3,7 @@
 #include "core/game.h"
 #include "core/seats.h"
 #include "players/answer_candidate.h"
+#include "rules/answer_rule.h"
 
 namespace zunda::sim {
 
@@ -12,14 +13,6 @@ std::string SeatFault(const PlayRecord& p, int seat) {
   if (p.Seat == seat && p.Tag == TeamLetter(seat)) return "";
   return "the set is marked seat " + std::to_string(p.Seat) + " tag '" + std::string(1, p.Tag) +
          "'";
-}
-
-// The lowest card of a set, which is its base rank.
-int LowestCard(const PlayRecord& p) {
-  return p.BaseCount > 0     ? p.BaseRank
-         : p.TwoCount > 0    ? kTwo
-         : p.SmallJokers > 0 ? kSmallJoker
-                             : kBigJoker;
 }
 
 std::string CodesFault(const Game& g, int seat, const PlayRecord& p) {
@@ -55,7 +48,7 @@ std::string LeadFault(const Game& g, int seat) {
   if (p.Total <= 0 || p.Total != p.BaseCount + p.TwoCount + p.SmallJokers + p.BigJokers) {
     return "a lead of total " + std::to_string(p.Total);
   }
-  if (p.BaseRank != LowestCard(p) ||
+  if (p.BaseRank != LowestRankOf(p) ||
       (p.BaseCount > 0 && (p.BaseRank < kLowRank || p.BaseRank > kAce))) {
     return "a lead of base rank " + std::to_string(p.BaseRank);
   }
