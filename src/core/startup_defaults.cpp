@@ -17,6 +17,8 @@ void SetStartupDefaults(Game& g) {
     g.Win.LblName[seat].Tag = g.Seats[seat].Name;
     g.Win.LblName[seat].Caption = g.Seats[seat].Name;
   }
+  // The scorched button's warning is its one fixed tip: it never changes during play.
+  g.Win.CmdShaoHuLe.ToolTipText = "看准了,确实烧糊了再点此按钮!";
   g.FirstHand = true;
   g.LeadSeat = 0;
   g.HumanSeat = 1;

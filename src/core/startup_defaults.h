@@ -11,7 +11,8 @@ inline constexpr std::array<std::string_view, 6> kDefaultSeatNames = {"Aldor", "
                                                                       "Delis", "Edrik", "Fanya"};
 
 // The constant tables and seat defaults every game starts from: card weights, places and
-// finishing orders cleared, the default seat names, the human seat and the version text.
+// finishing orders cleared, the default seat names, the human seat, the scorched button's tip and
+// the version text.
 void SetStartupDefaults(Game& g);
 
 }  // namespace zunda

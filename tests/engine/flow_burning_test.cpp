@@ -69,6 +69,7 @@ TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAn
   }
   EXPECT_FALSE(g.Seats[2].Passed);
   EXPECT_TRUE(g.Win.CmdShaoHuLe.Visible);
+  EXPECT_EQ(g.Win.CmdShaoHuLe.ToolTipText, "看准了,确实烧糊了再点此按钮!");
 
   // The burner answers at once, without a pass button.
   RunToHuman();
