@@ -12,6 +12,8 @@ struct DealState {
   int MostThreesSeat = 1;
   int MostThrees = 0;
   int ShortBuckets = 0;
+  // From the first shuffle of a deal until its cards are accepted: a wait then is short.
+  bool Dealing = false;
   bool operator==(const DealState&) const = default;
 };
 

@@ -8,7 +8,6 @@ namespace {
 // From here the end of a wait could fall after midnight, where the clock starts again at 0.
 constexpr double kNearMidnight = 86398;
 constexpr double kSecondsPerDay = 86400;
-constexpr char kShufflingPrompt[] = "正在洗牌、分牌，请稍等...";
 }  // namespace
 
 void TmrDelayTimer(Game& g) {
@@ -26,7 +25,7 @@ void Delay(Game& g, double seconds) {
   double wait = seconds;
   if (flow.SkipWaitA || flow.SkipWaitB) wait = 0.1;
   if (flow.FirstWaitPending) {
-    wait = g.Win.LblPrompt.Caption == kShufflingPrompt ? 0.1 : flow.ShortWait;
+    wait = g.Deal.Dealing ? 0.1 : flow.ShortWait;
   } else {
     flow.FirstWaitPending = true;
   }

@@ -11,6 +11,7 @@ void ShowPrompt(Game& g, const std::string& text) {
   prompt.ForeColor = kColorWhite;
   prompt.Visible = !TrimView(text).empty();
   g.Win.TmrPrompt.Enabled = prompt.Visible;
+  ++g.Extras.PromptsShown;
 }
 
 void AddEventLine(Game& g, const std::string& name, const std::string& text) {

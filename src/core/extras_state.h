@@ -17,6 +17,10 @@ struct ExtrasState {
   // A finished round is held on the table until a click; once released it goes on.
   bool RoundHeld = false;
   bool RoundReleased = false;
+  // Prompts shown so far, and the count just after the held round's prompt: the hold clears
+  // the prompt line only when nothing has been shown over its prompt.
+  long PromptsShown = 0;
+  long HoldPrompt = 0;
   bool operator==(const ExtrasState&) const = default;
 };
 

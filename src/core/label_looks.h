@@ -1,21 +1,34 @@
 #pragma once
 
-#include "core/controls.h"
+#include "core/game.h"
 
 namespace zunda {
 
-// The two looks a seat's name label takes when its right to answer changes within a round:
-// shaded once it has been passed over, green again when it may answer once more.
-inline void SetPassedOverLook(Label& label) {
+// The looks of a seat's name label as its standing in the round changes: shaded once it has
+// been passed over, the out colour once it has left the hand, green again when it may answer
+// once more. Each also records the standing in the seat's Shade, which the rules read.
+inline void SetPassedOverLook(Game& g, int seat) {
+  Label& label = g.Win.LblName[seat];
   label.Opaque = true;
   label.BackColor = kColorPassed;
   label.BorderStyle = 1;
+  g.Seats[seat].Shade = SeatShade::PassedOver;
 }
 
-inline void SetInPlayLook(Label& label) {
+inline void SetOutLook(Game& g, int seat) {
+  Label& label = g.Win.LblName[seat];
+  label.Opaque = true;
+  label.BackColor = kColorOut;
+  label.BorderStyle = 1;
+  g.Seats[seat].Shade = SeatShade::Out;
+}
+
+inline void SetInPlayLook(Game& g, int seat) {
+  Label& label = g.Win.LblName[seat];
   label.Opaque = true;
   label.BackColor = kColorNormal;
   label.BorderStyle = 1;
+  g.Seats[seat].Shade = SeatShade::None;
 }
 
 }  // namespace zunda

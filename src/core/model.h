@@ -38,6 +38,10 @@ struct PlayRecord {
   bool operator==(const PlayRecord&) const = default;
 };
 
+// What a seat's name label shows of its place in the round, kept by the engine so that the
+// rules never read a colour: passed over for the rest of the round, or out of the hand.
+enum class SeatShade { None, PassedOver, Out };
+
 struct SeatRecord {
   std::string Name;  // at most 12 characters
   char Team = ' ';
@@ -57,6 +61,7 @@ struct SeatRecord {
   bool FinishMode = false;
   bool OppositeOut = false;
   bool OnTurn = false;
+  SeatShade Shade = SeatShade::None;
   Arr<Card, 1, 10> TributeSlots;
   Arr<Card, 1, 10> ReturnSlots;
   int TributeCount = 0;

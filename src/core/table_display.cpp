@@ -74,6 +74,7 @@ void ResetTableDisplay(Game& g) {
 
 void ShowPlay(Game& g, int seat, const PlayRecord& play) {
   Label& name = g.Win.LblName[seat];
+  g.Seats[seat].Shade = SeatShade::None;
   if (name.BackColor != kColorNormal) {
     name.BackColor = kColorNormal;
     name.BorderStyle = 0;

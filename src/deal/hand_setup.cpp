@@ -58,6 +58,7 @@ void ResetSeat(SeatRecord& s, int seat) {
   s.StrongHand = false;
   s.FinishMode = false;
   s.OppositeOut = false;
+  s.Shade = SeatShade::None;
   s.OnTurn = false;
   s.HandScore = 0;
   s.Team = TeamLetter(seat);

@@ -23,7 +23,7 @@ void NewRound(Game& g) {
       // The shading of a pass belongs to its round. Left on, it would tell the responder
       // rules of the next round that everyone had already passed, and the seat opposite the
       // leader would be asked again and again.
-      if (g.Win.LblName[seat].BackColor == kColorPassed) SetInPlayLook(g.Win.LblName[seat]);
+      if (g.Seats[seat].Shade == SeatShade::PassedOver) SetInPlayLook(g, seat);
     }
     AssignIfChanged(g.Win.Frame1[seat].ToolTipText, kNotPlayedTip);
   }

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/game.h"
+#include "core/label_looks.h"
 #include "core/seats.h"
 #include "core/text.h"
 #include "rules/play_rules.h"
@@ -44,10 +45,7 @@ int NormalRotation(Game& g, int s0, int tableSeat) {
 }  // namespace
 
 void ShadePassedLabel(Game& g, int seat) {
-  Label& label = g.Win.LblName[seat];
-  label.Opaque = true;
-  label.BackColor = kColorPassed;
-  label.BorderStyle = 1;
+  SetPassedOverLook(g, seat);
 }
 
 void HideSeatRow(Game& g, int seat) {
@@ -159,8 +157,7 @@ bool AllOthersFolded(Game& g, int tableSeat) {
 bool AllOthersShaded(const Game& g, int tableSeat) {
   for (int seat = 1; seat <= kSeats; ++seat) {
     if (seat == tableSeat) continue;
-    const std::uint32_t colour = g.Win.LblName[seat].BackColor;
-    if (colour != kColorPassed && colour != kColorOut) return false;
+    if (g.Seats[seat].Shade == SeatShade::None) return false;
   }
   return true;
 }

@@ -18,7 +18,8 @@ bool AtRoundEnd(const Game& g) {
 
 void EndHold(Game& g) {
   g.Extras.RoundHeld = false;
-  if (g.Win.LblPrompt.Caption == kRoundHeldPrompt) ShowPrompt(g, "");
+  // The prompt is cleared only if nothing has been shown over it meanwhile.
+  if (g.Extras.PromptsShown == g.Extras.HoldPrompt) ShowPrompt(g, "");
 }
 
 }  // namespace
@@ -47,6 +48,7 @@ void ApplyRoundPace(Game& g) {
     timer.Enabled = false;
     x.RoundHeld = true;
     ShowPrompt(g, kRoundHeldPrompt);
+    x.HoldPrompt = g.Extras.PromptsShown;
     return;
   }
   timer.Interval = std::max(timer.Interval, std::clamp(pace.RoundStayMs, 0, kRoundStayMsMax));

@@ -45,7 +45,7 @@ void PassLeadFromSeatOut(Game& g) {
 // The going-out rules for a seat whose last play has just been laid: its place, then a triple
 // capture or the last seat's place. True when that ended the hand (the next state is set).
 bool SettleIfJustOut(Game& g, int seat) {
-  if (g.Seats[seat].CardCount != 0 || g.Win.LblName[seat].BackColor == kColorOut) return false;
+  if (g.Seats[seat].CardCount != 0 || g.Seats[seat].Shade == SeatShade::Out) return false;
   SeatFinished(g, seat);
   if (SettleAfterGoingOut(g, seat) == GoingOutResult::HandGoesOn) return false;
   g.Flow.HandOver = true;
@@ -294,8 +294,7 @@ void ApplyAnswer(Game& g) {
 
   if (!played) {
     const int opposite = g.TablePlay.Seat != 0 ? OppositeSeat(g.TablePlay.Seat) : 0;
-    if (hadPassed || g.Win.CmdPass.ToolTipText == "确认,不再上牌了" ||
-        (current != opposite && active >= 5)) {
+    if (hadPassed || g.Input.PassConfirms || (current != opposite && active >= 5)) {
       g.Seats[current].Passed = true;
       g.Seats[current].Folded = true;
       flow.FoldInForce = true;

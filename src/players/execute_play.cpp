@@ -42,7 +42,7 @@ void ReopenSeat(Game& g, int seat) {
   SeatRecord& s = g.Seats[seat];
   s.Passed = false;
   s.Folded = false;
-  SetInPlayLook(g.Win.LblName[seat]);
+  SetInPlayLook(g, seat);
 }
 
 // One Zunda play laid over another (a burn out of turn): the seats it jumped over lose their
@@ -53,7 +53,7 @@ void MarkJumpedSeats(Game& g) {
     SeatRecord& jumped = g.Seats[s];
     if (!jumped.Passed && InPlay(g, s)) {
       jumped.Passed = true;
-      SetPassedOverLook(g.Win.LblName[s]);
+      SetPassedOverLook(g, s);
     }
     s = NextActiveSeat(g, s);
   }

@@ -3,6 +3,7 @@
 #include "core/delay.h"
 #include "core/display.h"
 #include "core/game.h"
+#include "core/label_looks.h"
 #include "core/seats.h"
 #include "rules/answer_rule.h"
 #include "rules/command_buttons.h"
@@ -23,10 +24,7 @@ void EndBurnWait(Game& g) {
 
 void MarkPassedOver(Game& g, int seat) {
   g.Seats[seat].Passed = true;
-  Label& label = g.Win.LblName[seat];
-  label.BorderStyle = 1;
-  label.BackColor = kColorPassed;
-  label.Opaque = true;
+  SetPassedOverLook(g, seat);
 }
 
 void ConfirmBurn(Game& g, int seat, int burnedSeat) {

@@ -5,6 +5,7 @@
 
 #include "core/display.h"
 #include "core/game.h"
+#include "core/label_looks.h"
 #include "core/seats.h"
 #include "core/text.h"
 
@@ -33,11 +34,9 @@ int SeatsWithoutCards(const Game& g) {
 
 // The seat's name label keeps its name and shows the title after it, on the out colour.
 void MarkLabelOut(Game& g, int seat, const std::string& title) {
+  SetOutLook(g, seat);
   Label& label = g.Win.LblName[seat];
   label.Caption += ": " + title;
-  label.Opaque = true;
-  label.BackColor = kColorOut;
-  label.BorderStyle = 1;
   label.ToolTipText = title;
 }
 
@@ -87,7 +86,7 @@ void SeatFinished(Game& g, int seat) {
   SeatRecord& s = g.Seats[seat];
   const int remaining = kSeats - SeatsWithoutCards(g);
   g.Finish.Remaining = remaining;
-  if (seat == g.HumanSeat && g.Win.CmdShaoHuLe.Visible) g.Win.CmdShaoHuLe.Visible = false;
+  if (seat == g.HumanSeat) g.Win.CmdShaoHuLe.Visible = false;
 
   // A scorched seat keeps its cards, so it still counts as remaining for the seats that go
   // out after it, and they take the places above it.

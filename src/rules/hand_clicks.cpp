@@ -141,7 +141,8 @@ bool PlayClick(Game& g, int index) {
   }
 
   const int count = SelectedCount(g, human);
-  const bool matchesTable = count == table.Total && g.Win.CmdSend.Visible;
+  // The same test that offers the play button, made on the cards rather than on the button.
+  const bool matchesTable = count == table.Total && IsAnswer(g) && !JokerObligationRefuses(g);
   if (!matchesTable && g.LeadSeat != human) {
     ShowPrompt(g, "请检查选择的牌是否合适?");
     seat.OnTurn = true;

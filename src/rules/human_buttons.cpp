@@ -32,8 +32,9 @@ void PreparePassButton(Game& g) {
   const bool crowded = ActiveSeats(g) >= 5;
   const int watched = SeatAfterHumanWithOppositeOut(g);
   const std::string icons = g.AppPath + g.DataDir;
-  if ((zunda && crowded && watched == 0) || g.Flow.FoldInForce) {
-    pass.ToolTipText = "确认,不再上牌了";
+  g.Input.PassConfirms = (zunda && crowded && watched == 0) || g.Flow.FoldInForce;
+  if (g.Input.PassConfirms) {
+    pass.ToolTipText = kPassConfirmsTip;
     pass.Picture = icons + "\\capit.ico";
   } else if (zunda && crowded && g.Seats[watched].Passed) {
     pass.ToolTipText = "扣牌";

@@ -3,6 +3,7 @@
 
 #include "core/display.h"
 #include "core/game.h"
+#include "core/label_looks.h"
 #include "core/seats.h"
 #include "core/text.h"
 #include "rules/burning.h"
@@ -28,11 +29,9 @@ void ScorchedVerdict(Game& g, int seat, bool byButton) {
 
   ShowPrompt(g, "哈哈,您烧糊了!恭喜您成为" + title);
   AddEventLine(g, scorched.Name, "烧糊了!被判为:" + title);
+  SetOutLook(g, seat);
   Label& label = g.Win.LblName[seat];
   label.Caption = name + "-烧糊了";
-  label.BorderStyle = 1;
-  label.BackColor = kColorOut;
-  label.Opaque = true;
   label.ToolTipText = "烧糊了,被判为" + title;
 
   // The burn ends with the verdict, so the turn cycle never hands the scorched seat a turn.

@@ -54,9 +54,11 @@ void ReturnTributeClick(Game& g, int index) {
 
 void CmdHGClick(Game& g) {
   g.Guard([&] {
-    if (!ReturnChoiceOpen(g) || !g.Win.CmdHG.Visible) return;
+    if (!ReturnChoiceOpen(g)) return;
     const int human = g.HumanSeat;
     SeatRecord& s = g.Seats[human];
+    // The button is offered exactly while as many cards are raised as are owed.
+    if (RaisedCards(g) != s.TributeCount) return;
     s.ReturnDone = true;
     s.ReturnSlots.Fill(Card{});
     const int wanted = std::clamp(s.TributeCount, 0, kSlots);

@@ -7,6 +7,7 @@
 
 #include "core/game.h"
 #include "flow/turn_cycle.h"
+#include "rules/human_prompts.h"
 #include "store/state_fields.h"
 #include "zunda/version.h"
 
@@ -264,6 +265,18 @@ class StateReader {
   StateFileResult result_ = StateFileResult::Read;
 };
 
+// What the engine keeps beside the controls it shows on but a saved hand does not store: read
+// back from those controls, as the rules would have left them.
+void DeriveUnsavedState(Game& g) {
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    const std::uint32_t colour = g.Win.LblName[seat].BackColor;
+    g.Seats[seat].Shade = colour == kColorOut      ? SeatShade::Out
+                          : colour == kColorPassed ? SeatShade::PassedOver
+                                                   : SeatShade::None;
+  }
+  g.Input.PassConfirms = g.Win.CmdPass.ToolTipText == kPassConfirmsTip;
+}
+
 }  // namespace
 
 std::string StateFileVersion() {
@@ -287,7 +300,9 @@ StateFileResult DecodeStateFile(std::string_view text, Game& g, std::uint32_t pa
   }
   StateReader reader(std::move(*tokens), pairCheck);
   state_fields::VisitSavedState(g, reader);
-  return reader.Result();
+  const StateFileResult result = reader.Result();
+  if (result == StateFileResult::Read) DeriveUnsavedState(g);
+  return result;
 }
 
 std::string FirstStateValue(std::string_view text) {

@@ -5,6 +5,7 @@
 
 #include "core/delay.h"
 #include "core/game.h"
+#include "core/label_looks.h"
 #include "core/seats.h"
 #include "finish_fixture.h"
 #include "flow/new_round.h"
@@ -34,7 +35,7 @@ class TurnCycleRound : public ::testing::Test {
   void PassAndFold(int seat, bool fold = true) {
     g.Seats[seat].Passed = true;
     g.Seats[seat].Folded = fold;
-    g.Win.LblName[seat].BackColor = kColorPassed;
+    SetPassedOverLook(g, seat);
   }
 
   testing::TestGame t;
@@ -46,7 +47,7 @@ TEST_F(TurnCycleRound, ANewRoundForgetsTheShadingOfThePassesBeforeIt) {
   for (int seat : {1, 2, 4, 6})
     PassAndFold(seat);
   g.Seats[3].Finished = true;
-  g.Win.LblName[3].BackColor = kColorOut;
+  SetOutLook(g, 3);
   NewRound(g);
   for (int seat : {1, 2, 4, 6}) {
     EXPECT_FALSE(g.Seats[seat].Passed) << seat;
@@ -66,7 +67,7 @@ TEST_F(TurnCycleRound, AScorchedSeatHoldingCardsDoesNotKeepTheAnsweringOpen) {
   // The human was scorched with cards left; seat 2's single card was passed by all the others.
   g.Seats[1].Scorched = true;
   g.Seats[1].Finished = true;
-  g.Win.LblName[1].BackColor = kColorOut;
+  SetOutLook(g, 1);
   Lay(2, 9, 1);
   for (int seat : {3, 4, 5})
     PassAndFold(seat);
@@ -106,7 +107,7 @@ TEST_F(TurnCycleRound, AClosingPlayOfTheLastCardGoesOutAndHandsTheLeadOn) {
   g.Seats[1].CardCount = 0;
   g.Seats[1].Place = 1;
   g.FinishOrder[1] = 1;
-  g.Win.LblName[1].BackColor = kColorOut;
+  SetOutLook(g, 1);
   for (int seat : {2, 3, 5, 6})
     PassAndFold(seat);
   Lay(4, 14, 1);
