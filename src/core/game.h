@@ -14,6 +14,7 @@
 #include "core/skin_state.h"
 #include "core/storage_state.h"
 #include "core/table_state.h"
+#include "core/turn_step.h"
 #include "deal/deal_state.h"
 #include "flow/finish_state.h"
 #include "flow/flow_state.h"
@@ -66,7 +67,7 @@ struct Game {
   Arr<int, kLowRank, kBigJoker> PlayedByRank;
 
   // The running hand.
-  std::string MainCourse;
+  TurnStep MainCourse = TurnStep::Idle;
   int HumanSeat = 1;
   int LeadSeat = 0;
   int CurrentSeat = 0;
