@@ -21,6 +21,7 @@
 #include "core/storage_state.h"
 #include "core/table_state.h"
 #include "core/tribute_state.h"
+#include "core/turn_step.h"
 
 namespace zunda {
 
@@ -66,7 +67,7 @@ struct Game {
   Arr<int, kLowRank, kBigJoker> PlayedByRank;
 
   // The running hand.
-  std::string MainCourse;
+  TurnStep MainCourse = TurnStep::Idle;
   int HumanSeat = 1;
   int LeadSeat = 0;
   int CurrentSeat = 0;

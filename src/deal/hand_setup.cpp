@@ -79,7 +79,7 @@ void NewHand(Game& g) {
   }
   InitHand(g);
   BuildDeck(g.Deck);
-  g.MainCourse = "111_1";
+  g.MainCourse = TurnStep::DealHand;
   g.Win.TmrMainCircle.Interval = TickMilliseconds(g.DelayTimeShunPai);
   g.Win.TmrMainCircle.Enabled = true;
 }

@@ -6,7 +6,7 @@ struct Game;
 
 // The step of the turn cycle that starts a game's first hand: stops the timer, asks before
 // throwing away a hand that is still being dealt, then resets the hand, builds the deck and
-// hands over to the deal state "111_1".
+// hands over to the deal state TurnStep::DealHand.
 void NewHand(Game& g);
 
 // Puts every hand-level variable, flag, button, menu entry and seat back to the state a new

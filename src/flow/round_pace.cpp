@@ -9,11 +9,9 @@ namespace zunda {
 
 namespace {
 
-// The state whose tick clears the table and starts the next round (or ends the hand).
-constexpr const char* kRoundEnd = "333_3";
-
 bool AtRoundEnd(const Game& g) {
-  return g.MainCourse == kRoundEnd && g.Flow.Running && !g.Flow.StopRequested && !g.Stopped;
+  return g.MainCourse == TurnStep::EndRound && g.Flow.Running && !g.Flow.StopRequested &&
+         !g.Stopped;
 }
 
 void EndHold(Game& g) {

@@ -50,7 +50,7 @@ void DealHand(Game& g) {
   g.Flow.LongDelay = false;
   ShowHand(g, g.HumanSeat);
   g.Flow.NextInterval = ShunInterval(g);
-  g.MainCourse = "111_1_1";
+  g.MainCourse = TurnStep::Tribute;
 }
 
 void Tribute(Game& g) {
@@ -58,11 +58,11 @@ void Tribute(Game& g) {
   // the hand as played without one.
   if (RunTribute(g)) {
     g.Flow.NextInterval = TributeWaitMs(g);
-    g.MainCourse = "111_1_3";
+    g.MainCourse = TurnStep::ReturnTribute;
     return;
   }
   g.Flow.NextInterval = ShunInterval(g);
-  g.MainCourse = "111_1_2";
+  g.MainCourse = TurnStep::AnnounceLeader;
 }
 
 void ReturnTribute(Game& g) {
@@ -74,10 +74,10 @@ void ReturnTribute(Game& g) {
   FinishTribute(g);
   ShowHand(g, g.HumanSeat);
   g.Flow.NextInterval = ShunInterval(g);
-  g.MainCourse = "111_1_2";
+  g.MainCourse = TurnStep::AnnounceLeader;
   if (g.Flow.StopRequested) {
     g.Flow.NextInterval = 1;
-    g.MainCourse = "111_4";
+    g.MainCourse = TurnStep::Stop;
   }
 }
 
@@ -87,9 +87,9 @@ void AnnounceLeader(Game& g) {
   g.Flow.HandOver = false;
   g.TripleCapture = false;
   g.Flow.NextInterval = ShunInterval(g);
-  g.MainCourse = "333_1";
+  g.MainCourse = TurnStep::StartRound;
   if (g.Flow.StopRequested) {
-    g.MainCourse = "111_4";
+    g.MainCourse = TurnStep::Stop;
     g.Flow.Running = false;
   }
 }
@@ -110,7 +110,7 @@ void EndHand(Game& g) {
     }
     HideHand(g);
   }
-  g.MainCourse = g.Flow.Running ? "111_1" : "111_4";
+  g.MainCourse = g.Flow.Running ? TurnStep::DealHand : TurnStep::Stop;
 }
 
 void Stop(Game& g) {

@@ -51,7 +51,7 @@ bool SettleIfJustOut(Game& g, int seat) {
   g.Flow.HandOver = true;
   g.Flow.RoundOver = true;
   g.Flow.NextInterval = RoundEndInterval(g);
-  g.MainCourse = "333_3";
+  g.MainCourse = TurnStep::EndRound;
   return true;
 }
 
@@ -88,7 +88,7 @@ namespace steps {
 void StartRound(Game& g) {
   AddEventLine(g, "", "");
   AssessSeats(g);
-  g.MainCourse = "555_1";
+  g.MainCourse = TurnStep::SetUpLead;
 }
 
 void SetUpLead(Game& g) {
@@ -104,7 +104,7 @@ void SetUpLead(Game& g) {
     g.Seats[seat].Passed = false;
     g.Seats[seat].Folded = false;
   }
-  g.MainCourse = IsHuman(g, g.CurrentSeat) ? "555_2" : "555_4";
+  g.MainCourse = IsHuman(g, g.CurrentSeat) ? TurnStep::HumanLead : TurnStep::ComputerLead;
 }
 
 void HumanLead(Game& g) {
@@ -119,27 +119,27 @@ void HumanLed(Game& g) {
   g.Flow.WaitHuman = false;
   g.Flow.LeadMode = false;
   const bool scorched = g.Seats[g.HumanSeat].Scorched;
-  g.MainCourse = (scorched || g.Flow.StopRequested) ? "333_2" : "555_5";
+  g.MainCourse = (scorched || g.Flow.StopRequested) ? TurnStep::AfterLead : TurnStep::ExecuteLead;
 }
 
 void ComputerLead(Game& g) {
   g.Flow.NextInterval = ShunInterval(g);
   Decide(g, DecisionKind::Lead, ChooseLead);
-  g.MainCourse = "555_5";
+  g.MainCourse = TurnStep::ExecuteLead;
 }
 
 void ExecuteLead(Game& g) {
   ExecutePlay(g, g.CurrentSeat);
   BurnWait(g, /*afterLead=*/true);
   // The human may have burned during the offer; that state stands.
-  const bool humanBurned = g.MainCourse == "666_3" && g.Seats[g.HumanSeat].Burned;
-  if (!humanBurned) g.MainCourse = "333_2";
+  const bool humanBurned = g.MainCourse == TurnStep::HumanAnswered && g.Seats[g.HumanSeat].Burned;
+  if (!humanBurned) g.MainCourse = TurnStep::AfterLead;
 }
 
 void AfterLead(Game& g) {
   AssessSeats(g);
   RecordRunData(g);  // the silent snapshot ring, when the option is on
-  g.MainCourse = "444_1";
+  g.MainCourse = TurnStep::AfterPlay;
 }
 
 void AfterPlay(Game& g) {
@@ -157,7 +157,7 @@ void AfterPlay(Game& g) {
     g.CurrentSeat = g.LeadSeat;
     MarkOnTurn(g, g.CurrentSeat);
     flow.NextInterval = RoundEndInterval(g);
-    g.MainCourse = "333_3";
+    g.MainCourse = TurnStep::EndRound;
     return;
   }
   if (SettleIfJustOut(g, current)) return;
@@ -168,7 +168,7 @@ void AfterPlay(Game& g) {
     flow.RoundOver = false;
     g.Burn.BurnerTurnTaken = false;
     flow.NextInterval = ShunInterval(g);
-    g.MainCourse = "666_1";
+    g.MainCourse = TurnStep::SetUpResponder;
     return;
   }
   flow.RoundOver = true;
@@ -184,7 +184,7 @@ void AfterPlay(Game& g) {
   g.LeadSeat = g.CurrentSeat;
   MarkOnTurn(g, g.CurrentSeat);
   flow.FoldInForce = true;
-  g.MainCourse = "444_2";
+  g.MainCourse = TurnStep::CloseAnswer;
 }
 
 void SetUpResponder(Game& g) {
@@ -198,7 +198,7 @@ void SetUpResponder(Game& g) {
   }
   ClearSelection(g);
   ShowPrompt(g, "");
-  g.MainCourse = IsHuman(g, current) ? "666_2" : "666_6";
+  g.MainCourse = IsHuman(g, current) ? TurnStep::HumanResponse : TurnStep::ComputerResponse;
 }
 
 void HumanResponse(Game& g) {
@@ -222,16 +222,16 @@ void HumanAnswered(Game& g) {
     MarkOnTurn(g, g.CurrentSeat);
     burn.BurnerTurnTaken = true;
     g.Flow.NextInterval = ShunInterval(g);
-    g.MainCourse = "666_1";
+    g.MainCourse = TurnStep::SetUpResponder;
     return;
   }
-  g.MainCourse = "666_7";
+  g.MainCourse = TurnStep::ApplyAnswer;
 }
 
 void ComputerResponse(Game& g) {
   ClearSelection(g);
   Decide(g, DecisionKind::Answer, ChooseAnswer);
-  g.MainCourse = "666_7";
+  g.MainCourse = TurnStep::ApplyAnswer;
 }
 
 void ApplyAnswer(Game& g) {
@@ -287,9 +287,9 @@ void ApplyAnswer(Game& g) {
   }
   flow.LastActionWasPass = !played;
 
-  g.MainCourse = "666_7";
+  g.MainCourse = TurnStep::ApplyAnswer;
   BurnWait(g, /*afterLead=*/false);
-  const bool humanBurned = g.MainCourse == "666_3" && g.Seats[g.HumanSeat].Burned;
+  const bool humanBurned = g.MainCourse == TurnStep::HumanAnswered && g.Seats[g.HumanSeat].Burned;
   g.Win.CmdPass.Visible = false;
 
   if (!played) {
@@ -305,7 +305,7 @@ void ApplyAnswer(Game& g) {
     g.Seats[OppositeSeat(current)].Folded = false;
     if (g.LeadSeat != burn.BurnedSeat) g.LeadSeat = 0;
   }
-  if (!humanBurned) g.MainCourse = "444_2";
+  if (!humanBurned) g.MainCourse = TurnStep::CloseAnswer;
 }
 
 void CloseAnswer(Game& g) {
@@ -347,17 +347,17 @@ void CloseAnswer(Game& g) {
   }
   if (flow.RoundOver) {
     flow.NextInterval = RoundEndInterval(g);
-    g.MainCourse = "333_3";
+    g.MainCourse = TurnStep::EndRound;
   } else {
     flow.NextInterval = ShunInterval(g);
-    g.MainCourse = "444_1";
+    g.MainCourse = TurnStep::AfterPlay;
   }
 }
 
 void EndRound(Game& g) {
   g.Burn.BurnOfferMode = 0;
   NewRound(g);
-  g.MainCourse = g.Flow.HandOver ? "111_3" : "333_1";
+  g.MainCourse = g.Flow.HandOver ? TurnStep::EndHand : TurnStep::StartRound;
 }
 
 }  // namespace steps

@@ -1,9 +1,6 @@
 #include "flow/turn_cycle.h"
 
-#include <algorithm>
 #include <array>
-#include <string_view>
-#include <utility>
 
 #include "core/game.h"
 #include "core/rounding.h"
@@ -17,72 +14,37 @@ namespace {
 
 using Step = void (*)(Game&);
 
-constexpr std::array<std::pair<std::string_view, Step>, 22> kSteps = {{
-    {"111_0", steps::NewGame},
-    {"111_1", steps::DealHand},
-    {"111_1_1", steps::Tribute},
-    {"111_1_2", steps::AnnounceLeader},
-    {"111_1_3", steps::ReturnTribute},
-    {"111_3", steps::EndHand},
-    {"111_4", steps::Stop},
-    {"333_1", steps::StartRound},
-    {"333_2", steps::AfterLead},
-    {"333_3", steps::EndRound},
-    {"444_1", steps::AfterPlay},
-    {"444_2", steps::CloseAnswer},
-    {"555_1", steps::SetUpLead},
-    {"555_2", steps::HumanLead},
-    {"555_3", steps::HumanLed},
-    {"555_4", steps::ComputerLead},
-    {"555_5", steps::ExecuteLead},
-    {"666_1", steps::SetUpResponder},
-    {"666_2", steps::HumanResponse},
-    {"666_3", steps::HumanAnswered},
-    {"666_6", steps::ComputerResponse},
-    {"666_7", steps::ApplyAnswer},
-}};
-
-// Every code has five or seven characters and a digit at each end; those three things alone
-// tell the codes apart, so a tick finds its step in a small table instead of comparing codes
-// one after another. The code found is still compared in full.
-constexpr int kNoStep = -1;
-constexpr int kStepKeys = 200;
-
-constexpr int StepKey(std::string_view code) {
-  if (code.size() != 5 && code.size() != 7) return kNoStep;
-  const char first = code.front();
-  const char last = code.back();
-  if (first < '0' || first > '9' || last < '0' || last > '9') return kNoStep;
-  return (code.size() == 7 ? 100 : 0) + (first - '0') * 10 + (last - '0');
-}
-
-constexpr std::array<int, kStepKeys> kStepByKey = [] {
-  std::array<int, kStepKeys> table{};
-  table.fill(kNoStep);
-  for (std::size_t i = 0; i < kSteps.size(); ++i)
-    table[static_cast<std::size_t>(StepKey(kSteps[i].first))] = static_cast<int>(i);
-  return table;
-}();
-
-constexpr bool KeysTellCodesApart() {
-  for (std::size_t i = 0; i < kSteps.size(); ++i) {
-    const int key = StepKey(kSteps[i].first);
-    if (key == kNoStep || kStepByKey[static_cast<std::size_t>(key)] != static_cast<int>(i))
-      return false;
-  }
-  return true;
-}
-static_assert(KeysTellCodesApart(), "two state codes share a key");
+// Indexed by TurnStep; Idle has no step, so a tick in it is a fault.
+constexpr std::array<Step, kTurnSteps> kSteps = {
+    nullptr,
+    steps::NewGame,
+    steps::DealHand,
+    steps::Tribute,
+    steps::ReturnTribute,
+    steps::AnnounceLeader,
+    steps::EndHand,
+    steps::Stop,
+    steps::StartRound,
+    steps::SetUpLead,
+    steps::HumanLead,
+    steps::HumanLed,
+    steps::ComputerLead,
+    steps::ExecuteLead,
+    steps::AfterLead,
+    steps::AfterPlay,
+    steps::SetUpResponder,
+    steps::HumanResponse,
+    steps::HumanAnswered,
+    steps::ComputerResponse,
+    steps::ApplyAnswer,
+    steps::CloseAnswer,
+    steps::EndRound,
+};
 
 bool RunStep(Game& g) {
-  const std::string_view state = g.MainCourse;
-  const int key = StepKey(state);
-  if (key == kNoStep) return false;
-  const int index = kStepByKey[static_cast<std::size_t>(key)];
-  if (index == kNoStep) return false;
-  const auto& [code, step] = kSteps[static_cast<std::size_t>(index)];
-  if (!std::equal(code.begin(), code.end(), state.begin(), state.end())) return false;
-  step(g);
+  const auto index = static_cast<std::size_t>(g.MainCourse);
+  if (index >= kSteps.size() || kSteps[index] == nullptr) return false;
+  kSteps[index](g);
   return true;
 }
 
@@ -103,19 +65,12 @@ void StartNewGame(Game& g) {
   g.LeadSeat = 0;
   g.Flow.StopRequested = false;
   g.Flow.NewGameRequested = false;
-  g.MainCourse = "111_0";
+  g.MainCourse = TurnStep::NewGame;
   g.Win.TmrMainCircle.Interval = 1;
   g.Win.TmrMainCircle.Enabled = true;
 }
 
 }  // namespace
-
-bool IsStateCode(std::string_view code) {
-  for (const auto& step : kSteps) {
-    if (step.first == code) return true;
-  }
-  return false;
-}
 
 double ShunInterval(const Game& g) {
   return g.DelayTimeShunPai * 1000;
@@ -142,7 +97,7 @@ void TmrMainCircleTimer(Game& g) {
       ~TickScope() { flag = false; }
     } scope(g.Flow.InTick);
 
-    if (g.Flow.StopRequested) g.MainCourse = "111_4";
+    if (g.Flow.StopRequested) g.MainCourse = TurnStep::Stop;
     g.Flow.WaitHuman = false;
     ++g.Flow.TicksThisHand;
     // Save and load requests from the menu run here, between two steps. A loaded hand that

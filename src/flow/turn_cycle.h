@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 namespace zunda {
 
 struct Game;
@@ -9,9 +7,6 @@ struct Game;
 // One tick of the main timer: runs the step of the current state and arms the timer for the
 // next one (g.Win.TmrMainCircle), unless the step waits for the human.
 void TmrMainCircleTimer(Game& g);
-
-// Whether the text is one of the turn cycle's state codes.
-bool IsStateCode(std::string_view code);
 
 // Menu commands that drive the turn cycle.
 void MnuZundaRunClick(Game& g);  // new game

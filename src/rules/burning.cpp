@@ -42,7 +42,7 @@ void ConfirmBurn(Game& g, int seat, int burnedSeat) {
     if (passedOver == seat) break;
     MarkPassedOver(g, passedOver);
   }
-  g.MainCourse = "666_3";
+  g.MainCourse = TurnStep::HumanAnswered;
 }
 
 }  // namespace

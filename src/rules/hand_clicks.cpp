@@ -155,7 +155,7 @@ bool PlayClick(Game& g, int index) {
   }
   if (!CommitSelection(g)) return false;
   // A lead goes on as a lead whether it was played by the button or by a second click.
-  g.MainCourse = g.Flow.LeadMode ? "555_3" : "666_3";
+  g.MainCourse = g.Flow.LeadMode ? TurnStep::HumanLed : TurnStep::HumanAnswered;
   ResumeTurnCycle(g);
   seat.OnTurn = false;
   return true;

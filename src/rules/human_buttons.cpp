@@ -75,7 +75,7 @@ void HumanPass(Game& g) {
   ShowPrompt(g, "");
   HideButton(g.Win.CmdPass);
   g.Seats[g.HumanSeat].Burned = false;
-  g.MainCourse = "666_3";
+  g.MainCourse = TurnStep::HumanAnswered;
   ResumeTurnCycle(g);
 }
 

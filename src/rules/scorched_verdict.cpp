@@ -58,7 +58,7 @@ void ScorchedVerdict(Game& g, int seat, bool byButton) {
   HideButton(g.Win.CmdReturn);
   HideButton(g.Win.CmdShaoHuLe);
   ShowPrompt(g, "");
-  g.MainCourse = "333_3";
+  g.MainCourse = TurnStep::EndRound;
   ResumeTurnCycle(g);
 }
 

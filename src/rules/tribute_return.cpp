@@ -23,8 +23,8 @@ int RaisedCards(const Game& g) {
   return count;
 }
 
-void RestartTurnCycle(Game& g, std::string state, double intervalMs) {
-  g.MainCourse = std::move(state);
+void RestartTurnCycle(Game& g, TurnStep step, double intervalMs) {
+  g.MainCourse = step;
   g.Flow.WaitHuman = false;
   g.Flow.NextInterval = intervalMs;
   g.Win.TmrMainCircle.Interval = static_cast<int>(std::lround(intervalMs));
@@ -76,11 +76,11 @@ void CmdHGClick(Game& g) {
     ShowPrompt(g, "");
     g.Tribute.WaitingForHuman = false;
     if (g.Flow.StopRequested) {
-      RestartTurnCycle(g, "111_4", 1);
+      RestartTurnCycle(g, TurnStep::Stop, 1);
       return;
     }
     FinishTribute(g);
-    RestartTurnCycle(g, "111_1_2", g.DelayTimeShunPai * 1000);
+    RestartTurnCycle(g, TurnStep::AnnounceLeader, g.DelayTimeShunPai * 1000);
   });
 }
 

@@ -235,7 +235,7 @@ void VisitSavedState(G& g, V& v) {
   v.Flag(burn.BurnBeaten);
   v.Flag(g.HandStarted);
   v.Flag(g.BigJokerOnTable);
-  v.StateCode(g.MainCourse);
+  v.Step(g.MainCourse);
 
   // --- Beyond the old rows. ---
   for (int i = 1; i <= kSeats; ++i) {

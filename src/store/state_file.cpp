@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "core/game.h"
-#include "flow/turn_cycle.h"
 #include "rules/human_prompts.h"
 #include "store/state_fields.h"
+#include "store/step_codes.h"
 #include "zunda/version.h"
 
 namespace zunda {
@@ -71,7 +71,7 @@ class StateWriter {
   void Text(const std::string& text) { Line(Quote(text)); }
   void Code(const CardCode& code) { Line(Quote(code.Str())); }
   void Letter(const char& letter) { Line(Quote(std::string(1, letter))); }
-  void StateCode(const std::string& code) { Text(code); }
+  void Step(const TurnStep& step) { Text(std::string(StepCode(step))); }
   void CurrentEntry(const ListBox& list) {
     const bool valid = list.ListIndex >= 0 && list.ListIndex < static_cast<int>(list.Items.size());
     Text(valid ? list.Items[static_cast<std::size_t>(list.ListIndex)] : std::string());
@@ -201,11 +201,13 @@ class StateReader {
     if (token->text != " " && token->text != "S" && token->text != "N") return Fail();
     letter = token->text[0];
   }
-  void StateCode(std::string& code) {
+  // A code no version wrote makes the pair a damaged one.
+  void Step(TurnStep& step) {
     const Token* token = Take(Kind::String);
     if (token == nullptr) return;
-    if (!token->text.empty() && !IsStateCode(token->text)) return Fail();
-    code = token->text;
+    const std::optional<TurnStep> read = StepFromCode(token->text);
+    if (!read) return Fail();
+    step = *read;
   }
   // The list itself follows in full further on.
   void CurrentEntry(ListBox& /*list*/) { Take(Kind::String); }

@@ -192,9 +192,11 @@ void TableView::resizeEvent(QResizeEvent* event) {
 
 int TableView::MarkedSeat() const {
   if (!game_.Flow.Running) return 0;
-  const std::string_view state = game_.MainCourse;
+  // From the lead's set-up to the closing test a seat is on turn, but not while the seats are
+  // assessed after a lead.
+  const TurnStep step = game_.MainCourse;
   const bool inRound =
-      state.starts_with("444") || state.starts_with("555") || state.starts_with("666");
+      step >= TurnStep::SetUpLead && step <= TurnStep::CloseAnswer && step != TurnStep::AfterLead;
   const int seat = game_.CurrentSeat;
   if (!inRound || seat < 1 || seat > kSeats || game_.Seats[seat].Finished) return 0;
   return game_.Win.LblName[seat].Visible ? seat : 0;

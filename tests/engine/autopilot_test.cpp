@@ -141,7 +141,7 @@ TEST_F(AutopilotClicks, ALeadIsLaidThroughTheHandlersAndHandsTheTurnBack) {
   const AutopilotOutcome outcome = pilot.Act(g);
   EXPECT_TRUE(outcome.fault.empty()) << outcome.fault;
   EXPECT_TRUE(outcome.laid);
-  EXPECT_EQ(g.MainCourse, "555_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanLed);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
   EXPECT_EQ(g.TablePlay.BaseRank, 4);
   EXPECT_EQ(g.TablePlay.BaseCount, 2);
@@ -153,7 +153,7 @@ TEST_F(AutopilotClicks, ABurnerWhomTheChoosersWouldLetPassAnswersAllTheSame) {
   Autopilot pilot;
   const AutopilotOutcome outcome = pilot.Act(g);
   EXPECT_TRUE(outcome.laid) << outcome.fault;
-  EXPECT_EQ(g.MainCourse, "666_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
   EXPECT_EQ(g.TablePlay.TwoCount, 2);
 }
 
@@ -180,7 +180,7 @@ TEST_F(AutopilotBurnWait, OneClickAsksTheQuestionAndTheAnswerDecides) {
   BurnWait(g, false);
   EXPECT_EQ(t.host.Messages(), std::vector<std::string>{"您要烧牌吗?"});
   EXPECT_TRUE(g.Seats[1].Burned);
-  EXPECT_EQ(g.MainCourse, "666_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
 
   testing::TestGame other;
   Game& h = other.game;
@@ -231,7 +231,7 @@ TEST(AutopilotReturn, TheComputersChoiceIsClickedAndConfirmed) {
   EXPECT_EQ(g.Seats[4].ReturnSlots[2].Code.Str(), "C03");
   EXPECT_EQ(g.Hand[4][3].Count, 1);
   EXPECT_EQ(g.Hand[1][kBigJoker].Count, 2);
-  EXPECT_EQ(g.MainCourse, "111_1_2");
+  EXPECT_EQ(g.MainCourse, TurnStep::AnnounceLeader);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
   EXPECT_FALSE(g.Flow.WaitHuman);
 }

@@ -39,7 +39,7 @@ TEST_F(JokerObligation, TheFirstPlayOfABurnIsFree) {
   Left(SlotsOfRank(g, 9)[0]);
   EXPECT_TRUE(g.Win.CmdSend.Visible);
   Left(SlotsOfRank(g, 9)[0]);
-  EXPECT_EQ(g.MainCourse, "666_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
 }
 
 TEST_F(JokerObligation, LaterPlaysNeedAJokerOrTheWholeHand) {
@@ -58,13 +58,13 @@ TEST_F(JokerObligation, LaterPlaysNeedAJokerOrTheWholeHand) {
   g.TablePlay = PlayRecord();
   Left(SlotsOfRank(g, 9)[0]);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "您已烧牌,要求至少有1张虎或一次发完所有牌");
-  EXPECT_TRUE(g.MainCourse.empty());
+  EXPECT_EQ(g.MainCourse, TurnStep::Idle);
 
   CmdReturnClick(g);
   ImgHandMouseUp(g, SlotsOfRank(g, kBigJoker)[0], MouseButton::Right, 0);
   EXPECT_FALSE(JokerObligationRefuses(g));
   ImgHandMouseUp(g, SlotsOfRank(g, kBigJoker)[0], MouseButton::Left, 0);
-  EXPECT_EQ(g.MainCourse, "555_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanLed);
 }
 
 TEST_F(JokerObligation, PlayingOutTheWholeHandNeedsNoJoker) {
@@ -97,7 +97,7 @@ TEST_F(JokerObligation, PassingEndsTheBurnButKeepsTheScorchedButton) {
   CmdPassClick(g);
   EXPECT_FALSE(g.Seats[1].Burned);
   EXPECT_TRUE(g.Win.CmdShaoHuLe.Visible);
-  EXPECT_EQ(g.MainCourse, "666_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ TEST_F(BurnOffer, SayingYesBurnsAndPassesOverTheSeatsBetween) {
     EXPECT_TRUE(g.Win.LblName[seat].Opaque);
   }
   EXPECT_FALSE(g.Seats[2].Passed);
-  EXPECT_EQ(g.MainCourse, "666_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
 }
 
 TEST_F(BurnOffer, OnlyTheSeatsStillInPlayBetweenAreMarked) {
@@ -114,11 +114,11 @@ TEST_F(BurnOffer, SayingNoOnlyEndsTheWait) {
   EXPECT_FALSE(g.Seats[1].Burned);
   for (int seat = 2; seat <= 6; ++seat)
     EXPECT_FALSE(g.Seats[seat].Passed);
-  EXPECT_TRUE(g.MainCourse.empty());
+  EXPECT_EQ(g.MainCourse, TurnStep::Idle);
 }
 
 TEST_F(BurnOffer, DecliningEndsTheWaitAndLeavesTheTurnCycleAlone) {
-  g.MainCourse = "666_7";
+  g.MainCourse = TurnStep::ApplyAnswer;
   double delayEndBefore = 0;
   WaitWith([&] {
     delayEndBefore = g.Flow.DelayEnd;
@@ -127,7 +127,7 @@ TEST_F(BurnOffer, DecliningEndsTheWaitAndLeavesTheTurnCycleAlone) {
   });
   EXPECT_DOUBLE_EQ(g.Flow.DelayEnd, delayEndBefore - 10);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "");
-  EXPECT_EQ(g.MainCourse, "666_7");
+  EXPECT_EQ(g.MainCourse, TurnStep::ApplyAnswer);
   EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
 }
 

@@ -23,7 +23,7 @@ class ScorchedVerdicts : public ::testing::Test {
     g.Burn.BurnedSeat = 2;
     g.Win.CmdShaoHuLe.Visible = true;
     g.Win.CmdPass.Visible = true;
-    g.MainCourse = "666_7";
+    g.MainCourse = TurnStep::ApplyAnswer;
   }
   const std::vector<std::string>& Events() const { return g.Win.LstDispEvent.Items; }
 
@@ -53,7 +53,7 @@ TEST_F(ScorchedVerdicts, TheButtonPlacesTheHumanLastAndEndsTheRound) {
   EXPECT_FALSE(g.Win.CmdPass.Visible);
   EXPECT_FALSE(g.Win.CmdShaoHuLe.Visible);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "");
-  EXPECT_EQ(g.MainCourse, "333_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
 
   CmdShaoHuLeClick(g);  // judged once only
@@ -78,7 +78,7 @@ TEST_F(ScorchedVerdicts, TooFewJokersAfterAPlayScorchTheBurnerAutomatically) {
   EXPECT_EQ(g.Seats[1].Place, 6);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "哈哈,您烧糊了!恭喜您成为大落");
   // The turn cycle goes on from the step that laid the play.
-  EXPECT_EQ(g.MainCourse, "666_7");
+  EXPECT_EQ(g.MainCourse, TurnStep::ApplyAnswer);
   EXPECT_TRUE(g.Win.CmdPass.Visible);
   EXPECT_FALSE(g.Flow.HumanCommitted);
 }

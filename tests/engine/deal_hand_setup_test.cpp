@@ -116,11 +116,11 @@ TEST(NewHand, AsksOnlyWhenAHandIsBeingDealtAgainAndCancelOnlyRestartsTheTimer) {
   g.DelayTimeShunPai = 0.02;
   g.FirstHand = false;
   g.HandStarted = true;
-  g.MainCourse = "111_0";
+  g.MainCourse = TurnStep::NewGame;
   t.host.QueueAnswer(Host::Answer::Cancel);
   NewHand(g);
   ASSERT_EQ(t.host.Messages(), std::vector<std::string>{"真要重新洗牌、抓牌吗？"});
-  EXPECT_EQ(g.MainCourse, "111_0");
+  EXPECT_EQ(g.MainCourse, TurnStep::NewGame);
   EXPECT_EQ(g.Win.TmrMainCircle, (Timer{true, 10}));
   EXPECT_FALSE(g.Flow.Running);
   EXPECT_TRUE(g.Deck[1].Code.IsBlank());
@@ -128,10 +128,10 @@ TEST(NewHand, AsksOnlyWhenAHandIsBeingDealtAgainAndCancelOnlyRestartsTheTimer) {
   for (bool firstHand : {false, true}) {
     g.FirstHand = firstHand;
     g.HandStarted = true;  // a first hand is never confirmed
-    g.MainCourse = "111_0";
+    g.MainCourse = TurnStep::NewGame;
     t.host.QueueAnswer(Host::Answer::Ok);
     NewHand(g);
-    EXPECT_EQ(g.MainCourse, "111_1");
+    EXPECT_EQ(g.MainCourse, TurnStep::DealHand);
     EXPECT_EQ(g.Win.TmrMainCircle, (Timer{true, 20}));
     EXPECT_TRUE(g.Flow.Running);
     EXPECT_EQ(g.Deck[1].Code.Str(), "C03");

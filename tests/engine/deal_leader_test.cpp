@@ -160,16 +160,16 @@ TEST(DealCards, TheTestPlayerThrowsInAHandWithFewerThanFourHighCards) {
     Game& g = t.game;
     g.Seats[1].Name = c.name;
     InitHand(g);
-    g.MainCourse = "111_1_0";
+    g.MainCourse = TurnStep::Idle;
     g.Win.TmrMainCircle = Timer{false, 10};
     g.DeckCopy = *c.deck;
     DealCards(g);
     EXPECT_EQ(g.Flow.Running, !c.thrownIn) << c.name;
     if (c.thrownIn) {
-      EXPECT_EQ(g.MainCourse, "111_1");
+      EXPECT_EQ(g.MainCourse, TurnStep::DealHand);
       EXPECT_EQ(g.Win.TmrMainCircle, (Timer{true, 1}));
     } else {
-      EXPECT_EQ(g.MainCourse, "111_1_0");
+      EXPECT_EQ(g.MainCourse, TurnStep::Idle);
       EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
     }
   }

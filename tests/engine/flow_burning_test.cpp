@@ -30,7 +30,7 @@ class BurnFlow : public ::testing::Test {
         {"3xK 1xJ17 1xJ16 1x4 1x5", "3xQ 2x6", "2x3 2x7", "2x3 2x8 1xJ17", "2x3 2x9", "2x3 2x10"},
         2);
     ASSERT_TRUE(g.Seats[1].BurnRight);
-    ASSERT_TRUE(RunTicksUntilState(g, "555_5", 20));
+    ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ExecuteLead, 20));
     SetWholeBucket(g, 2, 12, g.TablePlay);
   }
   // Runs the lead's tick; during its burn wait the human clicks a king and says Yes.
@@ -61,7 +61,7 @@ TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAn
   BurnDuringTheWait();
   ASSERT_TRUE(clicked);
   EXPECT_EQ(t.host.Messages().back(), "您要烧牌吗?");
-  EXPECT_EQ(g.MainCourse, "666_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
   EXPECT_EQ(testing::EventLinesWith(g, "Aldor: 确认烧牌!"), 1);
   for (int seat : {3, 4, 5, 6}) {
     EXPECT_TRUE(g.Seats[seat].Passed) << seat;
@@ -73,7 +73,7 @@ TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAn
 
   // The burner answers at once, without a pass button.
   RunToHuman();
-  ASSERT_EQ(g.MainCourse, "666_2");
+  ASSERT_EQ(g.MainCourse, TurnStep::HumanResponse);
   EXPECT_EQ(g.CurrentSeat, 1);
   EXPECT_EQ(g.Win.LblPrompt.Caption, " 您已经烧牌 ");
   EXPECT_FALSE(g.Win.CmdPass.Visible);
@@ -82,18 +82,18 @@ TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAn
   Left(SlotsOfRank(g, 13)[0]);
   ASSERT_TRUE(g.Win.CmdSend.Visible);
   Left(SlotsOfRank(g, 13)[0]);
-  ASSERT_EQ(g.MainCourse, "666_3");
+  ASSERT_EQ(g.MainCourse, TurnStep::HumanAnswered);
 
   // The burner takes the round and leads the next one, now bound to play a joker.
   RunToHuman();
-  ASSERT_EQ(g.MainCourse, "555_2");
+  ASSERT_EQ(g.MainCourse, TurnStep::HumanLead);
   EXPECT_EQ(g.LeadSeat, 1);
   EXPECT_TRUE(g.Seats[1].Burned);
   EXPECT_FALSE(g.Burn.BurnBeaten);
   Left(SlotsOfRank(g, 4)[0]);
   Left(SlotsOfRank(g, 4)[0]);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "您已烧牌,要求至少有1张虎或一次发完所有牌");
-  EXPECT_EQ(g.MainCourse, "555_2");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanLead);
   EXPECT_EQ(g.Hand[1][4].Count, 1);
 
   // A small joker on the four satisfies it.
@@ -102,11 +102,11 @@ TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAn
   Right(SlotsOfRank(g, 4)[0]);
   ASSERT_TRUE(g.Win.CmdSend.Visible);
   CmdSendClick(g);
-  ASSERT_EQ(g.MainCourse, "555_3");
+  ASSERT_EQ(g.MainCourse, TurnStep::HumanLed);
 
   // Seat 4 answers over it with a seven and its big joker: the burn is over.
   ASSERT_TRUE(RunTicksUntil(
-      g, [&] { return g.MainCourse == "666_7" && g.CurrentSeat == 4; }, 50));
+      g, [&] { return g.MainCourse == TurnStep::ApplyAnswer && g.CurrentSeat == 4; }, 50));
   testing::AnswerWith(g, 4, 8, 1, 0, 1);
   testing::Tick(g);
   EXPECT_FALSE(g.Seats[1].Burned);
@@ -114,7 +114,7 @@ TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAn
   EXPECT_EQ(g.Burn.BurnerSeat, 0);
   EXPECT_EQ(g.Burn.BurnedSeat, 0);
   EXPECT_FALSE(g.Win.CmdShaoHuLe.Visible);
-  ASSERT_TRUE(RunTicksUntilState(g, "333_1", 20));
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 20));
   EXPECT_EQ(g.LeadSeat, 4);
   EXPECT_TRUE(t.host.FatalMessages().empty());
 }
@@ -124,12 +124,12 @@ TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAn
 TEST_F(BurnFlow, ABurnerWhoCannotBeatIsPassedLosesTheBurnAndTheRoundEndsWithTheTablePlayer) {
   SetWholeBucket(g, 2, 6, g.TablePlay);
   ASSERT_TRUE(RunTicksUntil(
-      g, [&] { return g.MainCourse == "666_7" && g.CurrentSeat == 3; }, 20));
+      g, [&] { return g.MainCourse == TurnStep::ApplyAnswer && g.CurrentSeat == 3; }, 20));
   testing::ReplaceHands(
       g, {"3xK 1xJ17 1xJ16 1x4 1x5", "3xQ", "3xA 2x7", "2x3 2x8 1xJ17", "2x3 2x9", "2x3 2x10"});
   testing::AnswerWith(g, 3, kAce, 3);
   testing::Tick(g);
-  ASSERT_EQ(g.MainCourse, "444_2");
+  ASSERT_EQ(g.MainCourse, TurnStep::CloseAnswer);
   ASSERT_FALSE(g.Win.CmdNotSP.Visible);
 
   t.host.OnDoEvents([&] {
@@ -146,8 +146,8 @@ TEST_F(BurnFlow, ABurnerWhoCannotBeatIsPassedLosesTheBurnAndTheRoundEndsWithTheT
   const bool ended = RunTicksUntil(
       g,
       [&] {
-        humanTurns += g.MainCourse == "666_2" ? 1 : 0;
-        return g.MainCourse == "333_1";
+        humanTurns += g.MainCourse == TurnStep::HumanResponse ? 1 : 0;
+        return g.MainCourse == TurnStep::StartRound;
       },
       300);
   EXPECT_TRUE(ended) << "asked the human " << humanTurns << " times";
@@ -191,14 +191,14 @@ TEST_F(BurnFlow, TheScorchedButtonPlacesTheHumanLastAndTheOthersFinishAboveIt) {
   CmdShaoHuLeClick(g);
   EXPECT_EQ(g.Seats[1].Place, 6);
   EXPECT_EQ(g.FinishOrder[6], 1);
-  EXPECT_EQ(g.MainCourse, "333_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
   EXPECT_EQ(testing::EventLinesWith(g, "Bersa: 被判定获得发牌权"), 1);
-  ASSERT_TRUE(RunTicksUntilState(g, "333_1", 20));
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 20));
   EXPECT_EQ(g.LeadSeat, 2);
 
   // The five seats left play out singles, each leading its last cards in turn.
   testing::ReplaceHands(g, {"3xK 1xJ17 1xJ16 1x4 1x5", "1x6", "1x7", "1x8", "1x9", "1x10"});
-  ASSERT_TRUE(RunTicksUntilState(g, "111_3", 500));
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::EndHand, 500));
   EXPECT_EQ(testing::Order(g.FinishOrder), (std::vector<int>{2, 3, 4, 5, 6, 1}));
   EXPECT_EQ(g.Seats[6].Place, 5);
   EXPECT_EQ(g.Seats[1].Place, 6);

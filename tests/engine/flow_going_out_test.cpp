@@ -22,7 +22,7 @@ using testing::RunTicksUntilState;
 using testing::SlotsOfRank;
 
 bool AnswerOf(const Game& g, int seat) {
-  return g.MainCourse == "666_7" && g.CurrentSeat == seat;
+  return g.MainCourse == TurnStep::ApplyAnswer && g.CurrentSeat == seat;
 }
 
 bool Shown(const testing::TestGame& t, const std::string& text) {
@@ -38,15 +38,15 @@ TEST(HandEnd, ATripleCaptureEndsTheHandAndTheHumanReturnsItsTributeByHand) {
   testing::SetUpRound(g, {"1xA", "1x3 1x4 1x5", "1x9", "2x6 1x7", "1xK", "2x8 1x10"}, 1);
   RunTicksUntil(
       g, [] { return false; }, 10);
-  ASSERT_EQ(g.MainCourse, "555_2");
+  ASSERT_EQ(g.MainCourse, TurnStep::HumanLead);
   const int ace = SlotsOfRank(g, kAce)[0];
   ImgHandMouseUp(g, ace, MouseButton::Left, 0);
   ImgHandMouseUp(g, ace, MouseButton::Left, 0);
-  ASSERT_EQ(g.MainCourse, "555_3");
+  ASSERT_EQ(g.MainCourse, TurnStep::HumanLed);
 
   // The human goes out first; when the round closes, the next seat takes the lead.
   ASSERT_TRUE(RunTicksUntil(
-      g, [&] { return g.MainCourse == "555_5" && g.CurrentSeat == 2; }, 100));
+      g, [&] { return g.MainCourse == TurnStep::ExecuteLead && g.CurrentSeat == 2; }, 100));
   EXPECT_EQ(g.Seats[1].Place, 1);
   EXPECT_EQ(g.Win.LblName[1].Caption, "Aldor: 头科");
   EXPECT_EQ(g.Win.LblName[1].BackColor, kColorOut);
@@ -61,7 +61,7 @@ TEST(HandEnd, ATripleCaptureEndsTheHandAndTheHumanReturnsItsTributeByHand) {
       g, [&] { return AnswerOf(g, 5); }, 50));
   EXPECT_EQ(g.Seats[3].Place, 2);
   testing::AnswerWith(g, 5, 13, 1);
-  ASSERT_TRUE(RunTicksUntilState(g, "111_3", 20));
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::EndHand, 20));
 
   EXPECT_TRUE(Shown(t, "已抓三户!"));
   EXPECT_TRUE(g.TripleCapture);
@@ -74,7 +74,7 @@ TEST(HandEnd, ATripleCaptureEndsTheHandAndTheHumanReturnsItsTributeByHand) {
       g, [] { return false; }, 20);
   EXPECT_EQ(testing::EventLinesWith(g, "抓三户 : "), 3);
   EXPECT_FALSE(Shown(t, "下面是大落【Delis】剩余的牌"));
-  ASSERT_EQ(g.MainCourse, "111_1_3");
+  ASSERT_EQ(g.MainCourse, TurnStep::ReturnTribute);
   EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "您吃1张贡,请选择还贡的牌!");
   ASSERT_EQ(g.Seats[1].CardCount, 36);
@@ -94,7 +94,7 @@ TEST(HandEnd, ATripleCaptureEndsTheHandAndTheHumanReturnsItsTributeByHand) {
   const int fourBefore = g.Hand[4][CardCode(code).Rank()].Count;
   CmdHGClick(g);
 
-  EXPECT_EQ(g.MainCourse, "111_1_2");
+  EXPECT_EQ(g.MainCourse, TurnStep::AnnounceLeader);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
   EXPECT_FALSE(g.Win.CmdHG.Visible);
   EXPECT_EQ(g.Seats[1].ReturnSlots[1].Code, CardCode(code));
@@ -105,7 +105,7 @@ TEST(HandEnd, ATripleCaptureEndsTheHandAndTheHumanReturnsItsTributeByHand) {
   EXPECT_EQ(testing::EventLinesWith(g, "Delis 进贡牌"), 1);
 
   // The hand goes on with the seat that came last leading.
-  ASSERT_TRUE(RunTicksUntilState(g, "555_4", 10));
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ComputerLead, 10));
   EXPECT_EQ(g.LeadSeat, 4);
   EXPECT_TRUE(t.host.FatalMessages().empty());
 }

@@ -19,7 +19,7 @@ using testing::Squeezed;
 using testing::Tick;
 
 // The index of the first occurrence of `state` at or after `from`, or -1.
-int Find(const std::vector<std::string>& trace, const std::string& state, std::size_t from = 0) {
+int Find(const std::vector<TurnStep>& trace, TurnStep state, std::size_t from = 0) {
   for (std::size_t i = from; i < trace.size(); ++i) {
     if (trace[i] == state) return static_cast<int>(i);
   }
@@ -29,11 +29,12 @@ int Find(const std::vector<std::string>& trace, const std::string& state, std::s
 TEST(HandSteps, AHandRunsFromTheNewGameThroughItsRoundsToTheNextDealWithoutACommand) {
   testing::TestGame t;
   Game& g = t.game;
-  std::vector<std::string> trace;
+  std::vector<TurnStep> trace;
   MnuZundaRunClick(g);
-  ASSERT_EQ(g.MainCourse, "111_0");
-  ASSERT_TRUE(RunTicksUntilState(g, "333_1", 20, &trace));
-  EXPECT_EQ(trace, (std::vector<std::string>{"111_0", "111_1", "111_1_1", "111_1_2"}));
+  ASSERT_EQ(g.MainCourse, TurnStep::NewGame);
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 20, &trace));
+  EXPECT_EQ(trace, (std::vector<TurnStep>{TurnStep::NewGame, TurnStep::DealHand, TurnStep::Tribute,
+                                          TurnStep::AnnounceLeader}));
   EXPECT_TRUE(g.Flow.Running);
   EXPECT_TRUE(g.FirstHand);
 
@@ -43,30 +44,35 @@ TEST(HandSteps, AHandRunsFromTheNewGameThroughItsRoundsToTheNextDealWithoutAComm
   g.LeadSeat = 2;
   trace.clear();
   ASSERT_TRUE(RunTicksUntil(
-      g, [&] { return g.MainCourse == "555_2" && !g.Win.TmrMainCircle.Enabled; }, 2000, &trace));
+      g, [&] { return g.MainCourse == TurnStep::HumanLead && !g.Win.TmrMainCircle.Enabled; }, 2000,
+      &trace));
 
   // The first round: a computer lead, then the answers in seat order.
-  const std::vector<std::string> opening = {"333_1", "555_1", "555_4", "555_5", "333_2",
-                                            "444_1", "666_1", "666_6", "666_7", "444_2"};
+  const std::vector<TurnStep> opening = {TurnStep::StartRound,     TurnStep::SetUpLead,
+                                         TurnStep::ComputerLead,   TurnStep::ExecuteLead,
+                                         TurnStep::AfterLead,      TurnStep::AfterPlay,
+                                         TurnStep::SetUpResponder, TurnStep::ComputerResponse,
+                                         TurnStep::ApplyAnswer,    TurnStep::CloseAnswer};
   EXPECT_TRUE(std::equal(opening.begin(), opening.end(), trace.begin()))
       << ::testing::PrintToString(trace);
   // The human's answers are automatic passes.
-  const int human = Find(trace, "666_2");
+  const int human = Find(trace, TurnStep::HumanResponse);
   ASSERT_GE(human, 0);
-  EXPECT_EQ(trace[static_cast<std::size_t>(human) + 1], "666_3");
-  EXPECT_EQ(trace[static_cast<std::size_t>(human) + 2], "666_7");
+  EXPECT_EQ(trace[static_cast<std::size_t>(human) + 1], TurnStep::HumanAnswered);
+  EXPECT_EQ(trace[static_cast<std::size_t>(human) + 2], TurnStep::ApplyAnswer);
   EXPECT_GE(testing::EventLinesWith(g, "自动过牌"), 1);
 
   // The hand ends and the next one is dealt, with tribute, up to the human's lead.
-  const int end = Find(trace, "111_3");
+  const int end = Find(trace, TurnStep::EndHand);
   ASSERT_GE(end, 1);
-  EXPECT_EQ(trace[static_cast<std::size_t>(end) - 1], "333_3");
-  const std::vector<std::string> nextHand = {"111_3",   "111_1", "111_1_1", "111_1_3",
-                                             "111_1_2", "333_1", "555_1"};
+  EXPECT_EQ(trace[static_cast<std::size_t>(end) - 1], TurnStep::EndRound);
+  const std::vector<TurnStep> nextHand = {
+      TurnStep::EndHand,        TurnStep::DealHand,   TurnStep::Tribute,  TurnStep::ReturnTribute,
+      TurnStep::AnnounceLeader, TurnStep::StartRound, TurnStep::SetUpLead};
   EXPECT_TRUE(std::equal(nextHand.begin(), nextHand.end(), trace.begin() + end))
       << ::testing::PrintToString(trace);
-  EXPECT_EQ(trace.back(), "555_2");
-  EXPECT_EQ(Find(trace, "111_4"), -1);
+  EXPECT_EQ(trace.back(), TurnStep::HumanLead);
+  EXPECT_EQ(Find(trace, TurnStep::Stop), -1);
 
   EXPECT_EQ(testing::Order(g.PrevFinishOrder), (std::vector<int>{2, 3, 4, 5, 6, 1}));
   // The tribute of an ordinary hand: the last two places paid the first two, places 3 and 4
@@ -90,8 +96,8 @@ TEST(TickFrame, AMinimisedWindowOrAPausedGameIdlesTenTimesASecond) {
   testing::TestGame t;
   Game& g = t.game;
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
-  ASSERT_TRUE(RunTicksUntilState(g, "666_6", 50));
-  const std::string before = g.MainCourse;
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ComputerResponse, 50));
+  const TurnStep before = g.MainCourse;
   for (bool* flag : {&g.Win.Minimized, &g.Flow.Paused}) {
     *flag = true;
     for (int i = 0; i < 5; ++i) {
@@ -103,15 +109,15 @@ TEST(TickFrame, AMinimisedWindowOrAPausedGameIdlesTenTimesASecond) {
     *flag = false;
   }
   Tick(g);
-  EXPECT_EQ(g.MainCourse, "666_7");
+  EXPECT_EQ(g.MainCourse, TurnStep::ApplyAnswer);
   EXPECT_EQ(g.Win.TmrMainCircle.Interval, 10);
 }
 
-TEST(TickFrame, AnUnknownStateTakesTheFatalPathOnce) {
+TEST(TickFrame, ATickWithNoStepToRunTakesTheFatalPathOnce) {
   testing::TestGame t;
   Game& g = t.game;
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
-  g.MainCourse = "444_9";
+  g.MainCourse = TurnStep::Idle;
   Tick(g);
   ASSERT_EQ(t.host.FatalMessages(), std::vector<std::string>{"Err:TmrMainCircle_Timer:MainCourse"});
   EXPECT_TRUE(g.Stopped);
@@ -126,7 +132,7 @@ TEST(GameCommands, EndingTheGameDuringAComputersTurnStopsAtTheNextTick) {
   Game& g = t.game;
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
   ASSERT_TRUE(RunTicksUntil(
-      g, [&] { return g.MainCourse == "666_6" && g.CurrentSeat == 4; }, 50));
+      g, [&] { return g.MainCourse == TurnStep::ComputerResponse && g.CurrentSeat == 4; }, 50));
   const HandGrid hands = g.Hand;
   MnuZundaEndClick(g);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
@@ -155,15 +161,15 @@ TEST(GameCommands, ANewGameStartsAfreshBetweenTicksAndAfterARunningTick) {
   g.FirstHand = false;
   g.Seats[3].Place = 2;
   g.FinishOrder[2] = 3;
-  ASSERT_TRUE(RunTicksUntilState(g, "666_6", 50));
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ComputerResponse, 50));
 
   MnuZundaRunClick(g);
-  EXPECT_EQ(g.MainCourse, "111_0");
+  EXPECT_EQ(g.MainCourse, TurnStep::NewGame);
   EXPECT_TRUE(g.FirstHand);
   EXPECT_EQ(g.Seats[3].Place, 0);
   EXPECT_EQ(g.FinishOrder[2], 0);
   EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1);
-  ASSERT_TRUE(RunTicksUntilState(g, "333_1", 10));
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 10));
 
   // Chosen while a tick lets events run: that tick ends first, then the new game begins.
   bool clicked = false;
@@ -171,16 +177,16 @@ TEST(GameCommands, ANewGameStartsAfreshBetweenTicksAndAfterARunningTick) {
     if (!clicked && g.Flow.InTick) {
       clicked = true;
       MnuZundaRunClick(g);
-      EXPECT_NE(g.MainCourse, "111_0");
+      EXPECT_NE(g.MainCourse, TurnStep::NewGame);
     }
   });
   Tick(g);
   ASSERT_TRUE(clicked);
-  EXPECT_EQ(g.MainCourse, "111_0");
+  EXPECT_EQ(g.MainCourse, TurnStep::NewGame);
   EXPECT_FALSE(g.Flow.StopRequested);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
   t.host.OnDoEvents(nullptr);
-  EXPECT_TRUE(RunTicksUntilState(g, "333_1", 10));
+  EXPECT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 10));
   EXPECT_TRUE(g.Flow.Running);
 }
 
@@ -188,8 +194,8 @@ TEST(GameCommands, CancellingTheExitQuestionLeavesARunningHandRunning) {
   testing::TestGame t;
   Game& g = t.game;
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
-  ASSERT_TRUE(RunTicksUntilState(g, "666_6", 50));
-  const std::string state = g.MainCourse;
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ComputerResponse, 50));
+  const TurnStep state = g.MainCourse;
 
   t.host.QueueAnswer(Host::Answer::Cancel);
   EXPECT_FALSE(MnuFileExitClick(g));
@@ -200,7 +206,7 @@ TEST(GameCommands, CancellingTheExitQuestionLeavesARunningHandRunning) {
   EXPECT_FALSE(g.Flow.StopRequested);
   EXPECT_EQ(g.MainCourse, state);
   Tick(g);
-  EXPECT_EQ(g.MainCourse, "666_7");
+  EXPECT_EQ(g.MainCourse, TurnStep::ApplyAnswer);
 
   // Confirmed, the game stops at the next tick and the window closes.
   t.host.QueueAnswer(Host::Answer::Ok);
@@ -217,7 +223,7 @@ TEST(GameCommands, EndingTheGameWhileTheHumanIsAwaitedStopsAtOnce) {
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 1);
   RunTicksUntil(
       g, [] { return false; }, 50);
-  ASSERT_EQ(g.MainCourse, "555_2");
+  ASSERT_EQ(g.MainCourse, TurnStep::HumanLead);
   MnuZundaEndClick(g);
   Tick(g);
   EXPECT_FALSE(g.Flow.Running);
@@ -231,7 +237,7 @@ TEST(GameCommands, CancellingTheExitQuestionWhileTheHumanIsAwaitedKeepsTheTimerO
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 1);
   RunTicksUntil(
       g, [] { return false; }, 50);
-  ASSERT_EQ(g.MainCourse, "555_2");
+  ASSERT_EQ(g.MainCourse, TurnStep::HumanLead);
   ASSERT_FALSE(g.Win.TmrMainCircle.Enabled);
   t.host.QueueAnswer(Host::Answer::Cancel);
   EXPECT_FALSE(MnuFileExitClick(g));

@@ -67,13 +67,13 @@ void PlayRandomHand(std::uint64_t seed, int fewestOut, int mostOut) {
   int lastTableRank = -1;
   bool handEnded = false;
   for (int tick = 0; tick < 5000 && !handEnded; ++tick) {
-    const std::string state = g.MainCourse;
-    handEnded = state == "111_3";
+    const TurnStep state = g.MainCourse;
+    handEnded = state == TurnStep::EndHand;
     if (!g.Win.TmrMainCircle.Enabled) {
       ASSERT_TRUE(HumanAwaited(g)) << state;
       const std::vector<int> ranks = Answers(g, 1);
-      if (state == "555_2" || (!ranks.empty() && chance(50))) {
-        const int rank = state == "555_2" ? ranks.front() : ranks[rng() % ranks.size()];
+      if (state == TurnStep::HumanLead || (!ranks.empty() && chance(50))) {
+        const int rank = state == TurnStep::HumanLead ? ranks.front() : ranks[rng() % ranks.size()];
         const int slot = SlotsOfRank(g, rank)[0];
         ImgHandMouseUp(g, slot, MouseButton::Left, 0);
         ImgHandMouseUp(g, slot, MouseButton::Left, 0);
@@ -83,7 +83,7 @@ void PlayRandomHand(std::uint64_t seed, int fewestOut, int mostOut) {
       ASSERT_TRUE(g.Win.TmrMainCircle.Enabled) << state;
       continue;
     }
-    if (state == "666_7" && g.CurrentSeat != g.HumanSeat) {
+    if (state == TurnStep::ApplyAnswer && g.CurrentSeat != g.HumanSeat) {
       const std::vector<int> ranks = Answers(g, g.CurrentSeat);
       if (!ranks.empty() && chance(40)) {
         testing::AnswerWith(g, g.CurrentSeat, ranks[rng() % ranks.size()], 1);
@@ -91,7 +91,7 @@ void PlayRandomHand(std::uint64_t seed, int fewestOut, int mostOut) {
     }
     testing::Tick(g);
     ASSERT_TRUE(t.host.FatalMessages().empty()) << t.host.FatalMessages().front();
-    if (state != "666_7") continue;
+    if (state != TurnStep::ApplyAnswer) continue;
     if (g.TablePlay.Seat != lastTableSeat || g.TablePlay.BaseRank != lastTableRank) {
       answersSincePlay = 0;
       lastTableSeat = g.TablePlay.Seat;

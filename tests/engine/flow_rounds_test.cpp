@@ -22,7 +22,7 @@ using testing::SlotsOfRank;
 using testing::Squeezed;
 
 bool AnswerOf(const Game& g, int seat) {
-  return g.MainCourse == "666_7" && g.CurrentSeat == seat;
+  return g.MainCourse == TurnStep::ApplyAnswer && g.CurrentSeat == seat;
 }
 
 TEST(Rounds, WithTheHumanToLeadNoTickRunsUntilTheSetIsSent) {
@@ -31,7 +31,7 @@ TEST(Rounds, WithTheHumanToLeadNoTickRunsUntilTheSetIsSent) {
   testing::SetUpRound(g, {"2x4 1xJ17", "2x5", "2x6", "2x7", "2x8", "2x9"}, 1);
   EXPECT_FALSE(RunTicksUntil(
       g, [] { return false; }, 20));
-  EXPECT_EQ(g.MainCourse, "555_2");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanLead);
   EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
   EXPECT_TRUE(g.Flow.LeadMode);
   EXPECT_EQ(g.Win.LblPrompt.Caption, " 请选择一手牌发出 ");
@@ -40,13 +40,15 @@ TEST(Rounds, WithTheHumanToLeadNoTickRunsUntilTheSetIsSent) {
   const int joker = SlotsOfRank(g, kBigJoker)[0];
   ImgHandMouseUp(g, joker, MouseButton::Left, 0);
   ImgHandMouseUp(g, joker, MouseButton::Left, 0);
-  ASSERT_EQ(g.MainCourse, "555_3");
-  std::vector<std::string> trace;
+  ASSERT_EQ(g.MainCourse, TurnStep::HumanLed);
+  std::vector<TurnStep> trace;
   EXPECT_FALSE(RunTicksUntil(
       g, [] { return false; }, 50, &trace));
-  EXPECT_EQ(trace, (std::vector<std::string>{"555_3", "555_5", "333_2", "444_1", "444_2", "333_3",
-                                             "333_1", "555_1", "555_2"}));
-  EXPECT_EQ(g.MainCourse, "555_2");
+  EXPECT_EQ(trace, (std::vector<TurnStep>{
+                       TurnStep::HumanLed, TurnStep::ExecuteLead, TurnStep::AfterLead,
+                       TurnStep::AfterPlay, TurnStep::CloseAnswer, TurnStep::EndRound,
+                       TurnStep::StartRound, TurnStep::SetUpLead, TurnStep::HumanLead}));
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanLead);
   EXPECT_EQ(g.LeadSeat, 1);
 }
 
@@ -54,15 +56,16 @@ TEST(Rounds, ABigJokerAnswerEndsTheRoundWithItsSeatWithoutAskingTheOthers) {
   testing::TestGame t;
   Game& g = t.game;
   testing::SetUpRound(g, {"2x4 1x5", "2x5 1x6", "2x6 1xJ17", "2x7", "2x8", "2x9"}, 2);
-  ASSERT_TRUE(RunTicksUntilState(g, "555_5", 10));
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ExecuteLead, 10));
   SetWholeBucket(g, 2, 6, g.TablePlay);
   ASSERT_TRUE(RunTicksUntil(
       g, [&] { return AnswerOf(g, 3); }, 20));
   testing::AnswerWith(g, 3, 6, 0, 0, 1);
-  std::vector<std::string> trace;
-  ASSERT_TRUE(RunTicksUntilState(g, "555_1", 20, &trace));
-  EXPECT_EQ(trace,
-            (std::vector<std::string>{"666_7", "444_2", "444_1", "444_2", "333_3", "333_1"}));
+  std::vector<TurnStep> trace;
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::SetUpLead, 20, &trace));
+  EXPECT_EQ(trace, (std::vector<TurnStep>{TurnStep::ApplyAnswer, TurnStep::CloseAnswer,
+                                          TurnStep::AfterPlay, TurnStep::CloseAnswer,
+                                          TurnStep::EndRound, TurnStep::StartRound}));
   EXPECT_EQ(g.LeadSeat, 3);
   EXPECT_EQ(g.CurrentSeat, 3);
   EXPECT_FALSE(g.BigJokerOnTable);
@@ -74,11 +77,11 @@ TEST(Rounds, AnOrdinaryPlayThatEveryoneDeclinesClosesWithTheSecondPassOfTheOppos
   testing::TestGame t;
   Game& g = t.game;
   testing::SetUpRound(g, {"2x9 1x4", "2x6 1x3", "2x3", "2x3", "2x3", "2x3"}, 2);
-  ASSERT_TRUE(RunTicksUntilState(g, "555_5", 10));
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ExecuteLead, 10));
   SetWholeBucket(g, 2, 6, g.TablePlay);
   RunTicksUntil(
       g, [] { return false; }, 50);
-  ASSERT_EQ(g.MainCourse, "666_2");
+  ASSERT_EQ(g.MainCourse, TurnStep::HumanResponse);
   EXPECT_EQ(g.Win.CmdPass.ToolTipText, "过牌");
   CmdPassClick(g);
 
@@ -86,8 +89,8 @@ TEST(Rounds, AnOrdinaryPlayThatEveryoneDeclinesClosesWithTheSecondPassOfTheOppos
   ASSERT_TRUE(RunTicksUntil(
       g,
       [&] {
-        if (g.MainCourse == "666_7") asked.push_back(g.CurrentSeat);
-        return g.MainCourse == "333_3";
+        if (g.MainCourse == TurnStep::ApplyAnswer) asked.push_back(g.CurrentSeat);
+        return g.MainCourse == TurnStep::EndRound;
       },
       50));
   EXPECT_EQ(asked, (std::vector<int>{1, 5}));
@@ -101,16 +104,17 @@ TEST(Rounds, AnOrdinaryPlayThatEveryoneDeclinesClosesWithTheSecondPassOfTheOppos
 
   // The next round starts afresh: the shading of those passes is gone, the answers begin
   // with the seat after the leader again, and the round ends the same way.
-  ASSERT_TRUE(RunTicksUntilState(g, "555_1", 5));
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::SetUpLead, 5));
   for (int seat : {3, 4, 5, 6, 1})
     EXPECT_EQ(g.Win.LblName[seat].BackColor, kColorNormal) << seat;
   asked.clear();
   const bool ended = RunTicksUntil(
       g,
       [&] {
-        if (g.MainCourse == "666_7") asked.push_back(g.CurrentSeat);
-        if (g.MainCourse == "666_2" && !g.Win.TmrMainCircle.Enabled) CmdPassClick(g);
-        return g.MainCourse == "333_3";
+        if (g.MainCourse == TurnStep::ApplyAnswer) asked.push_back(g.CurrentSeat);
+        if (g.MainCourse == TurnStep::HumanResponse && !g.Win.TmrMainCircle.Enabled)
+          CmdPassClick(g);
+        return g.MainCourse == TurnStep::EndRound;
       },
       200);
   EXPECT_TRUE(ended);
@@ -133,7 +137,7 @@ class ClosingTest : public ::testing::Test {
 
 TEST_F(ClosingTest, AZundaPlayWhoseOppositeSeatHasFoldedIsClosedAfterAPass) {
   steps::CloseAnswer(g);
-  EXPECT_EQ(g.MainCourse, "333_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
   EXPECT_TRUE(g.Flow.RoundOver);
   EXPECT_EQ(g.LeadSeat, 2);
 }
@@ -141,13 +145,13 @@ TEST_F(ClosingTest, AZundaPlayWhoseOppositeSeatHasFoldedIsClosedAfterAPass) {
 TEST_F(ClosingTest, StaysOpenAfterAPlayOrWhenTheTablePlayerLostItsOppositeSeat) {
   g.Flow.LastActionWasPass = false;
   steps::CloseAnswer(g);
-  EXPECT_EQ(g.MainCourse, "444_1");
+  EXPECT_EQ(g.MainCourse, TurnStep::AfterPlay);
   EXPECT_FALSE(g.Flow.RoundOver);
 
   g.Flow.LastActionWasPass = true;
   g.Seats[2].OppositeOut = true;
   steps::CloseAnswer(g);
-  EXPECT_EQ(g.MainCourse, "444_1");
+  EXPECT_EQ(g.MainCourse, TurnStep::AfterPlay);
 }
 
 TEST_F(ClosingTest, ATablePlayerThatHasJustLaidItsLastCardsIsPlacedBeforeTheRoundEnds) {
@@ -160,7 +164,7 @@ TEST_F(ClosingTest, ATablePlayerThatHasJustLaidItsLastCardsIsPlacedBeforeTheRoun
   steps::CloseAnswer(g);
   EXPECT_TRUE(g.Seats[2].Finished);
   EXPECT_EQ(g.Seats[2].Place, 1);
-  EXPECT_EQ(g.MainCourse, "333_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
   EXPECT_TRUE(g.Flow.RoundOver);
   EXPECT_NE(g.LeadSeat, 2);
   EXPECT_TRUE(InPlay(g, g.LeadSeat));
@@ -169,11 +173,11 @@ TEST_F(ClosingTest, ATablePlayerThatHasJustLaidItsLastCardsIsPlacedBeforeTheRoun
 TEST_F(ClosingTest, AnOrdinaryPlayClosesOnlyWhenEveryoneElseHasPassedOrFolded) {
   testing::LayTable(g, 2, 6, 2);
   steps::CloseAnswer(g);
-  EXPECT_EQ(g.MainCourse, "444_1");
+  EXPECT_EQ(g.MainCourse, TurnStep::AfterPlay);
   for (int seat : {1, 3, 4, 6})
     g.Seats[seat].Passed = true;
   steps::CloseAnswer(g);
-  EXPECT_EQ(g.MainCourse, "333_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
 
   // With four in play only folding by all closes it.
   testing::TestGame other;
@@ -189,10 +193,10 @@ TEST_F(ClosingTest, AnOrdinaryPlayClosesOnlyWhenEveryoneElseHasPassedOrFolded) {
     h.Seats[seat].Passed = true;
   h.Seats[5].Folded = true;
   steps::CloseAnswer(h);
-  EXPECT_EQ(h.MainCourse, "444_1");
+  EXPECT_EQ(h.MainCourse, TurnStep::AfterPlay);
   h.Seats[6].Folded = h.Seats[1].Folded = true;
   steps::CloseAnswer(h);
-  EXPECT_EQ(h.MainCourse, "333_3");
+  EXPECT_EQ(h.MainCourse, TurnStep::EndRound);
   EXPECT_TRUE(h.Flow.FoldInForce);
   EXPECT_EQ(h.LeadSeat, 2);
 }
@@ -210,7 +214,7 @@ TEST(Rounds, TheHumansCommandsOutOfTurnAreRefusedWithoutDisturbingTheCycle) {
   Game& g = t.game;
   testing::SetUpRound(g, {"2x9 1x4", "2x6 1x3", "2x3", "2x3", "2x3", "2x3"}, 2);
   ASSERT_TRUE(RunTicksUntil(
-      g, [&] { return g.MainCourse == "666_6" && g.CurrentSeat == 4; }, 30));
+      g, [&] { return g.MainCourse == TurnStep::ComputerResponse && g.CurrentSeat == 4; }, 30));
   const HandGrid hands = g.Hand;
   const PlayRecord table = g.TablePlay;
 
@@ -221,14 +225,14 @@ TEST(Rounds, TheHumansCommandsOutOfTurnAreRefusedWithoutDisturbingTheCycle) {
   EXPECT_EQ(g.Win.LblPrompt.Caption, "不要着急,还不到您出牌的时候!");
   CmdPassClick(g);
   EXPECT_FALSE(g.Flow.HumanPassed);
-  EXPECT_EQ(g.MainCourse, "666_6");
+  EXPECT_EQ(g.MainCourse, TurnStep::ComputerResponse);
   EXPECT_EQ(g.CurrentSeat, 4);
   EXPECT_EQ(g.Hand, hands);
   EXPECT_EQ(g.TablePlay, table);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
 
   testing::Tick(g);
-  EXPECT_EQ(g.MainCourse, "666_7");
+  EXPECT_EQ(g.MainCourse, TurnStep::ApplyAnswer);
   EXPECT_EQ(g.CurrentSeat, 4);
 }
 

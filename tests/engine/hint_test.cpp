@@ -141,7 +141,7 @@ TEST_F(HintTest, LeadsOfferEveryWholeRankAfterTheChoice) {
 
   ASSERT_EQ(ShowHint(g), HintShown::Set);
   EXPECT_TRUE(SameCards(RaisedSet(g), choice));
-  EXPECT_EQ(g.MainCourse, "");
+  EXPECT_EQ(g.MainCourse, TurnStep::Idle);
   EXPECT_FALSE(g.Flow.HumanCommitted);
 }
 

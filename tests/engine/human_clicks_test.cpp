@@ -48,10 +48,10 @@ TEST_F(HandClicks, ALeftClickRaisesTheSetCutToTheTableAndASecondClickPlaysIt) {
   EXPECT_TRUE(g.Win.CmdReturn.Visible);
   EXPECT_FALSE(g.Win.CmdPass.Visible);
   EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
-  EXPECT_TRUE(g.MainCourse.empty());
+  EXPECT_EQ(g.MainCourse, TurnStep::Idle);
 
   Left(sevens[3]);
-  EXPECT_EQ(g.MainCourse, "666_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
   EXPECT_EQ(g.Win.TmrMainCircle.Interval, 10);
   EXPECT_FALSE(g.Seats[1].OnTurn);
@@ -76,7 +76,7 @@ TEST_F(HandClicks, RefusalsShowTheirPromptAndRaiseNothing) {
   Left(SlotsOfRank(g, 9)[0]);
   EXPECT_EQ(Prompt(), "不要着急,还不到您出牌的时候!");
   EXPECT_TRUE(RaisedSlots(g).empty());
-  EXPECT_TRUE(g.MainCourse.empty());
+  EXPECT_EQ(g.MainCourse, TurnStep::Idle);
 }
 
 TEST_F(HandClicks, ABigJokerOnTheTableBlocksEveryClick) {
@@ -156,15 +156,15 @@ TEST_F(HandClicks, ALeadIsPlayedAsALeadByEitherWay) {
   Left(four);
   EXPECT_EQ(RaisedSlots(g), std::vector<int>{four});
   Left(four);
-  EXPECT_EQ(g.MainCourse, "555_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanLed);
 
-  g.MainCourse.clear();
+  g.MainCourse = TurnStep::Idle;
   g.TablePlay = PlayRecord();
   ShowHand(g, 1);
   AwaitHuman(g);
   Left(SlotsOfRank(g, 10)[0]);
   CmdSendClick(g);
-  EXPECT_EQ(g.MainCourse, "555_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanLed);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
 }
 
@@ -174,7 +174,7 @@ TEST_F(HandClicks, ThePlayButtonHandsNothingOverWhenThePlayIsRefused) {
   g.Flow.DelayDone = false;
   CmdSendClick(g);
   EXPECT_EQ(Prompt(), " 请等会儿再出牌! ");
-  EXPECT_TRUE(g.MainCourse.empty());
+  EXPECT_EQ(g.MainCourse, TurnStep::Idle);
   EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
 }
 
@@ -184,7 +184,7 @@ TEST_F(HandClicks, ASelectionOfTheWrongSizeIsCheckedBeforePlaying) {
   EXPECT_FALSE(g.Win.CmdSend.Visible);
   Left(nine);
   EXPECT_EQ(Prompt(), "请检查选择的牌是否合适?");
-  EXPECT_TRUE(g.MainCourse.empty());
+  EXPECT_EQ(g.MainCourse, TurnStep::Idle);
   EXPECT_TRUE(g.Seats[1].OnTurn);
 }
 
@@ -209,14 +209,14 @@ TEST_F(HandClicks, PassingHandsTheTurnBackOnlyWhenTheHumanIsWaitedFor) {
   g.Seats[1].Burned = true;
   g.Flow.WaitHuman = false;
   CmdPassClick(g);
-  EXPECT_TRUE(g.MainCourse.empty());
+  EXPECT_EQ(g.MainCourse, TurnStep::Idle);
   EXPECT_TRUE(g.Seats[1].Burned);
 
   AwaitHuman(g);
   g.Win.CmdPass.Visible = true;
   g.Win.CmdShaoHuLe.Visible = true;
   CmdPassClick(g);
-  EXPECT_EQ(g.MainCourse, "666_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
   EXPECT_TRUE(g.Flow.HumanPassed);
   EXPECT_FALSE(g.Seats[1].Burned);
   EXPECT_FALSE(g.Win.CmdPass.Visible);

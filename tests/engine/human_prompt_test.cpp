@@ -33,7 +33,7 @@ TEST_F(TurnPrompt, AnOrdinaryPlayOffersThePassAndWaits) {
   EXPECT_EQ(g.Win.LblPrompt.Caption, " 请选择一手牌或过牌 ");
   EXPECT_TRUE(g.Flow.WaitHuman);
   EXPECT_FALSE(g.Flow.HumanPassed);
-  EXPECT_TRUE(g.MainCourse.empty());
+  EXPECT_EQ(g.MainCourse, TurnStep::Idle);
 }
 
 TEST_F(TurnPrompt, AZundaPlayOrFoldingInForceAsksForConfirmationOrAFold) {
@@ -79,7 +79,7 @@ TEST_F(TurnPrompt, AHumanWhoCannotBeatIsPassedAutomatically) {
   EXPECT_FALSE(g.Flow.LeadMode);
   EXPECT_FALSE(g.Flow.WaitHuman);
   EXPECT_FALSE(g.Win.CmdPass.Visible);
-  EXPECT_EQ(g.MainCourse, "666_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
 }
 

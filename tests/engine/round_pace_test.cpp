@@ -14,7 +14,7 @@ class RoundPaceTest : public ::testing::Test {
  protected:
   void SetUp() override { AtRoundEnd(); }
   void AtRoundEnd(int interval = 500) {
-    g.MainCourse = "333_3";
+    g.MainCourse = TurnStep::EndRound;
     g.Flow.Running = true;
     g.Win.TmrMainCircle = Timer{true, interval};
   }
@@ -43,7 +43,7 @@ TEST_F(RoundPaceTest, AFinishedRoundStaysAtLeastTheChosenTime) {
   EXPECT_EQ(g.Win.TmrMainCircle.Interval, 3000);
 
   // Any other step keeps its interval, and so does a stopping game.
-  g.MainCourse = "444_1";
+  g.MainCourse = TurnStep::AfterPlay;
   g.Win.TmrMainCircle.Interval = 20;
   ApplyRoundPace(g);
   EXPECT_EQ(g.Win.TmrMainCircle.Interval, 20);
@@ -63,7 +63,7 @@ TEST_F(RoundPaceTest, AHeldRoundWaitsForItsClickOnce) {
   g.Win.TmrMainCircle.Enabled = true;
   ApplyRoundPace(g);
   EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
-  EXPECT_EQ(g.MainCourse, "333_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
 
   EXPECT_TRUE(ReleaseRoundHold(g));
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
@@ -73,7 +73,7 @@ TEST_F(RoundPaceTest, AHeldRoundWaitsForItsClickOnce) {
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled) << "a released round is not held again";
 
   // The next round's end is held again.
-  g.MainCourse = "333_1";
+  g.MainCourse = TurnStep::StartRound;
   ApplyRoundPace(g);
   AtRoundEnd();
   ApplyRoundPace(g);

@@ -110,7 +110,7 @@ TEST(TributeAfterTripleCapture, EveryPairExchangesOneCardAndTheHumanChoosesItsRe
   ReturnTributeClick(g, 36);
   CmdHGClick(g);
   EXPECT_TRUE(g.Seats[1].ReturnDone);
-  EXPECT_EQ(g.MainCourse, "111_1_2");
+  EXPECT_EQ(g.MainCourse, TurnStep::AnnounceLeader);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
   EXPECT_EQ(g.Hand[1][kTwo].Count, 5);
   EXPECT_EQ(g.Hand[4][3].Count, 5);
@@ -248,7 +248,7 @@ TEST_F(HumanReturn, APendingStopEndsTheHandWithoutAnExchange) {
   ReturnTributeClick(g, 1);
   ReturnTributeClick(g, 2);
   CmdHGClick(g);
-  EXPECT_EQ(g.MainCourse, "111_4");
+  EXPECT_EQ(g.MainCourse, TurnStep::Stop);
   EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1);
   EXPECT_EQ(g.Hand, before);
 }

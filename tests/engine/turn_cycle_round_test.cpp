@@ -76,10 +76,10 @@ TEST_F(TurnCycleRound, AScorchedSeatHoldingCardsDoesNotKeepTheAnsweringOpen) {
 
   g.CurrentSeat = 5;
   g.Flow.LastActionWasPass = true;
-  g.MainCourse = "444_2";
+  g.MainCourse = TurnStep::CloseAnswer;
   steps::CloseAnswer(g);
   EXPECT_TRUE(g.Flow.RoundOver);
-  EXPECT_EQ(g.MainCourse, "333_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
   EXPECT_EQ(g.LeadSeat, 2);
 }
 
@@ -91,14 +91,14 @@ TEST_F(TurnCycleRound, APlayerWhoseLastCardsWereBurnedGoesOutBeforeTheBurnerAnsw
   g.Burn.BurnerSeat = 1;
   g.Burn.BurnedSeat = 6;
   g.Seats[1].Burned = true;
-  g.MainCourse = "666_3";
+  g.MainCourse = TurnStep::HumanAnswered;
   steps::HumanAnswered(g);
   EXPECT_TRUE(g.Seats[6].Finished);
   EXPECT_EQ(g.Seats[6].Place, 1);
   EXPECT_EQ(g.FinishOrder[1], 6);
   EXPECT_TRUE(g.Seats[3].OppositeOut);
   EXPECT_EQ(g.CurrentSeat, 1);
-  EXPECT_EQ(g.MainCourse, "666_1");
+  EXPECT_EQ(g.MainCourse, TurnStep::SetUpResponder);
 }
 
 TEST_F(TurnCycleRound, AClosingPlayOfTheLastCardGoesOutAndHandsTheLeadOn) {
@@ -114,11 +114,11 @@ TEST_F(TurnCycleRound, AClosingPlayOfTheLastCardGoesOutAndHandsTheLeadOn) {
   g.Seats[4].CardCount = 0;
   g.CurrentSeat = 4;
   g.Flow.LastActionWasPass = false;
-  g.MainCourse = "444_2";
+  g.MainCourse = TurnStep::CloseAnswer;
   steps::CloseAnswer(g);
   EXPECT_TRUE(g.Seats[4].Finished);
   EXPECT_EQ(g.Seats[4].Place, 2);
-  EXPECT_EQ(g.MainCourse, "333_3");
+  EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
   EXPECT_EQ(g.LeadSeat, 5);
   EXPECT_TRUE(InPlay(g, g.LeadSeat));
 }
@@ -126,10 +126,10 @@ TEST_F(TurnCycleRound, AClosingPlayOfTheLastCardGoesOutAndHandsTheLeadOn) {
 TEST_F(TurnCycleRound, TheFirstHandOfANewGameIsMarkedAsPlayedWithoutTribute) {
   g.Tribute.PlayedThisHand = true;  // the last hand of the game before opened with a tribute
   g.FirstHand = true;
-  g.MainCourse = "111_1_1";
+  g.MainCourse = TurnStep::Tribute;
   steps::Tribute(g);
   EXPECT_FALSE(g.Tribute.PlayedThisHand);
-  EXPECT_EQ(g.MainCourse, "111_1_2");
+  EXPECT_EQ(g.MainCourse, TurnStep::AnnounceLeader);
 }
 
 }  // namespace

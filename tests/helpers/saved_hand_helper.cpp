@@ -20,6 +20,8 @@
 #include "store/disk_file_system.h"
 #include "store/snapshot.h"
 
+using zunda::TurnStep;
+
 namespace {
 
 using zunda::Game;
@@ -102,7 +104,9 @@ int Seeds(const std::string& out) {
   p.driver->NewGame();
   if (!Until(p, HumanLeads) || !save("first_lead.bin")) return 1;
   // Between two steps of the cycle, with plays on the table.
-  if (!Until(p, [](const Game& g) { return g.MainCourse == "444_1" && !g.Flow.LeadMode; }) ||
+  if (!Until(
+          p,
+          [](const Game& g) { return g.MainCourse == TurnStep::AfterPlay && !g.Flow.LeadMode; }) ||
       !save("mid_round.bin")) {
     return 1;
   }

@@ -280,7 +280,7 @@ class SavedPairFaults : public FileFaultsTest {
       return EncodePair(played.g());
     };
     older = at([](const Game& g) { return HumanAwaited(g) && g.Flow.LeadMode; });
-    first = at([](const Game& g) { return g.MainCourse == "444_2"; });
+    first = at([](const Game& g) { return g.MainCourse == TurnStep::CloseAnswer; });
     second = at([](const Game& g) { return HumanAwaited(g) && !g.Flow.LeadMode; });
     EXPECT_TRUE(Save(older).Ok());
   }

@@ -59,7 +59,7 @@ class InterruptedSaveTest : public ::testing::Test {
     olderHands = ReadBytes(p.File(kSavedHandsFile));
     olderState = ReadBytes(p.File(kSavedStateFile));
     options = ReadBytes(p.File("Option.ini"));
-    EXPECT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == "444_2"; }));
+    EXPECT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == TurnStep::CloseAnswer; }));
     p.host.ClearMessages();
   }
 

@@ -86,7 +86,7 @@ TEST_F(RealFullDisk, SavesGoThroughOrFailAsDiskFullAndTheOldFilesStay) {
   // Everything changes: names, scores and the hand.
   g.Options.Players[1].Name = std::string(20, 'x');
   g.Seats[1].Stats[kScoreIndex] = 123456;
-  ASSERT_TRUE(p.AdvanceUntil([&] { return g.MainCourse == "444_2"; }));
+  ASSERT_TRUE(p.AdvanceUntil([&] { return g.MainCourse == TurnStep::CloseAnswer; }));
   const auto saveAll = [&] {
     return std::vector<SaveResult>{WriteOptionFile(g), SaveScoreFile(g),
                                    WriteSnapshot(g, g.AppPath, kSavedHandsFile, kSavedStateFile)};

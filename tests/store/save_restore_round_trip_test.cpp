@@ -121,7 +121,7 @@ class Lockstep {
 
   std::string Where() const {
     return "seed " + std::to_string(seed_) + ", hand " + std::to_string(hand_) + ", state " +
-           broken_.game->MainCourse;
+           std::string(TurnStepName(broken_.game->MainCourse));
   }
 
   std::uint64_t seed_;
@@ -153,7 +153,7 @@ void CaptureByOddTeam(PlayedGame& p) {
   }
   g.Flow.HandOver = true;
   g.Flow.RoundOver = true;
-  g.MainCourse = "333_3";
+  g.MainCourse = TurnStep::EndRound;
 }
 
 // Keeps the human able to burn, and turns a computer's lead into a pair of kings or aces
@@ -162,7 +162,9 @@ void OfferBurns(PlayedGame& p) {
   Game& g = p.g();
   if (g.Ai.HandInPlay) g.Seats[g.HumanSeat].BurnRight = true;
   const int seat = g.CurrentSeat;
-  if (g.MainCourse != "555_5" || seat == g.HumanSeat || seat == OppositeSeat(g.HumanSeat)) return;
+  if (g.MainCourse != TurnStep::ExecuteLead || seat == g.HumanSeat ||
+      seat == OppositeSeat(g.HumanSeat))
+    return;
   for (int rank : {13, kAce}) {
     const HandBucket& bucket = g.Hand[seat][rank];
     if (bucket.Count < 2) continue;
@@ -192,7 +194,7 @@ TEST(SaveRestoreRoundTrip, ContinuesIdenticallyFromManyPointsOfSeededGames) {
   Lockstep capture(5);
   capture.Both([](PlayedGame& p) {
     p.driver->NewGame();
-    p.AdvanceUntil([&] { return p.g().MainCourse == "333_1"; });
+    p.AdvanceUntil([&] { return p.g().MainCourse == TurnStep::StartRound; });
     CaptureByOddTeam(p);
   });
   capture.Run(3000, met);
@@ -215,7 +217,7 @@ TEST(SaveRestoreRoundTrip, ContinuesIdenticallyFromManyPointsOfSeededGames) {
 TEST(HandEnd, TheTurnCycleScoresTheHandAndTheSeatsSumToZero) {
   PlayedGame p(5);
   p.driver->NewGame();
-  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == "333_1"; }));
+  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == TurnStep::StartRound; }));
   CaptureByOddTeam(p);
   ASSERT_TRUE(p.AdvanceUntil([&] { return p.driver->HandsEnded() == 1; }));
   for (int seat : {1, 3, 5})
@@ -263,7 +265,7 @@ using testing::PlayedGame;
 TEST(SavedTribute, ATributeCardThePayerDoesNotHoldIsRefusedAndTheGameKept) {
   PlayedGame p(5);
   p.driver->NewGame();
-  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == "333_1"; }));
+  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == TurnStep::StartRound; }));
   CaptureByOddTeam(p);
   ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().Tribute.InProgress; }));
   Game& g = p.g();
@@ -303,7 +305,7 @@ TEST(SavedTribute, ATributeCardThePayerDoesNotHoldIsRefusedAndTheGameKept) {
   edited.Seats[payer].TributeSlots[1] = own;
   ASSERT_TRUE(WriteSnapshot(edited, folder, kSavedHandsFile, kSavedStateFile).Ok());
 
-  const std::string before = g.MainCourse;
+  const TurnStep before = g.MainCourse;
   const int held = CardsInHand(g, receiver);
   EXPECT_EQ(ReadSavedHand(g, folder).Outcome, RestoreOutcome::FilesDisagree);
   EXPECT_EQ(g.MainCourse, before);

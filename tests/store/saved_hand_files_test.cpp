@@ -17,6 +17,7 @@
 #include "store/hands_file.h"
 #include "store/snapshot.h"
 #include "store/state_file.h"
+#include "store/step_codes.h"
 #include "store_files.h"
 #include "test_game.h"
 
@@ -185,7 +186,7 @@ TEST_F(SavedHandTest, ARequestWhileTheCycleRunsWaitsForTheNextTick) {
   MnuSaveClick(p.g());
   EXPECT_TRUE(p.host.Messages().empty());
   EXPECT_FALSE(Exists(State()));
-  const std::string step = p.g().MainCourse;
+  const TurnStep step = p.g().MainCourse;
   TmrMainCircleTimer(p.g());
   EXPECT_EQ(p.host.Messages(), (Messages{kAskSave, kSaved}));
   // The saved state is the one between the two steps: loading it runs that step again.
@@ -259,7 +260,12 @@ TEST_F(SavedHandTest, ValuesOutOfRangeAndCardsThatDoNotAddUpAreRefused) {
   };
   saveChanged([](Game& g) { g.CurrentSeat = 7; });
   ExpectRefused({kAskRestore, kStateDamaged});
-  saveChanged([](Game& g) { g.MainCourse = "777_7"; });
+  // A step code no version wrote.
+  saveChanged([](Game&) {});
+  const QByteArray code = '"' + QByteArray(StepCode(p.g().MainCourse).data()) + '"';
+  QByteArray state = ReadBytes(State());
+  ASSERT_EQ(state.count(code), 1);
+  WriteBytes(State(), state.replace(code, "\"777_7\""));
   ExpectRefused({kAskRestore, kStateDamaged});
   saveChanged([](Game& g) { g.Seats[3].Place = -1; });
   ExpectRefused({kAskRestore, kStateDamaged});
@@ -295,7 +301,7 @@ TEST_F(SavedHandTest, AFailedSaveKeepsTheOlderPairAndSaysSo) {
   Save();
   const QByteArray hands = ReadBytes(Hands());
   const QByteArray state = ReadBytes(State());
-  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == "444_2"; }));
+  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == TurnStep::CloseAnswer; }));
   // The state file's temporary name is taken by a folder: the second file cannot be written.
   ASSERT_TRUE(QDir(QString::fromStdString(p.g().AppPath)).mkdir("Var.znd.tmp"));
   p.host.ClearMessages();
@@ -336,7 +342,7 @@ TEST_F(SavedHandTest, RunDataFillsFiveSlotsSilentlyAndTheSixthOverwritesTheFirst
 
 TEST_F(SavedHandTest, TheTurnCycleWritesRunDataAfterEveryLead) {
   p.g().Options.RecRunData = true;
-  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == "444_1"; }));
+  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == TurnStep::AfterPlay; }));
   EXPECT_EQ(p.g().Storage.RunDataSlot, 1);
   EXPECT_TRUE(Exists(p.File("Var1.znd")));
   EXPECT_TRUE(p.host.Messages().empty());

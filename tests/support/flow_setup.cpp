@@ -27,7 +27,7 @@ void SetUpRound(Game& g, const std::array<std::string_view, 6>& hands, int leade
   g.Ai.HandInPlay = true;
   NewRound(g);
   g.LeadSeat = leader;
-  g.MainCourse = "333_1";
+  g.MainCourse = TurnStep::StartRound;
   g.Win.TmrMainCircle.Interval = 10;
   g.Win.TmrMainCircle.Enabled = true;
 }

@@ -23,7 +23,8 @@ void ReplaceHands(Game& g, const std::array<std::string_view, 6>& hands);
 void GoneOut(Game& g, int seat);
 
 // The answer a computer seat gives in place of its chooser, for tests that run the turn cycle
-// up to "666_7": `count` cards of `rank` from the end of its bucket, with jokers attached.
+// up to TurnStep::ApplyAnswer: `count` cards of `rank` from the end of its bucket, with jokers
+// attached.
 void AnswerWith(Game& g, int seat, int rank, int count, int smallJokers = 0, int bigJokers = 0);
 
 // A finishing order as a plain list, seat of place 1 first.

@@ -39,9 +39,9 @@ void HandDriver::NewGame() {
 bool HandDriver::Advance() {
   if (g_.Stopped || !problem_.empty()) return false;
   if (g_.Win.TmrMainCircle.Enabled) {
-    const bool ending = g_.MainCourse == "111_3";
+    const bool ending = g_.MainCourse == TurnStep::EndHand;
     TmrMainCircleTimer(g_);
-    if (ending && g_.MainCourse != "111_3") ++handsEnded_;
+    if (ending && g_.MainCourse != TurnStep::EndHand) ++handsEnded_;
     stalled_ = 0;
     return !g_.Stopped;
   }
@@ -50,7 +50,7 @@ bool HandDriver::Advance() {
   if (g_.Win.TmrMainCircle.Enabled) {
     stalled_ = 0;
   } else if (++stalled_ > kStallLimit) {
-    problem_ = "the human could not act in state " + g_.MainCourse;
+    problem_ = "the human could not act in state " + std::string(TurnStepName(g_.MainCourse));
   }
   return problem_.empty() && !g_.Stopped;
 }
@@ -61,7 +61,8 @@ void HandDriver::ActForHuman() {
     return;
   }
   if (!HumanAwaited(g_)) {
-    problem_ = "the turn cycle stopped without waiting for the human in " + g_.MainCourse;
+    problem_ = "the turn cycle stopped without waiting for the human in " +
+               std::string(TurnStepName(g_.MainCourse));
     return;
   }
   if (g_.Flow.LeadMode) {

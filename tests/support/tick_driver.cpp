@@ -10,7 +10,7 @@ void Tick(Game& g) {
 }
 
 bool RunTicksUntil(Game& g, const std::function<bool()>& done, int maxTicks,
-                   std::vector<std::string>* trace) {
+                   std::vector<TurnStep>* trace) {
   for (int tick = 0; tick < maxTicks; ++tick) {
     if (done()) return true;
     if (!g.Win.TmrMainCircle.Enabled) return false;
@@ -20,15 +20,14 @@ bool RunTicksUntil(Game& g, const std::function<bool()>& done, int maxTicks,
   return done();
 }
 
-bool RunTicksUntilState(Game& g, std::string_view state, int maxTicks,
-                        std::vector<std::string>* trace) {
+bool RunTicksUntilState(Game& g, TurnStep state, int maxTicks, std::vector<TurnStep>* trace) {
   return RunTicksUntil(
       g, [&] { return g.MainCourse == state; }, maxTicks, trace);
 }
 
-std::vector<std::string> Squeezed(const std::vector<std::string>& trace) {
-  std::vector<std::string> out;
-  for (const std::string& state : trace) {
+std::vector<TurnStep> Squeezed(const std::vector<TurnStep>& trace) {
+  std::vector<TurnStep> out;
+  for (TurnStep state : trace) {
     if (out.empty() || out.back() != state) out.push_back(state);
   }
   return out;

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/game.h"
@@ -14,16 +12,16 @@ namespace zunda::testing {
 // (checked before every tick) or after maxTicks ticks. True when `done` held. When `trace`
 // is given, the state each tick started from is appended to it.
 bool RunTicksUntil(Game& g, const std::function<bool()>& done, int maxTicks,
-                   std::vector<std::string>* trace = nullptr);
+                   std::vector<TurnStep>* trace = nullptr);
 
 // Runs ticks until the next tick would start from `state`.
-bool RunTicksUntilState(Game& g, std::string_view state, int maxTicks,
-                        std::vector<std::string>* trace = nullptr);
+bool RunTicksUntilState(Game& g, TurnStep state, int maxTicks,
+                        std::vector<TurnStep>* trace = nullptr);
 
 // One tick, whether or not the timer is enabled.
 void Tick(Game& g);
 
 // The states of a trace with repeats in a row folded into one.
-std::vector<std::string> Squeezed(const std::vector<std::string>& trace);
+std::vector<TurnStep> Squeezed(const std::vector<TurnStep>& trace);
 
 }  // namespace zunda::testing

@@ -73,7 +73,7 @@ TEST_F(ExtrasTest, TheHintRaisesTheAutopilotsAnswerThenTheOthersAndNeverPlays) {
     if (shown.Total == 0) {
       EXPECT_EQ(Prompt(), kHintPassPrompt);
     }
-    EXPECT_EQ(g().MainCourse, "666_2");
+    EXPECT_EQ(g().MainCourse, TurnStep::HumanResponse);
     EXPECT_FALSE(g().Win.TmrMainCircle.Enabled) << "a hint never plays";
   }
 
@@ -81,7 +81,7 @@ TEST_F(ExtrasTest, TheHintRaisesTheAutopilotsAnswerThenTheOthersAndNeverPlays) {
   if (Raised().empty()) Key(Qt::Key_H);
   ASSERT_TRUE(Shown(CommandButton::Send));
   Press(CommandButton::Send);
-  EXPECT_EQ(g().MainCourse, "666_3");
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanAnswered);
   EXPECT_FALSE(Shown(CommandButton::Hint));
 }
 
@@ -92,9 +92,9 @@ TEST_F(ExtrasTest, AutoplayPlaysAWholeHandAndStopsWhenSwitchedOff) {
   EXPECT_FALSE(AutoplayPlate(*Table(), g()).isEmpty()) << "the table shows the mark";
 
   int humanActions = 0;
-  for (int step = 0; step < 20000 && g().MainCourse != "111_3"; ++step) {
+  for (int step = 0; step < 20000 && g().MainCourse != TurnStep::EndHand; ++step) {
     if (Autopilot::TaskFor(g()) != AutopilotTask::None) {
-      const std::string before = g().MainCourse;
+      const TurnStep before = g().MainCourse;
       controller().FireAutoplayStep();
       ASSERT_NE(g().MainCourse, before) << "the autopilot handed the turn back";
       ++humanActions;
@@ -103,7 +103,7 @@ TEST_F(ExtrasTest, AutoplayPlaysAWholeHandAndStopsWhenSwitchedOff) {
     ASSERT_TRUE(g().Win.TmrMainCircle.Enabled) << "stuck at " << g().MainCourse;
     Tick();
   }
-  ASSERT_EQ(g().MainCourse, "111_3");
+  ASSERT_EQ(g().MainCourse, TurnStep::EndHand);
   EXPECT_TRUE(g().Flow.HandOver);
   EXPECT_GT(humanActions, 0);
   EXPECT_TRUE(host().FatalMessages().empty());
@@ -112,7 +112,7 @@ TEST_F(ExtrasTest, AutoplayPlaysAWholeHandAndStopsWhenSwitchedOff) {
   EXPECT_FALSE(g().Extras.AutoplayOn);
   EXPECT_TRUE(AutoplayPlate(*Table(), g()).isEmpty());
   ASSERT_TRUE(TickUntil([&] { return HumanAwaited(g()) || ReturnChoiceOpen(g()); }));
-  const std::string waiting = g().MainCourse;
+  const TurnStep waiting = g().MainCourse;
   controller().FireAutoplayStep();
   EXPECT_EQ(g().MainCourse, waiting);
   EXPECT_FALSE(g().Win.TmrMainCircle.Enabled) << "the human is waited for again";
@@ -176,7 +176,7 @@ TEST_F(ExtrasTest, ArrowsSpaceAndEnterSelectAndPlayThroughTheHand) {
   EXPECT_EQ(Raised(), (std::vector<int>{sevens[0], sevens[1]}));
   ASSERT_TRUE(Shown(CommandButton::Send));
   Key(Qt::Key_Return);
-  EXPECT_EQ(g().MainCourse, "666_3");
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanAnswered);
   ASSERT_TRUE(TickUntil([&] { return g().Hand[1][7].Count == 2; }));
   EXPECT_EQ(TableRow(1).size(), 2u);
   // Laid cards leave the ends of their group, so the focus stays on a seven still held.
@@ -187,11 +187,11 @@ TEST_F(ExtrasTest, EveryCommandButtonHasAKey) {
   AtHumansAnswer();
   ASSERT_TRUE(Shown(CommandButton::Pass));
   Key(Qt::Key_P);
-  EXPECT_EQ(g().MainCourse, "666_3");
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanAnswered);
   EXPECT_TRUE(g().Flow.HumanPassed);
 
   // A hidden button's key does nothing.
-  const std::string state = g().MainCourse;
+  const TurnStep state = g().MainCourse;
   Key(Qt::Key_Return);
   Key(Qt::Key_N);
   Key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
@@ -210,7 +210,7 @@ TEST_F(ExtrasTest, SwitchedOffTheHintAndTheKeysDoNothing) {
     Key(key);
   EXPECT_EQ(FocusedHandSlot(g()), 0);
   EXPECT_TRUE(Raised().empty());
-  EXPECT_EQ(g().MainCourse, "666_2");
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanResponse);
 }
 
 TEST_F(ExtrasTest, AHeldRoundStaysUntilAClickAndTheStayIsKept) {
@@ -221,7 +221,7 @@ TEST_F(ExtrasTest, AHeldRoundStaysUntilAClickAndTheStayIsKept) {
   ClickCard(sevens[0]);
   ClickCard(sevens[3]);
   ASSERT_TRUE(TickUntil([&] { return RoundHeld(g()); }));
-  EXPECT_EQ(g().MainCourse, "333_3");
+  EXPECT_EQ(g().MainCourse, TurnStep::EndRound);
   EXPECT_FALSE(g().Win.TmrMainCircle.Enabled);
   EXPECT_EQ(Prompt(), kRoundHeldPrompt);
   EXPECT_EQ(TableRow(1).size(), 2u) << "the last play stays on the table";

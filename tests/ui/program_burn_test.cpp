@@ -51,7 +51,7 @@ TEST_F(BurnTest, YesToTheBurnQuestionJumpsTheSeatsBetweenAndGivesTheHumanTheTurn
   EXPECT_EQ(waitPrompt, "等您烧牌呢！如果不烧请过牌。");
   EXPECT_EQ(host().Messages(), std::vector<std::string>{"您要烧牌吗?"});
   EXPECT_LT(waited, 1.0) << "the answer ends the wait";
-  EXPECT_EQ(g().MainCourse, "666_3");
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanAnswered);
   EXPECT_EQ(g().Burn.BurnerSeat, 1);
   EXPECT_EQ(g().Burn.BurnedSeat, 2);
   for (int seat : {3, 4, 5, 6}) {
@@ -80,7 +80,7 @@ TEST_F(BurnTest, NoToTheBurnQuestionEndsTheWaitAndChangesNothing) {
   const double waited = LeadWithBurnWait([&] { ClickCard(Slots(13)[0]); });
   EXPECT_EQ(host().Messages(), std::vector<std::string>{"您要烧牌吗?"});
   EXPECT_LT(waited, 1.0);
-  EXPECT_EQ(g().MainCourse, "333_2");
+  EXPECT_EQ(g().MainCourse, TurnStep::AfterLead);
   EXPECT_EQ(g().Burn.BurnerSeat, 0);
   EXPECT_FALSE(g().Seats[1].Burned);
   for (int seat = 2; seat <= 6; ++seat)
@@ -103,7 +103,7 @@ TEST_F(BurnTest, TheDeclineButtonEndsTheWaitWithoutAQuestion) {
   const double waited = LeadWithBurnWait([&] { Press(CommandButton::NotSP); });
   EXPECT_TRUE(host().Messages().empty());
   EXPECT_LT(waited, 1.0);
-  EXPECT_EQ(g().MainCourse, "333_2");
+  EXPECT_EQ(g().MainCourse, TurnStep::AfterLead);
   EXPECT_EQ(g().Burn.BurnerSeat, 0);
   EXPECT_FALSE(Shown(CommandButton::NotSP));
 }

@@ -105,7 +105,7 @@ class ProgramTest : public ::testing::Test {
     }
     return done();
   }
-  bool TickUntilState(const std::string& state, int maxTicks = 3000) {
+  bool TickUntilState(TurnStep state, int maxTicks = 3000) {
     return TickUntil([&] { return g().MainCourse == state; }, maxTicks);
   }
 

@@ -81,10 +81,10 @@ TEST_F(ClickTest, ALeftClickRaisesTheSetCutToTheTableAndASecondClickPlaysIt) {
   EXPECT_TRUE(Shown(CommandButton::Send));
   EXPECT_TRUE(Shown(CommandButton::Return));
   EXPECT_FALSE(Shown(CommandButton::Pass));
-  EXPECT_EQ(g().MainCourse, "666_2");
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanResponse);
 
   ClickCard(sevens[3]);
-  EXPECT_EQ(g().MainCourse, "666_3");
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanAnswered);
   EXPECT_TRUE(g().Win.TmrMainCircle.Enabled);
   ASSERT_TRUE(TickUntil([&] { return g().Hand[1][7].Count == 2; }));
   EXPECT_EQ(TableRow(1).size(), 2u);
@@ -100,7 +100,7 @@ TEST_F(ClickTest, ALeftClickRaisesTheSetCutToTheTableAndASecondClickPlaysIt) {
   ClickCard(nines[1]);
   EXPECT_EQ(Raised(), nines);
   Press(CommandButton::Send);
-  EXPECT_EQ(g().MainCourse, "555_3");
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanLed);
   ASSERT_TRUE(TickUntil([&] { return g().Hand[1][9].Count == 0; }));
   EXPECT_EQ(TableRow(1).size(), 3u);
 }
@@ -118,7 +118,7 @@ TEST_F(ClickTest, RightClicksSplitASetAndTheTakeBackButtonLowersEverything) {
   // A single raised card is no answer to a pair.
   ClickCard(nines[0]);
   EXPECT_EQ(Prompt(), "请检查选择的牌是否合适?");
-  EXPECT_EQ(g().MainCourse, "666_2");
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanResponse);
   // Two ordinary ranks never go together.
   ClickCard(sevens[0], Qt::RightButton);
   EXPECT_EQ(Prompt(), "您选中的是无效牌");
@@ -136,7 +136,7 @@ TEST_F(ClickTest, RightClicksSplitASetAndTheTakeBackButtonLowersEverything) {
   EXPECT_FALSE(Shown(CommandButton::Send));
   EXPECT_FALSE(Shown(CommandButton::Return));
   EXPECT_TRUE(Shown(CommandButton::Pass));
-  EXPECT_EQ(g().MainCourse, "666_2");
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanResponse);
   EXPECT_FALSE(g().Win.TmrMainCircle.Enabled);
 }
 
@@ -146,7 +146,7 @@ TEST_F(ClickTest, ClicksOutOfTurnAndTooLowCardsAreRefusedWithAPrompt) {
   ClickCard(Slots(7)[0]);
   EXPECT_EQ(Prompt(), "不要着急,还不到您出牌的时候!");
   EXPECT_TRUE(Raised().empty());
-  EXPECT_EQ(g().MainCourse, "555_5");
+  EXPECT_EQ(g().MainCourse, TurnStep::ExecuteLead);
   EXPECT_TRUE(Window().PromptShowing());
 
   ASSERT_TRUE(TickToHuman());
@@ -155,7 +155,7 @@ TEST_F(ClickTest, ClicksOutOfTurnAndTooLowCardsAreRefusedWithAPrompt) {
   EXPECT_TRUE(Raised().empty());
   // The play button is refused too while nothing answers.
   EXPECT_FALSE(Shown(CommandButton::Send));
-  EXPECT_EQ(g().MainCourse, "666_2");
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanResponse);
 }
 
 TEST_F(ClickTest, ThePassButtonPassesAndTheRoundGoesOnWithoutTheHuman) {
@@ -164,14 +164,14 @@ TEST_F(ClickTest, ThePassButtonPassesAndTheRoundGoesOnWithoutTheHuman) {
   Press(CommandButton::Pass);
   EXPECT_TRUE(g().Flow.HumanPassed);
   EXPECT_FALSE(Shown(CommandButton::Pass));
-  EXPECT_EQ(g().MainCourse, "666_3");
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanAnswered);
   EXPECT_TRUE(Prompt().empty());
-  ASSERT_TRUE(TickUntil([&] { return g().MainCourse == "444_2"; }));
+  ASSERT_TRUE(TickUntil([&] { return g().MainCourse == TurnStep::CloseAnswer; }));
   EXPECT_TRUE(g().Seats[1].Passed);
   EXPECT_EQ(g().Win.LblName[1].BackColor, kColorPassed);
   EXPECT_EQ(g().Hand[1][7].Count, 4) << "a pass lays nothing";
   // Nobody else beats the fives either: seat 6 leads the next round.
-  ASSERT_TRUE(TickUntilState("555_4"));
+  ASSERT_TRUE(TickUntilState(TurnStep::ComputerLead));
   EXPECT_EQ(g().LeadSeat, 6);
 }
 
@@ -180,7 +180,7 @@ using ExitTest = TableTest;
 TEST_F(ExitTest, CancellingTheExitQuestionLeavesARunningHandRunningAndOkEndsTheProgram) {
   RoundLedWith(kHands, 6, 5);
   ASSERT_TRUE(g().Win.TmrMainCircle.Enabled);
-  const std::string state = g().MainCourse;
+  const TurnStep state = g().MainCourse;
   host().QueueAnswer(Host::Answer::Cancel);
   Menu(MenuCommand::FileExit);
   EXPECT_EQ(host().Messages().back(), "您真的要退出Zunda吗？");

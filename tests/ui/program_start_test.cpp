@@ -46,7 +46,7 @@ TEST_F(StartUpTest, FirstRunWritesTheOptionFileAndEndsThenTheNextStartRuns) {
   EXPECT_EQ(g().Skins.DisplayName, "ParisDress");
   EXPECT_NE(g().Skins.Background.find("ParisDress"), std::string::npos);
   // Nothing runs until a game is started.
-  EXPECT_TRUE(g().MainCourse.empty());
+  EXPECT_EQ(g().MainCourse, TurnStep::Idle);
   EXPECT_FALSE(g().Win.TmrMainCircle.Enabled);
   EXPECT_TRUE(DrawnHandSlots().empty());
 }

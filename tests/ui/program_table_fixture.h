@@ -24,7 +24,7 @@ class TableTest : public ProgramTest {
   void RoundLedWith(const std::array<std::string_view, 6>& hands, int leader, int rank) {
     SetUpRound(g(), hands, leader);
     controller().Sync();
-    ASSERT_TRUE(TickUntilState("555_5"));
+    ASSERT_TRUE(TickUntilState(TurnStep::ExecuteLead));
     SetWholeBucket(g(), leader, rank, g().TablePlay);
   }
   // Ticks until the turn cycle waits for the human to lead or answer.

@@ -61,7 +61,7 @@ TEST_F(TributeTest, TheHumanReturnsExactlyTheCardsOwedAndTooManyIsRefused) {
   EXPECT_FALSE(Shown(CommandButton::HG));
   EXPECT_TRUE(Prompt().empty());
   EXPECT_FALSE(ReturnChoiceOpen(g()));
-  EXPECT_EQ(g().MainCourse, "111_1_2");
+  EXPECT_EQ(g().MainCourse, TurnStep::AnnounceLeader);
   EXPECT_TRUE(g().Win.TmrMainCircle.Enabled);
 
   // The two chosen cards went to seat 6, its two highest cards came the other way.
@@ -82,7 +82,7 @@ TEST_F(TributeTest, TheHumanReturnsExactlyTheCardsOwedAndTooManyIsRefused) {
                    .isEmpty());
 
   // The hand goes on to its first lead.
-  ASSERT_TRUE(TickUntilState("333_1"));
+  ASSERT_TRUE(TickUntilState(TurnStep::StartRound));
 }
 
 }  // namespace

@@ -35,14 +35,14 @@ inline std::string PlayHandsInWindow(Game& g, GameController& controller, Progra
     if (++steps > mostSteps) {
       failure = "the hands did not end in " + std::to_string(mostSteps) + " steps";
     } else if (g.Win.TmrMainCircle.Enabled) {
-      if (g.MainCourse == "111_3") ++handsDone;
+      if (g.MainCourse == TurnStep::EndHand) ++handsDone;
       host.PassTime(g.Win.TmrMainCircle.Interval);
       controller.FireMainTick();
     } else if (Autopilot::TaskFor(g) != AutopilotTask::None) {
       pilot.Act(g);
       controller.Sync();
     } else {
-      failure = "nothing runs in state " + g.MainCourse;
+      failure = "nothing runs in state " + std::string(TurnStepName(g.MainCourse));
     }
     if (!failure.empty()) loop.quit();
   });

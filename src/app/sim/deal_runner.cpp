@@ -25,7 +25,7 @@ void StartNewGame(Game& g) {
   }
   g.FirstHand = true;
   g.LeadSeat = 0;
-  g.MainCourse = "111_0";
+  g.MainCourse = TurnStep::NewGame;
   NewHand(g);
 }
 

@@ -14,7 +14,6 @@ namespace {
 constexpr long long kViolationsShown = 20;
 // No hand comes near this many ticks; a round that asks the same seats for ever does.
 constexpr long kMostTicksPerHand = 20000;
-constexpr std::string_view kHandEndState = "111_3";
 
 int CardsPlayed(const Game& g) {
   int played = 0;
@@ -83,7 +82,7 @@ void HandRunner::Step() {
   Timer& timer = g.Win.TmrMainCircle;
   if (timer.Enabled) {
     host_.SleepMs(timer.Interval);
-    const bool handEnds = std::string_view(g.MainCourse) == kHandEndState;
+    const bool handEnds = g.MainCourse == TurnStep::EndHand;
     if (handEnds) {
       if (options_.check) Check([&](auto& out) { checker_.AtHandEnd(g, out); });
       if (g.TripleCapture) ++captures_;
@@ -97,7 +96,7 @@ void HandRunner::Step() {
       EndOfHand();
     } else if (++ticksThisHand_ > kMostTicksPerHand) {
       Violation("the hand ran " + std::to_string(kMostTicksPerHand) + " ticks in state " +
-                g.MainCourse + " without ending");
+                std::string(TurnStepName(g.MainCourse)) + " without ending");
       EndOfHand();
       MnuZundaRunClick(g);
     }
@@ -108,7 +107,8 @@ void HandRunner::Step() {
   AfterStep();
   if ((outcome.acted && ++idleActs_ < 3) || g.Stopped) return;
   // Nothing armed the timer and nobody is waited for: the game would hang here.
-  Violation("the turn cycle stopped in state " + g.MainCourse + " with nothing to wait for");
+  Violation("the turn cycle stopped in state " + std::string(TurnStepName(g.MainCourse)) +
+            " with nothing to wait for");
   EndOfHand();
   MnuZundaRunClick(g);
 }

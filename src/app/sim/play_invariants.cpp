@@ -70,7 +70,7 @@ void PlayChecker::AfterStep(Game& g, std::vector<std::string>& out) {
   CheckHandSizes(g, out);
   CheckSeatsOnTurn(g, out);
 
-  if (g.MainCourse == "111_1_1") {
+  if (g.MainCourse == TurnStep::Tribute) {
     // The deal is accepted and nothing has changed hands yet.
     for (int seat = 1; seat <= kSeats; ++seat) {
       for (int rank = kLowRank; rank <= kBigJoker; ++rank)
@@ -78,7 +78,7 @@ void PlayChecker::AfterStep(Game& g, std::vector<std::string>& out) {
     }
     dealtKept_ = true;
     lastHandCaptured_ = handCaptured_;
-  } else if (dealtKept_ && g.MainCourse == "111_1_2") {
+  } else if (dealtKept_ && g.MainCourse == TurnStep::AnnounceLeader) {
     dealtKept_ = false;
     if (g.Tribute.PlayedThisHand) CheckTribute(g, out);
   }

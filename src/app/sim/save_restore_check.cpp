@@ -71,7 +71,7 @@ std::string SaveRestoreCheck::BeforeStep(Game& g) {
   ++nextPoint_;
   lastPoint_ = step;
   ++pointsTaken_;
-  const std::string state = g.MainCourse;
+  const std::string state(TurnStepName(g.MainCourse));
   std::function<void()> between;
   if (betweenSaveAndLoad_) between = [this] { betweenSaveAndLoad_(folder_); };
   std::string problem;
