@@ -166,21 +166,21 @@ TEST_F(BurnFlow, ABurnerScorchedByItsOwnLeadEndsTheRoundAndTheBurnedSeatLeads) {
   Left(SlotsOfRank(g, 13)[0]);
   Left(SlotsOfRank(g, 13)[0]);
   RunToHuman();
-  ASSERT_EQ(g.MainCourse, "555_2");
+  ASSERT_EQ(g.MainCourse, TurnStep::HumanLead);
   testing::ReplaceHands(
       g, {"1xJ17 1xJ16 1x4 1x5 1x6", "2x6", "2x3 2x7", "2x3 2x8 1xJ17", "2x3 2x9", "2x3 2x10"});
   Left(SlotsOfRank(g, kSmallJoker)[0]);
   Left(SlotsOfRank(g, kSmallJoker)[0]);
-  ASSERT_EQ(g.MainCourse, "555_3");
+  ASSERT_EQ(g.MainCourse, TurnStep::HumanLed);
 
-  std::vector<std::string> trace;
-  ASSERT_TRUE(RunTicksUntilState(g, "333_1", 20, &trace));
+  std::vector<TurnStep> trace;
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 20, &trace));
   EXPECT_TRUE(g.Seats[1].Scorched);
-  EXPECT_EQ(std::count(trace.begin(), trace.end(), "666_1"), 0);
+  EXPECT_EQ(std::count(trace.begin(), trace.end(), TurnStep::SetUpResponder), 0);
   EXPECT_EQ(g.LeadSeat, 2);
   EXPECT_EQ(testing::EventLinesWith(g, "被判定获得发牌权"), 1);
   EXPECT_EQ(testing::EventLinesWith(g, "的留封"), 0);
-  ASSERT_TRUE(RunTicksUntilState(g, "555_4", 5));
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ComputerLead, 5));
   EXPECT_EQ(g.CurrentSeat, 2);
   EXPECT_TRUE(t.host.FatalMessages().empty());
 }
