@@ -2,12 +2,14 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/cards.h"
 #include "core/checked_array.h"
 #include "core/controls.h"
 #include "core/extras_state.h"
 #include "core/game_store.h"
+#include "core/hand_record.h"
 #include "core/host.h"
 #include "core/model.h"
 #include "core/options.h"
@@ -94,6 +96,11 @@ struct Game {
   AiState Ai;
   StorageState Storage;
   ExtrasState Extras;
+  // The record of the hand in play; not part of the saved state.
+  HandRecord Record;
+  // Decks to deal instead of shuffled ones, in order (a replayed hand); empty in play.
+  std::vector<RecordedDeck> PresetDecks;
+  std::size_t PresetDecksDealt = 0;
 
   // --- The engine's ways to the world, all through the host. ---
   Host::Answer Msg(const std::string& text, Host::Buttons buttons = Host::Buttons::Ok,
