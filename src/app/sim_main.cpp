@@ -8,8 +8,10 @@
 #include "sim/decision_runner.h"
 #include "sim/hand_runner.h"
 #include "sim/play_signature.h"
+#include "sim/record_replay.h"
 #include "sim/sim_options.h"
 #include "sim/sim_summary.h"
+#include "store/hand_record_file.h"
 
 namespace {
 
@@ -39,6 +41,24 @@ class OutputFile {
   std::ofstream stream_;
 };
 
+// --replay: 0 when every hand showed what its record holds, 1 at the first that did not, 2
+// when the file cannot be used.
+int ReplayFile(const std::string& path) {
+  const zunda::HandRecordsRead read = zunda::ReadHandRecords(QString::fromStdString(path));
+  if (!read.Ok()) {
+    std::cerr << "zunda-sim: " << path << " is refused: " << read.Problem << "\n";
+    return 2;
+  }
+  const std::string problem = zunda::sim::ReplayHands(read.Records);
+  if (!problem.empty()) {
+    std::cerr << "zunda-sim: the replay of " << path << " differs from its record: " << problem
+              << "\n";
+    return 1;
+  }
+  std::cout << "replayed " << read.Records.size() << " hands as recorded" << std::endl;
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,6 +80,7 @@ int main(int argc, char** argv) {
     std::cout << FormatSignature(signature.hash) << std::endl;
     return signature.violations > 0 ? 1 : 0;
   }
+  if (!options.replayPath.empty()) return ReplayFile(options.replayPath);
   SimSummary summary;
   if (options.dealOnly) {
     summary = RunDealOnly(options, std::cerr);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/ai_state.h"
 #include "core/burn_state.h"
@@ -13,6 +14,7 @@
 #include "core/finish_state.h"
 #include "core/flow_state.h"
 #include "core/game_store.h"
+#include "core/hand_record.h"
 #include "core/host.h"
 #include "core/input_state.h"
 #include "core/model.h"
@@ -95,6 +97,11 @@ struct Game {
   AiState Ai;
   StorageState Storage;
   ExtrasState Extras;
+  // The record of the hand in play; not part of the saved state.
+  HandRecord Record;
+  // Decks to deal instead of shuffled ones, in order (a replayed hand); empty in play.
+  std::vector<RecordedDeck> PresetDecks;
+  std::size_t PresetDecksDealt = 0;
 
   // --- The engine's ways to the world, all through the host. ---
   Host::Answer Msg(const std::string& text, Host::Buttons buttons = Host::Buttons::Ok,

@@ -47,8 +47,15 @@ bool DealUntilAccepted(Game& g) {
   } dealing(g.Deal.Dealing);
   while (true) {
     ShowPrompt(g, "正在洗牌、分牌，请稍等...");
-    ShuffleDeck(g);
-    CutDeck(g);
+    if (g.PresetDecksDealt < g.PresetDecks.size()) {
+      // A replayed hand is dealt the decks of its record, not the generator's.
+      LoadRecordedDeck(g.PresetDecks[g.PresetDecksDealt++], g.Deck);
+      g.DeckCopy = g.Deck;
+    } else {
+      ShuffleDeck(g);
+      CutDeck(g);
+    }
+    RecordDeal(g);
     DealCards(g);
     const bool rejected = IsUnevenDeal(g);
     if (!g.Flow.Running) return false;

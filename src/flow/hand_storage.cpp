@@ -18,7 +18,9 @@ constexpr char kAskRestore[] = "是否恢复牌局？";
 constexpr char kRestored[] = "牌局已恢复!";
 
 bool Confirmed(Game& g, const char* question) {
-  return g.Msg(question, Host::Buttons::YesNo, Host::Icon::Question) == Host::Answer::Yes;
+  const bool yes = g.Msg(question, Host::Buttons::YesNo, Host::Icon::Question) == Host::Answer::Yes;
+  RecordAction(g, AnswerAction(g.HumanSeat, yes));
+  return yes;
 }
 
 void CarryOutSave(Game& g) {
@@ -30,6 +32,7 @@ void CarryOutSave(Game& g) {
                                : SaveResult{WriteFault::Other, "", "没有存放文件的地方"};
   // Saying "saved" after a failed write would let the user trust a save that is not there.
   if (saved.Ok()) {
+    RecordAction(g, SimpleAction(RecordedKind::Save, g.HumanSeat));
     g.Msg(kSaved);
   } else {
     g.Msg(HandSaveFailedText(saved), Host::Buttons::Ok, Host::Icon::Exclamation);
@@ -46,6 +49,7 @@ void CarryOutRestore(Game& g) {
     g.Msg(RestoreFailedText(result));
     return;
   }
+  RecordAction(g, SimpleAction(RecordedKind::Restore, g.HumanSeat));
   // Only a hand actually loaded counts as a restart.
   RecordRestart(g);
   SaveScores(g);

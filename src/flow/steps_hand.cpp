@@ -41,6 +41,7 @@ void DealHand(Game& g) {
   ShowRankingInTalkList(g);
   g.HandStarted = true;
   g.Flow.TicksThisHand = 0;
+  BeginHandRecord(g);
   InitHand(g);
   // A hand thrown in by the deal has already set the next state and its timer.
   if (!DealUntilAccepted(g)) return;

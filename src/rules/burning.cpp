@@ -62,6 +62,7 @@ bool BurnConditionsHold(const Game& g) {
 }
 
 void OfferBurn(Game& g, int seat) {
+  RecordAction(g, SimpleAction(RecordedKind::OfferBurn, seat));
   ShowPrompt(g, "");
   int mode = g.Burn.BurnOfferMode;
   if (mode == 0) return;
@@ -80,6 +81,7 @@ void OfferBurn(Game& g, int seat) {
     return;
   }
   const Host::Answer answer = g.Msg("您要烧牌吗?", Host::Buttons::YesNo, Host::Icon::Question);
+  RecordAction(g, AnswerAction(seat, answer == Host::Answer::Yes));
   EndBurnWait(g);
   if (answer != Host::Answer::Yes) return;
   // The turn cycle may have moved on while the question was open.
@@ -114,6 +116,7 @@ void BurnWait(Game& g, bool afterLead) {
 void DeclineBurn(Game& g) {
   g.Guard([&] {
     // Declining only ends the wait; the step that opened it goes on as if it had run out.
+    RecordAction(g, SimpleAction(RecordedKind::DeclineBurn, g.HumanSeat));
     ShowPrompt(g, "");
     EndBurnWait(g);
     HideButton(g.Win.CmdNotSP);

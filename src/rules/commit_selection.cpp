@@ -85,6 +85,7 @@ bool CommitSelection(Game& g) {
 
   g.TablePlay = g.Selection;
   g.Flow.HumanCommitted = true;
+  RecordAction(g, PlayAction(g.HumanSeat, g.Selection));
   for (Button* button : {&g.Win.CmdPass, &g.Win.CmdSend, &g.Win.CmdReturn}) {
     button->Visible = false;
     button->HasFocus = false;

@@ -66,6 +66,7 @@ void CmdPassClick(Game& g) {
   g.Guard([&] {
     // A pass outside the human's turn would act for the seat now playing.
     if (!HumanAwaited(g)) return;
+    RecordAction(g, SimpleAction(RecordedKind::Pass, g.HumanSeat));
     HumanPass(g);
   });
 }
@@ -82,6 +83,7 @@ void HumanPass(Game& g) {
 void CmdReturnClick(Game& g) {
   g.Guard([&] {
     const int human = g.HumanSeat;
+    RecordAction(g, SimpleAction(RecordedKind::Withdraw, human));
     SeatRecord& seat = g.Seats[human];
     ClearSelection(g);
     HideButton(g.Win.CmdReturn);

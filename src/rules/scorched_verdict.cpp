@@ -63,7 +63,10 @@ void ScorchedVerdict(Game& g, int seat, bool byButton) {
 }
 
 void CmdShaoHuLeClick(Game& g) {
-  g.Guard([&] { ScorchedVerdict(g, g.HumanSeat, true); });
+  g.Guard([&] {
+    RecordAction(g, SimpleAction(RecordedKind::Scorch, g.HumanSeat));
+    ScorchedVerdict(g, g.HumanSeat, true);
+  });
 }
 
 void AutoScorchedVerdict(Game& g, int seat) {

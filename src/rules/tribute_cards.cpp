@@ -95,6 +95,7 @@ void TakeTribute(Game& g) {
       } else if (SameTeam(receiver, payer)) {
         const std::string question = TitleOf(7 - r.Place) + "是联邦,是否吃贡?";
         accept = g.Msg(question, Host::Buttons::YesNo, Host::Icon::Question) == Host::Answer::Yes;
+        RecordAction(g, AnswerAction(receiver, accept));
       } else {
         accept = true;
       }

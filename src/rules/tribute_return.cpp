@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "core/display.h"
 #include "core/game.h"
@@ -69,6 +70,10 @@ void CmdHGClick(Game& g) {
       const CardCode code(image.Tag);
       s.ReturnSlots[++filled] = Card{code, code.Rank()};
     }
+    std::vector<CardCode> returned;
+    for (int i = 1; i <= filled; ++i)
+      returned.push_back(s.ReturnSlots[i].Code);
+    RecordAction(g, ReturnAction(human, returned));
     const int payer = TributePartner(g, human);
     if (payer != 0) g.Seats[payer].ReturnSlots = s.ReturnSlots;
 

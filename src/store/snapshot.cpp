@@ -47,6 +47,10 @@ void CarryOver(const Game& from, Game& to) {
   to.Skins = from.Skins;
   // The conveniences (hint cycle, autoplay, held round) belong to this run, not to the hand.
   to.Extras = from.Extras;
+  // The hand's record goes on through a restore, which is one of its actions.
+  to.Record = from.Record;
+  to.PresetDecks = from.PresetDecks;
+  to.PresetDecksDealt = from.PresetDecksDealt;
   for (int seat = 1; seat <= kSeats; ++seat)
     to.Seats[seat].Stats = from.Seats[seat].Stats;
 

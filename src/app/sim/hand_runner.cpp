@@ -6,6 +6,7 @@
 
 #include "core/startup_defaults.h"
 #include "flow/turn_cycle.h"
+#include "store/hand_record_file.h"
 
 namespace zunda::sim {
 
@@ -41,6 +42,7 @@ HandRunner::HandRunner(const SimOptions& options, std::ostream& report, std::ost
   // yield the host is idle, which lets the engine skip the yields of its tight loops.
   host_.OnDoEvents([this] { pilot_.DuringWait(game_); }, &game_.Win.CmdNotSP.Visible);
   SetUpFiles();
+  if (!options.recordPath.empty()) outcome_.emplace();
 }
 
 bool HandRunner::PlayHand() {
@@ -121,6 +123,7 @@ void HandRunner::AfterStep() {
 
 void HandRunner::EndOfHand() {
   if (rehearsal_ == nullptr) CheckEndOfHand();
+  if (rehearsal_ == nullptr && outcome_) records_.push_back(outcome_->Finish(game_));
   ++summary_.hands;
   ticksThisHand_ = 0;
   host_.ClearMessages();
@@ -145,6 +148,7 @@ void HandRunner::DrainEvents() {
       continue;
     }
     if (events_ != nullptr) *events_ << line << '\n';
+    if (outcome_) outcome_->Line(line);
     CountEvent(line);
     if (saveRestore_) ViolationIf(saveRestore_->Line(line));
   }
@@ -170,7 +174,16 @@ SimSummary RunHands(const SimOptions& options, std::ostream& report, std::ostrea
   HandRunner runner(options, report, events, decisions);
   while (runner.Summary().hands < options.hands && runner.PlayHand()) {
   }
-  return runner.Finish();
+  SimSummary summary = runner.Finish();
+  if (!options.recordPath.empty()) {
+    const SaveResult written =
+        WriteHandRecords(QString::fromStdString(options.recordPath), runner.Records());
+    if (!written.Ok()) {
+      report << "the records could not be written to " << options.recordPath << '\n';
+      ++summary.violations;
+    }
+  }
+  return summary;
 }
 
 }  // namespace zunda::sim

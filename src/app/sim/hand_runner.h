@@ -11,6 +11,7 @@
 #include "decision_dump.h"
 #include "play_invariants.h"
 #include "players/autopilot.h"
+#include "record_replay.h"
 #include "save_restore_check.h"
 #include "scratch_folder.h"
 #include "sim_host.h"
@@ -48,6 +49,8 @@ class HandRunner {
   // message box shown so far.
   void AfterEveryStep(std::function<void(const Game&)> hook) { afterStep_ = std::move(hook); }
   const std::vector<std::string>& Messages() const { return host_.Messages(); }
+  // The records of the hands played so far, with --record.
+  const std::vector<HandRecord>& Records() const { return records_; }
 
  private:
   void Step();
@@ -86,6 +89,8 @@ class HandRunner {
   std::unique_ptr<ScratchFolder> scratch_;
   FileGameStore store_;
   std::optional<SaveRestoreCheck> saveRestore_;
+  std::optional<OutcomeKeeper> outcome_;
+  std::vector<HandRecord> records_;
   // Collects the event lines while a hand is rehearsed; null otherwise.
   std::vector<std::string>* rehearsal_ = nullptr;
 };

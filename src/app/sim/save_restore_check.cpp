@@ -76,7 +76,9 @@ std::string SaveRestoreCheck::BeforeStep(Game& g) {
   if (betweenSaveAndLoad_) between = [this] { betweenSaveAndLoad_(folder_); };
   std::string problem;
   try {
+    RecordAction(g, SimpleAction(RecordedKind::Save, g.HumanSeat));
     problem = SaveAndRestoreInPlace(g, folder_, between);
+    RecordAction(g, SimpleAction(RecordedKind::Restore, g.HumanSeat));
   } catch (const std::exception& error) {
     problem = std::string("the save or the load failed: ") + error.what();
   }

@@ -74,6 +74,18 @@ const std::vector<OptionRow>& OptionTable() {
          o.dumpPath = std::string(v);
          return std::string();
        }},
+      {"--record", "FILE", "write the record of every hand to FILE (docs/HAND_RECORD.md)",
+       [](SimOptions& o, std::string_view v) {
+         if (v.empty()) return std::string("needs a file name");
+         o.recordPath = std::string(v);
+         return std::string();
+       }},
+      {"--replay", "FILE", "replay the hands recorded in FILE and compare what they show",
+       [](SimOptions& o, std::string_view v) {
+         if (v.empty()) return std::string("needs a file name");
+         o.replayPath = std::string(v);
+         return std::string();
+       }},
       {"--signature", "", "print one hash over the play of a fixed set of seeded hands",
        [](SimOptions& o, std::string_view) {
          o.signature = true;
@@ -91,6 +103,13 @@ const std::vector<OptionRow>& OptionTable() {
 // The options that only make sense together; "" when the command line asks for one run.
 std::string CombinationError(const SimOptions& o) {
   if (o.help || o.signature) return "";
+  if (!o.replayPath.empty()) {
+    if (o.hands > 0 || o.decisions > 0 || !o.recordPath.empty())
+      return "--replay is a run of its own: give it alone";
+    return "";
+  }
+  if (!o.recordPath.empty() && (o.decisions > 0 || o.dealOnly))
+    return "--record needs whole hands: --hands without --deal-only";
   if (o.hands > 0 && o.decisions > 0) return "--hands and --decisions are separate runs: give one";
   if (o.decisions > 0) {
     if (o.dealOnly || o.check || !o.eventsPath.empty() || o.saveRestore > 0)

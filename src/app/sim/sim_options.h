@@ -19,6 +19,8 @@ struct SimOptions {
   std::string dumpPath;     // where to write the decision log, "" for nowhere
   // How many times the game is saved and restored at points drawn from the seed.
   long long saveRestore = 0;
+  std::string recordPath;  // where to write the record of every hand, "" for nowhere
+  std::string replayPath;  // records to replay and compare instead of a run
   bool signature = false;  // print the hash of the play of a fixed set of hands
   bool help = false;
 };

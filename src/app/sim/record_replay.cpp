@@ -1,0 +1,277 @@
+#include "record_replay.h"
+
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "core/game.h"
+#include "core/scripted_host.h"
+#include "core/startup_defaults.h"
+#include "flow/tribute.h"
+#include "flow/turn_cycle.h"
+#include "players/autopilot.h"
+#include "rules/burning.h"
+#include "rules/hand_display.h"
+#include "rules/human_input.h"
+
+namespace zunda::sim {
+
+namespace {
+
+constexpr std::string_view kHandEndState = "111_3";
+// No hand comes near this many steps; a replay that goes astray may.
+constexpr long kMostSteps = 40000;
+
+// The host of a replay: the questions are answered from the record.
+class ReplayHost : public ScriptedHost {
+ public:
+  std::function<bool()> answer;
+  Answer MessageBox(const std::string& text, Buttons buttons, Icon icon) override {
+    if (buttons == Buttons::YesNo) QueueAnswer(answer() ? Answer::Yes : Answer::No);
+    return ScriptedHost::MessageBox(text, buttons, icon);
+  }
+};
+
+PlayRecord SetOf(const RecordedAction& action) {
+  PlayRecord set;
+  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
+    const int n = RecordedCardsOfRank(action, rank);
+    if (n == 0) continue;
+    set.Total += n;
+    if (rank == kBigJoker) {
+      set.BigJokers = n;
+    } else if (rank == kSmallJoker) {
+      set.SmallJokers = n;
+    } else if (rank == kTwo) {
+      set.TwoCount = n;
+    } else {
+      set.BaseRank = rank;
+      set.BaseCount = n;
+    }
+  }
+  if (set.BaseRank == 0) set.BaseRank = set.TwoCount > 0 ? kTwo : kSmallJoker;
+  return set;
+}
+
+int LoweredSlotWith(const Game& g, const CardCode& code) {
+  for (int slot = 1; slot <= kHandSlots; ++slot) {
+    if (HandSlotHoldsCard(g, slot) && !HandSlotRaised(g, slot) &&
+        CardCode(g.Win.ImgHand[slot].Tag) == code)
+      return slot;
+  }
+  return 0;
+}
+
+class Replayer {
+ public:
+  Replayer() : game_(host_) {
+    SetStartupDefaults(game_);
+    host_.answer = [this] { return TakeAnswer(); };
+    host_.OnDoEvents([this] { DuringWait(); }, &game_.Win.CmdNotSP.Visible);
+  }
+
+  std::string Hand(const HandRecord& record) {
+    Game& g = game_;
+    record_ = &record;
+    next_ = 0;
+    problem_.clear();
+    const RecordedOptions& o = record.Options;
+    if (o.HumanSeat != g.HumanSeat) return "the record's human seat is not seat 1";
+    g.Options.JinGong = o.Tribute;
+    g.DelayTimeShunPai = o.DelayShun;
+    g.DelayTimeZundaPai = o.DelayZunda;
+    g.DelayTimeKouPai = o.DelayKou;
+    g.DelayTimeShaoPai = o.DelayShao;
+    g.PresetDecks = record.Decks;
+    g.PresetDecksDealt = 0;
+    if (!started_) {
+      started_ = true;
+      MnuZundaRunClick(g);
+    }
+    bool ended = false;
+    for (long step = 0; step < kMostSteps && !ended && problem_.empty(); ++step) {
+      if (g.Stopped) return "the game stopped: " + Fatal();
+      SkipMarkers();
+      Timer& timer = g.Win.TmrMainCircle;
+      if (timer.Enabled) {
+        host_.SleepMs(timer.Interval);
+        ended = std::string_view(g.MainCourse) == kHandEndState;
+        TmrMainCircleTimer(g);
+      } else if (next_ < record.Actions.size()) {
+        ApplyNext();
+      } else {
+        Problem("the game waits for the human in state " + g.MainCourse +
+                ", but the record has no more actions");
+      }
+      Drain();
+    }
+    if (!problem_.empty()) return problem_;
+    if (!ended) return "the hand did not end";
+    SkipMarkers();
+    if (next_ < record.Actions.size()) {
+      return std::to_string(record.Actions.size() - next_) + " recorded actions were not used";
+    }
+    return Compare(record.Outcome);
+  }
+
+ private:
+  std::string Fatal() const {
+    return host_.FatalMessages().empty() ? std::string("no reason given")
+                                         : host_.FatalMessages().front();
+  }
+
+  void Problem(const std::string& text) {
+    if (problem_.empty()) {
+      problem_ = "tick " + std::to_string(game_.Flow.TicksThisHand) + ": " + text;
+    }
+  }
+
+  // Saves and restores leave the hand as it was; the replay goes on without them.
+  void SkipMarkers() {
+    const auto& actions = record_->Actions;
+    while (next_ < actions.size() && (actions[next_].Kind == RecordedKind::Save ||
+                                      actions[next_].Kind == RecordedKind::Restore))
+      ++next_;
+  }
+
+  const RecordedAction* Peek() {
+    SkipMarkers();
+    return next_ < record_->Actions.size() ? &record_->Actions[next_] : nullptr;
+  }
+
+  bool TakeAnswer() {
+    const RecordedAction* action = Peek();
+    if (action == nullptr || action->Kind != RecordedKind::Answer) {
+      Problem("the game asks a question that the record does not answer");
+      return false;
+    }
+    ++next_;
+    return action->Cards[0] != 0;
+  }
+
+  void DuringWait() {
+    const RecordedAction* action = Peek();
+    if (action == nullptr || action->Tick != game_.Flow.TicksThisHand) return;
+    if (action->Kind == RecordedKind::OfferBurn || action->Kind == RecordedKind::DeclineBurn) {
+      ApplyNext();
+    }
+  }
+
+  void ApplyNext() {
+    Game& g = game_;
+    const RecordedAction action = *Peek();
+    if (action.Tick != g.Flow.TicksThisHand) {
+      Problem("the record's next action comes at tick " + std::to_string(action.Tick));
+      return;
+    }
+    ++next_;
+    switch (action.Kind) {
+      case RecordedKind::Play:
+        Play(action);
+        break;
+      case RecordedKind::Pass:
+        CmdPassClick(g);
+        break;
+      case RecordedKind::OfferBurn:
+        g.Guard([&] { OfferBurn(g, action.Seat); });
+        break;
+      case RecordedKind::DeclineBurn:
+        DeclineBurn(g);
+        break;
+      case RecordedKind::Scorch:
+        CmdShaoHuLeClick(g);
+        break;
+      case RecordedKind::Withdraw:
+        CmdReturnClick(g);
+        break;
+      case RecordedKind::ReturnTribute:
+        ReturnTribute(action);
+        break;
+      case RecordedKind::Answer:
+        Problem("an answer without its question");
+        break;
+      case RecordedKind::Save:
+      case RecordedKind::Restore:
+        break;
+    }
+  }
+
+  void Play(const RecordedAction& action) {
+    Game& g = game_;
+    const PlayRecord set = SetOf(action);
+    if (!RaiseSetByClicks(g, set) || !g.Win.CmdSend.Visible) {
+      Problem("the recorded play " + DescribeSet(set) + " cannot be raised");
+      return;
+    }
+    CmdSendClick(g);
+    if (!g.Flow.HumanCommitted) Problem("the recorded play " + DescribeSet(set) + " is refused");
+  }
+
+  void ReturnTribute(const RecordedAction& action) {
+    Game& g = game_;
+    for (int i = 0; i < action.Count; ++i) {
+      const int slot = LoweredSlotWith(g, CodeAt(action.Cards[static_cast<std::size_t>(i)]));
+      if (slot != 0) ImgHandMouseUp(g, slot, MouseButton::Left, 0);
+    }
+    if (!g.Win.CmdHG.Visible) {
+      Problem("the recorded return of tribute cannot be chosen");
+      return;
+    }
+    CmdHGClick(g);
+  }
+
+  void Drain() {
+    ListBox& list = game_.Win.LstDispEvent;
+    for (const std::string& line : list.Items)
+      outcome_.Line(line);
+    list.Clear();
+  }
+
+  std::string Compare(const RecordedOutcome& wanted) {
+    const RecordedOutcome shown = outcome_.Finish(game_).Outcome;
+    if (shown.EventLines != wanted.EventLines || shown.EventHash != wanted.EventHash) {
+      return "the event lines differ (" + std::to_string(shown.EventLines) + " lines, the record " +
+             std::to_string(wanted.EventLines) + ")";
+    }
+    if (shown.FinishOrder != wanted.FinishOrder) return "the finishing order differs";
+    return "";
+  }
+
+  ReplayHost host_;
+  Game game_;
+  const HandRecord* record_ = nullptr;
+  std::size_t next_ = 0;
+  std::string problem_;
+  bool started_ = false;
+  OutcomeKeeper outcome_;
+};
+
+}  // namespace
+
+void OutcomeKeeper::Line(const std::string& line) {
+  ++lines_;
+  hash_.Add(line);
+  hash_.AddByte('\n');
+}
+
+HandRecord OutcomeKeeper::Finish(const Game& g) {
+  HandRecord record = g.Record;
+  record.Outcome.EventLines = lines_;
+  record.Outcome.EventHash = hash_.Value();
+  for (int place = 1; place <= kSeats; ++place)
+    record.Outcome.FinishOrder[static_cast<std::size_t>(place - 1)] = g.FinishOrder[place];
+  lines_ = 0;
+  hash_ = Fnv1a64();
+  return record;
+}
+
+std::string ReplayHands(const std::vector<HandRecord>& records) {
+  Replayer replayer;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const std::string problem = replayer.Hand(records[i]);
+    if (!problem.empty()) return "hand " + std::to_string(i + 1) + ": " + problem;
+  }
+  return "";
+}
+
+}  // namespace zunda::sim

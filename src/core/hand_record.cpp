@@ -1,0 +1,114 @@
+#include "core/hand_record.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "core/game.h"
+
+namespace zunda {
+
+namespace {
+
+// Room for the actions of a long hand, so that recording allocates once per game, not per
+// action.
+constexpr std::size_t kActionsReserved = 512;
+constexpr std::size_t kDecksReserved = 4;
+constexpr int kCodeCount = 54;
+
+}  // namespace
+
+int CodeNumber(const CardCode& code) {
+  // The table runs through the suits C, D, H, S with the ranks 3..15 each, then the jokers: the
+  // place follows from the code, and the table confirms it.
+  constexpr std::string_view kSuits = "CDHS";
+  constexpr int kSuitRanks = kTwo - kLowRank + 1;
+  const int rank = code.Rank();
+  const std::size_t suit = kSuits.find(code.ch[0]);
+  int k = -1;
+  if (code.ch[0] == 'J' && (rank == kSmallJoker || rank == kBigJoker)) {
+    k = static_cast<int>(kSuits.size()) * kSuitRanks + rank - kSmallJoker;
+  } else if (suit != std::string_view::npos && rank >= kLowRank && rank <= kTwo) {
+    k = static_cast<int>(suit) * kSuitRanks + rank - kLowRank;
+  }
+  return k >= 0 && k < kCodeCount && CodeAt(k) == code ? k : -1;
+}
+
+void BeginHandRecord(Game& g) {
+  HandRecord& record = g.Record;
+  record.Version = kHandRecordVersion;
+  record.Actions.clear();
+  record.Actions.reserve(kActionsReserved);
+  record.Decks.clear();
+  record.Decks.reserve(kDecksReserved);
+  record.Outcome = RecordedOutcome{};
+  record.Options = RecordedOptions{g.Options.JinGong,   g.HumanSeat,       g.DelayTimeShunPai,
+                                   g.DelayTimeZundaPai, g.DelayTimeKouPai, g.DelayTimeShaoPai};
+}
+
+void RecordDeal(Game& g) {
+  RecordedDeck deck{};
+  for (int i = 1; i <= kDeckSize; ++i) {
+    const int k = CodeNumber(g.Deck[i].Code);
+    if (k < 0) Fatal("Err:牌码错误(" + std::to_string(i) + ")");
+    deck[static_cast<std::size_t>(i - 1)] = static_cast<std::uint8_t>(k);
+  }
+  g.Record.Decks.push_back(deck);
+}
+
+void LoadRecordedDeck(const RecordedDeck& recorded, DeckArray& deck) {
+  for (int i = 1; i <= kDeckSize; ++i) {
+    const CardCode code = CodeAt(recorded[static_cast<std::size_t>(i - 1)]);
+    deck[i] = Card{code, code.Rank()};
+  }
+}
+
+void RecordAction(Game& g, RecordedAction action) {
+  action.Tick = g.Flow.TicksThisHand;
+  g.Record.Actions.push_back(action);
+}
+
+RecordedAction SimpleAction(RecordedKind kind, int seat) {
+  RecordedAction action;
+  action.Kind = kind;
+  action.Seat = static_cast<std::uint8_t>(seat);
+  return action;
+}
+
+RecordedAction AnswerAction(int seat, bool yes) {
+  RecordedAction action = SimpleAction(RecordedKind::Answer, seat);
+  action.Count = 1;
+  action.Cards[0] = yes ? 1 : 0;
+  return action;
+}
+
+RecordedAction PlayAction(int seat, const PlayRecord& set) {
+  RecordedAction action = SimpleAction(RecordedKind::Play, seat);
+  action.Count = kBigJoker - kLowRank + 1;
+  const auto add = [&](int rank, int count) {
+    if (rank < kLowRank || rank > kBigJoker || count <= 0) return;
+    std::uint8_t& slot = action.Cards[static_cast<std::size_t>(rank - kLowRank)];
+    slot = static_cast<std::uint8_t>(std::min(255, slot + count));
+  };
+  if (set.BaseRank < kTwo) add(set.BaseRank, set.BaseCount);
+  add(kTwo, set.TwoCount);
+  add(kSmallJoker, set.SmallJokers);
+  add(kBigJoker, set.BigJokers);
+  return action;
+}
+
+RecordedAction ReturnAction(int seat, const std::vector<CardCode>& codes) {
+  RecordedAction action = SimpleAction(RecordedKind::ReturnTribute, seat);
+  for (const CardCode& code : codes) {
+    const int k = CodeNumber(code);
+    if (k < 0 || action.Count >= kRecordedCards) continue;
+    action.Cards[action.Count++] = static_cast<std::uint8_t>(k);
+  }
+  return action;
+}
+
+int RecordedCardsOfRank(const RecordedAction& action, int rank) {
+  if (action.Kind != RecordedKind::Play || rank < kLowRank || rank > kBigJoker) return 0;
+  return action.Cards[static_cast<std::size_t>(rank - kLowRank)];
+}
+
+}  // namespace zunda

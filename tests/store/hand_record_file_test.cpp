@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/cards.h"
+#include "store/hand_record_file.h"
+
+namespace zunda {
+namespace {
+
+HandRecord SampleRecord() {
+  HandRecord record;
+  record.Options = RecordedOptions{false, 1, 0.02, 0.25, 1, 5};
+  DeckArray deck;
+  BuildDeck(deck);
+  RecordedDeck recorded{};
+  for (int i = 1; i <= kDeckSize; ++i)
+    recorded[static_cast<std::size_t>(i - 1)] = static_cast<std::uint8_t>(CodeNumber(deck[i].Code));
+  record.Decks = {recorded, recorded};
+  PlayRecord set;
+  set.BaseRank = 9;
+  set.BaseCount = 3;
+  set.TwoCount = 1;
+  set.SmallJokers = 1;
+  set.Total = 5;
+  record.Actions = {PlayAction(1, set),
+                    SimpleAction(RecordedKind::OfferBurn, 1),
+                    AnswerAction(1, false),
+                    SimpleAction(RecordedKind::Save, 1),
+                    ReturnAction(1, {CardCode("C03"), CardCode("J16")}),
+                    SimpleAction(RecordedKind::Pass, 1)};
+  for (std::size_t i = 0; i < record.Actions.size(); ++i)
+    record.Actions[i].Tick = static_cast<long>(10 * i);
+  record.Outcome = RecordedOutcome{87, 0x9f3c2a0e11b4d6c8ULL, {3, 1, 5, 2, 6, 4}};
+  return record;
+}
+
+TEST(HandRecordFile, ARecordReadsBackAsItWasWritten) {
+  const std::vector<HandRecord> records = {SampleRecord(), SampleRecord()};
+  const std::string text = HandRecordsText(records);
+  EXPECT_NE(text.find("\n0 1 play 3x9,1x15,1x16\n"), std::string::npos);
+  EXPECT_NE(text.find("\n40 1 return C03,J16\n"), std::string::npos);
+  const HandRecordsRead read = ParseHandRecords(text);
+  ASSERT_TRUE(read.Ok()) << read.Problem;
+  EXPECT_EQ(read.Records, records);
+}
+
+// Each row damages the sample's text in one place; the reader names the fault.
+TEST(HandRecordFile, ADamagedOrNewerRecordIsRefusedWithItsReason) {
+  const std::string good = HandRecordsText({SampleRecord()});
+  const auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string text = good;
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+  };
+  const struct {
+    std::string text;
+    std::string reason;
+  } cases[] = {
+      {"", "empty"},
+      {"PaiXing\n", "not a hand record"},
+      {replaced("zunda-hand-record 1", "zunda-hand-record 2"), "newer than this program's 1"},
+      {replaced("tribute=0", "tribute=2"), "line 3: option tribute"},
+      {replaced("deck C03", "deck C04"), "every card four times"},
+      {replaced("deck C03", "deck X03"), "unknown card"},
+      {replaced(" play 3x9", " play 3x2"), "count x rank"},
+      {replaced(" play 3x9,1x15", " play 3x9,1x9"), "twice"},
+      {replaced("10 1 burn", "10 1 jump"), "unknown action"},
+      {replaced("10 1 burn", "10 1 burn 3x9"), "no cards"},
+      {replaced("20 1 answer no", "20 1 answer maybe"), "yes or no"},
+      {replaced("20 1 answer", "2 1 answer"), "out of order"},
+      {replaced("50 1 pass", "50 7 pass"), "a seat expected"},
+      {replaced("outcome 87", "outcome x"), "line count"},
+      {good.substr(0, good.size() - 4), "ends early"},
+  };
+  for (const auto& c : cases) {
+    const HandRecordsRead read = ParseHandRecords(c.text);
+    EXPECT_TRUE(read.Records.empty()) << c.reason;
+    EXPECT_NE(read.Problem.find(c.reason), std::string::npos) << read.Problem;
+  }
+}
+
+}  // namespace
+}  // namespace zunda
