@@ -7,18 +7,18 @@
 #include "core/game.h"
 #include "core/scripted_host.h"
 #include "core/startup_defaults.h"
-#include "flow/tribute.h"
 #include "flow/turn_cycle.h"
 #include "players/autopilot.h"
 #include "rules/burning.h"
 #include "rules/hand_display.h"
 #include "rules/human_input.h"
+#include "rules/tribute.h"
 
 namespace zunda::sim {
 
 namespace {
 
-constexpr std::string_view kHandEndState = "111_3";
+constexpr TurnStep kHandEndState = TurnStep::EndHand;
 // No hand comes near this many steps; a replay that goes astray may.
 constexpr long kMostSteps = 40000;
 
@@ -95,7 +95,7 @@ class Replayer {
       Timer& timer = g.Win.TmrMainCircle;
       if (timer.Enabled) {
         host_.SleepMs(timer.Interval);
-        ended = std::string_view(g.MainCourse) == kHandEndState;
+        ended = g.MainCourse == kHandEndState;
         TmrMainCircleTimer(g);
       } else if (next_ < record.Actions.size()) {
         ApplyNext();
