@@ -170,10 +170,10 @@ SaveResult WriteDefaultOptions(Game& g) {
                      {kPlayer, "Remember", "0"},
                      {kPlayer, "Name00", "Aldor"},
                      {kPlayer, "Num", "1"},
-                     {kGameSpeed, "DelayTimeShunPai", "0.02"},
-                     {kGameSpeed, "DelayTimeZundaPai", "0.02"},
-                     {kGameSpeed, "DelayTimeKouPai", "0.5"},
-                     {kGameSpeed, "DelayTimeShaoPai", "5"},
+                     {kGameSpeed, "DelayTimeShunPai", ShortestDecimal(DefaultWaits::ShunPai)},
+                     {kGameSpeed, "DelayTimeZundaPai", ShortestDecimal(DefaultWaits::ZundaPai)},
+                     {kGameSpeed, "DelayTimeKouPai", ShortestDecimal(DefaultWaits::KouPai)},
+                     {kGameSpeed, "DelayTimeShaoPai", ShortestDecimal(DefaultWaits::ShaoPai)},
                      {kSkins, "CurSkin", "ParisDress"},
                      {kSkins, "SkinsList", "Normal,ParisDress,military"},
                      {"ZundaRules", "JinGong", "True"},
@@ -271,10 +271,10 @@ void SaveOptions(Game& g) {
 void LoadWaits(Game& g) {
   const std::string path = OptionFilePath(g);
   if (!Files().Stamp(QString::fromStdString(path))) {
-    g.DelayTimeShunPai = 0.01;
-    g.DelayTimeZundaPai = 0.01;
-    g.DelayTimeKouPai = 1.0;
-    g.DelayTimeShaoPai = 5.0;
+    g.DelayTimeShunPai = DefaultWaits::ShunPai;
+    g.DelayTimeZundaPai = DefaultWaits::ZundaPai;
+    g.DelayTimeKouPai = DefaultWaits::KouPai;
+    g.DelayTimeShaoPai = DefaultWaits::ShaoPai;
     return;
   }
   const classIniFile ini(path);
