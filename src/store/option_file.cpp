@@ -271,10 +271,10 @@ void SaveOptions(Game& g) {
 void LoadWaits(Game& g) {
   const std::string path = OptionFilePath(g);
   if (!Files().Stamp(QString::fromStdString(path))) {
-    g.DelayTimeShunPai = DefaultWaits::ShunPai;
-    g.DelayTimeZundaPai = DefaultWaits::ZundaPai;
-    g.DelayTimeKouPai = DefaultWaits::KouPai;
-    g.DelayTimeShaoPai = DefaultWaits::ShaoPai;
+    g.DelayTimeShunPai = 0.01;
+    g.DelayTimeZundaPai = 0.01;
+    g.DelayTimeKouPai = 1.0;
+    g.DelayTimeShaoPai = 5.0;
     return;
   }
   const classIniFile ini(path);

@@ -104,7 +104,7 @@ TEST(TickFrame, AMinimisedWindowOrAPausedGameIdlesTenTimesASecond) {
   }
   Tick(g);
   EXPECT_EQ(g.MainCourse, "666_7");
-  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 10);
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 20);
 }
 
 TEST(TickFrame, AnUnknownStateTakesTheFatalPathOnce) {
