@@ -3,10 +3,8 @@
 //   zunda-view [--demo-state] [--skin NAME] [--size WxH] [--screenshot FILE.png]
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QSettings>
 #include <QTimer>
 #include <cstdio>
-#include <memory>
 
 #include "core/cards.h"
 #include "core/display.h"
@@ -15,21 +13,12 @@
 #include "core/startup_defaults.h"
 #include "core/text.h"
 #include "ui/main_window.h"
+#include "ui/skin_ini.h"
 #include "ui/skins.h"
 
 namespace {
 
 using namespace zunda;
-
-// TODO(integrator): bind to the program's INI file class. The sample skins are plain ASCII, so
-// this stand-in is enough for looking at them.
-IniLookup OpenSampleIni(const std::filesystem::path& file) {
-  auto settings =
-      std::make_shared<QSettings>(QString::fromStdString(file.string()), QSettings::IniFormat);
-  return [settings](const std::string& section, const std::string& key) {
-    return settings->value(QString::fromStdString(section + "/" + key)).toString().toStdString();
-  };
-}
 
 void Lay(Game& g, int seat, const std::vector<std::string>& codes, int top) {
   for (std::size_t k = 0; k < codes.size(); ++k) {
@@ -119,7 +108,7 @@ int main(int argc, char* argv[]) {
   if (parser.isSet(demo)) FillDemoState(game);
   game.Options.SkinsList = {"Normal", "ParisDress", "military"};
   game.Options.CurSkin = parser.value(skin).toStdString();
-  LoadSkins(game.Skins, game.Options, game.AppPath, OpenSampleIni);
+  LoadSkins(game.Skins, game.Options, game.AppPath, OpenSkinIni);
 
   MainWindow window(game);
   const QStringList wh = parser.value(size).split(QLatin1Char('x'));

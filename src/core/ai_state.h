@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-
 #include "core/cards.h"
 #include "core/checked_array.h"
 #include "core/model.h"
@@ -10,15 +8,14 @@ namespace zunda {
 
 // What the hand assessment last worked out from each seat's buckets, kept so that a seat
 // whose buckets have not changed since is not counted again. It is derived from the hands
-// alone, so it never makes two games differ.
+// and the card weights alone: a game without it (a restored one) plays the same.
 struct SeatFiguresCache {
-  static constexpr std::size_t kRanks = kBigJoker - kLowRank + 1;
-  std::array<std::array<int, kRanks>, kSeats> counts{};
-  std::array<int, kSeats> rankScore{};
-  std::array<int, kSeats> plainSets{};
-  std::array<bool, kSeats> known{};
-  std::array<int, kRanks> weights{};
-  bool operator==(const SeatFiguresCache&) const { return true; }
+  Arr<Arr<int, kLowRank, kBigJoker>, 1, kSeats> counts;
+  Arr<int, 1, kSeats> rankScore;
+  Arr<int, 1, kSeats> plainSets;
+  Arr<bool, 1, kSeats> known;
+  Arr<int, kLowRank, kBigJoker> weights;
+  bool operator==(const SeatFiguresCache&) const = default;
 };
 
 // Working tables of the computer players.

@@ -79,10 +79,10 @@ struct Game {
   bool HandStarted = false;
   bool TripleCapture = false;
   bool BigJokerOnTable = false;
-  double DelayTimeShunPai = 0.01;
-  double DelayTimeZundaPai = 0.01;
-  double DelayTimeKouPai = 1.0;
-  double DelayTimeShaoPai = 5.0;
+  double DelayTimeShunPai = DefaultWaits::ShunPai;
+  double DelayTimeZundaPai = DefaultWaits::ZundaPai;
+  double DelayTimeKouPai = DefaultWaits::KouPai;
+  double DelayTimeShaoPai = DefaultWaits::ShaoPai;
 
   OptionsModel Options;
   MainWindowControls Win;

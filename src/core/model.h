@@ -38,6 +38,19 @@ struct PlayRecord {
   bool operator==(const PlayRecord&) const = default;
 };
 
+// The one way to clear a play record: Tag blank, no seat and every count 0. The code lists
+// are left as they were; only their counts say how many codes are meant.
+inline void ClearPlayCounts(PlayRecord& play) {
+  play.Tag = ' ';
+  play.Seat = 0;
+  play.Total = 0;
+  play.BaseRank = 0;
+  play.BaseCount = 0;
+  play.TwoCount = 0;
+  play.SmallJokers = 0;
+  play.BigJokers = 0;
+}
+
 // What a seat's name label shows of its place in the round, kept by the engine so that the
 // rules never read a colour: passed over for the rest of the round, or out of the hand.
 enum class SeatShade { None, PassedOver, Out };

@@ -18,6 +18,16 @@ struct PlayerEntry {
   bool operator==(const PlayerEntry&) const = default;
 };
 
+// The four waits in seconds, as a new option file holds them and as a game starts with: a
+// tick of an ordinary play (also the turn cycle's pace), of a Zunda play, the wait after a
+// fold, and the burn offer's wait.
+struct DefaultWaits {
+  static constexpr double ShunPai = 0.02;
+  static constexpr double ZundaPai = 0.02;
+  static constexpr double KouPai = 0.5;
+  static constexpr double ShaoPai = 5;
+};
+
 // Everything the option file holds, as a plain model the options dialog edits and the
 // storage layer loads and saves.
 struct OptionsModel {
@@ -30,10 +40,10 @@ struct OptionsModel {
   std::string CurSkin;
 
   bool JinGong = true;  // tribute between hands
-  double DelayTimeShunPai = 0.02;
-  double DelayTimeZundaPai = 0.02;
-  double DelayTimeKouPai = 0.5;
-  double DelayTimeShaoPai = 5;
+  double DelayTimeShunPai = DefaultWaits::ShunPai;
+  double DelayTimeZundaPai = DefaultWaits::ZundaPai;
+  double DelayTimeKouPai = DefaultWaits::KouPai;
+  double DelayTimeShaoPai = DefaultWaits::ShaoPai;
   std::string BarName = "WINDOWS";
   bool RecRunData = false;
 

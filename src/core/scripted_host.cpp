@@ -9,7 +9,6 @@ Host::Answer ScriptedHost::MessageBox(const std::string& text, Buttons buttons, 
     answers_.pop_front();
     return answer;
   }
-  if (defaultChooser_ != nullptr) return defaultChooser_(buttons);
   return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
 }
 

@@ -31,7 +31,6 @@ class ScriptedHost : public Host {
 
   // Answers for the next message boxes, in order; when the queue is empty, OK/Yes.
   void QueueAnswer(Answer answer) { answers_.push_back(answer); }
-  void SetDefaultAnswer(Answer (*chooser)(Buttons)) { defaultChooser_ = chooser; }
   // Runs once per DoEvents call: where a test or the simulator clicks during a wait. With
   // `onlyWhile`, the hook runs only while that flag is true (and DoEvents is idle otherwise).
   void OnDoEvents(std::function<void()> hook, const bool* onlyWhile = nullptr) {
@@ -41,7 +40,6 @@ class ScriptedHost : public Host {
   }
 
   void SetClock(double seconds) { clock_ = seconds; }
-  void SetDate(CalendarDate date) { date_ = date; }
   Rng& Generator() { return rng_; }
 
   const std::vector<std::string>& Messages() const { return messages_; }
@@ -53,7 +51,6 @@ class ScriptedHost : public Host {
   double clock_ = 36000.0;  // ten in the morning: far from the midnight roll-over
   CalendarDate date_{2026, 12, 6};
   std::deque<Answer> answers_;
-  Answer (*defaultChooser_)(Buttons) = nullptr;
   std::function<void()> doEventsHook_;
   std::vector<std::string> messages_;
   std::vector<std::string> fatal_;

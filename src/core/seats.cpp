@@ -46,10 +46,6 @@ bool SameTeam(int a, int b) {
   return IsEven(a - b);
 }
 
-bool IsOpposite(int a, int b) {
-  return b == OppositeSeat(a);
-}
-
 char TeamLetter(int who) {
   if (who < 1 || who > kSeats) Fatal("Err:FNS=" + std::to_string(who));
   return IsEven(who) ? 'N' : 'S';

@@ -13,7 +13,6 @@ int PrevSeat(int who);
 int OppositeSeat(int who);
 int SeatPlusTwo(int who);
 bool SameTeam(int a, int b);
-bool IsOpposite(int a, int b);
 char TeamLetter(int who);
 bool IsEven(int n);
 

@@ -134,12 +134,6 @@ void WritePlayedStatusText(const Game& g, std::string& text) {
   text.assign(buffer.data(), out);
 }
 
-std::string BuildPlayedStatusText(const Game& g) {
-  std::string text;
-  WritePlayedStatusText(g, text);
-  return text;
-}
-
 bool SlideTableCard(Game& g, int image) {
   if (!g.Table.TableSlotUsed[image]) return false;
   Image& card = g.Win.ImgTable[image];

@@ -25,9 +25,8 @@ void ResetTableDisplay(Game& g);
 // its cards as played. Call it exactly once per play laid.
 void ShowPlay(Game& g, int seat, const PlayRecord& play);
 
-// The status-bar summary of the high cards played so far.
-std::string BuildPlayedStatusText(const Game& g);
-// The same text written over `text`, reusing its storage.
+// The status-bar summary of the high cards played so far, written over `text`, reusing its
+// storage.
 void WritePlayedStatusText(const Game& g, std::string& text);
 
 // The card slide. A shown card still below its resting place moves up one step; the window

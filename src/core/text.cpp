@@ -30,13 +30,6 @@ std::string Trim(std::string_view text) {
   return std::string(TrimView(text));
 }
 
-std::string TrimRight(std::string_view text) {
-  std::size_t last = text.size();
-  while (last > 0 && IsBlank(text[last - 1]))
-    --last;
-  return std::string(text.substr(0, last));
-}
-
 std::size_t CharCount(std::string_view text) {
   std::size_t count = 0;
   for (char c : text)

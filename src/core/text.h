@@ -9,7 +9,6 @@ namespace zunda {
 std::string Trim(std::string_view text);
 // The same text without copying it: a view into `text`.
 std::string_view TrimView(std::string_view text);
-std::string TrimRight(std::string_view text);
 // Writes the text unless the target already holds it: texts that are set again and again to
 // what they already say (the table's tool tips at every round) then cost a comparison.
 inline void AssignIfChanged(std::string& target, std::string_view text) {

@@ -113,14 +113,7 @@ void InitHand(Game& g) {
   for (Label& label : w.LblName)
     ResetNameLabel(label);
 
-  PlayRecord& t = g.TablePlay;
-  t.Seat = 0;
-  t.Total = 0;
-  t.BaseRank = 0;
-  t.BaseCount = 0;
-  t.TwoCount = 0;
-  t.SmallJokers = 0;
-  t.BigJokers = 0;
+  ClearPlayCounts(g.TablePlay);
   g.LeadSeat = g.PrevFinishOrder[kSeats];
 
   for (auto& seatHand : g.Hand) {

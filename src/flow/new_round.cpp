@@ -29,12 +29,7 @@ void NewRound(Game& g) {
   }
   g.Flow.FoldInForce = false;
   g.BigJokerOnTable = false;
-  PlayRecord& table = g.TablePlay;
-  table.Total = 0;
-  table.BaseCount = 0;
-  table.TwoCount = 0;
-  table.SmallJokers = 0;
-  table.BigJokers = 0;
+  ClearPlayCounts(g.TablePlay);
   g.Flow.LongDelay = false;
 }
 

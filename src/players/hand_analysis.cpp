@@ -158,11 +158,10 @@ constexpr auto kZundaBucket = [] {
 // A seat whose buckets are the ones counted last time keeps the figures of that count.
 SeatFigures FiguresOf(Game& g, int seat) {
   SeatFiguresCache& cache = g.Ai.Figures;
-  const auto index = static_cast<std::size_t>(seat - 1);
-  std::array<int, SeatFiguresCache::kRanks>& counted = cache.counts[index];
+  const auto counted = cache.counts[seat].begin();
   const auto bucket = g.Hand[seat].begin();
-  bool same = cache.known[index];
-  for (std::size_t i = 0; i < counted.size(); ++i)
+  bool same = cache.known[seat];
+  for (std::size_t i = 0; i < kGapBonus.size(); ++i)
     same &= bucket[i].Count == counted[i];
   SeatFigures figures;
   if (!same) {
@@ -183,12 +182,12 @@ SeatFigures FiguresOf(Game& g, int seat) {
           ++plainSets;
       }
     }
-    cache.rankScore[index] = score;
-    cache.plainSets[index] = plainSets;
-    cache.known[index] = true;
+    cache.rankScore[seat] = score;
+    cache.plainSets[seat] = plainSets;
+    cache.known[seat] = true;
   }
-  figures.plainSets = cache.plainSets[index];
-  figures.score = ScoreForSets(g, seat, cache.rankScore[index]);
+  figures.plainSets = cache.plainSets[seat];
+  figures.score = ScoreForSets(g, seat, cache.rankScore[seat]);
   return figures;
 }
 
@@ -197,7 +196,7 @@ void KeepFiguresForWeights(Game& g) {
   SeatFiguresCache& cache = g.Ai.Figures;
   if (std::equal(cache.weights.begin(), cache.weights.end(), g.CardWeight.begin())) return;
   std::copy(g.CardWeight.begin(), g.CardWeight.end(), cache.weights.begin());
-  cache.known.fill(false);
+  cache.known.Fill(false);
 }
 
 void SetAssessment(Game& g, int seat, int score, bool nearFinish) {

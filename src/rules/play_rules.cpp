@@ -7,17 +7,6 @@
 
 namespace zunda {
 
-void ClearPlayCounts(PlayRecord& play) {
-  play.Tag = ' ';
-  play.Seat = 0;
-  play.Total = 0;
-  play.BaseRank = 0;
-  play.BaseCount = 0;
-  play.TwoCount = 0;
-  play.SmallJokers = 0;
-  play.BigJokers = 0;
-}
-
 void ClearTablePlay(Game& g) {
   ClearPlayCounts(g.TablePlay);
 }

@@ -9,12 +9,11 @@ namespace zunda {
 
 struct Game;
 
-// Clearing a play record: Tag blank and every count 0. ClearSelection also blanks both code
-// lists; the other two leave the codes as they were.
+// Clearing the three play records of the game (ClearPlayCounts, src/core/model.h).
+// ClearSelection also blanks both code lists; the other two leave the codes as they were.
 void ClearTablePlay(Game& g);
 void ClearSelection(Game& g);
 void ClearPrevTablePlay(Game& g);
-void ClearPlayCounts(PlayRecord& play);
 
 // A play big enough to open burning and to change the pass and fold rules.
 bool IsZundaPlay(const PlayRecord& play);

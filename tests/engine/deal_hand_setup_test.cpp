@@ -70,9 +70,9 @@ TEST(InitHand, PutsTheWholeHandBackToItsStartingState) {
   EXPECT_EQ(g.Hand, c.Hand);
   EXPECT_EQ(g.PlayedByRank, c.PlayedByRank);
   EXPECT_EQ(g.PrevFinishOrder, g.FinishOrder);
-  // The table play's counts are emptied; its tag and codes stay.
+  // The table play is cleared; its codes stay.
   EXPECT_EQ(g.TablePlay.Total + g.TablePlay.BaseCount, 0);
-  EXPECT_EQ(g.TablePlay.Tag, 'S');
+  EXPECT_EQ(g.TablePlay.Tag, ' ');
   EXPECT_EQ(g.TablePlay.BaseCodes[1].Str(), "H09");
 
   EXPECT_EQ(c.Win.LblPrompt.Caption, "初始化起始状态");

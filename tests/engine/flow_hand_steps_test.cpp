@@ -110,7 +110,7 @@ TEST(TickFrame, AMinimisedWindowOrAPausedGameIdlesTenTimesASecond) {
   }
   Tick(g);
   EXPECT_EQ(g.MainCourse, TurnStep::ApplyAnswer);
-  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 10);
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 20);
 }
 
 TEST(TickFrame, ATickWithNoStepToRunTakesTheFatalPathOnce) {

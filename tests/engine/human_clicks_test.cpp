@@ -53,7 +53,7 @@ TEST_F(HandClicks, ALeftClickRaisesTheSetCutToTheTableAndASecondClickPlaysIt) {
   Left(sevens[3]);
   EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
-  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 10);
+  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 20);
   EXPECT_FALSE(g.Seats[1].OnTurn);
   EXPECT_FALSE(g.Flow.WaitHuman);
 }
