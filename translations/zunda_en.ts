@@ -891,6 +891,10 @@ Zunda for six seats with four packs: you against five computer seats.</translati
         <translation>Record run data while playing</translation>
     </message>
     <message>
+        <source>出牌、收牌和进贡时显示牌的移动</source>
+        <translation>Show cards moving when they are played, taken or paid as tribute</translation>
+    </message>
+    <message>
         <source>出牌速度:</source>
         <translation>Play speed:</translation>
     </message>
