@@ -124,6 +124,10 @@
         <translation>Passes automatically</translation>
     </message>
     <message>
+        <source>过</source>
+        <translation>Passes</translation>
+    </message>
+    <message>
         <source>确认烧牌!</source>
         <translation>Burns!</translation>
     </message>

@@ -65,6 +65,7 @@ void CmdPassClick(Game& g) {
   g.Guard([&] {
     // A pass outside the human's turn would act for the seat now playing.
     if (!HumanAwaited(g)) return;
+    AddEventLine(g, g.Seats[g.HumanSeat].Name, kPassLine);
     HumanPass(g);
   });
 }
