@@ -124,6 +124,10 @@
         <translation>Passes automatically</translation>
     </message>
     <message>
+        <source>过</source>
+        <translation>Passes</translation>
+    </message>
+    <message>
         <source>确认烧牌!</source>
         <translation>Burns!</translation>
     </message>
@@ -889,6 +893,10 @@ Zunda for six seats with four packs: you against five computer seats.</translati
     <message>
         <source>实时记录游戏运行数据</source>
         <translation>Record run data while playing</translation>
+    </message>
+    <message>
+        <source>出牌、收牌和进贡时显示牌的移动</source>
+        <translation>Show cards moving when they are played, taken or paid as tribute</translation>
     </message>
     <message>
         <source>出牌速度:</source>

@@ -10,5 +10,7 @@ struct Game;
 void ShowPrompt(Game& g, const std::string& text);
 // One line of the event list: "name: text", or the text alone when the name is blank.
 void AddEventLine(Game& g, const std::string& name, const std::string& text);
+// The event line's text of a seat that passes.
+inline constexpr char kPassLine[] = "过";
 
 }  // namespace zunda

@@ -284,6 +284,8 @@ void ApplyAnswer(Game& g) {
   } else if (InPlay(g, current)) {
     ShadePassedLabel(g, current);
     HideSeatRow(g, current);
+    // The human's pass has its line from the button, an automatic one from the prompt.
+    if (!IsHuman(g, current)) AddEventLine(g, g.Seats[current].Name, kPassLine);
   }
   flow.LastActionWasPass = !played;
 

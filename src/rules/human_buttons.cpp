@@ -67,6 +67,7 @@ void CmdPassClick(Game& g) {
     // A pass outside the human's turn would act for the seat now playing.
     if (!HumanAwaited(g)) return;
     RecordAction(g, SimpleAction(RecordedKind::Pass, g.HumanSeat));
+    AddEventLine(g, g.Seats[g.HumanSeat].Name, kPassLine);
     HumanPass(g);
   });
 }

@@ -57,6 +57,7 @@ const Template kTemplates[] = {
     {QT_TRANSLATE_NOOP("EngineText", "%1大虎"), "n"},
     {QT_TRANSLATE_NOOP("EngineText", "%1小虎"), "n"},
     {QT_TRANSLATE_NOOP("EngineText", "自动过牌"), ""},
+    {QT_TRANSLATE_NOOP("EngineText", "过"), ""},
     {QT_TRANSLATE_NOOP("EngineText", "确认烧牌!"), ""},
     {QT_TRANSLATE_NOOP("EngineText", "烧糊了!被判为:%1"), "t"},
     {QT_TRANSLATE_NOOP("EngineText", "被判定获得发牌权"), ""},

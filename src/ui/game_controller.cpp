@@ -24,8 +24,10 @@
 #include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/mmedia.h"
+#include "ui/motion_choice.h"
 #include "ui/music/background_music.h"
 #include "ui/options_dialog.h"
+#include "ui/table_view.h"
 
 namespace zunda {
 
@@ -96,6 +98,7 @@ GameController::GameController(Game& game, MainWindow& window, OptionsDialogHook
     Sync();
   });
   window_.SetSlideStep([this] { SlideTableCards(g_); });
+  window_.Table()->Motion().SetEnabled(StoredCardMotion(g_));
   window_.StartAutoRefresh(30);
   extras_ = std::make_unique<ExtrasController>(
       g_, window_,
@@ -212,6 +215,7 @@ void GameController::OnMenu(MenuCommand which) {
     case MenuCommand::ZundaOptions: {
       const OptionsDialogResult result = RunOptionsDialog(g_, &window_, hooks_);
       if (result == OptionsDialogResult::QuitRequested) g_.Win.CloseRequested = true;
+      window_.Table()->Motion().SetEnabled(StoredCardMotion(g_));
       MusicOptionsChanged(g_);
       if (g_.Win.TmrMedia.Enabled && !musicTimer_.isActive()) musicTimer_.start(1);
       break;

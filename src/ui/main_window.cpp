@@ -186,6 +186,7 @@ void MainWindow::refresh() {
   const MainWindowControls& win = game_.Win;
   if (!isMinimized()) setWindowTitle(Text(win.Caption));
   table_->SyncButtons();
+  table_->FollowState();
   SyncList(events_, shownEvents_, win.LstDispEvent, true);
   SyncList(ranking_, shownRanking_, win.LstTalk, false);
   if (!win.LstTalk.ToolTipText.empty()) ranking_->setToolTip(Text(win.LstTalk.ToolTipText));

@@ -12,6 +12,7 @@
 #include "flow/turn_cycle.h"
 #include "store/option_file.h"
 #include "ui/language.h"
+#include "ui/motion_choice.h"
 #include "ui/music/background_music.h"
 #include "ui/options_game_page.h"
 #include "ui/options_music_page.h"
@@ -122,6 +123,7 @@ void FrmOptionsTab::CmdOKClick() {
   Apply();
   const bool newLanguage = GameSettings->LanguageChanged();
   if (newLanguage) StoreLanguageChoice(g_, GameSettings->LanguageChoice());
+  if (GameSettings->CardMotionChanged()) StoreCardMotion(g_, GameSettings->CardMotionChoice());
   if ((Skins->SkinChanged() || newLanguage) &&
       g_.Msg(kRestartQuestion, Host::Buttons::YesNo, Host::Icon::Question) == Host::Answer::Yes) {
     quitWanted_ = true;

@@ -15,6 +15,7 @@
 #include "core/game.h"
 #include "core/options_dialog_rules.h"
 #include "ui/language.h"
+#include "ui/motion_choice.h"
 #include "ui/options_extras_box.h"
 #include "ui/shown_text.h"
 
@@ -41,6 +42,10 @@ GamePage::GamePage(OptionsEditContext context, QWidget* parent) : QWidget(parent
   LblShaoPaiWaitTime = new QLabel(this);
   TxtBossCaption = new QLineEdit(this);
   ChkRecRunData = new QCheckBox(tr("实时记录游戏运行数据"), this);
+  // Like the language, a window setting: kept apart from the rules, so it ends no hand.
+  ChkCardMotion = new QCheckBox(tr("出牌、收牌和进贡时显示牌的移动"), this);
+  storedMotion_ = StoredCardMotion(c_.g);
+  ChkCardMotion->setChecked(storedMotion_);
 
   auto* speeds = new QGridLayout;
   speeds->addWidget(new QLabel(tr("出牌速度:"), this), 0, 0);
@@ -80,6 +85,7 @@ GamePage::GamePage(OptionsEditContext context, QWidget* parent) : QWidget(parent
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(speeds);
   layout->addWidget(ChkRecRunData);
+  layout->addWidget(ChkCardMotion);
   layout->addWidget(rules);
   Extras = new ExtrasBox(c_.options.Extras, this);
   layout->addWidget(Extras);
@@ -121,6 +127,10 @@ void GamePage::Refresh() {
   OptJG[c_.options.JinGong ? 0 : 1]->setChecked(true);
   ShowScrollValues();
   Extras->Refresh();
+}
+
+bool GamePage::CardMotionChoice() const {
+  return ChkCardMotion->isChecked();
 }
 
 std::string GamePage::LanguageChoice() const {

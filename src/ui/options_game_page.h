@@ -17,8 +17,8 @@ namespace zunda {
 class ExtrasBox;
 
 // The game page: the three waits on scroll bars, the boss caption, run-data recording and the
-// tribute choice, and the language of the window. The other rule boxes show the fixed rules
-// and cannot be changed.
+// tribute choice, the language of the window and whether its cards move. The other rule boxes show
+// the fixed rules and cannot be changed.
 class GamePage : public QWidget {
   Q_OBJECT
  public:
@@ -39,17 +39,22 @@ class GamePage : public QWidget {
   QCheckBox* ChkDaGuiErDaYi;
   ExtrasBox* Extras;  // the conveniences and the pace of a finished round
   QComboBox* CmbLanguage;
+  QCheckBox* ChkCardMotion;
 
   // The language chosen here as the option file keeps it ("" follows the system), and whether
   // it differs from the stored one.
   std::string LanguageChoice() const;
   bool LanguageChanged() const { return LanguageChoice() != storedLanguage_; }
+  // Whether cards are to move, and whether that differs from the stored choice.
+  bool CardMotionChoice() const;
+  bool CardMotionChanged() const { return CardMotionChoice() != storedMotion_; }
 
  private:
   void ShowScrollValues();
 
   OptionsEditContext c_;
   std::string storedLanguage_;
+  bool storedMotion_ = true;
 };
 
 }  // namespace zunda

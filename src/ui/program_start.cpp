@@ -116,6 +116,10 @@ std::unique_ptr<RunningProgram> StartProgram(Game& g, QtHost& host, const StartS
   // Saved hands, run data and scores go to files in the program folder.
   program->store_ = std::make_unique<FileGameStore>();
   InstallFileStore(g, *program->store_);
+  // A saved hand can be taken up as soon as the program runs, not only once a hand is dealt.
+  const bool saved = g.SavedHandExists && g.SavedHandExists();
+  g.Win.MnuRead.Visible = saved;
+  g.Win.MnuRead.Enabled = saved;
   program->hooks_ = MakeHooks(g);
   if (splashShown) program->splash_->finish(&window);
   if (LogInPlayer(g, &window, program->hooks_) == OptionsDialogResult::QuitRequested) {

@@ -109,6 +109,12 @@ TableView::TableView(const Game& game, std::filesystem::path appPath, QWidget* p
     buttons_[static_cast<std::size_t>(i)] = button;
   }
   pictures_.SetTexts({tr("小虎"), tr("大虎")});
+  connect(&motion_, &CardMotion::changed, this,
+          [this](const QRectF& area) { update(area.toAlignedRect()); });
+}
+
+void TableView::FollowState() {
+  motion_.Follow(game_, geometry_, Hand(), isVisible() && !window()->isMinimized());
 }
 
 QString TableView::DataFile(const std::string& name) const {
@@ -186,6 +192,7 @@ void TableView::SetTurnMarkerFrame(int frame) {
 void TableView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   geometry_.SetViewSize(size());
+  motion_.Clear();
   SyncButtons();
   emit scaleChanged(geometry_.Scale());
 }
@@ -216,6 +223,8 @@ void TableView::paintEvent(QPaintEvent*) {
   PaintPrompt(p);
   PaintHand(p);
   PaintExtrasMarks(p, *this, game_);
+  motion_.Paint(p, [this](QPainter& painter, const QRectF& where, const std::string& code,
+                          QSizeF pictureSize) { PaintCard(painter, where, code, pictureSize); });
 }
 
 void TableView::PaintBackground(QPainter& p) {
@@ -267,7 +276,7 @@ void TableView::PaintSeat(QPainter& p, int seat) {
   p.setClipRect(geometry_.SeatRow(seat));
   for (int k = 1; k <= 20; ++k) {
     const Image& image = win.ImgTable[TableIndex(seat, k)];
-    if (!SlotShowsCard(image)) continue;
+    if (!SlotShowsCard(image) || motion_.HidesTableImage(TableIndex(seat, k))) continue;
     PaintCard(p, geometry_.TableCard(seat, LeftOrDefault(image, k), image.Top), image.Tag);
   }
   p.restore();
@@ -303,9 +312,10 @@ void TableView::PaintTurnMark(QPainter& p) {
   p.drawPath(pointer);
 }
 
-void TableView::PaintCard(QPainter& p, const QRectF& where, const std::string& code) {
+void TableView::PaintCard(QPainter& p, const QRectF& where, const std::string& code,
+                          QSizeF pictureSize) {
   const qreal ratio = devicePixelRatioF();
-  const QSize pixels = (where.size() * ratio).toSize();
+  const QSize pixels = ((pictureSize.isEmpty() ? where.size() : pictureSize) * ratio).toSize();
   const std::string trimmed = Trim(code);
   const std::filesystem::path file = CardPicturePath(game_.Skins, appPath_, trimmed);
   // The Normal faces are ours, drawn from their vector pictures at the size shown.
@@ -321,7 +331,11 @@ void TableView::PaintCard(QPainter& p, const QRectF& where, const std::string& c
   p.drawRoundedRect(
       where.translated(std::max(1.0, where.width() * 0.02), std::max(1.0, where.width() * 0.03)),
       radius, radius);
-  p.drawPixmap(where.topLeft(), face);
+  if (pictureSize.isEmpty()) {
+    p.drawPixmap(where.topLeft(), face);
+  } else {
+    p.drawPixmap(where, face, QRectF(QPointF(0, 0), QSizeF(face.size())));
+  }
 }
 
 QFont TableView::PromptFont(const QString& text, QRectF* plate) const {
@@ -399,7 +413,8 @@ void TableView::PaintHand(QPainter& p) {
   const HandLayout hand = Hand();
   for (int slot = 1; slot <= kHandSlots; ++slot) {
     const QRectF card = hand.Card(slot);
-    if (!card.isEmpty()) PaintCard(p, card, game_.Win.ImgHand[slot].Tag);
+    if (!card.isEmpty() && !motion_.HidesHandSlot(slot))
+      PaintCard(p, card, game_.Win.ImgHand[slot].Tag);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 
+#include "ui/card_motion.h"
 #include "ui/card_pictures.h"
 #include "ui/hand_layout.h"
 #include "ui/table_geometry.h"
@@ -29,9 +30,12 @@ class TableView : public QWidget {
     return buttons_[static_cast<std::size_t>(which)];
   }
   CardPictures& Pictures() { return pictures_; }
+  CardMotion& Motion() { return motion_; }
 
   // Puts the buttons where the state wants them and repaints.
   void SyncButtons();
+  // Hands the state as it is now to the card motion, which moves what changed since the last.
+  void FollowState();
   // The blink phase of the prompt line: true while a shown prompt is blinked off.
   void SetPromptBlinkedOff(bool off);
   bool PromptBlinkedOff() const { return promptBlinkedOff_; }
@@ -77,7 +81,10 @@ class TableView : public QWidget {
   void PaintTurnMark(QPainter& p);
   void PaintPrompt(QPainter& p);
   void PaintHand(QPainter& p);
-  void PaintCard(QPainter& p, const QRectF& where, const std::string& code);
+  // A card face at `where`; a moving card gives the size its picture is drawn at (a size the
+  // table shows anyway), so that its changing size never draws a new picture.
+  void PaintCard(QPainter& p, const QRectF& where, const std::string& code,
+                 QSizeF pictureSize = {});
   QString ToolTipAt(QPointF position) const;
   QString DataFile(const std::string& name) const;
   QFont PromptFont(const QString& text, QRectF* plate) const;
@@ -89,6 +96,7 @@ class TableView : public QWidget {
   std::filesystem::path normalFolder_;  // our own faces live here
   TableGeometry geometry_;
   CardPictures pictures_;
+  CardMotion motion_;
   std::array<QPushButton*, kCommandButtons> buttons_{};
   std::array<bool, kCommandButtons> hadFocus_{};
   bool promptBlinkedOff_ = false;
