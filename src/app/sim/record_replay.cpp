@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/game.h"
@@ -100,7 +101,7 @@ class Replayer {
       } else if (next_ < record.Actions.size()) {
         ApplyNext();
       } else {
-        Problem("the game waits for the human in state " + g.MainCourse +
+        Problem("the game waits for the human in state " + std::string(TurnStepName(g.MainCourse)) +
                 ", but the record has no more actions");
       }
       Drain();
