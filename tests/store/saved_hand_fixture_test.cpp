@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/display.h"
 #include "flow/hand_storage.h"
 #include "played_game.h"
 #include "sim/fnv1a.h"
@@ -14,7 +15,8 @@
 namespace zunda {
 namespace {
 
-// What the build that wrote the pair showed from the load to the end of the next hand.
+// What the build that wrote the pair showed from the load to the end of the next hand. Pass
+// lines came into the event list after it, so they are left out of the comparison.
 constexpr std::uint64_t kSeed = 17;
 constexpr char kFinishOrders[] = "426351 243561";
 constexpr std::uint64_t kEventLinesHash = 5804367671172249777ULL;
@@ -45,12 +47,16 @@ TEST(SavedHandFixture, AnOlderSavedPairLoadsAndPlaysOnAsItDidThen) {
     orders += (hands > 1 ? " " : "") + FinishOrder(p.g());
   }
   sim::Fnv1a64 hash;
+  std::size_t lines = 0;
+  const std::string passSuffix = std::string(": ") + kPassLine;
   for (const std::string& line : p.g().Win.LstDispEvent.Items) {
+    if (line.ends_with(passSuffix)) continue;
+    ++lines;
     hash.Add(line);
     hash.AddByte('\n');
   }
   EXPECT_EQ(orders, kFinishOrders);
-  EXPECT_EQ(p.g().Win.LstDispEvent.Items.size(), kEventLines);
+  EXPECT_EQ(lines, kEventLines);
   EXPECT_EQ(hash.Value(), kEventLinesHash);
 }
 
