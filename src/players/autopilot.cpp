@@ -35,15 +35,6 @@ std::vector<CardCode> ComputerReturnChoice(Game& g, int seat) {
   return codes;
 }
 
-int LoweredSlotWith(const Game& g, const CardCode& code) {
-  for (int slot = 1; slot <= kHandSlots; ++slot) {
-    if (HandSlotHoldsCard(g, slot) && !HandSlotRaised(g, slot) &&
-        CardCode(g.Win.ImgHand[slot].Tag) == code)
-      return slot;
-  }
-  return 0;
-}
-
 int RaisedCount(const Game& g) {
   int count = 0;
   for (int slot = 1; slot <= kHandSlots; ++slot)

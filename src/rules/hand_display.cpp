@@ -115,4 +115,13 @@ void ShowHand(Game& g, int seat) {
   }
 }
 
+int LoweredSlotWith(const Game& g, const CardCode& code) {
+  for (int slot = 1; slot <= kHandSlots; ++slot) {
+    if (HandSlotHoldsCard(g, slot) && !HandSlotRaised(g, slot) &&
+        CardCode(g.Win.ImgHand[slot].Tag) == code)
+      return slot;
+  }
+  return 0;
+}
+
 }  // namespace zunda

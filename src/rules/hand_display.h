@@ -2,6 +2,7 @@
 
 namespace zunda {
 
+struct CardCode;
 struct Game;
 
 // Rebuilds the hand display (36 slots) from the seat's buckets, highest rank first, keeping
@@ -15,6 +16,8 @@ bool AnyHandSlotRaised(const Game& g);
 // The rank of the card shown in the slot, 0 for a slot without a card.
 int HandSlotRank(const Game& g, int slot);
 bool HandSlotHoldsCard(const Game& g, int slot);
+// The first slot that shows the card `code` and is not raised; 0 when there is none.
+int LoweredSlotWith(const Game& g, const CardCode& code);
 void RaiseHandSlot(Game& g, int slot);
 void LowerHandSlot(Game& g, int slot);
 

@@ -54,15 +54,6 @@ PlayRecord SetOf(const RecordedAction& action) {
   return set;
 }
 
-int LoweredSlotWith(const Game& g, const CardCode& code) {
-  for (int slot = 1; slot <= kHandSlots; ++slot) {
-    if (HandSlotHoldsCard(g, slot) && !HandSlotRaised(g, slot) &&
-        CardCode(g.Win.ImgHand[slot].Tag) == code)
-      return slot;
-  }
-  return 0;
-}
-
 class Replayer {
  public:
   Replayer() : game_(host_) {
