@@ -14,6 +14,8 @@ struct DealState {
   int ShortBuckets = 0;
   // From the first shuffle of a deal until its cards are accepted: a wait then is short.
   bool Dealing = false;
+  // The test player's hand was thrown in: the turn cycle deals again at once.
+  bool ThrownIn = false;
   bool operator==(const DealState&) const = default;
 };
 

@@ -19,6 +19,8 @@ struct FlowState {
   bool HumanPassed = false;
   bool FoldInForce = false;
   bool InTick = false;
+  // The posted actions are being applied (src/flow/apply_action.cpp).
+  bool ApplyingActions = false;
   int LastPlayedSeat = 0;  // the seat whose play was executed last
   // A new game asked for while a tick was running; started when the tick ends.
   bool NewGameRequested = false;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/action.h"
 #include "core/ai_state.h"
 #include "core/burn_state.h"
 #include "core/cards.h"
@@ -97,6 +99,12 @@ struct Game {
   AiState Ai;
   StorageState Storage;
   ExtrasState Extras;
+  // What the handlers posted and the turn cycle has yet to apply, oldest first.
+  std::deque<Action> Posted;
+  // Applies the posted actions; set by the turn cycle when a tick or an apply begins, so
+  // that a wait which lets events run applies what they posted right after them, as the
+  // tick's own work (core cannot call the turn cycle, which sits above it).
+  void (*ApplyPosted)(Game&) = nullptr;
   // The record of the hand in play; not part of the saved state.
   HandRecord Record;
   // Decks to deal instead of shuffled ones, in order (a replayed hand); empty in play.
@@ -111,6 +119,7 @@ struct Game {
   // Lets pending events run. If one of them stopped the game, the running step unwinds.
   void DoEvents() {
     if (!host->EventsIdle()) host->DoEvents();
+    if (!Posted.empty() && ApplyPosted != nullptr) ApplyPosted(*this);
     if (Stopped) throw GameStopped();
   }
   double Random() { return host->Random(); }

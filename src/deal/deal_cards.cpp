@@ -81,9 +81,7 @@ void ThrowInForTestPlayer(Game& g) {
   const int high = hand[kTwo].Count + hand[kSmallJoker].Count + hand[kBigJoker].Count;
   if (high >= 4) return;
   g.Flow.Running = false;
-  g.MainCourse = TurnStep::DealHand;
-  g.Win.TmrMainCircle.Interval = 1;
-  g.Win.TmrMainCircle.Enabled = true;
+  g.Deal.ThrownIn = true;
 }
 
 }  // namespace

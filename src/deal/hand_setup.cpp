@@ -1,7 +1,5 @@
 #include "deal/hand_setup.h"
 
-#include <cmath>
-
 #include "core/display.h"
 #include "core/game.h"
 #include "core/seats.h"
@@ -9,10 +7,6 @@
 namespace zunda {
 
 namespace {
-
-int TickMilliseconds(double seconds) {
-  return static_cast<int>(std::nearbyint(seconds * 1000));
-}
 
 void ResetTurnCycleFlags(Game& g) {
   FlowState& f = g.Flow;
@@ -67,21 +61,15 @@ void ResetSeat(SeatRecord& s, int seat) {
 
 }  // namespace
 
-void NewHand(Game& g) {
-  g.Win.TmrMainCircle.Enabled = false;
+bool NewHand(Game& g) {
   if (g.HandStarted && !g.FirstHand) {
     const Host::Answer answer =
         g.Msg("真要重新洗牌、抓牌吗？", Host::Buttons::OkCancel, Host::Icon::Question);
-    if (answer == Host::Answer::Cancel) {
-      g.Win.TmrMainCircle.Enabled = true;
-      return;
-    }
+    if (answer == Host::Answer::Cancel) return false;
   }
   InitHand(g);
   BuildDeck(g.Deck);
-  g.MainCourse = TurnStep::DealHand;
-  g.Win.TmrMainCircle.Interval = TickMilliseconds(g.DelayTimeShunPai);
-  g.Win.TmrMainCircle.Enabled = true;
+  return true;
 }
 
 void InitHand(Game& g) {

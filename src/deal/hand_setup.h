@@ -4,10 +4,10 @@ namespace zunda {
 
 struct Game;
 
-// The step of the turn cycle that starts a game's first hand: stops the timer, asks before
-// throwing away a hand that is still being dealt, then resets the hand, builds the deck and
-// hands over to the deal state TurnStep::DealHand.
-void NewHand(Game& g);
+// What starts a game's first hand: asks before throwing away a hand that is still being dealt,
+// then resets the hand and builds the deck. False when the user kept the hand; otherwise the
+// turn cycle goes on to the deal.
+bool NewHand(Game& g);
 
 // Puts every hand-level variable, flag, button, menu entry and seat back to the state a new
 // hand starts from. The leader of a hand after a finished one is the previous last place.

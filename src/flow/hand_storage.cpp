@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/action.h"
 #include "core/game.h"
 #include "core/save_messages.h"
 #include "core/score_table.h"
@@ -71,19 +72,23 @@ void ResumeIfRunning(Game& g) {
 }  // namespace
 
 void MnuSaveClick(Game& g) {
-  g.Guard([&] {
-    g.Storage.SaveRequested = true;
-    if (CycleIdle(g)) CarryOutStorageRequests(g);
-  });
+  g.Guard([&] { PostAction(g, ActionKind::Save); });
 }
 
 void MnuReadClick(Game& g) {
-  g.Guard([&] {
-    g.Storage.RestoreRequested = true;
-    if (!CycleIdle(g)) return;
-    CarryOutStorageRequests(g);
-    ResumeIfRunning(g);
-  });
+  g.Guard([&] { PostAction(g, ActionKind::Restore); });
+}
+
+void RequestSave(Game& g) {
+  g.Storage.SaveRequested = true;
+  if (CycleIdle(g)) CarryOutStorageRequests(g);
+}
+
+void RequestRestore(Game& g) {
+  g.Storage.RestoreRequested = true;
+  if (!CycleIdle(g)) return;
+  CarryOutStorageRequests(g);
+  ResumeIfRunning(g);
 }
 
 bool CarryOutStorageRequests(Game& g) {

@@ -4,11 +4,14 @@ namespace zunda {
 
 struct Game;
 
-// The save and load menu commands. Both only set a request: a running turn cycle carries it
-// out between two steps. When no step can come (the cycle waits for the human or is idle) the
-// command carries it out at once, which is equally between two steps.
+// The save and load menu commands: they post the request.
 void MnuSaveClick(Game& g);
 void MnuReadClick(Game& g);
+// The requests applied. A running turn cycle carries them out between two steps; when no step
+// can come (the cycle waits for the human or is idle) they are carried out at once, which is
+// equally between two steps.
+void RequestSave(Game& g);
+void RequestRestore(Game& g);
 
 // The turn cycle's part: a pending save, then a pending restore. True when the tick must run
 // no step because a restored hand waits for the human (or is not running).

@@ -1,4 +1,5 @@
 // The hand-level steps of the turn cycle: deal, tribute, the leader, the end of a hand, stop.
+#include <cmath>
 #include <string>
 
 #include "core/display.h"
@@ -33,7 +34,13 @@ void NewGame(Game& g) {
   g.Win.LstDispEvent.Visible = true;
   g.Win.LstTalk.Visible = true;
   g.Win.TmrDispFCP.Enabled = true;
-  NewHand(g);
+  Timer& timer = g.Win.TmrMainCircle;
+  timer.Enabled = false;
+  if (NewHand(g)) {
+    g.MainCourse = TurnStep::DealHand;
+    timer.Interval = static_cast<int>(std::nearbyint(g.DelayTimeShunPai * 1000));
+  }
+  timer.Enabled = true;
 }
 
 void DealHand(Game& g) {
@@ -43,8 +50,16 @@ void DealHand(Game& g) {
   g.Flow.TicksThisHand = 0;
   BeginHandRecord(g);
   InitHand(g);
-  // A hand thrown in by the deal has already set the next state and its timer.
-  if (!DealUntilAccepted(g)) return;
+  if (!DealUntilAccepted(g)) {
+    // The test player's weak hand is thrown in and dealt again at once.
+    if (g.Deal.ThrownIn) {
+      g.Deal.ThrownIn = false;
+      g.MainCourse = TurnStep::DealHand;
+      g.Win.TmrMainCircle.Interval = 1;
+      g.Win.TmrMainCircle.Enabled = true;
+    }
+    return;
+  }
   g.PlayedByRank.Fill(0);
   g.Ai.HandInPlay = true;
   NewRound(g);

@@ -203,7 +203,10 @@ void SetUpResponder(Game& g) {
 
 void HumanResponse(Game& g) {
   g.Flow.TableBeforeHuman = g.TablePlay;
-  PromptForHuman(g);
+  if (PromptForHuman(g)) {
+    g.MainCourse = TurnStep::HumanAnswered;
+    ResumeTurnCycle(g);
+  }
 }
 
 void HumanAnswered(Game& g) {

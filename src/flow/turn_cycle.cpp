@@ -1,10 +1,13 @@
 #include "flow/turn_cycle.h"
 
 #include <array>
+#include <cmath>
 
+#include "core/action.h"
 #include "core/game.h"
 #include "core/rounding.h"
 #include "core/text.h"
+#include "flow/apply_action.h"
 #include "flow/hand_storage.h"
 #include "flow/steps.h"
 
@@ -80,11 +83,18 @@ double KouInterval(const Game& g) {
 }
 
 void TmrMainCircleTimer(Game& g) {
+  g.ApplyPosted = &RunPostedActions;
   g.Guard([&] {
     Timer& timer = g.Win.TmrMainCircle;
     // A wait inside a tick lets events run; a timer event among them must not start a
     // second tick inside the first.
     if (g.Flow.InTick) return;
+    // Actions come first, as they would have been applied before this tick came due. They
+    // set the step and the timer themselves, so this tick runs no step.
+    if (!g.Posted.empty()) {
+      RunPostedActions(g);
+      return;
+    }
     timer.Enabled = false;
     if (g.Win.Minimized || g.Flow.Paused) {
       timer.Interval = 100;
@@ -117,48 +127,59 @@ void TmrMainCircleTimer(Game& g) {
 }
 
 void MnuZundaRunClick(Game& g) {
-  g.Guard([&] {
-    if (g.Flow.InTick) {
-      // The running tick finishes first; the new game starts as it ends.
-      g.Flow.NewGameRequested = true;
-      g.Flow.StopRequested = true;
-      return;
-    }
-    StartNewGame(g);
-  });
+  g.Guard([&] { PostAction(g, ActionKind::NewGame); });
 }
 
 void MnuZundaEndClick(Game& g) {
-  g.Guard([&] {
-    g.Flow.StopRequested = true;
-    g.Win.TmrMainCircle.Interval = 1;
-    g.Win.TmrMainCircle.Enabled = true;
-  });
+  g.Guard([&] { PostAction(g, ActionKind::EndHand); });
 }
 
 bool MnuFileExitClick(Game& g) {
   bool confirmed = false;
   g.Guard([&] {
-    Timer& timer = g.Win.TmrMainCircle;
-    const bool wasRunning = timer.Enabled;
-    timer.Enabled = false;
-    if (g.Msg("您真的要退出Zunda吗？", Host::Buttons::OkCancel, Host::Icon::Exclamation) !=
-        Host::Answer::Ok) {
-      timer.Enabled = wasRunning;
-      return;
-    }
-    confirmed = true;
-    g.HandStarted = false;
-    g.Flow.ExitRequested = true;
-    if (g.Flow.Running) {
-      g.Flow.StopRequested = true;
-      timer.Interval = 1;
-      timer.Enabled = true;
-    } else {
-      g.Win.CloseRequested = true;
-    }
+    // The hand stands still while the question is open, as behind any dialog.
+    const bool wasPaused = g.Flow.Paused;
+    g.Flow.Paused = true;
+    confirmed = g.Msg("您真的要退出Zunda吗？", Host::Buttons::OkCancel, Host::Icon::Exclamation) ==
+                Host::Answer::Ok;
+    g.Flow.Paused = wasPaused;
+    if (confirmed) PostAction(g, ActionKind::Exit);
   });
   return confirmed;
+}
+
+void BeginNewGame(Game& g) {
+  if (g.Flow.InTick) {
+    // The running tick finishes first; the new game starts as it ends.
+    g.Flow.NewGameRequested = true;
+    g.Flow.StopRequested = true;
+    return;
+  }
+  StartNewGame(g);
+}
+
+void RequestEndOfHand(Game& g) {
+  g.Flow.StopRequested = true;
+  g.Win.TmrMainCircle.Interval = 1;
+  g.Win.TmrMainCircle.Enabled = true;
+}
+
+void BeginExit(Game& g) {
+  g.HandStarted = false;
+  g.Flow.ExitRequested = true;
+  if (g.Flow.Running) {
+    g.Flow.StopRequested = true;
+    g.Win.TmrMainCircle.Interval = 1;
+    g.Win.TmrMainCircle.Enabled = true;
+  } else {
+    g.Win.CloseRequested = true;
+  }
+}
+
+void ResumeTurnCycle(Game& g) {
+  g.Flow.WaitHuman = false;
+  g.Win.TmrMainCircle.Interval = static_cast<int>(std::lround(g.DelayTimeShunPai * 1000.0));
+  g.Win.TmrMainCircle.Enabled = true;
 }
 
 }  // namespace zunda

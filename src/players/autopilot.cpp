@@ -45,7 +45,8 @@ int RaisedCount(const Game& g) {
 }  // namespace
 
 AutopilotTask Autopilot::TaskFor(const Game& g) {
-  if (g.Stopped || g.Win.TmrMainCircle.Enabled) return AutopilotTask::None;
+  // Posted actions not yet applied may hand the turn back: nothing to do until they are.
+  if (g.Stopped || g.Win.TmrMainCircle.Enabled || !g.Posted.empty()) return AutopilotTask::None;
   if (ReturnChoiceOpen(g)) return AutopilotTask::ReturnTribute;
   if (!HumanAwaited(g)) return AutopilotTask::None;
   return g.Flow.LeadMode ? AutopilotTask::Lead : AutopilotTask::Answer;
@@ -72,6 +73,12 @@ AutopilotOutcome Autopilot::Act(Game& g) {
   return outcome;
 }
 
+void Autopilot::Applied(const Game& g, AutopilotOutcome& outcome) {
+  if (outcome.playPosted) outcome.laid = g.Flow.HumanCommitted && TurnHandedBack(g);
+  if (!outcome.fault.empty() || outcome.unlessHandedBack.empty()) return;
+  if (!TurnHandedBack(g)) outcome.fault = outcome.unlessHandedBack;
+}
+
 void Autopilot::DuringWait(Game& g) {
   if (g.Stopped || !g.Win.CmdNotSP.Visible) return;
   if (clickedWaitEnd_ == g.Flow.DelayEnd) {
@@ -95,7 +102,7 @@ AutopilotOutcome Autopilot::Lead(Game& g) {
   AutopilotOutcome outcome;
   outcome.acted = true;
   CmdShaoHuLeClick(g);
-  if (!TurnHandedBack(g)) outcome.fault = "the scorched button did not hand the turn back";
+  outcome.unlessHandedBack = "the scorched button did not hand the turn back";
   return outcome;
 }
 
@@ -105,7 +112,7 @@ AutopilotOutcome Autopilot::Answer(Game& g) {
   AutopilotOutcome outcome;
   outcome.acted = true;
   CmdPassClick(g);
-  if (!TurnHandedBack(g)) outcome.fault = "the pass button did not hand the turn back";
+  outcome.unlessHandedBack = "the pass button did not hand the turn back";
   return outcome;
 }
 
@@ -132,10 +139,14 @@ AutopilotOutcome Autopilot::Lay(Game& g, const PlayRecord& set) {
         }
       }
     }
-    outcome.laid = g.Flow.HumanCommitted && TurnHandedBack(g);
-    if (!outcome.laid && !g.Stopped) outcome.fault = "the handlers refused " + DescribeSet(set);
+    outcome.playPosted = !g.Posted.empty() && g.Posted.back().Kind == ActionKind::Play;
+    if (outcome.playPosted) {
+      outcome.unlessHandedBack = "the handlers refused " + DescribeSet(set);
+    } else if (!g.Stopped) {
+      outcome.fault = "the handlers refused " + DescribeSet(set);
+    }
   }
-  if (outcome.laid || g.Stopped) return outcome;
+  if (outcome.playPosted || g.Stopped) return outcome;
 
   // Refused: put the cards back and go on as a person would, with a pass or the lowest set.
   if (AnyHandSlotRaised(g)) CmdReturnClick(g);
@@ -172,7 +183,7 @@ AutopilotOutcome Autopilot::ReturnTribute(Game& g) {
     return outcome;
   }
   CmdHGClick(g);
-  if (!TurnHandedBack(g)) outcome.fault = "the return-tribute button did not hand the turn back";
+  outcome.unlessHandedBack = "the return-tribute button did not hand the turn back";
   return outcome;
 }
 

@@ -13,9 +13,12 @@ enum class AutopilotTask { None, Lead, Answer, ReturnTribute };
 
 struct AutopilotOutcome {
   bool acted = false;  // something was clicked
-  bool laid = false;   // a set was laid through the handlers
+  bool laid = false;   // a set was laid through the handlers (known once the actions applied)
   // Why the handlers did not take what the choosers picked; empty when all went through.
   std::string fault;
+  // The fault to report when the posted action, once applied, did not hand the turn back.
+  std::string unlessHandedBack;
+  bool playPosted = false;
 };
 
 // Plays the human seat the way a person would: it asks the computer choosers what to lay and
@@ -24,8 +27,13 @@ struct AutopilotOutcome {
 class Autopilot {
  public:
   static AutopilotTask TaskFor(const Game& g);
-  // Carries out the task the turn cycle waits for; nothing when it waits for none.
+  // Carries out the task the turn cycle waits for; nothing when it waits for none. Its clicks
+  // post actions like a person's; the caller lets the turn cycle apply them and then hands the
+  // outcome to Applied.
   AutopilotOutcome Act(Game& g);
+  // Completes the outcome after the posted actions were applied: the turn must be back with
+  // the turn cycle, and a posted play must have been laid.
+  static void Applied(const Game& g, AutopilotOutcome& outcome);
   // For the host's event pump while a step waits: an open burn wait gets one click on the hand
   // (which asks the burn question); if that did not end the wait, the decline button does.
   void DuringWait(Game& g);

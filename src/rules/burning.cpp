@@ -1,5 +1,6 @@
 #include "rules/burning.h"
 
+#include "core/action.h"
 #include "core/delay.h"
 #include "core/display.h"
 #include "core/game.h"
@@ -42,7 +43,6 @@ void ConfirmBurn(Game& g, int seat, int burnedSeat) {
     if (passedOver == seat) break;
     MarkPassedOver(g, passedOver);
   }
-  g.MainCourse = TurnStep::HumanAnswered;
 }
 
 }  // namespace
@@ -61,11 +61,11 @@ bool BurnConditionsHold(const Game& g) {
   return !g.Seats[table.Seat].OppositeOut && !seat.OppositeOut;
 }
 
-void OfferBurn(Game& g, int seat) {
+bool OfferBurn(Game& g, int seat) {
   RecordAction(g, SimpleAction(RecordedKind::OfferBurn, seat));
   ShowPrompt(g, "");
   int mode = g.Burn.BurnOfferMode;
-  if (mode == 0) return;
+  if (mode == 0) return false;
   const SeatRecord& human = g.Seats[g.HumanSeat];
   const SeatRecord& burner = g.Seats[seat];
   const int burnedSeat = g.TablePlay.Seat;
@@ -78,15 +78,16 @@ void OfferBurn(Game& g, int seat) {
 
   if (mode == 1) {
     g.Msg("游戏暂停,单击[确定]继续", Host::Buttons::Ok);
-    return;
+    return false;
   }
   const Host::Answer answer = g.Msg("您要烧牌吗?", Host::Buttons::YesNo, Host::Icon::Question);
   RecordAction(g, AnswerAction(seat, answer == Host::Answer::Yes));
   EndBurnWait(g);
-  if (answer != Host::Answer::Yes) return;
+  if (answer != Host::Answer::Yes) return false;
   // The turn cycle may have moved on while the question was open.
-  if (g.TablePlay.Seat != burnedSeat || g.Burn.BurnerSeat != 0) return;
+  if (g.TablePlay.Seat != burnedSeat || g.Burn.BurnerSeat != 0) return false;
   ConfirmBurn(g, seat, burnedSeat);
+  return true;
 }
 
 void BurnWait(Game& g, bool afterLead) {
@@ -114,17 +115,19 @@ void BurnWait(Game& g, bool afterLead) {
 }
 
 void DeclineBurn(Game& g) {
-  g.Guard([&] {
-    // Declining only ends the wait; the step that opened it goes on as if it had run out.
-    RecordAction(g, SimpleAction(RecordedKind::DeclineBurn, g.HumanSeat));
-    ShowPrompt(g, "");
-    EndBurnWait(g);
-    HideButton(g.Win.CmdNotSP);
-  });
+  g.Guard([&] { PostAction(g, ActionKind::DeclineBurn); });
+}
+
+void DeclineBurnOffer(Game& g) {
+  // Declining only ends the wait; the step that opened it goes on as if it had run out.
+  RecordAction(g, SimpleAction(RecordedKind::DeclineBurn, g.HumanSeat));
+  ShowPrompt(g, "");
+  EndBurnWait(g);
+  HideButton(g.Win.CmdNotSP);
 }
 
 void MnuForcePauseClick(Game& g) {
-  g.Guard([&] { OfferBurn(g, g.HumanSeat); });
+  g.Guard([&] { PostAction(g, ActionKind::OfferBurn); });
 }
 
 bool JokerObligationRefuses(const Game& g) {

@@ -1,7 +1,5 @@
 #include "rules/command_buttons.h"
 
-#include <cmath>
-
 #include "core/game.h"
 
 namespace zunda {
@@ -23,12 +21,6 @@ void ShowAndFocus(Game& g, Button& button) {
     other->HasFocus = false;
   }
   button.HasFocus = true;
-}
-
-void ResumeTurnCycle(Game& g) {
-  g.Flow.WaitHuman = false;
-  g.Win.TmrMainCircle.Interval = static_cast<int>(std::lround(g.DelayTimeShunPai * 1000.0));
-  g.Win.TmrMainCircle.Enabled = true;
 }
 
 }  // namespace zunda

@@ -11,8 +11,4 @@ void ShowButton(Button& button);
 void HideButton(Button& button);
 void ShowAndFocus(Game& g, Button& button);
 
-// Hands the turn back to the turn cycle: the human is no longer waited for and the main timer
-// runs again with the tick length of ordinary play.
-void ResumeTurnCycle(Game& g);
-
 }  // namespace zunda

@@ -63,7 +63,7 @@ void KeepLoweredCodes(Game& g, int rank) {
 
 }  // namespace
 
-bool CommitSelection(Game& g) {
+bool SelectionMayBeLaid(Game& g) {
   ClearSelection(g);
   const int baseRank = LowestRaisedRank(g);
   if (baseRank == 0) return false;
@@ -78,6 +78,12 @@ bool CommitSelection(Game& g) {
     ShowPrompt(g, "您必须至少挂" + std::to_string(table.SmallJokers) + "张大虎方可出牌");
     return false;
   }
+  return true;
+}
+
+bool CommitSelection(Game& g) {
+  if (!SelectionMayBeLaid(g)) return false;
+  const int baseRank = g.Selection.BaseRank;
 
   // Only a play that is laid touches the hand: a refused selection leaves the buckets whole.
   if (baseRank < kTwo) KeepLoweredCodes(g, baseRank);

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "core/action.h"
 #include "core/display.h"
 #include "core/game.h"
 #include "core/seats.h"
@@ -76,7 +77,7 @@ void ImgHandMouseUp(Game& g, int index, MouseButton button, int /*shift*/) {
 
     // On the human's own turn a burnable play is simply answered.
     if (!HumanAwaited(g) && BurnConditionsHold(g)) {
-      OfferBurn(g, human);
+      PostAction(g, ActionKind::OfferBurn);
       return;
     }
     if (ReturnChoiceOpen(g)) {
@@ -134,7 +135,7 @@ bool PlayClick(Game& g, int index) {
   if (!HandSlotRaised(g, index)) {
     // The first click selects; the turn cycle stays stopped while the human decides.
     ShowAndFocus(g, g.Win.CmdReturn);
-    g.Win.TmrMainCircle.Enabled = false;
+    PostAction(g, ActionKind::HoldTurn);
     SelectSet(g, index);
     seat.OnTurn = true;
     return false;
@@ -153,11 +154,8 @@ bool PlayClick(Game& g, int index) {
     HideButton(g.Win.CmdSend);
     return false;
   }
-  if (!CommitSelection(g)) return false;
-  // A lead goes on as a lead whether it was played by the button or by a second click.
-  g.MainCourse = g.Flow.LeadMode ? TurnStep::HumanLed : TurnStep::HumanAnswered;
-  ResumeTurnCycle(g);
-  seat.OnTurn = false;
+  if (!SelectionMayBeLaid(g)) return false;
+  PostAction(g, ActionKind::Play);
   return true;
 }
 

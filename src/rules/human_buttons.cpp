@@ -1,5 +1,6 @@
 #include <string>
 
+#include "core/action.h"
 #include "core/display.h"
 #include "core/game.h"
 #include "core/seats.h"
@@ -66,9 +67,7 @@ void CmdPassClick(Game& g) {
   g.Guard([&] {
     // A pass outside the human's turn would act for the seat now playing.
     if (!HumanAwaited(g)) return;
-    RecordAction(g, SimpleAction(RecordedKind::Pass, g.HumanSeat));
-    AddEventLine(g, g.Seats[g.HumanSeat].Name, kPassLine);
-    HumanPass(g);
+    PostAction(g, ActionKind::Pass);
   });
 }
 
@@ -77,8 +76,6 @@ void HumanPass(Game& g) {
   ShowPrompt(g, "");
   HideButton(g.Win.CmdPass);
   g.Seats[g.HumanSeat].Burned = false;
-  g.MainCourse = TurnStep::HumanAnswered;
-  ResumeTurnCycle(g);
 }
 
 void CmdReturnClick(Game& g) {
@@ -103,7 +100,7 @@ void CmdReturnClick(Game& g) {
   });
 }
 
-void PromptForHuman(Game& g) {
+bool PromptForHuman(Game& g) {
   const int human = g.HumanSeat;
   const SeatRecord& seat = g.Seats[human];
   const bool currentBurns = g.Seats[g.CurrentSeat].Burned;
@@ -136,6 +133,7 @@ void PromptForHuman(Game& g) {
   } else {
     g.Flow.WaitHuman = true;
   }
+  return cannotBeat;
 }
 
 }  // namespace zunda

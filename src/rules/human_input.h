@@ -28,15 +28,17 @@ void PeekMouseMove(Game& g);
 
 // --- The steps behind them. ---
 // A left click: selects the clicked card's set, or plays the raised cards when it lands on a
-// raised card. True when the raised cards were laid as the human's play.
+// raised card. True when the raised cards may be laid and their play was posted.
 bool PlayClick(Game& g, int index);
 // A right click: raises or lowers single cards.
 void SplitClick(Game& g, int index);
 // Raises the whole set of the clicked card, cut to the size of the table play.
 void SelectSet(Game& g, int index);
-// Passes (or folds) and hands the turn back to the turn cycle; also the automatic pass.
+// A pass (or fold) of the human: the prompt and the pass button go, a burn ends. The turn
+// cycle then goes on to the step after the human's answer; also the automatic pass.
 void HumanPass(Game& g);
 // The turn cycle's step when the human is to answer: pass button, prompt, automatic pass.
-void PromptForHuman(Game& g);
+// True when the human cannot beat the table and was passed at once.
+bool PromptForHuman(Game& g);
 
 }  // namespace zunda

@@ -1,6 +1,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/action.h"
 #include "core/display.h"
 #include "core/game.h"
 #include "core/label_looks.h"
@@ -15,10 +16,10 @@ namespace zunda {
 
 namespace {}  // namespace
 
-void ScorchedVerdict(Game& g, int seat, bool byButton) {
+bool ScorchedVerdict(Game& g, int seat, bool byButton) {
   SeatRecord& scorched = g.Seats[seat];
   // A seat is judged once; a second press of the button changes nothing.
-  if (scorched.Scorched) return;
+  if (scorched.Scorched) return false;
 
   scorched.Scorched = true;
   g.Flow.RoundOver = true;
@@ -51,22 +52,18 @@ void ScorchedVerdict(Game& g, int seat, bool byButton) {
     AddEventLine(g, g.Seats[lead].Name, "被判定获得发牌权");
   }
 
-  if (!byButton) return;
+  if (!byButton) return false;
   g.Flow.HumanCommitted = true;
   HideButton(g.Win.CmdPass);
   HideButton(g.Win.CmdSend);
   HideButton(g.Win.CmdReturn);
   HideButton(g.Win.CmdShaoHuLe);
   ShowPrompt(g, "");
-  g.MainCourse = TurnStep::EndRound;
-  ResumeTurnCycle(g);
+  return true;
 }
 
 void CmdShaoHuLeClick(Game& g) {
-  g.Guard([&] {
-    RecordAction(g, SimpleAction(RecordedKind::Scorch, g.HumanSeat));
-    ScorchedVerdict(g, g.HumanSeat, true);
-  });
+  g.Guard([&] { PostAction(g, ActionKind::Scorch); });
 }
 
 void AutoScorchedVerdict(Game& g, int seat) {

@@ -40,5 +40,9 @@ bool ReturnChoiceOpen(const Game& g);
 void ReturnTributeClick(Game& g, int index);
 // The return-tribute button.
 void CmdHGClick(Game& g);
+// What the button does: the raised cards become the human's return and the tribute ends,
+// unless the game is stopping. No when the choice is closed or the count is not right.
+enum class ReturnGiven { No, Yes, WhileStopping };
+ReturnGiven GiveBackRaisedCards(Game& g);
 
 }  // namespace zunda

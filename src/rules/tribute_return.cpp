@@ -1,7 +1,7 @@
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
+#include "core/action.h"
 #include "core/display.h"
 #include "core/game.h"
 #include "core/text.h"
@@ -22,14 +22,6 @@ int RaisedCards(const Game& g) {
   for (int i = 1; i <= kHandSlots; ++i)
     count += IsRaisedCard(g.Win.ImgHand[i]) ? 1 : 0;
   return count;
-}
-
-void RestartTurnCycle(Game& g, TurnStep step, double intervalMs) {
-  g.MainCourse = step;
-  g.Flow.WaitHuman = false;
-  g.Flow.NextInterval = intervalMs;
-  g.Win.TmrMainCircle.Interval = static_cast<int>(std::lround(intervalMs));
-  g.Win.TmrMainCircle.Enabled = true;
 }
 
 }  // namespace
@@ -55,38 +47,39 @@ void ReturnTributeClick(Game& g, int index) {
 
 void CmdHGClick(Game& g) {
   g.Guard([&] {
-    if (!ReturnChoiceOpen(g)) return;
-    const int human = g.HumanSeat;
-    SeatRecord& s = g.Seats[human];
-    // The button is offered exactly while as many cards are raised as are owed.
-    if (RaisedCards(g) != s.TributeCount) return;
-    s.ReturnDone = true;
-    s.ReturnSlots.Fill(Card{});
-    const int wanted = std::clamp(s.TributeCount, 0, kSlots);
-    int filled = 0;
-    for (int i = 1; i <= kHandSlots && filled < wanted; ++i) {
-      const Image& image = g.Win.ImgHand[i];
-      if (!IsRaisedCard(image)) continue;
-      const CardCode code(image.Tag);
-      s.ReturnSlots[++filled] = Card{code, code.Rank()};
-    }
-    std::vector<CardCode> returned;
-    for (int i = 1; i <= filled; ++i)
-      returned.push_back(s.ReturnSlots[i].Code);
-    RecordAction(g, ReturnAction(human, returned));
-    const int payer = TributePartner(g, human);
-    if (payer != 0) g.Seats[payer].ReturnSlots = s.ReturnSlots;
-
-    g.Win.CmdHG.Visible = false;
-    ShowPrompt(g, "");
-    g.Tribute.WaitingForHuman = false;
-    if (g.Flow.StopRequested) {
-      RestartTurnCycle(g, TurnStep::Stop, 1);
-      return;
-    }
-    FinishTribute(g);
-    RestartTurnCycle(g, TurnStep::AnnounceLeader, g.DelayTimeShunPai * 1000);
+    if (ReturnChoiceOpen(g)) PostAction(g, ActionKind::ReturnTribute);
   });
+}
+
+ReturnGiven GiveBackRaisedCards(Game& g) {
+  if (!ReturnChoiceOpen(g)) return ReturnGiven::No;
+  const int human = g.HumanSeat;
+  SeatRecord& s = g.Seats[human];
+  // The button is offered exactly while as many cards are raised as are owed.
+  if (RaisedCards(g) != s.TributeCount) return ReturnGiven::No;
+  s.ReturnDone = true;
+  s.ReturnSlots.Fill(Card{});
+  const int wanted = std::clamp(s.TributeCount, 0, kSlots);
+  int filled = 0;
+  for (int i = 1; i <= kHandSlots && filled < wanted; ++i) {
+    const Image& image = g.Win.ImgHand[i];
+    if (!IsRaisedCard(image)) continue;
+    const CardCode code(image.Tag);
+    s.ReturnSlots[++filled] = Card{code, code.Rank()};
+  }
+  std::vector<CardCode> returned;
+  for (int i = 1; i <= filled; ++i)
+    returned.push_back(s.ReturnSlots[i].Code);
+  RecordAction(g, ReturnAction(human, returned));
+  const int payer = TributePartner(g, human);
+  if (payer != 0) g.Seats[payer].ReturnSlots = s.ReturnSlots;
+
+  g.Win.CmdHG.Visible = false;
+  ShowPrompt(g, "");
+  g.Tribute.WaitingForHuman = false;
+  if (g.Flow.StopRequested) return ReturnGiven::WhileStopping;
+  FinishTribute(g);
+  return ReturnGiven::Yes;
 }
 
 }  // namespace zunda

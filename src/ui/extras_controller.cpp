@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "core/action.h"
 #include "core/game.h"
 #include "flow/round_pace.h"
 #include "players/hint.h"
@@ -54,7 +55,6 @@ ExtrasController::~ExtrasController() {
 
 void ExtrasController::Sync() {
   const ExtrasOptions& o = g_.Options.Extras;
-  ApplyRoundPace(g_);
 
   Button& hint = g_.Win.CmdHint;
   hint.Visible = HintOffered();
@@ -110,7 +110,7 @@ bool ExtrasController::HandleKey(int key, Qt::KeyboardModifiers modifiers, bool 
 
   if (RoundHeld(g_) && plain &&
       (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
-    Run([this] { ReleaseRoundHold(g_); });
+    Run([this] { PostAction(g_, ActionKind::ReleaseRound); });
     return true;
   }
   if (plain && key == Qt::Key_H && o.Hint) {
@@ -198,7 +198,8 @@ bool ExtrasController::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
       // A held round takes the click on the table for itself.
       if (!RoundHeld(g_) || !OnTable(watched)) break;
-      if (event->type() == QEvent::MouseButtonRelease) Run([this] { ReleaseRoundHold(g_); });
+      if (event->type() == QEvent::MouseButtonRelease)
+        Run([this] { PostAction(g_, ActionKind::ReleaseRound); });
       return true;
     default:
       break;

@@ -9,6 +9,7 @@
 
 #include "core/game.h"
 #include "core/table_display.h"
+#include "flow/apply_action.h"
 #include "flow/hand_storage.h"
 #include "flow/turn_cycle.h"
 #include "players/autopilot.h"
@@ -126,6 +127,9 @@ void GameController::StartDemo() {
 }
 
 void GameController::Sync() {
+  // What the handlers posted is applied as the window settles; inside a tick the wait that let
+  // this event run applies it instead.
+  if (!g_.Flow.InTick) RunPostedActions(g_);
   if (extras_) extras_->Sync();
   window_.refresh();
   const Timer& timer = g_.Win.TmrMainCircle;

@@ -5,6 +5,7 @@
 
 #include "core/game.h"
 #include "finish_fixture.h"
+#include "flow/apply_action.h"
 #include "human_fixture.h"
 #include "players/autopilot.h"
 #include "players/autopilot_choice.h"
@@ -138,7 +139,9 @@ TEST_F(AutopilotClicks, ALeadIsLaidThroughTheHandlersAndHandsTheTurnBack) {
   g.Flow.LeadMode = true;
   Autopilot pilot;
   ASSERT_EQ(Autopilot::TaskFor(g), AutopilotTask::Lead);
-  const AutopilotOutcome outcome = pilot.Act(g);
+  AutopilotOutcome outcome = pilot.Act(g);
+  RunPostedActions(g);
+  Autopilot::Applied(g, outcome);
   EXPECT_TRUE(outcome.fault.empty()) << outcome.fault;
   EXPECT_TRUE(outcome.laid);
   EXPECT_EQ(g.MainCourse, TurnStep::HumanLed);
@@ -151,7 +154,9 @@ TEST_F(AutopilotClicks, ABurnerWhomTheChoosersWouldLetPassAnswersAllTheSame) {
   LayTable(g, 2, 10, 2);
   g.Seats[1].Burned = true;
   Autopilot pilot;
-  const AutopilotOutcome outcome = pilot.Act(g);
+  AutopilotOutcome outcome = pilot.Act(g);
+  RunPostedActions(g);
+  Autopilot::Applied(g, outcome);
   EXPECT_TRUE(outcome.laid) << outcome.fault;
   EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
   EXPECT_EQ(g.TablePlay.TwoCount, 2);
@@ -223,7 +228,9 @@ TEST(AutopilotReturn, TheComputersChoiceIsClickedAndConfirmed) {
 
   Autopilot pilot;
   ASSERT_EQ(Autopilot::TaskFor(g), AutopilotTask::ReturnTribute);
-  const AutopilotOutcome outcome = pilot.Act(g);
+  AutopilotOutcome outcome = pilot.Act(g);
+  RunPostedActions(g);
+  Autopilot::Applied(g, outcome);
   EXPECT_TRUE(outcome.fault.empty()) << outcome.fault;
   // The singles from the three upward, as a computer receiver returns them, in the order of
   // the hand display.

@@ -4,6 +4,7 @@
 #include "human_fixture.h"
 #include "rules/burning.h"
 #include "rules/human_input.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -28,7 +29,7 @@ class JokerObligation : public ::testing::Test {
     g.Win.CmdShaoHuLe.Visible = true;
     AwaitHuman(g);
   }
-  void Left(int slot) { ImgHandMouseUp(g, slot, MouseButton::Left, 0); }
+  void Left(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Left, 0); }
 
   testing::TestGame t;
   Game& g = t.game;
@@ -61,9 +62,9 @@ TEST_F(JokerObligation, LaterPlaysNeedAJokerOrTheWholeHand) {
   EXPECT_EQ(g.MainCourse, TurnStep::Idle);
 
   CmdReturnClick(g);
-  ImgHandMouseUp(g, SlotsOfRank(g, kBigJoker)[0], MouseButton::Right, 0);
+  Input(g, ImgHandMouseUp, SlotsOfRank(g, kBigJoker)[0], MouseButton::Right, 0);
   EXPECT_FALSE(JokerObligationRefuses(g));
-  ImgHandMouseUp(g, SlotsOfRank(g, kBigJoker)[0], MouseButton::Left, 0);
+  Input(g, ImgHandMouseUp, SlotsOfRank(g, kBigJoker)[0], MouseButton::Left, 0);
   EXPECT_EQ(g.MainCourse, TurnStep::HumanLed);
 }
 
@@ -94,7 +95,7 @@ TEST_F(JokerObligation, AnotherSeatsPlayOverTheBurnerEndsTheBurn) {
 
 TEST_F(JokerObligation, PassingEndsTheBurnButKeepsTheScorchedButton) {
   g.Win.CmdPass.Visible = true;
-  CmdPassClick(g);
+  Input(g, CmdPassClick);
   EXPECT_FALSE(g.Seats[1].Burned);
   EXPECT_TRUE(g.Win.CmdShaoHuLe.Visible);
   EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);

@@ -4,6 +4,7 @@
 #include "human_fixture.h"
 #include "rules/burning.h"
 #include "rules/human_input.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -40,7 +41,7 @@ class BurnOffer : public ::testing::Test {
     BurnWait(g, false);
     t.host.OnDoEvents(nullptr);
   }
-  void ClickQueen() { ImgHandMouseUp(g, SlotsOfRank(g, 12)[0], MouseButton::Left, 0); }
+  void ClickQueen() { Input(g, ImgHandMouseUp, SlotsOfRank(g, 12)[0], MouseButton::Left, 0); }
 
   testing::TestGame t;
   Game& g = t.game;
@@ -96,7 +97,7 @@ TEST_F(BurnOffer, OnlyTheSeatsStillInPlayBetweenAreMarked) {
   ShowHand(h, 1);
   LayTable(h, 6, 11, 4);
   h.Burn.BurnOfferMode = 2;
-  ImgHandMouseUp(h, 1, MouseButton::Left, 0);
+  Input(h, ImgHandMouseUp, 1, MouseButton::Left, 0);
   EXPECT_TRUE(h.Seats[1].Burned);
   for (int seat = 2; seat <= 6; ++seat)
     EXPECT_FALSE(h.Seats[seat].Passed) << seat;
@@ -122,7 +123,7 @@ TEST_F(BurnOffer, DecliningEndsTheWaitAndLeavesTheTurnCycleAlone) {
   double delayEndBefore = 0;
   WaitWith([&] {
     delayEndBefore = g.Flow.DelayEnd;
-    DeclineBurn(g);
+    Input(g, DeclineBurn);
     EXPECT_FALSE(g.Win.CmdNotSP.Visible);
   });
   EXPECT_DOUBLE_EQ(g.Flow.DelayEnd, delayEndBefore - 10);
@@ -185,7 +186,7 @@ TEST_F(BurnOffer, OnItsOwnTurnTheHumanAnswersInsteadOfBeingAskedToBurn) {
 TEST_F(BurnOffer, TheHumansOwnZundaPlayIsNeverOfferedForBurning) {
   LayTable(g, 1, 11, 4);
   g.Burn.BurnOfferMode = 2;
-  MnuForcePauseClick(g);
+  Input(g, MnuForcePauseClick);
   EXPECT_EQ(t.host.Messages(), std::vector<std::string>{"游戏暂停,单击[确定]继续"});
   EXPECT_EQ(g.Burn.BurnerSeat, 0);
 }

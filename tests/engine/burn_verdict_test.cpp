@@ -4,6 +4,7 @@
 #include "human_fixture.h"
 #include "rules/burning.h"
 #include "rules/scorched_hook.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -32,7 +33,7 @@ class ScorchedVerdicts : public ::testing::Test {
 };
 
 TEST_F(ScorchedVerdicts, TheButtonPlacesTheHumanLastAndEndsTheRound) {
-  CmdShaoHuLeClick(g);
+  Input(g, CmdShaoHuLeClick);
   const SeatRecord& human = g.Seats[1];
   EXPECT_TRUE(human.Scorched);
   EXPECT_TRUE(human.Finished);
@@ -56,7 +57,7 @@ TEST_F(ScorchedVerdicts, TheButtonPlacesTheHumanLastAndEndsTheRound) {
   EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
 
-  CmdShaoHuLeClick(g);  // judged once only
+  Input(g, CmdShaoHuLeClick);  // judged once only
   EXPECT_EQ(g.Burn.ScorchedCounter, 1);
   EXPECT_EQ(human.Place, 6);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "deal/hand_setup.h"
+#include "flow/steps.h"
 #include "test_game.h"
 
 namespace zunda {
@@ -118,7 +119,7 @@ TEST(NewHand, AsksOnlyWhenAHandIsBeingDealtAgainAndCancelOnlyRestartsTheTimer) {
   g.HandStarted = true;
   g.MainCourse = TurnStep::NewGame;
   t.host.QueueAnswer(Host::Answer::Cancel);
-  NewHand(g);
+  steps::NewGame(g);
   ASSERT_EQ(t.host.Messages(), std::vector<std::string>{"真要重新洗牌、抓牌吗？"});
   EXPECT_EQ(g.MainCourse, TurnStep::NewGame);
   EXPECT_EQ(g.Win.TmrMainCircle, (Timer{true, 10}));
@@ -128,9 +129,8 @@ TEST(NewHand, AsksOnlyWhenAHandIsBeingDealtAgainAndCancelOnlyRestartsTheTimer) {
   for (bool firstHand : {false, true}) {
     g.FirstHand = firstHand;
     g.HandStarted = true;  // a first hand is never confirmed
-    g.MainCourse = TurnStep::NewGame;
     t.host.QueueAnswer(Host::Answer::Ok);
-    NewHand(g);
+    steps::NewGame(g);
     EXPECT_EQ(g.MainCourse, TurnStep::DealHand);
     EXPECT_EQ(g.Win.TmrMainCircle, (Timer{true, 20}));
     EXPECT_TRUE(g.Flow.Running);

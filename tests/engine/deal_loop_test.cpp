@@ -100,7 +100,7 @@ TEST(DealLoop, AThrownInHandEndsTheLoopWithoutAcceptingTheDeal) {
   testing::QueueDealOf(t.host, g.Deck, deck);
   EXPECT_FALSE(DealUntilAccepted(g));
   EXPECT_EQ(t.host.Pending(), 0u);
-  EXPECT_EQ(g.MainCourse, TurnStep::DealHand);
+  EXPECT_TRUE(g.Deal.ThrownIn);
   // The leader's pair of threes is on the table and counted as played.
   EXPECT_EQ(g.PlayedByRank[3], 2);
 }

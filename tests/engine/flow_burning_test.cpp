@@ -12,6 +12,7 @@
 #include "rules/human_input.h"
 #include "test_game.h"
 #include "tick_driver.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -44,8 +45,8 @@ class BurnFlow : public ::testing::Test {
     testing::Tick(g);
     t.host.OnDoEvents(nullptr);
   }
-  void Left(int slot) { ImgHandMouseUp(g, slot, MouseButton::Left, 0); }
-  void Right(int slot) { ImgHandMouseUp(g, slot, MouseButton::Right, 0); }
+  void Left(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Left, 0); }
+  void Right(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Right, 0); }
   // Ticks until the turn cycle waits for the human.
   void RunToHuman() {
     RunTicksUntil(
@@ -101,7 +102,7 @@ TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAn
   Right(SlotsOfRank(g, kSmallJoker)[0]);
   Right(SlotsOfRank(g, 4)[0]);
   ASSERT_TRUE(g.Win.CmdSend.Visible);
-  CmdSendClick(g);
+  Input(g, CmdSendClick);
   ASSERT_EQ(g.MainCourse, TurnStep::HumanLed);
 
   // Seat 4 answers over it with a seven and its big joker: the burn is over.
@@ -188,7 +189,7 @@ TEST_F(BurnFlow, ABurnerScorchedByItsOwnLeadEndsTheRoundAndTheBurnedSeatLeads) {
 TEST_F(BurnFlow, TheScorchedButtonPlacesTheHumanLastAndTheOthersFinishAboveIt) {
   BurnDuringTheWait();
   RunToHuman();
-  CmdShaoHuLeClick(g);
+  Input(g, CmdShaoHuLeClick);
   EXPECT_EQ(g.Seats[1].Place, 6);
   EXPECT_EQ(g.FinishOrder[6], 1);
   EXPECT_EQ(g.MainCourse, TurnStep::EndRound);

@@ -13,6 +13,7 @@
 #include "rules/tribute.h"
 #include "test_game.h"
 #include "tick_driver.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -40,8 +41,8 @@ TEST(HandEnd, ATripleCaptureEndsTheHandAndTheHumanReturnsItsTributeByHand) {
       g, [] { return false; }, 10);
   ASSERT_EQ(g.MainCourse, TurnStep::HumanLead);
   const int ace = SlotsOfRank(g, kAce)[0];
-  ImgHandMouseUp(g, ace, MouseButton::Left, 0);
-  ImgHandMouseUp(g, ace, MouseButton::Left, 0);
+  Input(g, ImgHandMouseUp, ace, MouseButton::Left, 0);
+  Input(g, ImgHandMouseUp, ace, MouseButton::Left, 0);
   ASSERT_EQ(g.MainCourse, TurnStep::HumanLed);
 
   // The human goes out first; when the round closes, the next seat takes the lead.
@@ -85,14 +86,14 @@ TEST(HandEnd, ATripleCaptureEndsTheHandAndTheHumanReturnsItsTributeByHand) {
   }
   const int chosen = cards.back();
   const std::string code = g.Win.ImgHand[chosen].Tag;
-  ImgHandMouseUp(g, cards[cards.size() - 2], MouseButton::Left, 0);
-  ImgHandMouseUp(g, chosen, MouseButton::Left, 0);
+  Input(g, ImgHandMouseUp, cards[cards.size() - 2], MouseButton::Left, 0);
+  Input(g, ImgHandMouseUp, chosen, MouseButton::Left, 0);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "太多了！");
-  ImgHandMouseUp(g, cards[cards.size() - 2], MouseButton::Left, 0);  // put it back
-  ImgHandMouseUp(g, chosen, MouseButton::Left, 0);
+  Input(g, ImgHandMouseUp, cards[cards.size() - 2], MouseButton::Left, 0);  // put it back
+  Input(g, ImgHandMouseUp, chosen, MouseButton::Left, 0);
   ASSERT_TRUE(g.Win.CmdHG.Visible);
   const int fourBefore = g.Hand[4][CardCode(code).Rank()].Count;
-  CmdHGClick(g);
+  Input(g, CmdHGClick);
 
   EXPECT_EQ(g.MainCourse, TurnStep::AnnounceLeader);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);

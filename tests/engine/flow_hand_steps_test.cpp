@@ -9,6 +9,7 @@
 #include "flow_setup.h"
 #include "test_game.h"
 #include "tick_driver.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -30,7 +31,7 @@ TEST(HandSteps, AHandRunsFromTheNewGameThroughItsRoundsToTheNextDealWithoutAComm
   testing::TestGame t;
   Game& g = t.game;
   std::vector<TurnStep> trace;
-  MnuZundaRunClick(g);
+  Input(g, MnuZundaRunClick);
   ASSERT_EQ(g.MainCourse, TurnStep::NewGame);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 20, &trace));
   EXPECT_EQ(trace, (std::vector<TurnStep>{TurnStep::NewGame, TurnStep::DealHand, TurnStep::Tribute,
@@ -134,7 +135,7 @@ TEST(GameCommands, EndingTheGameDuringAComputersTurnStopsAtTheNextTick) {
   ASSERT_TRUE(RunTicksUntil(
       g, [&] { return g.MainCourse == TurnStep::ComputerResponse && g.CurrentSeat == 4; }, 50));
   const HandGrid hands = g.Hand;
-  MnuZundaEndClick(g);
+  Input(g, MnuZundaEndClick);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
   EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1);
 
@@ -163,7 +164,7 @@ TEST(GameCommands, ANewGameStartsAfreshBetweenTicksAndAfterARunningTick) {
   g.FinishOrder[2] = 3;
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ComputerResponse, 50));
 
-  MnuZundaRunClick(g);
+  Input(g, MnuZundaRunClick);
   EXPECT_EQ(g.MainCourse, TurnStep::NewGame);
   EXPECT_TRUE(g.FirstHand);
   EXPECT_EQ(g.Seats[3].Place, 0);
@@ -176,7 +177,7 @@ TEST(GameCommands, ANewGameStartsAfreshBetweenTicksAndAfterARunningTick) {
   t.host.OnDoEvents([&] {
     if (!clicked && g.Flow.InTick) {
       clicked = true;
-      MnuZundaRunClick(g);
+      Input(g, MnuZundaRunClick);
       EXPECT_NE(g.MainCourse, TurnStep::NewGame);
     }
   });
@@ -198,7 +199,7 @@ TEST(GameCommands, CancellingTheExitQuestionLeavesARunningHandRunning) {
   const TurnStep state = g.MainCourse;
 
   t.host.QueueAnswer(Host::Answer::Cancel);
-  EXPECT_FALSE(MnuFileExitClick(g));
+  EXPECT_FALSE(Input(g, MnuFileExitClick));
   EXPECT_EQ(t.host.Messages().back(), "您真的要退出Zunda吗？");
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
   EXPECT_TRUE(g.Flow.Running);
@@ -210,7 +211,7 @@ TEST(GameCommands, CancellingTheExitQuestionLeavesARunningHandRunning) {
 
   // Confirmed, the game stops at the next tick and the window closes.
   t.host.QueueAnswer(Host::Answer::Ok);
-  EXPECT_TRUE(MnuFileExitClick(g));
+  EXPECT_TRUE(Input(g, MnuFileExitClick));
   EXPECT_FALSE(g.Win.CloseRequested);
   Tick(g);
   EXPECT_FALSE(g.Flow.Running);
@@ -224,7 +225,7 @@ TEST(GameCommands, EndingTheGameWhileTheHumanIsAwaitedStopsAtOnce) {
   RunTicksUntil(
       g, [] { return false; }, 50);
   ASSERT_EQ(g.MainCourse, TurnStep::HumanLead);
-  MnuZundaEndClick(g);
+  Input(g, MnuZundaEndClick);
   Tick(g);
   EXPECT_FALSE(g.Flow.Running);
   EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
@@ -240,7 +241,7 @@ TEST(GameCommands, CancellingTheExitQuestionWhileTheHumanIsAwaitedKeepsTheTimerO
   ASSERT_EQ(g.MainCourse, TurnStep::HumanLead);
   ASSERT_FALSE(g.Win.TmrMainCircle.Enabled);
   t.host.QueueAnswer(Host::Answer::Cancel);
-  EXPECT_FALSE(MnuFileExitClick(g));
+  EXPECT_FALSE(Input(g, MnuFileExitClick));
   EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
   EXPECT_TRUE(g.Flow.WaitHuman);
 }

@@ -13,6 +13,7 @@
 #include "rules/human_input.h"
 #include "test_game.h"
 #include "tick_driver.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -75,10 +76,10 @@ void PlayRandomHand(std::uint64_t seed, int fewestOut, int mostOut) {
       if (state == TurnStep::HumanLead || (!ranks.empty() && chance(50))) {
         const int rank = state == TurnStep::HumanLead ? ranks.front() : ranks[rng() % ranks.size()];
         const int slot = SlotsOfRank(g, rank)[0];
-        ImgHandMouseUp(g, slot, MouseButton::Left, 0);
-        ImgHandMouseUp(g, slot, MouseButton::Left, 0);
+        Input(g, ImgHandMouseUp, slot, MouseButton::Left, 0);
+        Input(g, ImgHandMouseUp, slot, MouseButton::Left, 0);
       } else {
-        CmdPassClick(g);
+        Input(g, CmdPassClick);
       }
       ASSERT_TRUE(g.Win.TmrMainCircle.Enabled) << state;
       continue;

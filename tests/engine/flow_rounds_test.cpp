@@ -12,6 +12,7 @@
 #include "rules/human_input.h"
 #include "test_game.h"
 #include "tick_driver.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -38,8 +39,8 @@ TEST(Rounds, WithTheHumanToLeadNoTickRunsUntilTheSetIsSent) {
 
   // A big joker led on its own ends the round at once: nobody else is asked.
   const int joker = SlotsOfRank(g, kBigJoker)[0];
-  ImgHandMouseUp(g, joker, MouseButton::Left, 0);
-  ImgHandMouseUp(g, joker, MouseButton::Left, 0);
+  Input(g, ImgHandMouseUp, joker, MouseButton::Left, 0);
+  Input(g, ImgHandMouseUp, joker, MouseButton::Left, 0);
   ASSERT_EQ(g.MainCourse, TurnStep::HumanLed);
   std::vector<TurnStep> trace;
   EXPECT_FALSE(RunTicksUntil(
@@ -83,7 +84,7 @@ TEST(Rounds, AnOrdinaryPlayThatEveryoneDeclinesClosesWithTheSecondPassOfTheOppos
       g, [] { return false; }, 50);
   ASSERT_EQ(g.MainCourse, TurnStep::HumanResponse);
   EXPECT_EQ(g.Win.CmdPass.ToolTipText, "过牌");
-  CmdPassClick(g);
+  Input(g, CmdPassClick);
 
   std::vector<int> asked;
   ASSERT_TRUE(RunTicksUntil(
@@ -113,7 +114,7 @@ TEST(Rounds, AnOrdinaryPlayThatEveryoneDeclinesClosesWithTheSecondPassOfTheOppos
       [&] {
         if (g.MainCourse == TurnStep::ApplyAnswer) asked.push_back(g.CurrentSeat);
         if (g.MainCourse == TurnStep::HumanResponse && !g.Win.TmrMainCircle.Enabled)
-          CmdPassClick(g);
+          Input(g, CmdPassClick);
         return g.MainCourse == TurnStep::EndRound;
       },
       200);
@@ -218,12 +219,12 @@ TEST(Rounds, TheHumansCommandsOutOfTurnAreRefusedWithoutDisturbingTheCycle) {
   const HandGrid hands = g.Hand;
   const PlayRecord table = g.TablePlay;
 
-  ImgHandMouseUp(g, SlotsOfRank(g, 9)[0], MouseButton::Left, 0);
+  Input(g, ImgHandMouseUp, SlotsOfRank(g, 9)[0], MouseButton::Left, 0);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "不要着急,还不到您出牌的时候!");
   EXPECT_TRUE(testing::RaisedSlots(g).empty());
-  CmdSendClick(g);
+  Input(g, CmdSendClick);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "不要着急,还不到您出牌的时候!");
-  CmdPassClick(g);
+  Input(g, CmdPassClick);
   EXPECT_FALSE(g.Flow.HumanPassed);
   EXPECT_EQ(g.MainCourse, TurnStep::ComputerResponse);
   EXPECT_EQ(g.CurrentSeat, 4);

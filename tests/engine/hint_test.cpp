@@ -9,6 +9,7 @@
 #include "players/hint.h"
 #include "rules/hand_display.h"
 #include "rules/human_input.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -89,7 +90,7 @@ TEST_F(HintTest, AnswersStartWithTheAutopilotsChoiceAndFollowLowestFirst) {
   // Each press raises the next set; after the last comes the first again.
   const Game before = g;
   for (std::size_t press = 0; press <= sets.size(); ++press) {
-    ASSERT_EQ(ShowHint(g), HintShown::Set) << press;
+    ASSERT_EQ(Input(g, ShowHint), HintShown::Set) << press;
     EXPECT_TRUE(SameCards(RaisedSet(g), sets[press % sets.size()])) << press;
     EXPECT_EQ(g.MainCourse, before.MainCourse);
     EXPECT_FALSE(g.Flow.HumanCommitted) << "a hint never plays";
@@ -102,12 +103,12 @@ TEST_F(HintTest, AnswersStartWithTheAutopilotsChoiceAndFollowLowestFirst) {
 
 TEST_F(HintTest, ANewTableStartsTheCycleAgain) {
   AwaitAnswer(6, 5, 2);
-  ShowHint(g);
-  ShowHint(g);
+  Input(g, ShowHint);
+  Input(g, ShowHint);
   CmdReturnClick(g);
   AwaitAnswer(2, 10, 1);  // another seat, another play
   const std::vector<PlayRecord> sets = HintSets(g);
-  ASSERT_EQ(ShowHint(g), HintShown::Set);
+  ASSERT_EQ(Input(g, ShowHint), HintShown::Set);
   EXPECT_TRUE(SameCards(RaisedSet(g), sets[0]));
   EXPECT_TRUE(SameCards(sets[0], AutopilotAnswer(g, 1)));
   for (const PlayRecord& set : sets)
@@ -139,7 +140,7 @@ TEST_F(HintTest, LeadsOfferEveryWholeRankAfterTheChoice) {
   }
   EXPECT_EQ(ranks, expected);
 
-  ASSERT_EQ(ShowHint(g), HintShown::Set);
+  ASSERT_EQ(Input(g, ShowHint), HintShown::Set);
   EXPECT_TRUE(SameCards(RaisedSet(g), choice));
   EXPECT_EQ(g.MainCourse, TurnStep::Idle);
   EXPECT_FALSE(g.Flow.HumanCommitted);
@@ -164,10 +165,10 @@ TEST_F(HintTest, APassIsShownAsAPromptWithNothingRaised) {
   ASSERT_GE(sets.size(), 2u);
   ASSERT_EQ(sets[0].Total, 0);
   RaiseHandSlot(g, testing::SlotsOfRank(g, kTwo)[0]);
-  EXPECT_EQ(ShowHint(g), HintShown::Pass);
+  EXPECT_EQ(Input(g, ShowHint), HintShown::Pass);
   EXPECT_TRUE(RaisedSlots(g).empty());
   EXPECT_EQ(g.Win.LblPrompt.Caption, kHintPassPrompt);
-  ASSERT_EQ(ShowHint(g), HintShown::Set) << "the next press offers the lowest answer";
+  ASSERT_EQ(Input(g, ShowHint), HintShown::Set) << "the next press offers the lowest answer";
   EXPECT_TRUE(SameCards(RaisedSet(g), sets[1]));
 }
 
@@ -176,7 +177,7 @@ TEST_F(HintTest, NothingHappensWhileTheHumanIsNotAwaited) {
   const Game before = g;
   EXPECT_FALSE(HintAvailable(g));
   EXPECT_TRUE(HintSets(g).empty());
-  EXPECT_EQ(ShowHint(g), HintShown::Nothing);
+  EXPECT_EQ(Input(g, ShowHint), HintShown::Nothing);
   EXPECT_EQ(g.Win, before.Win);
   AwaitHuman(g);
   g.Win.TmrMainCircle.Enabled = true;  // the turn was handed back

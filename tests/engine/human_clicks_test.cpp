@@ -4,6 +4,7 @@
 #include "human_fixture.h"
 #include "rules/hand_display.h"
 #include "rules/human_input.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -30,8 +31,8 @@ class HandClicks : public ::testing::Test {
     g.LeadSeat = 0;
     AwaitHuman(g);
   }
-  void Left(int slot) { ImgHandMouseUp(g, slot, MouseButton::Left, 0); }
-  void Right(int slot) { ImgHandMouseUp(g, slot, MouseButton::Right, 0); }
+  void Left(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Left, 0); }
+  void Right(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Right, 0); }
   std::string Prompt() const { return g.Win.LblPrompt.Caption; }
 
   testing::TestGame t;
@@ -163,7 +164,7 @@ TEST_F(HandClicks, ALeadIsPlayedAsALeadByEitherWay) {
   ShowHand(g, 1);
   AwaitHuman(g);
   Left(SlotsOfRank(g, 10)[0]);
-  CmdSendClick(g);
+  Input(g, CmdSendClick);
   EXPECT_EQ(g.MainCourse, TurnStep::HumanLed);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
 }
@@ -172,7 +173,7 @@ TEST_F(HandClicks, ThePlayButtonHandsNothingOverWhenThePlayIsRefused) {
   Left(SlotsOfRank(g, 9)[0]);
   ASSERT_TRUE(g.Win.CmdSend.Visible);
   g.Flow.DelayDone = false;
-  CmdSendClick(g);
+  Input(g, CmdSendClick);
   EXPECT_EQ(Prompt(), " 请等会儿再出牌! ");
   EXPECT_EQ(g.MainCourse, TurnStep::Idle);
   EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
@@ -208,14 +209,14 @@ TEST_F(HandClicks, TakeBackLowersEverythingAndOffersThePass) {
 TEST_F(HandClicks, PassingHandsTheTurnBackOnlyWhenTheHumanIsWaitedFor) {
   g.Seats[1].Burned = true;
   g.Flow.WaitHuman = false;
-  CmdPassClick(g);
+  Input(g, CmdPassClick);
   EXPECT_EQ(g.MainCourse, TurnStep::Idle);
   EXPECT_TRUE(g.Seats[1].Burned);
 
   AwaitHuman(g);
   g.Win.CmdPass.Visible = true;
   g.Win.CmdShaoHuLe.Visible = true;
-  CmdPassClick(g);
+  Input(g, CmdPassClick);
   EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
   EXPECT_TRUE(g.Flow.HumanPassed);
   EXPECT_FALSE(g.Seats[1].Burned);

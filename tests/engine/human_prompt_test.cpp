@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/game.h"
+#include "flow/steps.h"
 #include "human_fixture.h"
 #include "rules/human_input.h"
 
@@ -71,7 +72,7 @@ TEST_F(TurnPrompt, AHumanWhoCannotBeatIsPassedAutomatically) {
   LayTable(g, 2, kAce, 3);
   g.Flow.HumanCommitted = true;
   g.Flow.LeadMode = true;
-  PromptForHuman(g);
+  steps::HumanResponse(g);
   ASSERT_FALSE(g.Win.LstDispEvent.Items.empty());
   EXPECT_EQ(g.Win.LstDispEvent.Items.back(), "Aldor: 自动过牌");
   EXPECT_TRUE(g.Flow.HumanPassed);

@@ -5,6 +5,7 @@
 #include "finish_fixture.h"
 #include "rules/tribute.h"
 #include "test_game.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -108,7 +109,7 @@ TEST(TributeAfterTripleCapture, EveryPairExchangesOneCardAndTheHumanChoosesItsRe
   LayOutHumanHand(g);
   ASSERT_EQ(g.Win.ImgHand[36].Tag, "C03");
   ReturnTributeClick(g, 36);
-  CmdHGClick(g);
+  Input(g, CmdHGClick);
   EXPECT_TRUE(g.Seats[1].ReturnDone);
   EXPECT_EQ(g.MainCourse, TurnStep::AnnounceLeader);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
@@ -223,14 +224,14 @@ TEST_F(HumanReturn, TheButtonShowsOnlyWithExactlyTheCardsOwed) {
   ReturnTributeClick(g, 1);
   EXPECT_EQ(g.Win.ImgHand[1].Top, kHandLowered);
   EXPECT_FALSE(g.Win.CmdHG.Visible);
-  CmdHGClick(g);  // hidden: nothing happens
+  Input(g, CmdHGClick);  // hidden: nothing happens
   EXPECT_TRUE(ReturnChoiceOpen(g));
 }
 
 TEST_F(HumanReturn, TheChosenCardsThemselvesChangeHands) {
   ReturnTributeClick(g, 4);  // C03, the first three of its bucket
   ReturnTributeClick(g, 2);
-  CmdHGClick(g);
+  Input(g, CmdHGClick);
   EXPECT_FALSE(ReturnChoiceOpen(g));
   EXPECT_FALSE(g.Win.CmdHG.Visible || g.Win.LblPrompt.Visible);
   EXPECT_EQ(g.Seats[4].ReturnSlots[2].Code.Str(), "C03");
@@ -247,7 +248,7 @@ TEST_F(HumanReturn, APendingStopEndsTheHandWithoutAnExchange) {
   g.Flow.StopRequested = true;
   ReturnTributeClick(g, 1);
   ReturnTributeClick(g, 2);
-  CmdHGClick(g);
+  Input(g, CmdHGClick);
   EXPECT_EQ(g.MainCourse, TurnStep::Stop);
   EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1);
   EXPECT_EQ(g.Hand, before);

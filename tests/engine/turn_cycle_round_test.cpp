@@ -76,7 +76,6 @@ TEST_F(TurnCycleRound, AScorchedSeatHoldingCardsDoesNotKeepTheAnsweringOpen) {
 
   g.CurrentSeat = 5;
   g.Flow.LastActionWasPass = true;
-  g.MainCourse = TurnStep::CloseAnswer;
   steps::CloseAnswer(g);
   EXPECT_TRUE(g.Flow.RoundOver);
   EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
@@ -91,7 +90,6 @@ TEST_F(TurnCycleRound, APlayerWhoseLastCardsWereBurnedGoesOutBeforeTheBurnerAnsw
   g.Burn.BurnerSeat = 1;
   g.Burn.BurnedSeat = 6;
   g.Seats[1].Burned = true;
-  g.MainCourse = TurnStep::HumanAnswered;
   steps::HumanAnswered(g);
   EXPECT_TRUE(g.Seats[6].Finished);
   EXPECT_EQ(g.Seats[6].Place, 1);
@@ -114,7 +112,6 @@ TEST_F(TurnCycleRound, AClosingPlayOfTheLastCardGoesOutAndHandsTheLeadOn) {
   g.Seats[4].CardCount = 0;
   g.CurrentSeat = 4;
   g.Flow.LastActionWasPass = false;
-  g.MainCourse = TurnStep::CloseAnswer;
   steps::CloseAnswer(g);
   EXPECT_TRUE(g.Seats[4].Finished);
   EXPECT_EQ(g.Seats[4].Place, 2);
@@ -126,7 +123,6 @@ TEST_F(TurnCycleRound, AClosingPlayOfTheLastCardGoesOutAndHandsTheLeadOn) {
 TEST_F(TurnCycleRound, TheFirstHandOfANewGameIsMarkedAsPlayedWithoutTribute) {
   g.Tribute.PlayedThisHand = true;  // the last hand of the game before opened with a tribute
   g.FirstHand = true;
-  g.MainCourse = TurnStep::Tribute;
   steps::Tribute(g);
   EXPECT_FALSE(g.Tribute.PlayedThisHand);
   EXPECT_EQ(g.MainCourse, TurnStep::AnnounceLeader);

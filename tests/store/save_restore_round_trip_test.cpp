@@ -16,6 +16,7 @@
 #include "rules/tribute.h"
 #include "store/score_file.h"
 #include "store/snapshot.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -98,7 +99,7 @@ class Lockstep {
       ++hand_;
       advancesThisHand_ = 0;
     } else if (++advancesThisHand_ > kAdvancesPerHandLimit && !a.Flow.StopRequested) {
-      Both([](PlayedGame& p) { MnuZundaEndClick(p.g()); });
+      Both([](PlayedGame& p) { Input(p.g(), MnuZundaEndClick); });
     }
     const long long ended = unbroken_.driver->HandsEnded();
     const bool on = unbroken_.driver->Advance();

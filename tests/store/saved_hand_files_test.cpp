@@ -20,6 +20,7 @@
 #include "store/step_codes.h"
 #include "store_files.h"
 #include "test_game.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -142,7 +143,7 @@ class SavedHandTest : public ::testing::Test {
   void ExpectRefused(const Messages& messages) {
     const auto before = std::make_unique<Game>(p.g());
     p.host.ClearMessages();
-    MnuReadClick(p.g());
+    Input(p.g(), MnuReadClick);
     EXPECT_EQ(p.host.Messages(), messages);
     EXPECT_EQ(GameDifferences(*before, p.g()), std::vector<std::string>{});
   }
@@ -151,14 +152,14 @@ class SavedHandTest : public ::testing::Test {
 };
 
 TEST_F(SavedHandTest, SaveAndLoadThroughTheMenuAskFirstAndCountTheRestart) {
-  MnuSaveClick(p.g());
+  Input(p.g(), MnuSaveClick);
   EXPECT_EQ(p.host.Messages(), (Messages{kAskSave, kSaved}));
   ASSERT_TRUE(Exists(Hands()) && Exists(State()));
   const auto saved = std::make_unique<Game>(p.g());
 
   PlayToNextHumanTurn();
   p.host.ClearMessages();
-  MnuReadClick(p.g());
+  Input(p.g(), MnuReadClick);
   EXPECT_EQ(p.host.Messages(), (Messages{kAskRestore, kRestored}));
   // Only the restart counter has moved since the save.
   RecordRestart(*saved);
@@ -170,7 +171,7 @@ TEST_F(SavedHandTest, SaveAndLoadThroughTheMenuAskFirstAndCountTheRestart) {
 
 TEST_F(SavedHandTest, NoToEitherQuestionDoesNothingAndAsksOnlyOnce) {
   p.host.QueueAnswer(Host::Answer::No);
-  MnuSaveClick(p.g());
+  Input(p.g(), MnuSaveClick);
   EXPECT_FALSE(Exists(State()));
   EXPECT_FALSE(p.g().Storage.SaveRequested);
   Save();
@@ -183,7 +184,7 @@ TEST_F(SavedHandTest, NoToEitherQuestionDoesNothingAndAsksOnlyOnce) {
 TEST_F(SavedHandTest, ARequestWhileTheCycleRunsWaitsForTheNextTick) {
   ASSERT_TRUE(p.AdvanceUntil([&] { return !HumanAwaited(p.g()); }));
   ASSERT_TRUE(p.g().Win.TmrMainCircle.Enabled);
-  MnuSaveClick(p.g());
+  Input(p.g(), MnuSaveClick);
   EXPECT_TRUE(p.host.Messages().empty());
   EXPECT_FALSE(Exists(State()));
   const TurnStep step = p.g().MainCourse;
@@ -246,7 +247,7 @@ TEST_F(SavedHandTest, MissingTruncatedGarbledAndEmptyFilesAreRefusedWithWhatIsWr
   // The untouched pair still loads; half a pair is no saved hand either.
   withFiles(hands, state);
   p.host.ClearMessages();
-  MnuReadClick(p.g());
+  Input(p.g(), MnuReadClick);
   EXPECT_EQ(p.host.Messages(), (Messages{kAskRestore, kRestored}));
   QFile::remove(QString::fromStdString(State()));
   ExpectRefused({kAskRestore, kStateMissing});

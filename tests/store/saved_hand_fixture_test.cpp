@@ -11,6 +11,7 @@
 #include "sim/fnv1a.h"
 #include "store/snapshot.h"
 #include "store_files.h"
+#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -37,7 +38,7 @@ TEST(SavedHandFixture, AnOlderSavedPairLoadsAndPlaysOnAsItDidThen) {
     ASSERT_FALSE(bytes.isEmpty()) << from;
     testing::WriteBytes(p.File(name), bytes);
   }
-  MnuReadClick(p.g());
+  Input(p.g(), MnuReadClick);
   ASSERT_TRUE(p.g().Flow.Running) << "the saved pair did not load";
 
   std::string orders;

@@ -5,6 +5,7 @@
 #include "rules/hand_display.h"
 #include "rules/human_input.h"
 #include "rules/tribute.h"
+#include "window_input.h"
 
 namespace zunda::testing {
 
@@ -33,7 +34,7 @@ HandDriver::HandDriver(Game& g, ScriptedHost& host) : g_(g) {
 }
 
 void HandDriver::NewGame() {
-  MnuZundaRunClick(g_);
+  Input(g_, MnuZundaRunClick);
 }
 
 bool HandDriver::Advance() {
@@ -69,14 +70,14 @@ void HandDriver::ActForHuman() {
     TryLead();
     return;
   }
-  if (!TryAnswer()) CmdPassClick(g_);
+  if (!TryAnswer()) Input(g_, CmdPassClick);
 }
 
 bool HandDriver::TryLead() {
   // A burner must lead a joker with its set, so a plain set may be refused; then the next.
   for (int slot : SlotsByRankAscending(g_)) {
-    ImgHandMouseUp(g_, slot, MouseButton::Left, 0);
-    ImgHandMouseUp(g_, slot, MouseButton::Left, 0);
+    Input(g_, ImgHandMouseUp, slot, MouseButton::Left, 0);
+    Input(g_, ImgHandMouseUp, slot, MouseButton::Left, 0);
     if (!HumanAwaited(g_)) return true;
     CmdReturnClick(g_);
   }
@@ -87,8 +88,8 @@ bool HandDriver::TryAnswer() {
   const int table = g_.TablePlay.BaseRank;
   for (int slot : SlotsByRankAscending(g_)) {
     if (HandSlotRank(g_, slot) <= table) continue;
-    ImgHandMouseUp(g_, slot, MouseButton::Left, 0);
-    CmdSendClick(g_);
+    Input(g_, ImgHandMouseUp, slot, MouseButton::Left, 0);
+    Input(g_, CmdSendClick);
     if (!HumanAwaited(g_)) return true;
     CmdReturnClick(g_);
   }
@@ -99,7 +100,7 @@ void HandDriver::ReturnTribute() {
   for (int slot = kHandSlots; slot >= 1 && !g_.Win.CmdHG.Visible; --slot) {
     if (HandSlotHoldsCard(g_, slot)) ReturnTributeClick(g_, slot);
   }
-  CmdHGClick(g_);
+  Input(g_, CmdHGClick);
 }
 
 // During a burn offer the human burns when the cards it holds and the cards played make an
@@ -112,7 +113,7 @@ void HandDriver::MaybeBurn() {
   if (!burnAlways_ && (played + g_.Seats[g_.HumanSeat].CardCount) % 2 == 0) return;
   for (int slot = 1; slot <= kHandSlots; ++slot) {
     if (HandSlotHoldsCard(g_, slot)) {
-      ImgHandMouseUp(g_, slot, MouseButton::Left, 0);
+      Input(g_, ImgHandMouseUp, slot, MouseButton::Left, 0);
       return;
     }
   }

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "flow/apply_action.h"
 #include "options_dialog_fixture.h"
 #include "ui/options_game_page.h"
 #include "ui/options_music_page.h"
@@ -135,11 +136,13 @@ TEST_F(OptionsDialogTest, ChangedOptionsEndARunningHand) {
   {
     FrmOptionsTab dialog(g(), hooks_);
     dialog.CmdOK->click();  // nothing changed: the hand goes on
+    RunPostedActions(g());
     EXPECT_FALSE(g().Flow.StopRequested);
   }
   FrmOptionsTab dialog(g(), hooks_);
   dialog.GameSettings->HSclKPJG->setValue(900);
   dialog.CmdOK->click();
+  RunPostedActions(g());  // as the window settles after the dialog
   EXPECT_TRUE(g().Flow.StopRequested);
   EXPECT_TRUE(g().Win.TmrMainCircle.Enabled);
 }

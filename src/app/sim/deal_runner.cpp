@@ -25,7 +25,6 @@ void StartNewGame(Game& g) {
   }
   g.FirstHand = true;
   g.LeadSeat = 0;
-  g.MainCourse = TurnStep::NewGame;
   NewHand(g);
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/startup_defaults.h"
+#include "flow/apply_action.h"
 #include "flow/turn_cycle.h"
 #include "store/hand_record_file.h"
 
@@ -50,6 +51,7 @@ bool HandRunner::PlayHand() {
     started_ = true;
     startedAt_ = SecondsNow();
     MnuZundaRunClick(game_);
+    RunPostedActions(game_);
   }
   if (saveRestore_ && saveRestore_->StartHand()) Rehearse();
   const long long hands = summary_.hands;
@@ -101,10 +103,13 @@ void HandRunner::Step() {
                 std::string(TurnStepName(g.MainCourse)) + " without ending");
       EndOfHand();
       MnuZundaRunClick(g);
+      RunPostedActions(g);
     }
     return;
   }
-  const AutopilotOutcome outcome = pilot_.Act(g);
+  AutopilotOutcome outcome = pilot_.Act(g);
+  RunPostedActions(g);
+  Autopilot::Applied(g, outcome);
   if (!outcome.fault.empty()) Violation(outcome.fault);
   AfterStep();
   if ((outcome.acted && ++idleActs_ < 3) || g.Stopped) return;
@@ -113,6 +118,7 @@ void HandRunner::Step() {
             " with nothing to wait for");
   EndOfHand();
   MnuZundaRunClick(g);
+  RunPostedActions(g);
 }
 
 void HandRunner::AfterStep() {

@@ -8,6 +8,7 @@
 #include "core/game.h"
 #include "core/scripted_host.h"
 #include "core/startup_defaults.h"
+#include "flow/apply_action.h"
 #include "flow/turn_cycle.h"
 #include "players/autopilot.h"
 #include "rules/burning.h"
@@ -79,6 +80,7 @@ class Replayer {
     if (!started_) {
       started_ = true;
       MnuZundaRunClick(g);
+      RunPostedActions(g);
     }
     bool ended = false;
     for (long step = 0; step < kMostSteps && !ended && problem_.empty(); ++step) {
@@ -91,6 +93,8 @@ class Replayer {
         TmrMainCircleTimer(g);
       } else if (next_ < record.Actions.size()) {
         ApplyNext();
+        RunPostedActions(g);
+        CheckPlayLaid();
       } else {
         Problem("the game waits for the human in state " + std::string(TurnStepName(g.MainCourse)) +
                 ", but the record has no more actions");
@@ -165,7 +169,7 @@ class Replayer {
         CmdPassClick(g);
         break;
       case RecordedKind::OfferBurn:
-        g.Guard([&] { OfferBurn(g, action.Seat); });
+        PostAction(g, Action{ActionKind::OfferBurn, action.Seat});
         break;
       case RecordedKind::DeclineBurn:
         DeclineBurn(g);
@@ -196,7 +200,18 @@ class Replayer {
       return;
     }
     CmdSendClick(g);
-    if (!g.Flow.HumanCommitted) Problem("the recorded play " + DescribeSet(set) + " is refused");
+    const bool posted = !g.Posted.empty() && g.Posted.back().Kind == ActionKind::Play;
+    if (!posted) Problem("the recorded play " + DescribeSet(set) + " is refused");
+    pendingPlay_ = set;
+  }
+
+  // A recorded play, once applied, must have been laid.
+  void CheckPlayLaid() {
+    if (!pendingPlay_) return;
+    if (!game_.Flow.HumanCommitted) {
+      Problem("the recorded play " + DescribeSet(*pendingPlay_) + " is refused");
+    }
+    pendingPlay_.reset();
   }
 
   void ReturnTribute(const RecordedAction& action) {
@@ -234,6 +249,7 @@ class Replayer {
   const HandRecord* record_ = nullptr;
   std::size_t next_ = 0;
   std::string problem_;
+  std::optional<PlayRecord> pendingPlay_;
   bool started_ = false;
   OutcomeKeeper outcome_;
 };
