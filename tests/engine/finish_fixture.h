@@ -8,6 +8,7 @@
 
 #include "core/game.h"
 #include "core/seats.h"
+#include "hand_builder.h"
 #include "rules/finishing.h"
 
 namespace zunda::testing {
@@ -36,16 +37,6 @@ inline void Scorch(Game& g, int seat) {
   g.Seats[seat].Scorched = true;
   g.Seats[seat].Place = 6 - g.Burn.ScorchedCounter++;
   SeatFinished(g, seat);
-}
-
-inline void GiveCards(Game& g, int seat, const std::vector<std::string_view>& codes) {
-  for (std::string_view text : codes) {
-    const CardCode code(text);
-    HandBucket& bucket = g.Hand[seat][code.Rank()];
-    bucket.Rank = code.Rank();
-    bucket.Codes[++bucket.Count] = code;
-  }
-  g.Seats[seat].CardCount = CardsInHand(g, seat);
 }
 
 // The four packs dealt one card at a time round the table: every seat gets nine codes four

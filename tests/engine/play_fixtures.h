@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/game.h"
+#include "hand_builder.h"
 
 namespace zunda::testing {
 
@@ -27,32 +28,6 @@ inline PlayRecord MakePlay(int rank, int count, int twos = 0, int small = 0, int
   play.BigJokers = big;
   play.Total = count + twos + small + big;
   return play;
-}
-
-// Puts the cards into the seat's buckets, in the order given within a rank, and sets the
-// seat's card count. For the human seat the hand slots show them as the hand display does:
-// highest rank first, every slot lowered.
-inline void GiveHand(Game& g, int seat, std::vector<std::string> codes) {
-  for (int rank = kLowRank; rank <= kBigJoker; ++rank)
-    g.Hand[seat][rank] = HandBucket();
-  for (const std::string& text : codes) {
-    const CardCode code(text);
-    HandBucket& bucket = g.Hand[seat][code.Rank()];
-    bucket.Rank = code.Rank();
-    bucket.Codes[++bucket.Count] = code;
-  }
-  g.Seats[seat].CardCount = static_cast<int>(codes.size());
-  if (seat != g.HumanSeat) return;
-  std::stable_sort(codes.begin(), codes.end(), [](const std::string& a, const std::string& b) {
-    return CardCode(a).Rank() > CardCode(b).Rank();
-  });
-  for (int slot = 1; slot <= kHandSlots; ++slot) {
-    Image& image = g.Win.ImgHand[slot];
-    const bool held = slot <= static_cast<int>(codes.size());
-    image.Tag = held ? codes[static_cast<std::size_t>(slot - 1)] : "";
-    image.Visible = held;
-    image.Top = kHandLowered;
-  }
 }
 
 inline void Raise(Game& g, std::initializer_list<int> slots) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
-#include <string>
 
 #include "core/seats.h"
 #include "sim/position_counts.h"
@@ -38,11 +37,34 @@ CardCode CodeFor(int rank, int index) {
   return CardCode(code);
 }
 
-}  // namespace
+void AddCard(Game& g, int seat, const CardCode& code) {
+  HandBucket& bucket = g.Hand[seat][code.Rank()];
+  bucket.Rank = code.Rank();
+  bucket.Codes[++bucket.Count] = code;
+  g.DealtHand[seat][code.Rank()] = bucket;
+}
 
-void SetHand(Game& g, int seat, std::string_view description) {
+void EmptyHand(Game& g, int seat) {
   for (int rank = kLowRank; rank <= kBigJoker; ++rank)
     g.Hand[seat][rank] = HandBucket();
+}
+
+}  // namespace
+
+void GiveCards(Game& g, int seat, int rank, int n) {
+  for (int i = 0; i < n; ++i)
+    AddCard(g, seat, CodeFor(rank, g.Hand[seat][rank].Count));
+  sim::SyncSeatCounts(g, seat);
+}
+
+void GiveCards(Game& g, int seat, const std::vector<std::string_view>& codes) {
+  for (std::string_view text : codes)
+    AddCard(g, seat, CardCode(text));
+  sim::SyncSeatCounts(g, seat);
+}
+
+void SetHand(Game& g, int seat, std::string_view description) {
+  EmptyHand(g, seat);
   std::size_t pos = 0;
   while (pos < description.size()) {
     if (description[pos] == ' ') {
@@ -62,14 +84,28 @@ void SetHand(Game& g, int seat, std::string_view description) {
       throw std::invalid_argument("bad item in hand description: " + std::string(item));
     }
     const int rank = ParseRank(item.substr(x + 1));
-    HandBucket& bucket = g.Hand[seat][rank];
-    bucket.Rank = rank;
-    for (int i = 0; i < count; ++i) {
-      ++bucket.Count;
-      bucket.Codes[bucket.Count] = CodeFor(rank, bucket.Count - 1);
-    }
+    for (int i = 0; i < count; ++i)
+      AddCard(g, seat, CodeFor(rank, g.Hand[seat][rank].Count));
   }
   sim::SyncSeatCounts(g, seat);
+}
+
+void GiveHand(Game& g, int seat, std::vector<std::string> codes) {
+  EmptyHand(g, seat);
+  for (const std::string& text : codes)
+    AddCard(g, seat, CardCode(text));
+  sim::SyncSeatCounts(g, seat);
+  if (seat != g.HumanSeat) return;
+  std::stable_sort(codes.begin(), codes.end(), [](const std::string& a, const std::string& b) {
+    return CardCode(a).Rank() > CardCode(b).Rank();
+  });
+  for (int slot = 1; slot <= kHandSlots; ++slot) {
+    Image& image = g.Win.ImgHand[slot];
+    const bool held = slot <= static_cast<int>(codes.size());
+    image.Tag = held ? codes[static_cast<std::size_t>(slot - 1)] : "";
+    image.Visible = held;
+    image.Top = kHandLowered;
+  }
 }
 
 }  // namespace zunda::testing
