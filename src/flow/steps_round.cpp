@@ -333,7 +333,8 @@ void CloseAnswer(Game& g) {
       const int current = g.CurrentSeat;
       if (current != 0) ClearPlayCounts(g.Table.ShownPlay[current - 1]);
       if ((AllOthersShaded(g, t) && current != 0 && g.Seats[current].Folded) || flow.FoldInForce) {
-        if (!InPlay(g, t)) PassLeaveSeal(g, t);
+        // A seat judged scorched leaves no seal: the verdict gave the lead to the burned seat.
+        if (!InPlay(g, t) && !g.Seats[t].Scorched) PassLeaveSeal(g, t);
       } else if (current != 0) {
         HideSeatRow(g, current);
       }

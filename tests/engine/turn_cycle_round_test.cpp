@@ -11,6 +11,8 @@
 #include "flow/new_round.h"
 #include "flow/responder.h"
 #include "flow/steps.h"
+#include "flow_setup.h"
+#include "rules/burning.h"
 #include "rules/tribute.h"
 #include "test_game.h"
 
@@ -118,6 +120,26 @@ TEST_F(TurnCycleRound, AClosingPlayOfTheLastCardGoesOutAndHandsTheLeadOn) {
   EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
   EXPECT_EQ(g.LeadSeat, 5);
   EXPECT_TRUE(InPlay(g, g.LeadSeat));
+}
+
+TEST_F(TurnCycleRound, ABurnerScorchedByItsOwnAnswerLeavesTheLeadToTheBurnedSeat) {
+  // The human burned seat 6, answered with a pair that left it too few jokers, and every other
+  // seat had folded: the verdict gave the lead to seat 6, and closing the answering keeps it.
+  g.Burn.BurnerSeat = 1;
+  g.Burn.BurnedSeat = 6;
+  g.Seats[1].Burned = true;
+  for (int seat : {2, 3, 4, 5, 6})
+    PassAndFold(seat);
+  Lay(1, 10, 2);
+  g.CurrentSeat = 1;
+  g.Flow.FoldInForce = true;
+  g.Flow.LastActionWasPass = false;
+  ScorchedVerdict(g, 1, /*byButton=*/false);
+  ASSERT_EQ(g.LeadSeat, 6);
+  steps::CloseAnswer(g);
+  EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
+  EXPECT_EQ(g.LeadSeat, 6);
+  EXPECT_EQ(testing::EventLinesWith(g, "留封"), 0) << "no seat inherits the lead from it";
 }
 
 TEST_F(TurnCycleRound, TheFirstHandOfANewGameIsMarkedAsPlayedWithoutTribute) {
