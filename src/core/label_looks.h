@@ -6,29 +6,26 @@ namespace zunda {
 
 // The looks of a seat's name label as its standing in the round changes: shaded once it has
 // been passed over, the out colour once it has left the hand, green again when it may answer
-// once more. Each also records the standing in the seat's Shade, which the rules read.
+// once more. The one writer of a name label's colour also records the standing in the seat's
+// Shade, which the rules read.
+inline void SetSeatLook(Game& g, int seat, SeatShade shade) {
+  Label& label = g.Win.LblName[seat];
+  label.Opaque = true;
+  label.BackColor = shade == SeatShade::PassedOver ? kColorPassed
+                    : shade == SeatShade::Out      ? kColorOut
+                                                   : kColorNormal;
+  label.BorderStyle = 1;
+  g.Seats[seat].Shade = shade;
+}
+
 inline void SetPassedOverLook(Game& g, int seat) {
-  Label& label = g.Win.LblName[seat];
-  label.Opaque = true;
-  label.BackColor = kColorPassed;
-  label.BorderStyle = 1;
-  g.Seats[seat].Shade = SeatShade::PassedOver;
+  SetSeatLook(g, seat, SeatShade::PassedOver);
 }
-
 inline void SetOutLook(Game& g, int seat) {
-  Label& label = g.Win.LblName[seat];
-  label.Opaque = true;
-  label.BackColor = kColorOut;
-  label.BorderStyle = 1;
-  g.Seats[seat].Shade = SeatShade::Out;
+  SetSeatLook(g, seat, SeatShade::Out);
 }
-
 inline void SetInPlayLook(Game& g, int seat) {
-  Label& label = g.Win.LblName[seat];
-  label.Opaque = true;
-  label.BackColor = kColorNormal;
-  label.BorderStyle = 1;
-  g.Seats[seat].Shade = SeatShade::None;
+  SetSeatLook(g, seat, SeatShade::None);
 }
 
 }  // namespace zunda
