@@ -1,7 +1,7 @@
 # ctest's record_replay: SIM plays seeded hands with burning, tribute and saves and restores
 # and records them in RECORD; replaying the record on a fresh game must show every hand as
 # it was played.
-execute_process(COMMAND "${SIM}" --hands 1000 --seed 5 --burn-rate 0.6 --save-restore 80
+execute_process(COMMAND "${SIM}" --hands 3000 --seed 5 --burn-rate 0.6 --save-restore 200
   --record "${RECORD}"
   OUTPUT_VARIABLE played ERROR_VARIABLE report RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR NOT played MATCHES " 0 violations")
