@@ -4,6 +4,7 @@
 
 #include "core/display.h"
 #include "core/game.h"
+#include "core/scoped_flag.h"
 #include "deal/deal_cards.h"
 #include "deal/shuffle.h"
 
@@ -37,14 +38,7 @@ void CheckLeaderCanBeDealt(const Game& g) {
 }  // namespace
 
 bool DealUntilAccepted(Game& g) {
-  // Cleared however the deal ends, also when a stop unwinds it.
-  struct DealingMark {
-    bool& flag;
-    explicit DealingMark(bool& f) : flag(f) { flag = true; }
-    ~DealingMark() { flag = false; }
-    DealingMark(const DealingMark&) = delete;
-    DealingMark& operator=(const DealingMark&) = delete;
-  } dealing(g.Deal.Dealing);
+  const ScopedFlag dealing(g.Deal.Dealing);
   while (true) {
     ShowPrompt(g, "正在洗牌、分牌，请稍等...");
     if (g.PresetDecksDealt < g.PresetDecks.size()) {

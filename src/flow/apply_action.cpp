@@ -4,6 +4,7 @@
 
 #include "core/display.h"
 #include "core/game.h"
+#include "core/scoped_flag.h"
 #include "flow/hand_storage.h"
 #include "flow/round_pace.h"
 #include "flow/turn_cycle.h"
@@ -15,18 +16,6 @@
 namespace zunda {
 
 namespace {
-
-// Marks a flag for as long as a scope runs, however it ends.
-class Mark {
- public:
-  explicit Mark(bool& flag) : flag_(flag) { flag_ = true; }
-  ~Mark() { flag_ = false; }
-  Mark(const Mark&) = delete;
-  Mark& operator=(const Mark&) = delete;
-
- private:
-  bool& flag_;
-};
 
 void Play(Game& g) {
   // A second play posted before the first was applied finds the turn handed back.
@@ -50,7 +39,7 @@ void Pass(Game& g) {
 
 void Burn(Game& g, int seat) {
   // A click on the hand while the burn question is open is not a second offer.
-  Mark busy(g.Input.MouseBusy);
+  const ScopedFlag busy(g.Input.MouseBusy);
   if (OfferBurn(g, seat)) g.MainCourse = TurnStep::HumanAnswered;
 }
 
@@ -133,7 +122,7 @@ void RunPostedActions(Game& g) {
   g.ApplyPosted = &RunPostedActions;
   if (g.Flow.ApplyingActions) return;
   g.Guard([&] {
-    Mark applying(g.Flow.ApplyingActions);
+    const ScopedFlag applying(g.Flow.ApplyingActions);
     while (!g.Posted.empty() && !g.Stopped) {
       const Action action = g.Posted.front();
       g.Posted.pop_front();

@@ -6,6 +6,7 @@
 #include "core/action.h"
 #include "core/game.h"
 #include "core/rounding.h"
+#include "core/scoped_flag.h"
 #include "core/text.h"
 #include "flow/apply_action.h"
 #include "flow/hand_storage.h"
@@ -101,11 +102,7 @@ void TmrMainCircleTimer(Game& g) {
       timer.Enabled = true;
       return;
     }
-    struct TickScope {
-      bool& flag;
-      explicit TickScope(bool& f) : flag(f) { flag = true; }
-      ~TickScope() { flag = false; }
-    } scope(g.Flow.InTick);
+    const ScopedFlag inTick(g.Flow.InTick);
 
     if (g.Flow.StopRequested) g.MainCourse = TurnStep::Stop;
     g.Flow.WaitHuman = false;

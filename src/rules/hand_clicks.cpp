@@ -3,6 +3,7 @@
 #include "core/action.h"
 #include "core/display.h"
 #include "core/game.h"
+#include "core/scoped_flag.h"
 #include "core/seats.h"
 #include "rules/answer_rule.h"
 #include "rules/burning.h"
@@ -17,19 +18,6 @@
 namespace zunda {
 
 namespace {
-
-// Marks a hand click as under way for as long as it runs, however it ends; a click that
-// arrives while a message box of the first one is open is ignored.
-class BusyMark {
- public:
-  explicit BusyMark(bool& flag) : flag_(flag) { flag_ = true; }
-  ~BusyMark() { flag_ = false; }
-  BusyMark(const BusyMark&) = delete;
-  BusyMark& operator=(const BusyMark&) = delete;
-
- private:
-  bool& flag_;
-};
 
 // Slots are ordered from the highest rank down, so the highest-numbered raised slot holds the
 // lowest raised rank. 0 when nothing is raised.
@@ -73,7 +61,8 @@ void ImgHandMouseUp(Game& g, int index, MouseButton button, int /*shift*/) {
     if (g.Input.MouseBusy || table.Seat == human) return;
     // While another seat's hand is peeked at, the cards shown are not the human's.
     if (g.Input.PeekShown || !HandSlotHoldsCard(g, index)) return;
-    BusyMark busy(g.Input.MouseBusy);
+    // A click that arrives while a message box of this one is open is ignored.
+    const ScopedFlag busy(g.Input.MouseBusy);
 
     // On the human's own turn a burnable play is simply answered.
     if (!HumanAwaited(g) && BurnConditionsHold(g)) {

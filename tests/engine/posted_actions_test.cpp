@@ -102,6 +102,14 @@ class ActionDuringAWait : public ::testing::Test {
       MnuSaveClick(g);
     });
   }
+  // Seat 2 is about to lead three queens, which the human may burn.
+  bool UpToABurnableLead() {
+    testing::SetUpRound(
+        g,
+        {"3xK 1xJ17 1xJ16 1x4 1x5", "3xQ 2x6", "2x3 2x7", "2x3 2x8 1xJ17", "2x3 2x9", "2x3 2x10"},
+        2);
+    return RunTicksUntilState(g, TurnStep::ExecuteLead, 20);
+  }
   int SaveQuestions() const {
     int n = 0;
     for (const std::string& text : t.host.Messages())
@@ -136,10 +144,7 @@ TEST_F(ActionDuringAWait, TheDealsYields) {
 }
 
 TEST_F(ActionDuringAWait, TheBurnWait) {
-  testing::SetUpRound(
-      g, {"3xK 1xJ17 1xJ16 1x4 1x5", "3xQ 2x6", "2x3 2x7", "2x3 2x8 1xJ17", "2x3 2x9", "2x3 2x10"},
-      2);
-  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ExecuteLead, 20));
+  ASSERT_TRUE(UpToABurnableLead());
   PostSaveWhen([this] { return g.Win.CmdNotSP.Visible; });
   testing::Tick(g);
   t.host.QueueAnswer(Host::Answer::No);
@@ -158,10 +163,7 @@ TEST_F(ActionDuringAWait, AComputerSeatsThinking) {
 }
 
 TEST_F(ActionDuringAWait, DecliningTheBurnEndsTheWaitInsideTheSameTick) {
-  testing::SetUpRound(
-      g, {"3xK 1xJ17 1xJ16 1x4 1x5", "3xQ 2x6", "2x3 2x7", "2x3 2x8 1xJ17", "2x3 2x9", "2x3 2x10"},
-      2);
-  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ExecuteLead, 20));
+  ASSERT_TRUE(UpToABurnableLead());
   g.DelayTimeShaoPai = 5;
   t.host.OnDoEvents([this] {
     if (g.Win.CmdNotSP.Visible && g.Posted.empty()) DeclineBurn(g);
