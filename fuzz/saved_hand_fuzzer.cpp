@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/fatal.h"
+#include "flow/apply_action.h"
 #include "flow/hand_storage.h"
 #include "fuzz_support.h"
 #include "players/hand_analysis.h"
@@ -66,7 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   g.Win.LblPrompt.Caption = "the running game";
   const auto before = SavedForm(g);
 
+  // The command posts the restore; the window then settles, which applies it.
   zunda::MnuReadClick(g);  // the question is answered Yes
+  zunda::RunPostedActions(g);
   Require(!g.Stopped && running->host.FatalMessages().empty(), "no fatal error");
   const std::vector<std::string>& said = running->host.Messages();
   if (said == std::vector<std::string>{kAskRestore, kRestored}) {
