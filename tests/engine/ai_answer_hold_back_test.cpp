@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "answer_table.h"
+#include "engine_fixture.h"
 #include "players/answer_choice.h"
 
 namespace zunda {

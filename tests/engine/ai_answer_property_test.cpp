@@ -4,12 +4,12 @@
 #include <string>
 
 #include "core/seats.h"
+#include "engine_fixture.h"
 #include "players/answer_choice.h"
 #include "players/execute_play.h"
 #include "players/hand_analysis.h"
 #include "sim/choice_checks.h"
 #include "sim/random_answer_position.h"
-#include "test_game.h"
 
 namespace zunda {
 namespace {

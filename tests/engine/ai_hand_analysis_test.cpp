@@ -1,45 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 #include "core/seats.h"
-#include "hand_builder.h"
+#include "engine_fixture.h"
 #include "players/hand_analysis.h"
 #include "sim/position_counts.h"
 #include "sim/random_lead_position.h"
-#include "test_game.h"
 
 namespace zunda {
 namespace {
 
 using testing::SetHand;
 
-TEST(HandBuilder, FillsBucketsCodesAndSeatCounters) {
-  testing::TestGame t;
-  Game& g = t.game;
-  SetHand(g, 3, "3x5 2x9 5xK 2x2 1xJ16 1xJ17");
-  EXPECT_EQ(g.Hand[3][5].Count, 3);
-  EXPECT_EQ(g.Hand[3][5].Codes[1].Str(), "C05");
-  EXPECT_EQ(g.Hand[3][5].Codes[3].Str(), "H05");
-  EXPECT_EQ(g.Hand[3][13].Codes[5].Str(), "C13");
-  EXPECT_EQ(g.Hand[3][kTwo].Codes[2].Str(), "D15");
-  EXPECT_EQ(g.Hand[3][kBigJoker].Codes[1].Str(), "J17");
-  EXPECT_EQ(g.Seats[3].CardCount, 14);
-  EXPECT_EQ(g.Seats[3].SetCount, 3);
-  EXPECT_EQ(g.Seats[3].JokerCount, 2);
-  SetHand(g, 3, "");
-  EXPECT_EQ(g.Seats[3].CardCount, 0);
-  EXPECT_EQ(g.Seats[3].SetCount, 0);
-  EXPECT_THROW(SetHand(g, 3, "3x1"), std::invalid_argument);
-  EXPECT_THROW(SetHand(g, 3, "x5"), std::invalid_argument);
-  EXPECT_THROW(SetHand(g, 3, "35"), std::invalid_argument);
-}
+using HandQueries = testing::GameTest;
 
-TEST(HandQueries, LowestAndSecondLowestRanks) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(HandQueries, LowestAndSecondLowestRanks) {
   SetHand(g, 2, "2x9 1x4 3xA");
   EXPECT_EQ(LowestRank(g, 2), 4);
   EXPECT_EQ(SecondLowestRank(g, 2), 9);
@@ -54,9 +31,7 @@ TEST(HandQueries, LowestAndSecondLowestRanks) {
   EXPECT_EQ(SecondLowestRank(g, 2), 18);
 }
 
-TEST(HandQueries, ZundaBucketsCountWholeBucketsOfOrdinaryRanksOnly) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(HandQueries, ZundaBucketsCountWholeBucketsOfOrdinaryRanksOnly) {
   // Three tens need five; four jacks, three queens, two kings and two aces are enough; twos
   // and jokers are never counted as a bucket.
   SetHand(g, 4, "3x10 4xJ 3xQ 2xK 1xA 4x9 3x2 2xJ17");
@@ -67,9 +42,9 @@ TEST(HandQueries, ZundaBucketsCountWholeBucketsOfOrdinaryRanksOnly) {
   EXPECT_EQ(CountPlainSets(g, 4), 0);
 }
 
-TEST(HandScore, AddsWeightsZundaBucketsGapsAndFewSetBonuses) {
-  testing::TestGame t;
-  Game& g = t.game;
+using HandScoreTest = testing::GameTest;
+
+TEST_F(HandScoreTest, AddsWeightsZundaBucketsGapsAndFewSetBonuses) {
   // Weights 50 + 60 + 70 + 200, two Zunda buckets (five tens, two kings) 60, gaps at
   // 3 4 6 7 8 9 J Q A and the small joker 580; three sets and one big joker: no bonus.
   SetHand(g, 2, "3x5 5x10 2xK 1x2 1xJ17");
@@ -262,9 +237,9 @@ TEST(Assessment, OwnTeamBigPlayAndWeakFinisher) {
   EXPECT_TRUE(IsWeakFinisher(g, 5));
 }
 
-TEST(TeamRelations, TeammatesAndLastOpponents) {
-  testing::TestGame t;
-  Game& g = t.game;
+using TeamRelations = testing::GameTest;
+
+TEST_F(TeamRelations, TeammatesAndLastOpponents) {
   EXPECT_EQ(NextActiveTeammate(g, 2), 4);
   EXPECT_EQ(NextActiveTeammate(g, 5), 1);
   g.Seats[1].Finished = true;
@@ -285,9 +260,9 @@ TEST(TeamRelations, TeammatesAndLastOpponents) {
   EXPECT_FALSE(OneOpponentLeft(g, 2));
 }
 
-TEST(CardTotals, CheckedOnlyDuringAHandAndFatalWhenBroken) {
-  testing::TestGame t;
-  Game& g = t.game;
+using CardTotals = testing::GameTest;
+
+TEST_F(CardTotals, CheckedOnlyDuringAHandAndFatalWhenBroken) {
   SetHand(g, 1, "3x5 1xJ17");
   SetHand(g, 4, "16x9");
   sim::MarkRestAsPlayed(g);

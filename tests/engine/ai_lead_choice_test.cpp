@@ -3,10 +3,9 @@
 #include <string>
 
 #include "core/seats.h"
-#include "hand_builder.h"
+#include "engine_fixture.h"
 #include "players/hand_analysis.h"
 #include "players/lead_choice.h"
-#include "test_game.h"
 
 namespace zunda {
 namespace {
@@ -22,10 +21,7 @@ std::string Shape(const PlayRecord& play) {
 
 // Six seats in play with a neutral hand each; tests then give the seats that matter their
 // own hands. Seat 2 leads.
-struct LeadTable : ::testing::Test {
-  testing::TestGame t;
-  Game& g = t.game;
-
+struct LeadTable : testing::GameTest {
   void SetUp() override {
     for (int seat = 1; seat <= kSeats; ++seat) {
       g.Seats[seat].Team = TeamLetter(seat);

@@ -3,11 +3,11 @@
 #include <string>
 
 #include "core/seats.h"
+#include "engine_fixture.h"
 #include "players/hand_analysis.h"
 #include "players/lead_choice.h"
 #include "sim/choice_checks.h"
 #include "sim/random_lead_position.h"
-#include "test_game.h"
 
 namespace zunda {
 namespace {

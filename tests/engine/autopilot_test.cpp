@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "core/game.h"
-#include "finish_fixture.h"
+#include "engine_fixture.h"
 #include "flow/apply_action.h"
-#include "human_fixture.h"
 #include "players/autopilot.h"
 #include "players/autopilot_choice.h"
 #include "rules/burning.h"
@@ -41,7 +40,7 @@ int RaisedOfRank(const Game& g, int rank) {
 }
 
 // The human holds four 9s, three twos, two small and one big joker and some low cards.
-class AutopilotClicks : public ::testing::Test {
+class AutopilotClicks : public testing::GameTest {
  protected:
   void SetUp() override {
     GiveCards(g, 1, 4, 2);
@@ -52,8 +51,6 @@ class AutopilotClicks : public ::testing::Test {
     ShowHand(g, 1);
     AwaitHuman(g);
   }
-  testing::TestGame t;
-  Game& g = t.game;
 };
 
 TEST_F(AutopilotClicks, WildcardsGoUpFirstAndARankThatFillsItselfIsTrimmed) {
@@ -163,7 +160,7 @@ TEST_F(AutopilotClicks, ABurnerWhomTheChoosersWouldLetPassAnswersAllTheSame) {
 }
 
 // Seat 2 has just laid four jacks; the human, who may burn, waits with the decline button up.
-class AutopilotBurnWait : public ::testing::Test {
+class AutopilotBurnWait : public testing::GameTest {
  protected:
   void SetUp() override {
     GiveCards(g, 1, kBigJoker, 2);
@@ -175,8 +172,6 @@ class AutopilotBurnWait : public ::testing::Test {
     g.Seats[2].OnTurn = true;
     t.host.OnDoEvents([&] { pilot.DuringWait(g); });
   }
-  testing::TestGame t;
-  Game& g = t.game;
   Autopilot pilot;
 };
 
@@ -213,9 +208,9 @@ TEST_F(AutopilotBurnWait, AClickThatAsksNothingIsFollowedByTheDeclineButton) {
   EXPECT_LT(g.Clock() - start, 0.01);
 }
 
-TEST(AutopilotReturn, TheComputersChoiceIsClickedAndConfirmed) {
-  testing::TestGame t;
-  Game& g = t.game;
+using AutopilotReturn = testing::GameTest;
+
+TEST_F(AutopilotReturn, TheComputersChoiceIsClickedAndConfirmed) {
   testing::SetPreviousResult(g, {1, 2, 3, 5, 6, 4});
   testing::GiveCards(g, 1, {"C03", "H09", "D09", "D05", "C13"});
   testing::GiveCards(g, 4, {"J17", "J17", "C04", "D06"});

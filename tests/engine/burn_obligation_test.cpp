@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/game.h"
-#include "human_fixture.h"
+#include "engine_fixture.h"
 #include "rules/burning.h"
 #include "rules/human_input.h"
-#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -15,7 +14,7 @@ using testing::LayTable;
 using testing::SlotsOfRank;
 
 // The human has burned seat 2's play and answers again, holding a big joker, two 9s and a 4.
-class JokerObligation : public ::testing::Test {
+class JokerObligation : public testing::GameTest {
  protected:
   void SetUp() override {
     GiveCards(g, 1, kBigJoker, 1);
@@ -30,9 +29,6 @@ class JokerObligation : public ::testing::Test {
     AwaitHuman(g);
   }
   void Left(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Left, 0); }
-
-  testing::TestGame t;
-  Game& g = t.game;
 };
 
 TEST_F(JokerObligation, TheFirstPlayOfABurnIsFree) {

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/game.h"
-#include "human_fixture.h"
+#include "engine_fixture.h"
 #include "rules/burning.h"
 #include "rules/human_input.h"
-#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -14,7 +13,7 @@ using testing::LayTable;
 using testing::SlotsOfRank;
 
 // Seat 2 has just answered with four jacks; the human holds jokers and queens to beat them.
-class BurnOffer : public ::testing::Test {
+class BurnOffer : public testing::GameTest {
  protected:
   void SetUp() override {
     GiveCards(g, 1, kBigJoker, 2);
@@ -43,8 +42,6 @@ class BurnOffer : public ::testing::Test {
   }
   void ClickQueen() { Input(g, ImgHandMouseUp, SlotsOfRank(g, 12)[0], MouseButton::Left, 0); }
 
-  testing::TestGame t;
-  Game& g = t.game;
   bool sawDecline = false;
   std::string promptDuring;
 };

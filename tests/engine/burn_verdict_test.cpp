@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/game.h"
-#include "human_fixture.h"
+#include "engine_fixture.h"
 #include "rules/burning.h"
 #include "rules/scorched_hook.h"
-#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -12,7 +11,7 @@ namespace {
 using testing::GiveCards;
 
 // The human burned seat 2's Zunda play and is left with one joker for three sets.
-class ScorchedVerdicts : public ::testing::Test {
+class ScorchedVerdicts : public testing::GameTest {
  protected:
   void SetUp() override {
     GiveCards(g, 1, kSmallJoker, 1);
@@ -23,13 +22,11 @@ class ScorchedVerdicts : public ::testing::Test {
     g.Burn.BurnerSeat = 1;
     g.Burn.BurnedSeat = 2;
     g.Win.CmdShaoHuLe.Visible = true;
+    g.Win.CmdShaoHuLe.HasFocus = true;
     g.Win.CmdPass.Visible = true;
     g.MainCourse = TurnStep::ApplyAnswer;
   }
   const std::vector<std::string>& Events() const { return g.Win.LstDispEvent.Items; }
-
-  testing::TestGame t;
-  Game& g = t.game;
 };
 
 TEST_F(ScorchedVerdicts, TheButtonPlacesTheHumanLastAndEndsTheRound) {
@@ -52,7 +49,7 @@ TEST_F(ScorchedVerdicts, TheButtonPlacesTheHumanLastAndEndsTheRound) {
 
   EXPECT_TRUE(g.Flow.HumanCommitted);
   EXPECT_FALSE(g.Win.CmdPass.Visible);
-  EXPECT_FALSE(g.Win.CmdShaoHuLe.Visible);
+  EXPECT_FALSE(g.Win.CmdShaoHuLe.Visible || g.Win.CmdShaoHuLe.HasFocus);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "");
   EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
@@ -90,6 +87,14 @@ TEST_F(ScorchedVerdicts, ALeadForASeatThatHasGoneOutPassesOn) {
   EXPECT_EQ(g.LeadSeat, 3);
   EXPECT_EQ(g.Burn.BurnedSeat, 3);
   EXPECT_EQ(Events().back(), "Corvan: 被判定获得发牌权");
+}
+
+TEST_F(ScorchedVerdicts, TheLeadGoesToSeatOneWhenItsPlayWasBurned) {
+  g.Burn.BurnedSeat = 1;
+  ScorchedVerdict(g, 4, /*byButton=*/false);
+  EXPECT_TRUE(g.Seats[4].Scorched);
+  EXPECT_EQ(g.LeadSeat, 1);
+  EXPECT_EQ(Events().back(), "Aldor: 被判定获得发牌权");
 }
 
 }  // namespace

@@ -3,16 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "core/game.h"
-#include "human_fixture.h"
+#include "engine_fixture.h"
 
 namespace zunda {
 namespace {
 
 using testing::GiveCards;
 
-TEST(CardCounter, CountsWhatIsNeitherPlayedNorInTheHumansHand) {
-  testing::TestGame t;
-  Game& g = t.game;
+using CardCounterTest = testing::GameTest;
+
+TEST_F(CardCounterTest, CountsWhatIsNeitherPlayedNorInTheHumansHand) {
   for (int rank = kLowRank; rank <= kBigJoker; ++rank)
     EXPECT_EQ(CardsStillOut(g, rank), rank >= kSmallJoker ? 4 : 16) << rank;
 

@@ -3,10 +3,9 @@
 #include <string>
 
 #include "core/display.h"
-#include "play_fixtures.h"
+#include "engine_fixture.h"
 #include "players/execute_play.h"
 #include "rules/commit_selection.h"
-#include "test_game.h"
 
 namespace zunda {
 namespace {
@@ -31,7 +30,10 @@ struct CommitTest : ::testing::Test {
 TEST_F(CommitTest, BuildsThePlayFromTheRaisedSlotsAndLaysIt) {
   g.TablePlay = MakePlay(7, 4);
   Raise(g, {2, 4, 6, 7});
+  // Left over from a larger bucket: cleared with every code the hand no longer holds.
+  g.Hand[1][9].Codes[decltype(g.Hand[1][9].Codes)::kHigh] = CardCode("S09");
   ASSERT_TRUE(CommitSelection(g));
+  EXPECT_TRUE(g.Hand[1][9].Codes[decltype(g.Hand[1][9].Codes)::kHigh].IsBlank());
 
   const PlayRecord& play = g.TablePlay;
   EXPECT_EQ(play.Seat, 1);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "deal/hand_setup.h"
+#include "engine_fixture.h"
 #include "flow/steps.h"
-#include "test_game.h"
 
 namespace zunda {
 namespace {
@@ -111,9 +111,9 @@ TEST(InitHand, OffersTheLoadEntryOnlyWhileASavedHandExists) {
   EXPECT_FALSE(g.Win.MnuRead.Visible || g.Win.MnuRead.Enabled);
 }
 
-TEST(NewHand, AsksOnlyWhenAHandIsBeingDealtAgainAndCancelOnlyRestartsTheTimer) {
-  testing::TestGame t;
-  Game& g = t.game;
+using NewHandTest = testing::GameTest;
+
+TEST_F(NewHandTest, AsksOnlyWhenAHandIsBeingDealtAgainAndCancelOnlyRestartsTheTimer) {
   g.DelayTimeShunPai = 0.02;
   g.FirstHand = false;
   g.HandStarted = true;

@@ -8,7 +8,7 @@
 #include "deal/deal_cards.h"
 #include "deal/hand_setup.h"
 #include "deal_script.h"
-#include "test_game.h"
+#include "engine_fixture.h"
 
 namespace zunda {
 namespace {

@@ -8,7 +8,6 @@
 #include "deal/deal_until_accepted.h"
 #include "deal/hand_setup.h"
 #include "deal_script.h"
-#include "sequence_host.h"
 
 namespace zunda {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "core/cards.h"
 #include "deal/shuffle.h"
-#include "sequence_host.h"
-#include "test_game.h"
+#include "deal_script.h"
+#include "engine_fixture.h"
 
 namespace zunda {
 namespace {

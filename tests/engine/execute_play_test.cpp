@@ -3,9 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "play_fixtures.h"
+#include "engine_fixture.h"
 #include "players/execute_play.h"
-#include "test_game.h"
 
 namespace zunda {
 namespace {

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <random>
 
-#include "finish_fixture.h"
-#include "test_game.h"
+#include "engine_fixture.h"
 
 namespace zunda {
 namespace {

@@ -5,14 +5,10 @@
 #include <vector>
 
 #include "core/game.h"
-#include "flow_setup.h"
-#include "human_fixture.h"
+#include "engine_fixture.h"
 #include "players/lead_choice.h"
 #include "rules/burning.h"
 #include "rules/human_input.h"
-#include "test_game.h"
-#include "tick_driver.h"
-#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -23,7 +19,7 @@ using testing::SlotsOfRank;
 
 // Seat 2 leads three queens; the human holds three kings, two jokers and two low singles, and
 // may burn. Seat 4 holds a big joker.
-class BurnFlow : public ::testing::Test {
+class BurnFlow : public testing::GameTest {
  protected:
   void SetUp() override {
     testing::SetUpRound(
@@ -48,13 +44,8 @@ class BurnFlow : public ::testing::Test {
   void Left(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Left, 0); }
   void Right(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Right, 0); }
   // Ticks until the turn cycle waits for the human.
-  void RunToHuman() {
-    RunTicksUntil(
-        g, [] { return false; }, 200);
-  }
+  void RunToHuman() { testing::RunWhileTimed(g, 200); }
 
-  testing::TestGame t;
-  Game& g = t.game;
   bool clicked = false;
 };
 
@@ -118,6 +109,13 @@ TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAn
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 20));
   EXPECT_EQ(g.LeadSeat, 4);
   EXPECT_TRUE(t.host.FatalMessages().empty());
+}
+
+TEST_F(BurnFlow, ALeadLeftUnburnedLeavesNoOfferForTheAnswers) {
+  testing::Tick(g);
+  EXPECT_EQ(g.MainCourse, TurnStep::AfterLead);
+  EXPECT_FALSE(g.Seats[1].Burned);
+  EXPECT_EQ(g.Burn.BurnOfferMode, 1) << "seat 3, not the human, answers next";
 }
 
 // Seat 3 answers seat 2's lead with three aces, which the human cannot beat; the human still

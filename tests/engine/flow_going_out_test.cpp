@@ -6,14 +6,10 @@
 
 #include "core/game.h"
 #include "core/seats.h"
-#include "flow_setup.h"
-#include "human_fixture.h"
+#include "engine_fixture.h"
 #include "players/lead_choice.h"
 #include "rules/human_input.h"
 #include "rules/tribute.h"
-#include "test_game.h"
-#include "tick_driver.h"
-#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -33,12 +29,11 @@ bool Shown(const testing::TestGame& t, const std::string& text) {
 
 // The human's team goes out first: the human leads its ace, then seats 3 and 5 answer seat 2's
 // lead with their last cards. The next hand opens with the tribute the human must return.
-TEST(HandEnd, ATripleCaptureEndsTheHandAndTheHumanReturnsItsTributeByHand) {
-  testing::TestGame t;
-  Game& g = t.game;
+using HandEnd = testing::GameTest;
+
+TEST_F(HandEnd, ATripleCaptureEndsTheHandAndTheHumanReturnsItsTributeByHand) {
   testing::SetUpRound(g, {"1xA", "1x3 1x4 1x5", "1x9", "2x6 1x7", "1xK", "2x8 1x10"}, 1);
-  RunTicksUntil(
-      g, [] { return false; }, 10);
+  testing::RunWhileTimed(g, 10);
   ASSERT_EQ(g.MainCourse, TurnStep::HumanLead);
   const int ace = SlotsOfRank(g, kAce)[0];
   Input(g, ImgHandMouseUp, ace, MouseButton::Left, 0);
@@ -62,6 +57,8 @@ TEST(HandEnd, ATripleCaptureEndsTheHandAndTheHumanReturnsItsTributeByHand) {
       g, [&] { return AnswerOf(g, 5); }, 50));
   EXPECT_EQ(g.Seats[3].Place, 2);
   testing::AnswerWith(g, 5, 13, 1);
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::EndRound, 20));
+  EXPECT_TRUE(g.Flow.HandOver && g.Flow.RoundOver);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::EndHand, 20));
 
   EXPECT_TRUE(Shown(t, "已抓三户!"));
@@ -71,8 +68,7 @@ TEST(HandEnd, ATripleCaptureEndsTheHandAndTheHumanReturnsItsTributeByHand) {
     EXPECT_EQ(g.Seats[seat].TributeCount, 1) << seat;
 
   // The summary, then the next deal; the human took one card from seat 4 and must return one.
-  RunTicksUntil(
-      g, [] { return false; }, 20);
+  testing::RunWhileTimed(g, 20);
   EXPECT_EQ(testing::EventLinesWith(g, "抓三户 : "), 3);
   EXPECT_FALSE(Shown(t, "下面是大落【Delis】剩余的牌"));
   ASSERT_EQ(g.MainCourse, TurnStep::ReturnTribute);

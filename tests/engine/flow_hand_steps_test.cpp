@@ -5,18 +5,14 @@
 #include <vector>
 
 #include "core/game.h"
+#include "engine_fixture.h"
 #include "flow/turn_cycle.h"
-#include "flow_setup.h"
-#include "test_game.h"
-#include "tick_driver.h"
-#include "window_input.h"
 
 namespace zunda {
 namespace {
 
 using testing::RunTicksUntil;
 using testing::RunTicksUntilState;
-using testing::Squeezed;
 using testing::Tick;
 
 // The index of the first occurrence of `state` at or after `from`, or -1.
@@ -27,9 +23,9 @@ int Find(const std::vector<TurnStep>& trace, TurnStep state, std::size_t from = 
   return -1;
 }
 
-TEST(HandSteps, AHandRunsFromTheNewGameThroughItsRoundsToTheNextDealWithoutACommand) {
-  testing::TestGame t;
-  Game& g = t.game;
+using HandSteps = testing::GameTest;
+
+TEST_F(HandSteps, AHandRunsFromTheNewGameThroughItsRoundsToTheNextDealWithoutACommand) {
   std::vector<TurnStep> trace;
   Input(g, MnuZundaRunClick);
   ASSERT_EQ(g.MainCourse, TurnStep::NewGame);
@@ -93,9 +89,9 @@ TEST(HandSteps, AHandRunsFromTheNewGameThroughItsRoundsToTheNextDealWithoutAComm
   EXPECT_TRUE(t.host.FatalMessages().empty());
 }
 
-TEST(TickFrame, AMinimisedWindowOrAPausedGameIdlesTenTimesASecond) {
-  testing::TestGame t;
-  Game& g = t.game;
+using TickFrame = testing::GameTest;
+
+TEST_F(TickFrame, AMinimisedWindowOrAPausedGameIdlesTenTimesASecond) {
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ComputerResponse, 50));
   const TurnStep before = g.MainCourse;
@@ -114,9 +110,7 @@ TEST(TickFrame, AMinimisedWindowOrAPausedGameIdlesTenTimesASecond) {
   EXPECT_EQ(g.Win.TmrMainCircle.Interval, 20);
 }
 
-TEST(TickFrame, ATickWithNoStepToRunTakesTheFatalPathOnce) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(TickFrame, ATickWithNoStepToRunTakesTheFatalPathOnce) {
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
   g.MainCourse = TurnStep::Idle;
   Tick(g);
@@ -128,9 +122,9 @@ TEST(TickFrame, ATickWithNoStepToRunTakesTheFatalPathOnce) {
   EXPECT_EQ(t.host.FatalMessages().size(), 1u);
 }
 
-TEST(GameCommands, EndingTheGameDuringAComputersTurnStopsAtTheNextTick) {
-  testing::TestGame t;
-  Game& g = t.game;
+using GameCommands = testing::GameTest;
+
+TEST_F(GameCommands, EndingTheGameDuringAComputersTurnStopsAtTheNextTick) {
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
   ASSERT_TRUE(RunTicksUntil(
       g, [&] { return g.MainCourse == TurnStep::ComputerResponse && g.CurrentSeat == 4; }, 50));
@@ -155,13 +149,13 @@ TEST(GameCommands, EndingTheGameDuringAComputersTurnStopsAtTheNextTick) {
     EXPECT_FALSE(g.Win.ImgHand[slot].Visible);
 }
 
-TEST(GameCommands, ANewGameStartsAfreshBetweenTicksAndAfterARunningTick) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(GameCommands, ANewGameStartsAfreshBetweenTicksAndAfterARunningTick) {
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
   g.FirstHand = false;
   g.Seats[3].Place = 2;
   g.FinishOrder[2] = 3;
+  g.Seats[4].TributeSlots[2] = g.Seats[5].ReturnSlots[1] = Card{CardCode("J17"), kBigJoker};
+  g.Seats[4].TributeCount = 2;
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ComputerResponse, 50));
 
   Input(g, MnuZundaRunClick);
@@ -169,6 +163,9 @@ TEST(GameCommands, ANewGameStartsAfreshBetweenTicksAndAfterARunningTick) {
   EXPECT_TRUE(g.FirstHand);
   EXPECT_EQ(g.Seats[3].Place, 0);
   EXPECT_EQ(g.FinishOrder[2], 0);
+  EXPECT_EQ(g.Seats[4].TributeSlots[2], Card{});
+  EXPECT_EQ(g.Seats[5].ReturnSlots[1], Card{});
+  EXPECT_EQ(g.Seats[4].TributeCount, 0);
   EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 10));
 
@@ -191,9 +188,7 @@ TEST(GameCommands, ANewGameStartsAfreshBetweenTicksAndAfterARunningTick) {
   EXPECT_TRUE(g.Flow.Running);
 }
 
-TEST(GameCommands, CancellingTheExitQuestionLeavesARunningHandRunning) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(GameCommands, CancellingTheExitQuestionLeavesARunningHandRunning) {
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 2);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ComputerResponse, 50));
   const TurnStep state = g.MainCourse;
@@ -218,12 +213,9 @@ TEST(GameCommands, CancellingTheExitQuestionLeavesARunningHandRunning) {
   EXPECT_TRUE(g.Win.CloseRequested);
 }
 
-TEST(GameCommands, EndingTheGameWhileTheHumanIsAwaitedStopsAtOnce) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(GameCommands, EndingTheGameWhileTheHumanIsAwaitedStopsAtOnce) {
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 1);
-  RunTicksUntil(
-      g, [] { return false; }, 50);
+  testing::RunWhileTimed(g, 50);
   ASSERT_EQ(g.MainCourse, TurnStep::HumanLead);
   Input(g, MnuZundaEndClick);
   Tick(g);
@@ -232,12 +224,9 @@ TEST(GameCommands, EndingTheGameWhileTheHumanIsAwaitedStopsAtOnce) {
   EXPECT_FALSE(g.Win.LblPrompt.Visible);
 }
 
-TEST(GameCommands, CancellingTheExitQuestionWhileTheHumanIsAwaitedKeepsTheTimerOff) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(GameCommands, CancellingTheExitQuestionWhileTheHumanIsAwaitedKeepsTheTimerOff) {
   testing::SetUpRound(g, {"4x3", "2x5", "2x6", "2x7", "2x8", "2x9"}, 1);
-  RunTicksUntil(
-      g, [] { return false; }, 50);
+  testing::RunWhileTimed(g, 50);
   ASSERT_EQ(g.MainCourse, TurnStep::HumanLead);
   ASSERT_FALSE(g.Win.TmrMainCircle.Enabled);
   t.host.QueueAnswer(Host::Answer::Cancel);

@@ -8,12 +8,8 @@
 
 #include "core/game.h"
 #include "core/seats.h"
-#include "flow_setup.h"
-#include "human_fixture.h"
+#include "engine_fixture.h"
 #include "rules/human_input.h"
-#include "test_game.h"
-#include "tick_driver.h"
-#include "window_input.h"
 
 namespace zunda {
 namespace {

@@ -2,11 +2,8 @@
 
 #include "core/game.h"
 #include "core/seats.h"
+#include "engine_fixture.h"
 #include "flow/responder.h"
-#include "flow_setup.h"
-#include "hand_builder.h"
-#include "human_fixture.h"
-#include "test_game.h"
 
 namespace zunda {
 namespace {
@@ -14,7 +11,7 @@ namespace {
 using testing::LayTable;
 
 // Every seat holds cards; `out` seats have already gone out in that order.
-class NextResponderTest : public ::testing::Test {
+class NextResponderTest : public testing::GameTest {
  protected:
   void Seat(std::initializer_list<int> out = {}) {
     for (int seat = 1; seat <= kSeats; ++seat)
@@ -39,9 +36,6 @@ class NextResponderTest : public ::testing::Test {
     }
     return g.CurrentSeat;
   }
-
-  testing::TestGame t;
-  Game& g = t.game;
 };
 
 // --- Six seats in play. ---

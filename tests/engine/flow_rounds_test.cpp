@@ -4,15 +4,10 @@
 #include <vector>
 
 #include "core/game.h"
+#include "engine_fixture.h"
 #include "flow/steps.h"
-#include "flow_setup.h"
-#include "hand_builder.h"
-#include "human_fixture.h"
 #include "players/lead_choice.h"
 #include "rules/human_input.h"
-#include "test_game.h"
-#include "tick_driver.h"
-#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -20,15 +15,14 @@ namespace {
 using testing::RunTicksUntil;
 using testing::RunTicksUntilState;
 using testing::SlotsOfRank;
-using testing::Squeezed;
 
 bool AnswerOf(const Game& g, int seat) {
   return g.MainCourse == TurnStep::ApplyAnswer && g.CurrentSeat == seat;
 }
 
-TEST(Rounds, WithTheHumanToLeadNoTickRunsUntilTheSetIsSent) {
-  testing::TestGame t;
-  Game& g = t.game;
+using RoundsTest = testing::GameTest;
+
+TEST_F(RoundsTest, WithTheHumanToLeadNoTickRunsUntilTheSetIsSent) {
   testing::SetUpRound(g, {"2x4 1xJ17", "2x5", "2x6", "2x7", "2x8", "2x9"}, 1);
   EXPECT_FALSE(RunTicksUntil(
       g, [] { return false; }, 20));
@@ -53,9 +47,7 @@ TEST(Rounds, WithTheHumanToLeadNoTickRunsUntilTheSetIsSent) {
   EXPECT_EQ(g.LeadSeat, 1);
 }
 
-TEST(Rounds, ABigJokerAnswerEndsTheRoundWithItsSeatWithoutAskingTheOthers) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(RoundsTest, ABigJokerAnswerEndsTheRoundWithItsSeatWithoutAskingTheOthers) {
   testing::SetUpRound(g, {"2x4 1x5", "2x5 1x6", "2x6 1xJ17", "2x7", "2x8", "2x9"}, 2);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ExecuteLead, 10));
   SetWholeBucket(g, 2, 6, g.TablePlay);
@@ -70,18 +62,41 @@ TEST(Rounds, ABigJokerAnswerEndsTheRoundWithItsSeatWithoutAskingTheOthers) {
   EXPECT_EQ(g.LeadSeat, 3);
   EXPECT_EQ(g.CurrentSeat, 3);
   EXPECT_FALSE(g.BigJokerOnTable);
+  EXPECT_EQ(g.Burn.BurnOfferMode, 0) << "no burn offer between rounds";
+}
+
+// Seat 3 leads its last card, a big joker: it goes out, the round ends, and seat 4 takes
+// over its lead with a leave-seal.
+TEST_F(RoundsTest, ALeaderThatGoesOutWithItsLeadLeavesTheLeadToTheNextSeat) {
+  testing::SetUpRound(g, {"2x5", "2x6", "1xJ17", "2x7", "2x8", "2x9"}, 3);
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::EndRound, 20));
+  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 5));
+  EXPECT_EQ(g.Seats[3].Place, 1);
+  EXPECT_EQ(g.LeadSeat, 4);
+  EXPECT_EQ(testing::EventLinesWith(g, "Delis: 接受“Corvan”的留封"), 1);
+}
+
+// A computer seat's play ends a burn that another seat still holds.
+TEST_F(RoundsTest, APlayByAnotherSeatEndsTheHumansBurn) {
+  testing::SetUpRound(g, {"2x4", "2x6", "2x7", "2x8", "2x9", "2x10"}, 2);
+  ASSERT_TRUE(RunTicksUntil(
+      g, [&] { return AnswerOf(g, 3); }, 20));
+  g.Seats[1].Burned = true;
+  g.Win.CmdShaoHuLe.Visible = true;
+  testing::AnswerWith(g, 3, 7, 2);
+  testing::Tick(g);
+  EXPECT_EQ(g.TablePlay.Seat, 3);
+  EXPECT_FALSE(g.Seats[1].Burned);
+  EXPECT_FALSE(g.Win.CmdShaoHuLe.Visible);
 }
 
 // Seat 2 leads two sixes; everybody declines. The seat opposite the table player is asked a
 // second time, and its second pass closes the round.
-TEST(Rounds, AnOrdinaryPlayThatEveryoneDeclinesClosesWithTheSecondPassOfTheOppositeSeat) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(RoundsTest, AnOrdinaryPlayThatEveryoneDeclinesClosesWithTheSecondPassOfTheOppositeSeat) {
   testing::SetUpRound(g, {"2x9 1x4", "2x6 1x3", "2x3", "2x3", "2x3", "2x3"}, 2);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ExecuteLead, 10));
   SetWholeBucket(g, 2, 6, g.TablePlay);
-  RunTicksUntil(
-      g, [] { return false; }, 50);
+  testing::RunWhileTimed(g, 50);
   ASSERT_EQ(g.MainCourse, TurnStep::HumanResponse);
   EXPECT_EQ(g.Win.CmdPass.ToolTipText, "过牌");
   Input(g, CmdPassClick);
@@ -122,7 +137,7 @@ TEST(Rounds, AnOrdinaryPlayThatEveryoneDeclinesClosesWithTheSecondPassOfTheOppos
   EXPECT_EQ(asked, (std::vector<int>{3, 4, 5, 6, 1, 5}));
 }
 
-class ClosingTest : public ::testing::Test {
+class ClosingTest : public testing::GameTest {
  protected:
   void SetUp() override {
     for (int seat = 1; seat <= kSeats; ++seat)
@@ -132,8 +147,6 @@ class ClosingTest : public ::testing::Test {
     g.Seats[5].Passed = g.Seats[5].Folded = true;
     g.Flow.LastActionWasPass = true;
   }
-  testing::TestGame t;
-  Game& g = t.game;
 };
 
 TEST_F(ClosingTest, AZundaPlayWhoseOppositeSeatHasFoldedIsClosedAfterAPass) {
@@ -210,9 +223,7 @@ namespace {
 
 // While a computer seat is answering, the human's clicks and buttons change nothing and the
 // turn cycle goes on as before.
-TEST(Rounds, TheHumansCommandsOutOfTurnAreRefusedWithoutDisturbingTheCycle) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(RoundsTest, TheHumansCommandsOutOfTurnAreRefusedWithoutDisturbingTheCycle) {
   testing::SetUpRound(g, {"2x9 1x4", "2x6 1x3", "2x3", "2x3", "2x3", "2x3"}, 2);
   ASSERT_TRUE(RunTicksUntil(
       g, [&] { return g.MainCourse == TurnStep::ComputerResponse && g.CurrentSeat == 4; }, 30));

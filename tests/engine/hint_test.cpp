@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "core/game.h"
-#include "human_fixture.h"
+#include "engine_fixture.h"
 #include "players/autopilot.h"
 #include "players/autopilot_choice.h"
 #include "players/hint.h"
 #include "rules/hand_display.h"
 #include "rules/human_input.h"
-#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -47,7 +46,7 @@ int LowestRank(const PlayRecord& set) {
 }
 
 // The human holds two 4s, four 9s, two kings, three twos, a small and a big joker.
-class HintTest : public ::testing::Test {
+class HintTest : public testing::GameTest {
  protected:
   void SetUp() override {
     GiveCards(g, 1, 4, 2);
@@ -65,8 +64,6 @@ class HintTest : public ::testing::Test {
     AwaitHuman(g);
     g.Flow.LeadMode = false;
   }
-  testing::TestGame t;
-  Game& g = t.game;
 };
 
 TEST_F(HintTest, AnswersStartWithTheAutopilotsChoiceAndFollowLowestFirst) {

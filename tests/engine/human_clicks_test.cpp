@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/game.h"
-#include "human_fixture.h"
+#include "engine_fixture.h"
 #include "rules/hand_display.h"
 #include "rules/human_input.h"
-#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -17,7 +16,7 @@ using testing::SlotsOfRank;
 
 // The human answers seat 2's two 5s holding a big joker, a two, three 10s, three 9s, four 7s
 // and a 4.
-class HandClicks : public ::testing::Test {
+class HandClicks : public testing::GameTest {
  protected:
   void SetUp() override {
     GiveCards(g, 1, kBigJoker, 1);
@@ -34,9 +33,6 @@ class HandClicks : public ::testing::Test {
   void Left(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Left, 0); }
   void Right(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Right, 0); }
   std::string Prompt() const { return g.Win.LblPrompt.Caption; }
-
-  testing::TestGame t;
-  Game& g = t.game;
 };
 
 TEST_F(HandClicks, ALeftClickRaisesTheSetCutToTheTableAndASecondClickPlaysIt) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "human_fixture.h"
+#include "engine_fixture.h"
 #include "rules/hand_display.h"
 
 namespace zunda {
@@ -8,11 +8,7 @@ namespace {
 
 using testing::GiveCards;
 
-class HandDisplay : public ::testing::Test {
- protected:
-  testing::TestGame t;
-  Game& g = t.game;
-};
+using HandDisplay = testing::GameTest;
 
 TEST_F(HandDisplay, LaysRankGroupsFromTheHighestWithGapsBeforeTwosAndBelow) {
   GiveCards(g, 1, kBigJoker, 2);

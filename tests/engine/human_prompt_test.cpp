@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/game.h"
+#include "engine_fixture.h"
 #include "flow/steps.h"
-#include "human_fixture.h"
 #include "rules/human_input.h"
 
 namespace zunda {
@@ -11,7 +11,7 @@ namespace {
 using testing::GiveCards;
 using testing::LayTable;
 
-class TurnPrompt : public ::testing::Test {
+class TurnPrompt : public testing::GameTest {
  protected:
   void SetUp() override {
     g.AppPath = "C:\\Zunda";
@@ -20,8 +20,6 @@ class TurnPrompt : public ::testing::Test {
     g.CurrentSeat = 1;
     g.Seats[1].OnTurn = true;
   }
-  testing::TestGame t;
-  Game& g = t.game;
 };
 
 TEST_F(TurnPrompt, AnOrdinaryPlayOffersThePassAndWaits) {

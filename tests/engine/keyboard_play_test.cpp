@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/game.h"
-#include "human_fixture.h"
+#include "engine_fixture.h"
 #include "rules/hand_display.h"
 #include "rules/human_input.h"
 #include "rules/human_prompts.h"
@@ -18,7 +18,7 @@ using testing::RaisedSlots;
 using testing::SlotsOfRank;
 
 // The human holds a big joker, four 9s and three 7s; seat 6 has laid a pair of 5s.
-class KeyboardPlayTest : public ::testing::Test {
+class KeyboardPlayTest : public testing::GameTest {
  protected:
   void SetUp() override {
     GiveCards(g, 1, kBigJoker, 1);
@@ -34,8 +34,6 @@ class KeyboardPlayTest : public ::testing::Test {
       if (HandSlotHoldsCard(g, slot)) slots.push_back(slot);
     return slots;
   }
-  testing::TestGame t;
-  Game& g = t.game;
 };
 
 TEST_F(KeyboardPlayTest, TheFocusWalksOverTheCardsShownAndStopsAtTheEnds) {

@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "play_fixtures.h"
+#include "engine_fixture.h"
 #include "rules/answer_rule.h"
 #include "rules/play_rules.h"
-#include "test_game.h"
 
 namespace zunda {
 namespace {

@@ -4,15 +4,12 @@
 #include <string>
 
 #include "core/game.h"
+#include "engine_fixture.h"
 #include "flow/apply_action.h"
 #include "flow/hand_storage.h"
 #include "flow/turn_cycle.h"
-#include "flow_setup.h"
-#include "human_fixture.h"
 #include "rules/burning.h"
 #include "rules/human_input.h"
-#include "test_game.h"
-#include "tick_driver.h"
 
 namespace zunda {
 namespace {
@@ -24,7 +21,7 @@ using testing::RunTicksUntilState;
 using testing::SlotsOfRank;
 
 // The human is to answer a pair of fives and holds a pair of sevens.
-class PostedActions : public ::testing::Test {
+class PostedActions : public testing::GameTest {
  protected:
   void SetUp() override {
     GiveCards(g, 1, 7, 2);
@@ -35,9 +32,6 @@ class PostedActions : public ::testing::Test {
     g.Seats[1].Name = "Aldor";
   }
   int PassLines() const { return testing::EventLinesWith(g, "Aldor: 过"); }
-
-  testing::TestGame t;
-  Game& g = t.game;
 };
 
 TEST_F(PostedActions, AHandlerOnlyPostsAndTheSettleAppliesIt) {
@@ -86,7 +80,7 @@ TEST_F(PostedActions, ATickWithActionsWaitingAppliesThemAndRunsNoStep) {
 // A save requested from the menu while a step waits: the event posts it, the wait applies it
 // right after the event (the request is set before the engine yields again), and the save
 // itself runs between two steps, at the start of the next tick.
-class ActionDuringAWait : public ::testing::Test {
+class ActionDuringAWait : public testing::GameTest {
  protected:
   // Posts the save at the first yield where `when` holds, inside a tick, and notes whether it
   // had been applied by the next yield.
@@ -126,8 +120,6 @@ class ActionDuringAWait : public ::testing::Test {
     EXPECT_FALSE(g.Storage.SaveRequested);
   }
 
-  testing::TestGame t;
-  Game& g = t.game;
   bool posted = false;
   bool seenNext = false;
   bool appliedByNextYield = false;

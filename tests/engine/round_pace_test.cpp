@@ -4,13 +4,13 @@
 
 #include "core/display.h"
 #include "core/game.h"
-#include "test_game.h"
+#include "engine_fixture.h"
 
 namespace zunda {
 namespace {
 
 // The turn cycle has just ended a round: its next tick clears the table.
-class RoundPaceTest : public ::testing::Test {
+class RoundPaceTest : public testing::GameTest {
  protected:
   void SetUp() override { AtRoundEnd(); }
   void AtRoundEnd(int interval = 500) {
@@ -18,8 +18,6 @@ class RoundPaceTest : public ::testing::Test {
     g.Flow.Running = true;
     g.Win.TmrMainCircle = Timer{true, interval};
   }
-  testing::TestGame t;
-  Game& g = t.game;
 };
 
 TEST_F(RoundPaceTest, TheDefaultsKeepTheTurnCyclesPace) {

@@ -6,7 +6,7 @@
 #include <numeric>
 #include <random>
 
-#include "test_game.h"
+#include "engine_fixture.h"
 
 namespace zunda {
 namespace {
@@ -20,9 +20,9 @@ std::int32_t Score(const Game& g, int seat) {
   return g.Seats[seat].Stats[kScoreIndex];
 }
 
-TEST(RecordHandResult, EverySeatGetsThePointsOfItsTeamsThreePlaces) {
-  testing::TestGame t;
-  Game& g = t.game;
+using RecordHandResultTest = testing::GameTest;
+
+TEST_F(RecordHandResultTest, EverySeatGetsThePointsOfItsTeamsThreePlaces) {
   SetPlaces(g, {1, 2, 3, 4, 5, 6});  // the odd seats take places 1, 3 and 5
   RecordHandResult(g);
   for (int seat : {1, 3, 5})
@@ -42,9 +42,7 @@ TEST(RecordHandResult, EverySeatGetsThePointsOfItsTeamsThreePlaces) {
   EXPECT_EQ(g.Seats[1].Stats[kThreeWinIndex], 0);
 }
 
-TEST(RecordHandResult, ATripleCaptureIsTwelvePointsAndLeavesThePlacingCounts) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(RecordHandResultTest, ATripleCaptureIsTwelvePointsAndLeavesThePlacingCounts) {
   SetPlaces(g, {1, 6, 2, 5, 3, 4});
   g.TripleCapture = true;
   RecordHandResult(g);
@@ -63,9 +61,7 @@ TEST(RecordHandResult, ATripleCaptureIsTwelvePointsAndLeavesThePlacingCounts) {
   }
 }
 
-TEST(RecordHandResult, OneTeamWinsWhatTheOtherLosesWhateverThePlaces) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(RecordHandResultTest, OneTeamWinsWhatTheOtherLosesWhateverThePlaces) {
   std::array<int, 6> places = {1, 2, 3, 4, 5, 6};
   std::mt19937 shuffle(5);
   for (int hand = 0; hand < 200; ++hand) {
@@ -80,9 +76,7 @@ TEST(RecordHandResult, OneTeamWinsWhatTheOtherLosesWhateverThePlaces) {
   }
 }
 
-TEST(RecordHandResult, CopiesTheCountersToThePlayersOfTheSameName) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(RecordHandResultTest, CopiesTheCountersToThePlayersOfTheSameName) {
   g.Seats[1].Name = " Aldor ";
   g.Options.Players[0].Name = std::string("Aldor") + '\0' + '\0';
   g.Options.Players[3].Name = "Corvan";
@@ -95,9 +89,9 @@ TEST(RecordHandResult, CopiesTheCountersToThePlayersOfTheSameName) {
   EXPECT_EQ(g.Options.Players[4].Stats[kScoreIndex], 99);
 }
 
-TEST(ScoreCounters, TeamPointsAndRestarts) {
-  testing::TestGame t;
-  Game& g = t.game;
+using ScoreCountersTest = testing::GameTest;
+
+TEST_F(ScoreCountersTest, TeamPointsAndRestarts) {
   AddTeamPoints(g, 4, 5);
   EXPECT_EQ(Score(g, 2), 5);
   EXPECT_EQ(Score(g, 6), 5);

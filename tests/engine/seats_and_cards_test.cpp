@@ -7,7 +7,7 @@
 #include "core/rounding.h"
 #include "core/seats.h"
 #include "core/text.h"
-#include "test_game.h"
+#include "engine_fixture.h"
 
 namespace zunda {
 namespace {
@@ -72,9 +72,9 @@ TEST(SeatArithmetic, GuardReportsAFatalErrorOnceAndStopsTheEngine) {
   EXPECT_FALSE(ran);
 }
 
-TEST(HandSummaries, CountSetsTreatsTwosAndJokersAsOneSet) {
-  testing::TestGame t;
-  Game& g = t.game;
+using HandSummaries = testing::GameTest;
+
+TEST_F(HandSummaries, CountSetsTreatsTwosAndJokersAsOneSet) {
   EXPECT_EQ(CountSets(g, 2), 0);
   g.Hand[2][kTwo].Count = 2;
   g.Hand[2][kBigJoker].Count = 1;
@@ -118,6 +118,10 @@ TEST(Cards, LabelsAndPictureNumbers) {
   EXPECT_EQ(PictureIndex("J17"), 54);
   EXPECT_EQ(PictureIndex("X05"), 0);
   EXPECT_THROW(RankLabel(18), FatalError);
+  EXPECT_EQ(CodeAt(0).Str(), "C03");
+  EXPECT_EQ(CodeAt(53).Str(), "J17");
+  EXPECT_THROW(CodeAt(54), FatalError);
+  EXPECT_THROW(CodeAt(-1), FatalError);
 }
 
 TEST(Text, LenientNumbersAndFixedWidths) {

@@ -4,8 +4,7 @@
 
 #include "core/display.h"
 #include "core/table_display.h"
-#include "play_fixtures.h"
-#include "test_game.h"
+#include "engine_fixture.h"
 
 namespace zunda {
 namespace {
@@ -19,9 +18,9 @@ std::string RowTags(const Game& g, int seat, int count) {
   return tags;
 }
 
-TEST(ShowPlay, LaysJokersThenTwosThenOrdinaryCardsInTheSeatsRow) {
-  testing::TestGame t;
-  Game& g = t.game;
+using ShowPlayTest = testing::GameTest;
+
+TEST_F(ShowPlayTest, LaysJokersThenTwosThenOrdinaryCardsInTheSeatsRow) {
   const PlayRecord play = MakePlay(9, 3, 1, 1);
   ShowPlay(g, 3, play);
 
@@ -43,9 +42,7 @@ TEST(ShowPlay, LaysJokersThenTwosThenOrdinaryCardsInTheSeatsRow) {
   EXPECT_EQ(g.PlayedByRank[kBigJoker], 0);
 }
 
-TEST(ShowPlay, ShowsBigJokersAndKeepsOtherRowsAndLaterImagesAsTheyWere) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(ShowPlayTest, ShowsBigJokersAndKeepsOtherRowsAndLaterImagesAsTheyWere) {
   ShowPlay(g, 1, MakePlay(7, 6));
   ShowPlay(g, 1, MakePlay(0, 0, 0, 0, 4));
   EXPECT_EQ(RowTags(g, 1, 6), "J17 J17 J17 J17 C07 D07 ");
@@ -54,9 +51,7 @@ TEST(ShowPlay, ShowsBigJokersAndKeepsOtherRowsAndLaterImagesAsTheyWere) {
   EXPECT_EQ(g.PlayedByRank[7], 6);
 }
 
-TEST(ShowPlay, ASetLargerThanTheRowStaysInItsOwnRowAndIsFullyCounted) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(ShowPlayTest, ASetLargerThanTheRowStaysInItsOwnRowAndIsFullyCounted) {
   ShowPlay(g, 6, MakePlay(8, 16, 6));
   EXPECT_EQ(g.Table.LastShownCount, 20);
   EXPECT_TRUE(g.Table.TableSlotUsed[120]);
@@ -67,9 +62,7 @@ TEST(ShowPlay, ASetLargerThanTheRowStaysInItsOwnRowAndIsFullyCounted) {
   EXPECT_FALSE(g.Table.TableSlotUsed[21]) << "seat 2's row is untouched";
 }
 
-TEST(ShowPlay, BringsAShadedLabelBackToItsPlainLook) {
-  testing::TestGame t;
-  Game& g = t.game;
+TEST_F(ShowPlayTest, BringsAShadedLabelBackToItsPlainLook) {
   Label& label = g.Win.LblName[2];
   label.BackColor = kColorPassed;
   label.BorderStyle = 1;
@@ -80,9 +73,9 @@ TEST(ShowPlay, BringsAShadedLabelBackToItsPlainLook) {
   EXPECT_FALSE(label.Opaque);
 }
 
-TEST(PlayedStatusText, CountsHighCardsFromBigJokerDownToTen) {
-  testing::TestGame t;
-  Game& g = t.game;
+using PlayedStatusTextTest = testing::GameTest;
+
+TEST_F(PlayedStatusTextTest, CountsHighCardsFromBigJokerDownToTen) {
   g.Win.LblStatusBar[0].Caption = "ready";
   ShowPlay(g, 2, MakePlay(0, 0, 0, 0, 2));
   ShowPlay(g, 3, MakePlay(14, 3));
@@ -96,9 +89,9 @@ TEST(PlayedStatusText, CountsHighCardsFromBigJokerDownToTen) {
   EXPECT_EQ(g.Win.LblStatusBar[0].Caption, "") << "an empty status bar stays empty";
 }
 
-TEST(CardSlide, AShownCardRestsAfterFiveStepsAndStopsOnRequest) {
-  testing::TestGame t;
-  Game& g = t.game;
+using CardSlide = testing::GameTest;
+
+TEST_F(CardSlide, AShownCardRestsAfterFiveStepsAndStopsOnRequest) {
   ShowPlay(g, 2, MakePlay(5, 2));
   g.Win.ImgTable[1].Top = 900;  // not shown: never moves
   for (int step = 1; step <= 5; ++step)
@@ -114,9 +107,9 @@ TEST(CardSlide, AShownCardRestsAfterFiveStepsAndStopsOnRequest) {
   EXPECT_EQ(g.Win.ImgTable[41].Top, kTableShownTop);
 }
 
-TEST(ResetTableDisplay, ClearsRowsButtonsTitlesHandAndPrompt) {
-  testing::TestGame t;
-  Game& g = t.game;
+using ResetTableDisplayTest = testing::GameTest;
+
+TEST_F(ResetTableDisplayTest, ClearsRowsButtonsTitlesHandAndPrompt) {
   ShowPlay(g, 3, MakePlay(9, 3));
   ShowPlay(g, 6, MakePlay(11, 4));
   g.Win.LblName[2].Caption = "Bersa-头科";

@@ -2,10 +2,8 @@
 
 #include <map>
 
-#include "finish_fixture.h"
+#include "engine_fixture.h"
 #include "rules/tribute.h"
-#include "test_game.h"
-#include "window_input.h"
 
 namespace zunda {
 namespace {
@@ -181,6 +179,12 @@ TEST(TributeChoice, PayersGoDownFromJokersAndComputersReturnLowSinglesFirst) {
   g.Seats[2].TributeCount = 3;  // a queen never goes back: the pair of threes is split
   ChooseReturnCards(g, 2);
   EXPECT_EQ(g.Seats[2].ReturnSlots[3].Code.Str(), "C03");
+
+  g.Hand[2] = {};
+  GiveCards(g, 2, {"C03", "D03", "C11", "S13"});
+  g.Seats[2].TributeCount = 1;
+  ChooseReturnCards(g, 2);
+  EXPECT_EQ(g.Seats[2].ReturnSlots[1].Code.Str(), "C11") << "a single jack before a pair";
 
   // Short of low cards: fewer go back, and the counts follow the cards.
   g.Hand[2] = {};

@@ -7,21 +7,19 @@
 #include "core/game.h"
 #include "core/label_looks.h"
 #include "core/seats.h"
-#include "finish_fixture.h"
+#include "engine_fixture.h"
 #include "flow/new_round.h"
 #include "flow/responder.h"
 #include "flow/steps.h"
-#include "flow_setup.h"
 #include "rules/burning.h"
 #include "rules/tribute.h"
-#include "test_game.h"
 
 namespace zunda {
 namespace {
 
 using testing::StartPlaying;
 
-class TurnCycleRound : public ::testing::Test {
+class TurnCycleRound : public testing::GameTest {
  protected:
   void SetUp() override { StartPlaying(g); }
 
@@ -39,9 +37,6 @@ class TurnCycleRound : public ::testing::Test {
     g.Seats[seat].Folded = fold;
     SetPassedOverLook(g, seat);
   }
-
-  testing::TestGame t;
-  Game& g = t.game;
 };
 
 TEST_F(TurnCycleRound, ANewRoundForgetsTheShadingOfThePassesBeforeIt) {
@@ -156,9 +151,9 @@ TEST_F(TurnCycleRound, TheFirstHandOfANewGameIsMarkedAsPlayedWithoutTribute) {
 namespace zunda {
 namespace {
 
-TEST(TurnCycleWait, ALongWaitBegunJustBeforeMidnightEndsAfterIt) {
-  testing::TestGame t;
-  Game& g = t.game;
+using TurnCycleWait = testing::GameTest;
+
+TEST_F(TurnCycleWait, ALongWaitBegunJustBeforeMidnightEndsAfterIt) {
   // Five seconds from 23:59:56 end at 00:00:01; a wait that never ended would spin for ever,
   // so the test gives up after 100 virtual seconds.
   t.host.SetClock(86396.0);

@@ -1,1 +1,0 @@
-#include "test_game.h"
