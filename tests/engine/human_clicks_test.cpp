@@ -128,6 +128,32 @@ TEST_F(HandClicks, ASecondOrdinaryRankOrALateTwoIsAnInvalidCard) {
   EXPECT_EQ(RaisedSlots(g).size(), 2u);
 }
 
+TEST_F(HandClicks, ThePassButtonIsOfferedOnlyWhileTheHumanMayPass) {
+  const int nine = SlotsOfRank(g, 9)[0];
+  for (bool burned : {false, true}) {
+    g.Seats[1].Burned = burned;
+    g.Win.CmdPass.Visible = false;
+    Right(nine);
+    EXPECT_EQ(g.Win.CmdPass.Visible, !burned) << "raised, burned " << burned;
+    Right(nine);
+    EXPECT_EQ(g.Win.CmdPass.Visible, !burned) << "lowered again, burned " << burned;
+  }
+  // Leading, the human may pass only while it answers another seat's play.
+  g.Seats[1].Burned = false;
+  g.LeadSeat = 1;
+  Right(nine);
+  EXPECT_TRUE(g.Win.CmdPass.Visible);
+  Right(nine);
+  g.Seats[3].Finished = true;
+  g.Win.CmdPass.Visible = false;
+  Right(nine);
+  EXPECT_TRUE(g.Win.CmdPass.Visible) << "five seats in play";
+  Right(nine);
+  g.TablePlay = PlayRecord();
+  Right(nine);
+  EXPECT_FALSE(g.Win.CmdPass.Visible);
+}
+
 TEST_F(HandClicks, OutOfTurnARightClickOnlyPutsBackARaisedCard) {
   const int nine = SlotsOfRank(g, 9)[0];
   Right(nine);

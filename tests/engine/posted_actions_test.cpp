@@ -67,6 +67,18 @@ TEST_F(PostedActions, ASecondActionPostedBeforeTheFirstWasAppliedIsDropped) {
   EXPECT_EQ(g.Record.Actions.size(), 1u);
 }
 
+TEST_F(PostedActions, APlayWhoseCardsWereTakenBackBeforeItWasAppliedHandsNothingOver) {
+  ImgHandMouseUp(g, SlotsOfRank(g, 7)[0], MouseButton::Left, 0);
+  RunPostedActions(g);
+  CmdSendClick(g);
+  CmdReturnClick(g);
+  RunPostedActions(g);
+  EXPECT_FALSE(g.Flow.HumanCommitted);
+  EXPECT_EQ(g.MainCourse, TurnStep::Idle);
+  EXPECT_TRUE(g.Seats[1].OnTurn);
+  EXPECT_EQ(g.Hand[1][7].Count, 2);
+}
+
 TEST_F(PostedActions, ATickWithActionsWaitingAppliesThemAndRunsNoStep) {
   CmdPassClick(g);
   const long ticks = g.Flow.TicksThisHand;
