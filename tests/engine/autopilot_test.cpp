@@ -162,7 +162,7 @@ TEST_F(AutopilotClicks, ABurnerWhomTheChoosersWouldLetPassAnswersAllTheSame) {
 // Seat 2 has just laid four jacks; the human, who may burn, waits with the decline button up.
 class AutopilotBurnWait : public testing::GameTest {
  protected:
-  void SetUp() override {
+  static void SetUpWait(Game& g) {
     GiveCards(g, 1, kBigJoker, 2);
     GiveCards(g, 1, 12, 4);
     g.Seats[1].BurnRight = true;
@@ -170,6 +170,9 @@ class AutopilotBurnWait : public testing::GameTest {
     LayTable(g, 2, 11, 4);
     g.CurrentSeat = 2;
     g.Seats[2].OnTurn = true;
+  }
+  void SetUp() override {
+    SetUpWait(g);
     t.host.OnDoEvents([&] { pilot.DuringWait(g); });
   }
   Autopilot pilot;
@@ -184,12 +187,7 @@ TEST_F(AutopilotBurnWait, OneClickAsksTheQuestionAndTheAnswerDecides) {
 
   testing::TestGame other;
   Game& h = other.game;
-  GiveCards(h, 1, kBigJoker, 2);
-  GiveCards(h, 1, 12, 4);
-  h.Seats[1].BurnRight = true;
-  ShowHand(h, 1);
-  LayTable(h, 2, 11, 4);
-  h.CurrentSeat = 2;
+  SetUpWait(h);
   Autopilot own;
   other.host.OnDoEvents([&] { own.DuringWait(h); });
   other.host.QueueAnswer(Host::Answer::No);

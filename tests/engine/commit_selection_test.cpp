@@ -15,16 +15,14 @@ using testing::MakePlay;
 using testing::Raise;
 
 // Slots: 1 J17, 2 J16, 3 S15, 4 H15, 5 C09, 6 D09, 7 H09, 8 C05.
-struct CommitTest : ::testing::Test {
-  CommitTest() : g(t.game) {
+struct CommitTest : testing::GameTest {
+  CommitTest() {
     GiveHand(g, 1, {"J17", "J16", "S15", "H15", "C09", "D09", "H09", "C05"});
     g.Win.CmdSend.Visible = true;
     g.Win.CmdReturn.Visible = true;
     for (int slot = 1; slot <= 8; ++slot)
       g.Win.ImgHand[slot].ToolTipText = "tip";
   }
-  testing::TestGame t;
-  Game& g;
 };
 
 TEST_F(CommitTest, BuildsThePlayFromTheRaisedSlotsAndLaysIt) {

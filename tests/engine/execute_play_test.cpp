@@ -127,8 +127,8 @@ TEST(ExecutePlay, AnnouncesTheCardsLeftOnlyFromTenDown) {
 }
 
 // Six seats in play, each with a hand; seat `player` lays the play.
-struct SeatingTest : ::testing::Test {
-  SeatingTest() : g(t.game) {
+struct SeatingTest : testing::GameTest {
+  SeatingTest() {
     for (int seat = 1; seat <= kSeats; ++seat) {
       GiveHand(g, seat, With(Threes(12), {"C12", "D12", "H12", "S12", "J17"}));
     }
@@ -138,8 +138,6 @@ struct SeatingTest : ::testing::Test {
     g.TablePlay = play;
     ExecutePlay(g, seat);
   }
-  testing::TestGame t;
-  Game& g;
 };
 
 TEST_F(SeatingTest, AZundaPlayReopensTheOppositeSeatOnly) {

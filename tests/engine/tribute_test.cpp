@@ -199,7 +199,7 @@ TEST(TributeChoice, PayersGoDownFromJokersAndComputersReturnLowSinglesFirst) {
   EXPECT_TRUE(t.host.FatalMessages().empty());
 }
 
-class HumanReturn : public ::testing::Test {
+class HumanReturn : public GameTest {
  protected:
   // The human came first and is paid two big jokers by seat 4, an opponent.
   void SetUp() override {
@@ -212,8 +212,6 @@ class HumanReturn : public ::testing::Test {
     ASSERT_TRUE(BeginReturnPhase(g));
     LayOutHumanHand(g);  // slots: C13, S09, D05, C03, H03
   }
-  TestGame t;
-  Game& g = t.game;
 };
 
 TEST_F(HumanReturn, TheButtonShowsOnlyWithExactlyTheCardsOwed) {
