@@ -309,6 +309,12 @@ TEST_F(SavedHandTest, AFailedSaveKeepsTheOlderPairAndSaysSo) {
   EXPECT_EQ(ReadBytes(Hands()), hands);
   EXPECT_EQ(ReadBytes(State()), state);
   EXPECT_FALSE(Exists(Hands() + ".tmp"));
+  // The older pair is the one that loads.
+  p.host.ClearMessages();
+  p.g().Storage.RestoreRequested = true;
+  CarryOutStorageRequests(p.g());
+  EXPECT_EQ(p.host.Messages(), (Messages{kAskRestore, kRestored}));
+  EXPECT_EQ(EncodeHandsFile(p.g()), hands);
 }
 
 TEST_F(SavedHandTest, RunDataFillsFiveSlotsSilentlyAndTheSixthOverwritesTheFirst) {
