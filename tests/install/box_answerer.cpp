@@ -1,28 +1,16 @@
 // Loaded into the installed program by the install test (LD_PRELOAD), never shipped: a player
-// answers the start-up message boxes by hand, the test answers them through this library. Each
-// box is answered with its OK (or default) button once shown, and its text is appended as one
-// line to the file that ZUNDA_TEST_BOX_LOG names.
+// answers the start-up message boxes by hand, the test through this library. Each box is
+// answered with its OK (or default) button once shown, and its text appended as one line to the
+// file that ZUNDA_TEST_BOX_LOG names.
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QMessageBox>
-#include <QMetaObject>
 #include <QPointer>
 #include <QPushButton>
 
 namespace {
-
-void RecordText(const QString& text) {
-  const QString path = qEnvironmentVariable("ZUNDA_TEST_BOX_LOG");
-  if (path.isEmpty()) return;
-  QFile log(path);
-  if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) return;
-  QString line = text;
-  line.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-  log.write((line + QLatin1Char('\n')).toUtf8());
-}
 
 void Answer(QMessageBox* box) {
   QAbstractButton* button = box->button(QMessageBox::Ok);
@@ -38,18 +26,18 @@ void Answer(QMessageBox* box) {
 class BoxAnswerer : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show) {
-      if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-        RecordText(box->text());
-        // Answered from the box's own event loop, after it has finished showing.
-        QPointer<QMessageBox> guard(box);
-        QMetaObject::invokeMethod(
-            box,
-            [guard] {
-              if (guard) Answer(guard);
-            },
-            Qt::QueuedConnection);
-      }
+    auto* box = event->type() == QEvent::Show ? qobject_cast<QMessageBox*>(watched) : nullptr;
+    if (box != nullptr) {
+      QFile log(qEnvironmentVariable("ZUNDA_TEST_BOX_LOG"));
+      if (log.open(QIODevice::WriteOnly | QIODevice::Append))
+        log.write((box->text().replace(QLatin1Char('\n'), QLatin1String("\\n")) + '\n').toUtf8());
+      // Answered from the box's own event loop, after it has finished showing.
+      QMetaObject::invokeMethod(
+          box,
+          [guard = QPointer<QMessageBox>(box)] {
+            if (guard) Answer(guard);
+          },
+          Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
   }
@@ -57,10 +45,9 @@ class BoxAnswerer : public QObject {
 
 // Runs inside the application's constructor: no event loop is needed to install the filter.
 void InstallAnswerer() {
-  QCoreApplication* app = QCoreApplication::instance();
   auto* answerer = new BoxAnswerer;
-  answerer->setParent(app);
-  app->installEventFilter(answerer);
+  answerer->setParent(QCoreApplication::instance());
+  QCoreApplication::instance()->installEventFilter(answerer);
 }
 
 }  // namespace

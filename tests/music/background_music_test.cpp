@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
-#include <vector>
 
 #include "core/music_options.h"
 #include "recording_player.h"
@@ -13,8 +11,7 @@
 namespace zunda {
 namespace {
 
-using testing::RecordingPlayer;
-using testing::TestGame;
+using Names = std::vector<std::string>;
 
 class BackgroundMusic : public ::testing::Test {
  protected:
@@ -23,31 +20,32 @@ class BackgroundMusic : public ::testing::Test {
     g.Options.MusicList = {"one.mid", "two.mid  ", "three.wav"};
     g.Options.MusicOn = true;
   }
-  std::vector<std::string> Draw(int count) {
-    std::vector<std::string> names;
+  Names Draw(int count) {
+    Names names;
     for (int i = 0; i < count; ++i)
       names.push_back(NextTrack(g));
     return names;
   }
 
-  TestGame t;
+  testing::TestGame t;
   Game& g = t.game;
-  RecordingPlayer player;
+  testing::RecordingPlayer player;
 };
 
-TEST_F(BackgroundMusic, InOrderStartsAfterTheCurrentPieceAndWrapsAround) {
+TEST_F(BackgroundMusic, EachModeDrawsItsNextPieceAndAnEmptyListNone) {
   g.Options.MusicMode = kMusicInOrder;
-  EXPECT_EQ(Draw(5),
-            (std::vector<std::string>{"two.mid", "three.wav", "one.mid", "two.mid", "three.wav"}));
-  EXPECT_EQ(g.Options.CurBackMusic, 2);  // the dialog's list shows the piece playing
-
-  // A current piece beyond a shortened list goes back to the first.
-  g.Options.CurBackMusic = 7;
+  EXPECT_EQ(Draw(4), (Names{"two.mid", "three.wav", "one.mid", "two.mid"}));
+  EXPECT_EQ(g.Options.CurBackMusic, 1);  // the dialog's list shows the piece playing
+  g.Options.CurBackMusic = 7;            // beyond a shortened list: back to the first
   EXPECT_EQ(NextTrack(g), "one.mid");
-  EXPECT_EQ(g.Options.CurBackMusic, 0);
-}
 
-TEST_F(BackgroundMusic, AtRandomDrawsEveryPieceAndOnlyPiecesOfTheList) {
+  g.Options.MusicMode = kMusicRepeatOne;
+  EXPECT_EQ(Draw(2), (Names{"one.mid", "one.mid"}));
+  g.Options.MusicMode = 0;  // any mode but 1 and 2 repeats
+  EXPECT_EQ(NextTrack(g), "one.mid");
+  g.Options.CurBackMusic = 9;
+  EXPECT_EQ(NextTrack(g), "");
+
   g.Options.MusicMode = kMusicAtRandom;
   std::set<int> seen;
   for (int i = 0; i < 200; ++i) {
@@ -55,27 +53,17 @@ TEST_F(BackgroundMusic, AtRandomDrawsEveryPieceAndOnlyPiecesOfTheList) {
     seen.insert(g.Options.CurBackMusic);
   }
   EXPECT_EQ(seen, (std::set<int>{0, 1, 2}));
-
-  // The same seed gives the same order.
-  TestGame other;
+  testing::TestGame other;  // the same seed gives the same order
   other.game.Options = g.Options;
-  other.game.Options.CurBackMusic = 0;
-  g.Options.CurBackMusic = 0;
   t.host.Generator().Seed(5);
   other.host.Generator().Seed(5);
-  for (int i = 0; i < 10; ++i)
-    EXPECT_EQ(NextTrack(g), NextTrack(other.game));
-}
+  EXPECT_EQ(Draw(10), [&] {
+    Names names;
+    for (int i = 0; i < 10; ++i)
+      names.push_back(NextTrack(other.game));
+    return names;
+  }());
 
-TEST_F(BackgroundMusic, RepeatKeepsTheCurrentPieceAndEmptyListsGiveNoName) {
-  g.Options.MusicMode = kMusicRepeatOne;
-  g.Options.CurBackMusic = 1;
-  EXPECT_EQ(Draw(3), (std::vector<std::string>{"two.mid", "two.mid", "two.mid"}));
-  g.Options.MusicMode = 0;  // any mode but 1 and 2 repeats
-  EXPECT_EQ(NextTrack(g), "two.mid");
-
-  g.Options.CurBackMusic = 9;
-  EXPECT_EQ(NextTrack(g), "");
   g.Options.MusicList.clear();
   for (const int mode : {kMusicInOrder, kMusicAtRandom, kMusicRepeatOne}) {
     g.Options.MusicMode = mode;
@@ -83,35 +71,31 @@ TEST_F(BackgroundMusic, RepeatKeepsTheCurrentPieceAndEmptyListsGiveNoName) {
   }
 }
 
-TEST_F(BackgroundMusic, TickStartsTheNextPieceOnlyWhenNothingPlays) {
+TEST_F(BackgroundMusic, TheTickStartsTheNextPieceOnlyWhenNothingPlays) {
   g.Options.MusicMode = kMusicInOrder;
   g.Win.TmrMedia.Enabled = true;
   TmrMediaTimer(g, player);
-  EXPECT_EQ(player.Calls,
-            (std::vector<std::string>{"open C:\\Zunda\\Sound\\two.mid", "seek 0", "play"}));
+  EXPECT_EQ(player.Calls, (Names{"open C:\\Zunda\\Sound\\two.mid", "seek 0", "play"}));
   EXPECT_TRUE(g.Win.TmrMedia.Enabled);
   EXPECT_EQ(g.Win.TmrMedia.Interval, 1000);
 
-  player.Calls.clear();
-  player.CurrentStatus = "playing";
-  TmrMediaTimer(g, player);
-  EXPECT_TRUE(player.Calls.empty());
-  EXPECT_TRUE(g.Win.TmrMedia.Enabled);
-
-  // A piece that ended, or never opened, gives way to the next one.
-  for (const char* status : {"stopped", ""}) {
+  // Playing: left alone. Ended, or never opened: the next piece.
+  for (const auto& [status, next] : {std::pair<const char*, const char*>{"playing", ""},
+                                     {"stopped", "three.wav"},
+                                     {"", "one.mid"}}) {
     player.CurrentStatus = status;
     player.Calls.clear();
     TmrMediaTimer(g, player);
-    ASSERT_FALSE(player.Calls.empty());
-    EXPECT_EQ(player.Calls.front(), "open C:\\Zunda\\Sound\\three.wav") << status;
-    g.Options.CurBackMusic = 1;
+    EXPECT_EQ(player.Calls.empty() ? "" : player.Calls.front(),
+              *next ? std::string("open C:\\Zunda\\Sound\\") + next : "")
+        << status;
+    EXPECT_TRUE(g.Win.TmrMedia.Enabled);
   }
-}
 
-TEST_F(BackgroundMusic, WithoutBothDevicesNoMusicIsAttemptedAndTheTimerStops) {
+  // Without both devices nothing is attempted and the timer stops.
   for (const int devices : {0, 1, 2}) {
     player.Devices = devices;
+    player.Calls.clear();
     g.Win.TmrMedia.Enabled = true;
     TmrMediaTimer(g, player);
     EXPECT_TRUE(player.Calls.empty()) << devices;
@@ -127,19 +111,17 @@ TEST_F(BackgroundMusic, MusicOffStopsAndClosesOnceAndOnOkStartsAgain) {
   MusicOptionsChanged(g);
   ASSERT_TRUE(g.Win.TmrMedia.Enabled);  // the running timer will do the stopping
   TmrMediaTimer(g, player);
-  EXPECT_EQ(player.Calls, (std::vector<std::string>{"stop", "close"}));
+  EXPECT_EQ(player.Calls, (Names{"stop", "close"}));
   EXPECT_FALSE(g.Win.TmrMedia.Enabled);
 
   SetMusicBox(g.Options, 0, true);
   MusicOptionsChanged(g);
   EXPECT_TRUE(g.Win.TmrMedia.Enabled);
   EXPECT_EQ(g.Win.TmrMedia.Interval, 1000);
-}
 
-TEST(StopAllMedia, StopsThenCloses) {
-  RecordingPlayer player;
-  StopAllMedia(player);
-  EXPECT_EQ(player.Calls, (std::vector<std::string>{"stop", "close"}));
+  testing::RecordingPlayer other;
+  StopAllMedia(other);
+  EXPECT_EQ(other.Calls, (Names{"stop", "close"}));
 }
 
 }  // namespace

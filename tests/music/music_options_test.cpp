@@ -6,19 +6,17 @@ namespace zunda {
 namespace {
 
 TEST(MusicOptions, BoxesGiveTheSwitchAndTheMode) {
-  struct Case {
-    bool allow, inOrder, atRandom, repeat;
-    bool on;
+  const struct {
+    bool allow, inOrder, atRandom, repeat, on;
     int mode;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {true, true, false, false, true, kMusicInOrder},
       {true, false, true, false, true, kMusicAtRandom},
       {true, true, false, true, true, kMusicRepeatOne},  // repeat wins over order
       {false, false, false, false, false, kMusicAtRandom},
       {true, false, false, false, true, kMusicAtRandom},  // no mode ticked plays at random
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     OptionsModel options;
     options.BackMusicCtrl[0] = c.allow;
     options.BackMusicCtrl[1] = c.inOrder;
@@ -28,7 +26,6 @@ TEST(MusicOptions, BoxesGiveTheSwitchAndTheMode) {
     EXPECT_EQ(options.MusicOn, c.on);
     EXPECT_EQ(options.MusicMode, c.mode);
   }
-
   OptionsModel options;
   SetMusicBox(options, 3, true);
   EXPECT_EQ(options.MusicMode, kMusicRepeatOne);
@@ -37,27 +34,18 @@ TEST(MusicOptions, BoxesGiveTheSwitchAndTheMode) {
   EXPECT_EQ(options.MusicMode, kMusicRepeatOne);
 }
 
-TEST(MusicOptions, DeletingKeepsTheCurrentPiece) {
+TEST(MusicOptions, DeletingKeepsTheCurrentPieceAndTheListIsBounded) {
   OptionsModel options;
   for (const char* name : {"a.mid", "b.mid", "c.mid", "d.mid"})
     ASSERT_TRUE(AddMusic(options, name));
   options.CurBackMusic = 2;  // c.mid
-  DeleteMusic(options, 0);
-  EXPECT_EQ(options.MusicList, (std::vector<std::string>{"b.mid", "c.mid", "d.mid"}));
-  EXPECT_EQ(options.CurBackMusic, 1);  // still c.mid
-
-  DeleteMusic(options, 2);  // after the current piece: no change
-  EXPECT_EQ(options.CurBackMusic, 1);
-  DeleteMusic(options, 1);  // the current piece, now the last: its predecessor
-  EXPECT_EQ(options.CurBackMusic, 0);
-  DeleteMusic(options, 5);  // no such row
-  DeleteMusic(options, 0);
+  // Before the current piece, after it, the current one (now the last), no such row.
+  for (const auto& [row, current] : {std::pair{0, 1}, {2, 1}, {1, 0}, {5, 0}, {0, 0}}) {
+    DeleteMusic(options, row);
+    EXPECT_EQ(options.CurBackMusic, current) << row;
+  }
   EXPECT_TRUE(options.MusicList.empty());
-  EXPECT_EQ(options.CurBackMusic, 0);
-}
 
-TEST(MusicOptions, TheListIsBounded) {
-  OptionsModel options;
   for (int i = 0; i < kMaxMusicTracks; ++i)
     ASSERT_TRUE(AddMusic(options, "x.mid"));
   EXPECT_FALSE(AddMusic(options, "one-too-many.mid"));

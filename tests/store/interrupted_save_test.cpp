@@ -1,17 +1,16 @@
-// A save that stops half-way, because the folder is read-only or the program is killed between
-// two of its steps (once, or in two saves one after the other), must leave the last pair that
-// was written whole loadable and the option file as it was.
+// A save that stops half-way, because the program is killed between two of its steps (once, or
+// in two saves one after the other), on the real disk, must leave the last pair that was
+// written whole loadable and the option file as it was. (A save refused by the disk: see
+// SavedHandTest.AFailedSaveKeepsTheOlderPairAndSaysSo.)
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 
 #include "flow/hand_storage.h"
 #include "memory_disk.h"
 #include "played_game.h"
 #include "rules/human_input.h"
-#include "saved_hand_texts.h"
 #include "store/disk_file_system.h"
 #include "store/hands_file.h"
 #include "store/option_file.h"
@@ -22,9 +21,6 @@
 namespace zunda {
 namespace {
 
-using testing::kAskRestore;
-using testing::kAskSave;
-using testing::kRestored;
 using testing::PlayedGame;
 using testing::ReadBytes;
 using testing::WriteBytes;
@@ -86,36 +82,6 @@ class InterruptedSaveTest : public ::testing::Test {
   QByteArray olderState;
   QByteArray options;
 };
-
-TEST_F(InterruptedSaveTest, AReadOnlyFolderRefusesTheSaveAndStillLoadsTheOlderPair) {
-  const QString folder = QString::fromStdString(p.g().AppPath);
-  const QFile::Permissions writable = QFile::permissions(folder);
-  ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-  QFile probe(folder + "/probe");
-  if (probe.open(QIODevice::WriteOnly)) {
-    // Permissions do not bind this user (root): folders in the way of the two new files
-    // refuse them just as a read-only folder does.
-    probe.close();
-    probe.remove();
-    ASSERT_TRUE(QFile::setPermissions(folder, writable));
-    ASSERT_TRUE(QDir(folder).mkdir("PaiXing.znd.tmp"));
-    ASSERT_TRUE(QDir(folder).mkdir("Var.znd.tmp"));
-  }
-  p.g().Storage.SaveRequested = true;
-  CarryOutStorageRequests(p.g());
-  ASSERT_EQ(p.host.Messages().size(), 2u);
-  EXPECT_EQ(p.host.Messages()[0], kAskSave);
-  EXPECT_EQ(p.host.Messages()[1].rfind("牌局保存失败：无法写入文件“", 0), 0u);
-  EXPECT_EQ(ReadBytes(p.File(kSavedHandsFile)), olderHands);
-  EXPECT_EQ(ReadBytes(p.File(kSavedStateFile)), olderState);
-
-  p.host.ClearMessages();
-  p.g().Storage.RestoreRequested = true;
-  CarryOutStorageRequests(p.g());
-  EXPECT_EQ(p.host.Messages(), (std::vector<std::string>{kAskRestore, kRestored}));
-  ASSERT_TRUE(QFile::setPermissions(folder, writable));
-  EXPECT_EQ(LoadedHands(p.g().AppPath), olderHands);
-}
 
 // The helper plays a game of its own in the folder and ends itself after the given number of
 // steps of its save, the way a killed program would: no destructors, no flushing.

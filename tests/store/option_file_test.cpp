@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "core/text.h"
+#include "store/extras_option_file.h"
 #include "store/ini_file.h"
 #include "store_files.h"
 #include "test_game.h"
@@ -303,6 +304,48 @@ TEST_F(OptionFileTest, WaitsFallBackOnlyWhenTheFileIsMissing) {
   EXPECT_DOUBLE_EQ(g.DelayTimeKouPai, 0);
   EXPECT_DOUBLE_EQ(g.DelayTimeShaoPai, 0);
   EXPECT_FALSE(Exists(File()));  // the differently spelled file was the one read
+}
+
+TEST_F(OptionFileTest, TheExtrasRoundTripUnderTheirOwnSectionAndDamagedKeysFallBackOneByOne) {
+  WriteDefaultOptions(g);
+  g.Options.Extras.RoundStayMs = 750;
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  EXPECT_EQ(g.Options.Extras, ExtrasOptions{}) << "a file without the section: the defaults";
+
+  // The menu switches write only their own section: every earlier line stays as it was.
+  const QByteArray before = ReadBytes(File());
+  ExtrasOptions& x = g.Options.Extras;
+  x = {false, false, true, false, true, 2250};
+  const ExtrasOptions saved = x;
+  g.Options.BarName = "changed elsewhere";
+  SaveExtrasOptions(g);
+  const QByteArray after = ReadBytes(File());
+  ASSERT_TRUE(after.startsWith(before));
+  EXPECT_EQ(after.mid(before.size()),
+            "[Extras]\r\nHint=0\r\nAutoplay=0\r\nCardCounter=1\r\nKeyboardPlay=0\r\n"
+            "HoldLastPlay=1\r\nRoundStayMs=2250\r\n");
+  x = ExtrasOptions{};
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  EXPECT_EQ(x, saved);
+
+  const classIniFile ini(File());
+  for (const auto& [key, value] : {std::pair<const char*, const char*>{"CardCounter", " 1 "},
+                                   {"Hint", ""},
+                                   {"Autoplay", "1"},
+                                   {"HoldLastPlay", "0"},
+                                   {"RoundStayMs", "999999"},
+                                   {"KeyboardPlay", "1"}})
+    ini.WriteIniKey(kExtrasSection, key, value);
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  ExtrasOptions expected;
+  expected.CardCounter = true;
+  expected.RoundStayMs = kRoundStayMsMax;
+  EXPECT_EQ(x, expected);
+  ini.WriteIniKey(kExtrasSection, "RoundStayMs", "-40");
+  ini.WriteIniKey(kExtrasSection, "KeyboardPlay", "no");  // not a number: off
+  ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
+  EXPECT_EQ(x.RoundStayMs, 0);
+  EXPECT_FALSE(x.KeyboardPlay);
 }
 
 }  // namespace

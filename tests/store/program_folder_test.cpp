@@ -6,8 +6,10 @@
 
 #include "core/game.h"
 #include "core/scripted_host.h"
+#include "store/music_files.h"
 #include "store/option_file.h"
 #include "store_files.h"
+#include "test_game.h"
 
 namespace zunda {
 namespace {
@@ -51,6 +53,36 @@ TEST(ProgramFolderTest, NamesAreResolvedWithoutRegardToCase) {
   EXPECT_EQ(ResolveNoCase(root, "\\Skin\\Normal\\skin.ini"), root + "/Skin/Normal/skin.ini");
   EXPECT_EQ(ResolveFileNoCase(root + "/OPTION.INI"), root + "/option.ini");
   EXPECT_EQ(ResolveFileNoCase(root + "/missing.ini"), root + "/missing.ini");
+}
+
+TEST(SoundFolderCopy, CopiesOnceAndNeverLosesTheFileAlreadyThere) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  testing::TestGame t;
+  t.game.AppPath = MakeAppPath(dir.path().toStdString());
+  const std::string source = dir.filePath("in/Song.mid").toStdString();
+  ASSERT_TRUE(QDir().mkpath(dir.filePath("in")));
+  testing::WriteBytes(source, "first");
+
+  // The Sound folder is made when missing.
+  EXPECT_EQ(CopyIntoSoundFolder(t.game, source), "Song.mid");
+  const std::string copy = dir.filePath("Sound/Song.mid").toStdString();
+  EXPECT_EQ(testing::ReadBytes(copy), "first");
+
+  // A file of that name is replaced by the newer piece; the name keeps its spelling there.
+  const std::string other = dir.filePath("in/song.MID").toStdString();
+  testing::WriteBytes(other, "second");
+  EXPECT_EQ(CopyIntoSoundFolder(t.game, other), "Song.mid");
+  EXPECT_EQ(testing::ReadBytes(copy), "second");
+  EXPECT_EQ(testing::Entries(dir.filePath("Sound")), QStringList{"Song.mid"});
+
+  // A piece already in the folder is not copied onto itself (which would empty it).
+  EXPECT_EQ(CopyIntoSoundFolder(t.game, copy), "Song.mid");
+  EXPECT_EQ(testing::ReadBytes(copy), "second");
+
+  EXPECT_EQ(CopyIntoSoundFolder(t.game, dir.filePath("in/none.mid").toStdString()), "");
+  EXPECT_EQ(CopyIntoSoundFolder(t.game, dir.filePath("in").toStdString()), "");
+  EXPECT_EQ(testing::Entries(dir.filePath("Sound")), QStringList{"Song.mid"});
 }
 
 }  // namespace

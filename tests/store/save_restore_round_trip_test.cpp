@@ -2,6 +2,7 @@
 // game that was saved, and play must go on exactly as it would have without the break.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <array>
 #include <functional>
 #include <random>
@@ -11,6 +12,7 @@
 #include "flow/turn_cycle.h"
 #include "game_state_compare.h"
 #include "played_game.h"
+#include "players/decision_observer.h"
 #include "rules/finishing.h"
 #include "rules/human_input.h"
 #include "rules/tribute.h"
@@ -228,12 +230,6 @@ TEST(HandEnd, TheTurnCycleScoresTheHandAndTheSeatsSumToZero) {
   EXPECT_EQ(ScoreName(p.g().Win.LstTalk.Items.front()), "Zunda战绩排名:");
 }
 
-}  // namespace
-}  // namespace zunda
-
-namespace zunda {
-namespace {
-
 bool LastSeatKeepsItsCards(const Game& g) {
   if (!g.Flow.HandOver || !g.Ai.HandInPlay) return false;
   for (int seat = 1; seat <= kSeats; ++seat) {
@@ -252,14 +248,6 @@ TEST(SaveRestoreRoundTrip, AHandSavedAsItEndsLoadsBack) {
   ASSERT_EQ(SaveAndRestoreInPlace(p.g(), p.folder.path().toStdString()), "");
   EXPECT_EQ(testing::GameDifferences(before, p.g()), std::vector<std::string>{});
 }
-
-}  // namespace
-}  // namespace zunda
-
-namespace zunda {
-namespace {
-
-using testing::PlayedGame;
 
 // A state file edited by hand may name a tribute card its payer does not hold: the exchange
 // would stop the game with an error a tick after the load, so the pair is refused instead.
@@ -312,6 +300,36 @@ TEST(SavedTribute, ATributeCardThePayerDoesNotHoldIsRefusedAndTheGameKept) {
   EXPECT_EQ(g.MainCourse, before);
   EXPECT_EQ(CardsInHand(g, receiver), held);
   EXPECT_FALSE(g.Stopped);
+}
+
+// A game saved and loaded again in the middle of a hand still tells its decision observer of
+// every computer decision: the decision log of a run that saves and restores has no gaps.
+struct CountingObserver final : DecisionObserver {
+  void BeforeDecision(const Game&, DecisionKind, int seat) override {
+    ++before;
+    lastSeat = seat;
+  }
+  void AfterDecision(const Game&, DecisionKind, int seat) override {
+    after += seat == lastSeat ? 1 : 0;
+  }
+  int before = 0;
+  int after = 0;
+  int lastSeat = 0;
+};
+
+TEST(SaveRestoreRoundTrip, TheDecisionObserverStaysWithTheGame) {
+  testing::PlayedGame played(5);
+  CountingObserver observer;
+  played.g().Decisions = &observer;
+  played.driver->NewGame();
+  ASSERT_TRUE(played.AdvanceUntil([&] { return observer.before >= 10; }));
+
+  QTemporaryDir snapshots;
+  ASSERT_EQ(SaveAndRestoreInPlace(played.g(), snapshots.path().toStdString()), "");
+  EXPECT_EQ(played.g().Decisions, &observer);
+  ASSERT_TRUE(played.AdvanceUntil([&] { return observer.before >= 20; }))
+      << played.driver->Problem();
+  EXPECT_EQ(observer.after, observer.before) << "every choice is told before and after";
 }
 
 }  // namespace

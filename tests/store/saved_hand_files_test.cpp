@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cstring>
 
 #include "core/score_table.h"
 #include "flow/hand_storage.h"
@@ -198,40 +199,13 @@ TEST_F(SavedHandTest, ARequestWhileTheCycleRunsWaitsForTheNextTick) {
   EXPECT_FALSE(loaded.game.Flow.WaitHuman);
 }
 
-// Each refusal says what is wrong; "no saved hand" only when there is none.
-TEST_F(SavedHandTest, MissingTruncatedGarbledAndEmptyFilesAreRefusedWithWhatIsWrong) {
+// Each refusal says what is wrong; "no saved hand" only when there is none. Each row damages
+// the saved pair in one way, as bytes on disk or as a value the program would never save.
+TEST_F(SavedHandTest, DamagedFilesAndImpossibleValuesAreRefusedWithWhatIsWrong) {
   ExpectRefused({kAskRestore, kNoSavedHand});
   Save();
   const QByteArray hands = ReadBytes(Hands());
   const QByteArray state = ReadBytes(State());
-
-  const auto withFiles = [&](const QByteArray& h, const QByteArray& s) {
-    WriteBytes(Hands(), h);
-    WriteBytes(State(), s);
-  };
-  withFiles(hands.left(hands.size() / 2), state);
-  ExpectRefused({kAskRestore, kHandsDamaged});
-  withFiles(QByteArray(), state);
-  ExpectRefused({kAskRestore, kHandsDamaged});
-  withFiles(hands, state.left(state.size() / 2));
-  ExpectRefused({kAskRestore, kStateDamaged});
-  withFiles(hands, state.left(state.size() - 3));  // the pair check is cut short
-  ExpectRefused({kAskRestore, kPairDisagrees});
-  withFiles(hands, state + "#TRUE#\r\n");  // something after the last value
-  ExpectRefused({kAskRestore, kStateDamaged});
-  withFiles(hands, QByteArray());
-  ExpectRefused({kAskRestore, kStateDamaged});
-
-  QByteArray flag = state;
-  flag.replace(flag.indexOf("#TRUE#"), 6, "#MAYB#");
-  withFiles(hands, flag);
-  ExpectRefused({kAskRestore, kStateDamaged});
-  QByteArray quote = state;
-  quote.truncate(quote.lastIndexOf('"'));  // an unterminated string
-  withFiles(hands, quote);
-  ExpectRefused({kAskRestore, kStateDamaged});
-  withFiles(hands, "not a saved hand at all");
-  ExpectRefused({kAskRestore, kStateDamaged});
   // A Chinese character whose second byte is no GBK trail byte: read as a replacement
   // character, it would not even save back the same.
   QByteArray notGbk = state;
@@ -241,43 +215,63 @@ TEST_F(SavedHandTest, MissingTruncatedGarbledAndEmptyFilesAreRefusedWithWhatIsWr
       notGbk.begin();
   ASSERT_LT(lead + 1, notGbk.size());
   notGbk[lead + 1] = '$';
-  withFiles(hands, notGbk);
-  ExpectRefused({kAskRestore, kStateDamaged});
+  const QByteArray code = '"' + QByteArray(StepCode(p.g().MainCourse).data()) + '"';
+  ASSERT_EQ(state.count(code), 1);
+  const auto changed = [&](QByteArray bytes, const char* from, const char* to) {
+    return bytes.replace(bytes.indexOf(from), qsizetype(std::strlen(from)), to);
+  };
+  const struct {
+    const char* what;
+    QByteArray hands, state;
+    const char* message;
+  } files[] = {
+      {"half the hands", hands.left(hands.size() / 2), state, kHandsDamaged},
+      {"no hands", {}, state, kHandsDamaged},
+      {"half the state", hands, state.left(state.size() / 2), kStateDamaged},
+      {"the pair check cut short", hands, state.left(state.size() - 3), kPairDisagrees},
+      {"a value after the last", hands, state + "#TRUE#\r\n", kStateDamaged},
+      {"no state", hands, {}, kStateDamaged},
+      {"a flag of neither kind", hands, changed(state, "#TRUE#", "#MAYB#"), kStateDamaged},
+      {"an unterminated string", hands, state.left(state.lastIndexOf('"')), kStateDamaged},
+      {"no saved hand at all", hands, "not a saved hand at all", kStateDamaged},
+      {"not GBK", hands, notGbk, kStateDamaged},
+      {"a step code no version wrote", hands, QByteArray(state).replace(code, "\"777_7\""),
+       kStateDamaged},
+  };
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.what);
+    WriteBytes(Hands(), f.hands);
+    WriteBytes(State(), f.state);
+    ExpectRefused({kAskRestore, f.message});
+  }
+  const struct {
+    const char* what;
+    std::function<void(Game&)> change;
+    const char* message;
+  } values[] = {
+      {"seat 7", [](Game& g) { g.CurrentSeat = 7; }, kStateDamaged},
+      {"place -1", [](Game& g) { g.Seats[3].Place = -1; }, kStateDamaged},
+      {"no card", [](Game& g) { g.TablePlay.BaseCodes[1] = CardCode("Z99"); }, kStateDamaged},
+      {"a rank its code denies", [](Game& g) { g.Deck[5].Rank = 9; }, kPairDisagrees},
+      {"217 cards", [](Game& g) { ++g.PlayedByRank[8]; }, kPairDisagrees},
+      {"a count missing a card held", [](Game& g) { --g.Seats[2].CardCount; }, kPairDisagrees},
+  };
+  for (const auto& v : values) {
+    SCOPED_TRACE(v.what);
+    auto copy = std::make_unique<Game>(p.g());
+    v.change(*copy);
+    ASSERT_TRUE(WriteSnapshot(*copy, p.g().AppPath, "PaiXing.znd", "Var.znd").Ok());
+    ExpectRefused({kAskRestore, v.message});
+  }
 
   // The untouched pair still loads; half a pair is no saved hand either.
-  withFiles(hands, state);
+  WriteBytes(Hands(), hands);
+  WriteBytes(State(), state);
   p.host.ClearMessages();
   Input(p.g(), MnuReadClick);
   EXPECT_EQ(p.host.Messages(), (Messages{kAskRestore, kRestored}));
   QFile::remove(QString::fromStdString(State()));
   ExpectRefused({kAskRestore, kStateMissing});
-}
-
-TEST_F(SavedHandTest, ValuesOutOfRangeAndCardsThatDoNotAddUpAreRefused) {
-  const auto saveChanged = [&](const std::function<void(Game&)>& change) {
-    auto copy = std::make_unique<Game>(p.g());
-    change(*copy);
-    ASSERT_TRUE(WriteSnapshot(*copy, p.g().AppPath, "PaiXing.znd", "Var.znd").Ok());
-  };
-  saveChanged([](Game& g) { g.CurrentSeat = 7; });
-  ExpectRefused({kAskRestore, kStateDamaged});
-  // A step code no version wrote.
-  saveChanged([](Game&) {});
-  const QByteArray code = '"' + QByteArray(StepCode(p.g().MainCourse).data()) + '"';
-  QByteArray state = ReadBytes(State());
-  ASSERT_EQ(state.count(code), 1);
-  WriteBytes(State(), state.replace(code, "\"777_7\""));
-  ExpectRefused({kAskRestore, kStateDamaged});
-  saveChanged([](Game& g) { g.Seats[3].Place = -1; });
-  ExpectRefused({kAskRestore, kStateDamaged});
-  saveChanged([](Game& g) { g.TablePlay.BaseCodes[1] = CardCode("Z99"); });
-  ExpectRefused({kAskRestore, kStateDamaged});
-  saveChanged([](Game& g) { g.Deck[5].Rank = 9; });  // its code says otherwise
-  ExpectRefused({kAskRestore, kPairDisagrees});
-  saveChanged([](Game& g) { ++g.PlayedByRank[8]; });  // 217 cards
-  ExpectRefused({kAskRestore, kPairDisagrees});
-  saveChanged([](Game& g) { --g.Seats[2].CardCount; });  // the count misses a card held
-  ExpectRefused({kAskRestore, kPairDisagrees});
 }
 
 TEST_F(SavedHandTest, AStateFileOfAnotherPairOrVersionIsRefusedAndKept) {
@@ -315,6 +309,12 @@ TEST_F(SavedHandTest, AFailedSaveKeepsTheOlderPairAndSaysSo) {
   EXPECT_EQ(ReadBytes(Hands()), hands);
   EXPECT_EQ(ReadBytes(State()), state);
   EXPECT_FALSE(Exists(Hands() + ".tmp"));
+  // The older pair is the one that loads.
+  p.host.ClearMessages();
+  p.g().Storage.RestoreRequested = true;
+  CarryOutStorageRequests(p.g());
+  EXPECT_EQ(p.host.Messages(), (Messages{kAskRestore, kRestored}));
+  EXPECT_EQ(EncodeHandsFile(p.g()), hands);
 }
 
 TEST_F(SavedHandTest, RunDataFillsFiveSlotsSilentlyAndTheSixthOverwritesTheFirst) {

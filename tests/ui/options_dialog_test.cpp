@@ -1,16 +1,24 @@
+// The options dialog on a program folder with three players: Aldor without a password, Bersa
+// ("pw") and a player whose name is longer than a seat's; two pieces of music, three skins.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSlider>
+#include <QTabWidget>
 #include <QTest>
 
+#include "../store/store_files.h"
+#include "core/players.h"
 #include "flow/apply_action.h"
-#include "options_dialog_fixture.h"
+#include "program_fixture.h"
+#include "test_game.h"
+#include "ui/options_dialog.h"
+#include "ui/options_extras_box.h"
 #include "ui/options_game_page.h"
 #include "ui/options_music_page.h"
 #include "ui/options_players_page.h"
@@ -19,31 +27,54 @@
 namespace zunda::testing {
 namespace {
 
-TEST_F(OptionsDialogTest, GamePageShowsTheWaitsOnTheirScales) {
+class OptionsDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g().AppPath = MakeAppPath(dir_.path().toStdString());
+    WriteDefaultOptions(g());
+    ASSERT_EQ(LoadOptions(g()), OptionsLoadResult::Loaded);
+    OptionsModel& o = g().Options;
+    ASSERT_TRUE(AddPlayer(o, "Bersa").Done);
+    o.Players[1].Password = "pw";
+    ASSERT_TRUE(AddPlayer(o, "Abcdefghijklmnop").Done);
+    o.MusicList = {"a.mid", "b.mid"};
+    o.CurBackMusic = 1;
+    o.BackMusicCtrl[0] = true;
+    SaveOptions(g());
+    ASSERT_EQ(LoadOptions(g()), OptionsLoadResult::Loaded);
+    hooks_.DeletePlayerScores = [this](const std::string& name) { deletedScores_.push_back(name); };
+    hooks_.PlayerLoggedIn = [this] { ++scoreLoads_; };
+  }
+
+  Game& g() { return t_.game; }
+  ScriptedHost& host() { return t_.host; }
+  QByteArray OptionBytes() { return ReadBytes(OptionFilePath(g())); }
+  std::string Key(const char* section, const char* key) {
+    return classIniFile(OptionFilePath(g())).GetIniKey(section, key);
+  }
+  std::string HumanName() { return g().Seats[g().HumanSeat].Name; }
+  std::string Status() { return g().Win.LblStatusBar[0].Caption; }
+  static QString Message(const FrmOptionsTab& dialog) {
+    return dialog.Players->LblPlayerMess->text();
+  }
+  static void Choose(FrmOptionsTab& dialog, int row, const char* password) {
+    dialog.Players->ListPlayerName->setCurrentRow(row);
+    dialog.Players->TxtPasswd->setText(QString::fromUtf8(password));
+  }
+
+  QTemporaryDir dir_;
+  TestGame t_;
+  OptionsDialogHooks hooks_;
+  std::vector<std::string> deletedScores_;
+  int scoreLoads_ = 0;
+};
+
+TEST_F(OptionsDialogTest, OkSavesEveryEditedOptionAndTheProgramRunsOnThem) {
   FrmOptionsTab dialog(g(), hooks_);
   GamePage& page = *dialog.GameSettings;
-  EXPECT_EQ(page.HSclGameSpeed->minimum(), 5);
-  EXPECT_EQ(page.HSclGameSpeed->maximum(), 200);
-  EXPECT_EQ(page.HSclGameSpeed->singleStep(), 10);
-  EXPECT_EQ(page.HSclGameSpeed->pageStep(), 40);
-  EXPECT_EQ(page.HSclKPJG->minimum(), 100);
-  EXPECT_EQ(page.HSclKPJG->maximum(), 3000);
-  EXPECT_EQ(page.HSclShaoPaiWaitTime->maximum(), 10);
-  EXPECT_EQ(page.HSclShaoPaiWaitTime->pageStep(), 5);
-  // The first-run file's waits: 0.02, 0.5 and 5 seconds.
-  EXPECT_EQ(page.LblGameSpeed->text(), QStringLiteral("延时20毫秒"));
-  EXPECT_EQ(page.LblKPJG->text(), QStringLiteral("500毫秒"));
-  EXPECT_TRUE(page.OptJG[0]->isChecked());
-  EXPECT_FALSE(page.ChkDaGuiErDaYi->isEnabled());
-
+  EXPECT_EQ(page.LblGameSpeed->text(), QStringLiteral("延时20毫秒"));  // the file's 0.02 s
   page.HSclGameSpeed->setValue(130);
   EXPECT_EQ(page.LblGameSpeed->text(), QStringLiteral("延时130毫秒"));
-}
-
-TEST_F(OptionsDialogTest, OkSavesEveryEditedOption) {
-  FrmOptionsTab dialog(g(), hooks_);
-  GamePage& page = *dialog.GameSettings;
-  page.HSclGameSpeed->setValue(130);
   page.HSclKPJG->setValue(2500);
   page.HSclShaoPaiWaitTime->setValue(8);
   page.TxtBossCaption->clear();
@@ -51,116 +82,94 @@ TEST_F(OptionsDialogTest, OkSavesEveryEditedOption) {
   page.ChkRecRunData->setChecked(true);
   page.OptJG[1]->setChecked(true);
   dialog.Music->ChkMidiBack[3]->click();
+  ExtrasBox& box = *page.Extras;
+  EXPECT_TRUE(box.ChkHint->isChecked() && !box.ChkCardCounter->isChecked());
+  box.ChkHint->setChecked(false);
+  box.ChkCardCounter->setChecked(true);
+  box.SldRoundStay->setValue(1130);  // the value sits on the slider's steps
+  EXPECT_EQ(box.LblRoundStay->text(), QStringLiteral("至少1250毫秒"));
+  EXPECT_TRUE(g().Options.Extras.Hint) << "nothing changes before OK";
 
   dialog.CmdOK->click();
   EXPECT_TRUE(host().Messages().empty());
-  EXPECT_EQ(Key("GameSpeed", "DelayTimeShunPai"), "0.13");
-  EXPECT_EQ(Key("GameSpeed", "DelayTimeZundaPai"), "0.13");
-  EXPECT_EQ(Key("GameSpeed", "DelayTimeKouPai"), "2.5");
-  EXPECT_EQ(Key("GameSpeed", "DelayTimeShaoPai"), "8");
+  const std::pair<const char*, const char*> keys[] = {{"DelayTimeShunPai", "0.13"},
+                                                      {"DelayTimeZundaPai", "0.13"},
+                                                      {"DelayTimeKouPai", "2.5"},
+                                                      {"DelayTimeShaoPai", "8"}};
+  for (const auto& [key, value] : keys)
+    EXPECT_EQ(Key("GameSpeed", key), value) << key;
   EXPECT_EQ(Key("Boss", "BarName"), "Notepad");
   EXPECT_EQ(Key("Other", "RecRunData"), "1");
   EXPECT_EQ(Key("ZundaRules", "JinGong"), "False");
   EXPECT_EQ(Key("BackMusic", "BackMusicCtrl3"), "1");
-  EXPECT_EQ(Status(), "当前登录玩家是：〖Aldor〗");
-
-  // The program runs on the new values at once.
+  EXPECT_EQ(Key("Extras", "Hint"), "0");
+  EXPECT_EQ(Key("Extras", "CardCounter"), "1");
+  EXPECT_EQ(Key("Extras", "RoundStayMs"), "1250");
   EXPECT_FALSE(g().Options.JinGong);
   EXPECT_EQ(g().Options.MusicMode, 3);
-  EXPECT_DOUBLE_EQ(g().DelayTimeShunPai, 0.13);
   EXPECT_DOUBLE_EQ(g().DelayTimeKouPai, 2.5);
-  EXPECT_DOUBLE_EQ(g().DelayTimeShaoPai, 8);
+  EXPECT_EQ(g().Options.Extras.RoundStayMs, 1250);
+
+  FrmOptionsTab again(g(), hooks_);
+  EXPECT_FALSE(again.GameSettings->Extras->ChkHint->isChecked());
+  EXPECT_EQ(again.GameSettings->HSclKPJG->value(), 2500);
 }
 
-TEST_F(OptionsDialogTest, CancelForgetsEverything) {
+TEST_F(OptionsDialogTest, CancelForgetsEverythingAndDefaultsWaitForOk) {
   const OptionsModel before = g().Options;
   const QByteArray file = OptionBytes();
-  FrmOptionsTab dialog(g(), hooks_);
-  dialog.Players->ListPlayerName->setCurrentRow(1);
-  dialog.Players->TxtPasswd->setText("pw");
-  dialog.Players->CmdCurPlayer->click();
-  dialog.Players->CmdDelPlayer->click();
-  dialog.GameSettings->HSclGameSpeed->setValue(150);
-  dialog.CmdDefaultSetup->click();
-
-  dialog.cmdCancel->click();
-  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  {
+    FrmOptionsTab dialog(g(), hooks_);
+    Choose(dialog, 1, "pw");
+    dialog.Players->CmdCurPlayer->click();
+    dialog.Players->CmdDelPlayer->click();
+    dialog.GameSettings->HSclGameSpeed->setValue(150);
+    dialog.cmdCancel->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  }
   EXPECT_EQ(g().Options, before);
   EXPECT_EQ(OptionBytes(), file);
   EXPECT_EQ(HumanName(), "Aldor");
   EXPECT_TRUE(deletedScores_.empty());
   EXPECT_EQ(scoreLoads_, 0);
-  EXPECT_EQ(Status(), "默认登录玩家：〖Aldor〗");
-}
 
-TEST_F(OptionsDialogTest, DefaultsFillTheControlsAndWaitForOk) {
   g().Options.BackMusicCtrl[3] = true;
   g().Options.BarName = "Excel";
-  g().Options.DelayTimeShunPai = 0.1;
-  const QByteArray file = OptionBytes();
   FrmOptionsTab dialog(g(), hooks_);
-  dialog.Players->ListPlayerName->setCurrentRow(2);
-  dialog.Music->CmdAddNewMusic->click();
-  ASSERT_TRUE(dialog.Music->ChooserShown());
-  EXPECT_EQ(dialog.Music->CmdAddNewMusic->text(), QStringLiteral("增加完毕"));
-
   dialog.CmdDefaultSetup->click();
-  const GamePage& game = *dialog.GameSettings;
-  EXPECT_EQ(game.HSclGameSpeed->value(), 40);
-  EXPECT_EQ(game.LblGameSpeed->text(), QStringLiteral("延时40毫秒"));
-  EXPECT_EQ(game.HSclKPJG->value(), 500);
-  EXPECT_EQ(game.HSclShaoPaiWaitTime->value(), 5);
-  EXPECT_EQ(game.TxtBossCaption->text(), QStringLiteral("WINDOWS"));
-  const MusicPage& music = *dialog.Music;
-  EXPECT_TRUE(music.ChkMidiBack[0]->isChecked());
-  EXPECT_TRUE(music.ChkMidiBack[1]->isChecked());
-  EXPECT_FALSE(music.ChkMidiBack[3]->isChecked());
-  EXPECT_FALSE(music.ChooserShown());
-  EXPECT_EQ(music.CmdAddNewMusic->text(), QStringLiteral("增加新文件"));
-  EXPECT_EQ(music.LstBackMusic->currentRow(), 0);
-  EXPECT_EQ(dialog.Players->ListPlayerName->currentRow(), 0);
+  EXPECT_EQ(dialog.GameSettings->LblGameSpeed->text(), QStringLiteral("延时40毫秒"));
+  EXPECT_EQ(dialog.GameSettings->TxtBossCaption->text(), QStringLiteral("WINDOWS"));
+  EXPECT_FALSE(dialog.Music->ChkMidiBack[3]->isChecked());
   EXPECT_EQ(OptionBytes(), file);
   EXPECT_EQ(g().Options.BarName, "Excel");
-
   dialog.CmdOK->click();
   EXPECT_EQ(Key("GameSpeed", "DelayTimeShunPai"), "0.04");
-  EXPECT_EQ(Key("GameSpeed", "DelayTimeKouPai"), "0.5");
   EXPECT_EQ(Key("Boss", "BarName"), "WINDOWS");
-  EXPECT_EQ(Key("BackMusic", "CurBackMusic"), "0");
-  EXPECT_TRUE(g().Options.MusicOn);
   EXPECT_EQ(g().Options.MusicMode, 1);
 }
 
-TEST_F(OptionsDialogTest, ChangedOptionsEndARunningHand) {
+TEST_F(OptionsDialogTest, OnlyChangedGameOptionsEndARunningHandAndTheCycleIdlesWhileOpen) {
   g().Flow.Running = true;
-  {
+  const auto ok = [&](const std::function<void(FrmOptionsTab&)>& edit) {
     FrmOptionsTab dialog(g(), hooks_);
-    dialog.CmdOK->click();  // nothing changed: the hand goes on
-    RunPostedActions(g());
-    EXPECT_FALSE(g().Flow.StopRequested);
-  }
-  FrmOptionsTab dialog(g(), hooks_);
-  dialog.GameSettings->HSclKPJG->setValue(900);
-  dialog.CmdOK->click();
-  RunPostedActions(g());  // as the window settles after the dialog
-  EXPECT_TRUE(g().Flow.StopRequested);
-  EXPECT_TRUE(g().Win.TmrMainCircle.Enabled);
-}
+    edit(dialog);
+    dialog.CmdOK->click();
+    RunPostedActions(g());  // as the window settles after the dialog
+    return g().Flow.StopRequested;
+  };
+  EXPECT_FALSE(ok([](FrmOptionsTab&) {}));
+  EXPECT_FALSE(
+      ok([](FrmOptionsTab& d) { d.GameSettings->Extras->ChkCardCounter->setChecked(true); }));
+  EXPECT_TRUE(ok([](FrmOptionsTab& d) { d.GameSettings->HSclKPJG->setValue(900); }));
 
-TEST_F(OptionsDialogTest, WhileOpenTheTurnCycleIdles) {
-  bool pausedInside = false, otherWindowInside = false;
+  bool pausedInside = false;
   ModalWatcher watcher([&](QWidget& modal) {
-    pausedInside = g().Flow.Paused;
-    otherWindowInside = g().Input.OtherWindowOpen;
+    pausedInside = g().Flow.Paused && g().Input.OtherWindowOpen;
     QTest::keyClick(&modal, Qt::Key_Escape);
   });
   EXPECT_EQ(RunOptionsDialog(g(), nullptr, hooks_), OptionsDialogResult::Cancelled);
-  EXPECT_EQ(watcher.seen, 1);
   EXPECT_TRUE(pausedInside);
-  EXPECT_TRUE(otherWindowInside);
-  EXPECT_FALSE(g().Flow.Paused);
-  EXPECT_FALSE(g().Input.OtherWindowOpen);
-  EXPECT_EQ(Status(), "默认登录玩家：〖Aldor〗");
+  EXPECT_FALSE(g().Flow.Paused || g().Input.OtherWindowOpen);
 }
 
 TEST_F(OptionsDialogTest, AnotherSkinAsksToRestart) {
@@ -174,17 +183,12 @@ TEST_F(OptionsDialogTest, AnotherSkinAsksToRestart) {
     return std::vector<std::string>{picture.toStdString()};
   };
   g().Options.CurSkin = "parisdress";  // another case than the list: still that skin
-
   FrmOptionsTab dialog(g(), hooks_);
   SkinsPage& page = *dialog.Skins;
   EXPECT_EQ(page.CmbSkin->currentText(), QStringLiteral("ParisDress"));
-  EXPECT_EQ(previewed, std::vector<std::string>{"ParisDress"});
-  EXPECT_FALSE(page.SkinChanged());
-
   page.CmbSkin->setCurrentIndex(2);
-  EXPECT_EQ(previewed.back(), "military");
+  EXPECT_EQ(previewed, (std::vector<std::string>{"ParisDress", "military"}));
   EXPECT_FALSE(page.ImgPreview[0]->pixmap().isNull());
-  EXPECT_TRUE(page.ImgPreview[1]->pixmap().isNull());
   host().QueueAnswer(Host::Answer::No);
   dialog.CmdOK->click();
   EXPECT_EQ(host().Messages(),
@@ -200,59 +204,114 @@ TEST_F(OptionsDialogTest, AnotherSkinAsksToRestart) {
   EXPECT_EQ(Key("Skins", "CurSkin"), "Normal");
 }
 
-TEST_F(OptionsDialogTest, ImportedSkinsJoinTheList) {
-  std::vector<std::string> asked;
-  hooks_.ImportSkin = [&](const std::string& path) {
-    asked.push_back(path);
-    return std::string(path.empty() ? "" : "Garden");
-  };
-  FrmOptionsTab dialog(g(), hooks_);
-  dialog.Skins->CmdNewSkinWizard->click();  // no file chosen: the import says so itself
-  dialog.Skins->ImportSkinFile("/somewhere/skin.ini");
-  dialog.Skins->ImportSkinFile("/somewhere/skin.ini");  // overwritten: listed once
-  EXPECT_EQ(asked, (std::vector<std::string>{"", "/somewhere/skin.ini", "/somewhere/skin.ini"}));
-  EXPECT_EQ(dialog.Skins->CmbSkin->count(), 4);
-  EXPECT_EQ(g().Options.SkinsList.back(), "Garden");
-
-  dialog.cmdCancel->click();  // the import itself stays
-  EXPECT_EQ(g().Options.SkinsList.size(), 4u);
-}
-
-TEST_F(OptionsDialogTest, MusicPageAddsAndDeletesPieces) {
+TEST_F(OptionsDialogTest, TheMusicPageAddsAndDeletesPieces) {
   FrmOptionsTab dialog(g(), hooks_);
   MusicPage& page = *dialog.Music;
-  ASSERT_EQ(page.LstBackMusic->count(), 2);
-  EXPECT_EQ(page.LstBackMusic->currentRow(), 1);
-
   host().QueueAnswer(Host::Answer::No);
   page.CmdDelBackMusic->click();
   EXPECT_EQ(host().Messages().back(), "您真的要删除音乐文件 [b.mid] 吗?");
   EXPECT_EQ(page.LstBackMusic->count(), 2);
   host().QueueAnswer(Host::Answer::Yes);
   page.CmdDelBackMusic->click();
-  EXPECT_EQ(page.LstBackMusic->count(), 1);
   EXPECT_EQ(dialog.Edited().MusicList, std::vector<std::string>{"a.mid"});
-
   // Repeating one piece needs a piece chosen.
   page.LstBackMusic->setCurrentRow(-1);
-  host().ClearMessages();
   page.ChkMidiBack[3]->click();
-  EXPECT_EQ(host().Messages(), std::vector<std::string>{"请首先在列表中选择一个曲目."});
+  EXPECT_EQ(host().Messages().back(), "请首先在列表中选择一个曲目.");
   EXPECT_FALSE(page.ChkMidiBack[3]->isChecked());
-  EXPECT_FALSE(dialog.Edited().BackMusicCtrl[3]);
 
   const QString source = dir_.filePath("elsewhere/Tune.mid");
   ASSERT_TRUE(QDir().mkpath(dir_.filePath("elsewhere")));
   WriteBytes(source.toStdString(), "MThd");
   page.AddMusicFile(source.toStdString());
+  page.AddMusicFile(dir_.filePath("missing.mid").toStdString());
   EXPECT_EQ(dialog.Edited().MusicList, (std::vector<std::string>{"a.mid", "Tune.mid"}));
   EXPECT_EQ(ReadBytes(dir_.filePath("Sound/Tune.mid").toStdString()), QByteArray("MThd"));
-  page.AddMusicFile(dir_.filePath("missing.mid").toStdString());
-  EXPECT_EQ(page.LstBackMusic->count(), 2);
-
   dialog.CmdOK->click();
   EXPECT_EQ(Key("BackMusic", "Count"), "2");
   EXPECT_EQ(Key("BackMusic", "1"), "Tune.mid");
+}
+
+TEST_F(OptionsDialogTest, ThePlayerPageRefusesWhatItMayNotDoAndChangesNothing) {
+  const QByteArray file = OptionBytes();
+  FrmOptionsTab dialog(g(), hooks_);
+  PlayersPage& page = *dialog.Players;
+  EXPECT_EQ(Message(dialog), QStringLiteral("当前登录玩家 : Aldor"));
+  const struct {
+    int row;
+    const char* password;
+    QPushButton* PlayersPage::*button;
+    const char* message;
+  } cases[] = {
+      {1, "", &PlayersPage::CmdNewPlayer, "该玩家已经存在!"},
+      {1, "bad", &PlayersPage::CmdCurPlayer, "Err : 密码错。"},
+      {1, "bad", &PlayersPage::CmdDelPlayer, "Err : 密码错!"},
+      {1, "bad", &PlayersPage::CmdModifyPassWd, "Err : 原有密码输入错!"},
+      {0, "", &PlayersPage::CmdModifyPassWd, "Err : 原始玩家不能设密码!"},
+      {0, "", &PlayersPage::CmdDelPlayer, "Err : 原始玩家不能删除!"},
+  };
+  page.TxtNewPasswd->setText("new");
+  for (const auto& c : cases) {
+    Choose(dialog, c.row, c.password);
+    (page.*c.button)->click();
+    EXPECT_EQ(Message(dialog).toStdString(), c.message);
+  }
+  EXPECT_EQ(dialog.Edited(), g().Options);
+  EXPECT_EQ(page.ListPlayerName->count(), 3);
+  EXPECT_EQ(OptionBytes(), file);
+  EXPECT_EQ(HumanName(), "Aldor");
+}
+
+TEST_F(OptionsDialogTest, APlayerLoggedInIsSeatedOnOkAndAskedForWhenNot) {
+  FrmOptionsTab dialog(g(), hooks_);
+  dialog.tbsOptions->setCurrentIndex(2);
+  Choose(dialog, 1, "");
+  host().QueueAnswer(Host::Answer::Yes);  // log in again: back to the password box
+  dialog.CmdOK->click();
+  ASSERT_EQ(host().Messages(), std::vector<std::string>{"游戏玩家〖Bersa〗未登录！是否重新登录？"});
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.tbsOptions->currentWidget(), dialog.Players);
+
+  Choose(dialog, 1, " pw ");
+  dialog.Players->CmdCurPlayer->click();
+  EXPECT_EQ(Message(dialog), QStringLiteral("成功登录:Bersa\n当前登录玩家 : Bersa"));
+  EXPECT_EQ(HumanName(), "Aldor");  // not before OK
+  dialog.Players->ChkRememberPW->setChecked(true);
+  dialog.CmdOK->click();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(HumanName(), "Bersa");
+  EXPECT_EQ(scoreLoads_, 1);
+  EXPECT_EQ(Status(), "当前登录玩家是：〖Bersa〗");
+  EXPECT_EQ(Key("Player", "Cur"), "1");
+  EXPECT_EQ(Key("Player", "Remember"), "1");
+
+  // A long name takes the seat cut to its width.
+  FrmOptionsTab again(g(), hooks_);
+  Choose(again, 2, "");
+  again.Players->CmdCurPlayer->click();
+  again.CmdOK->click();
+  EXPECT_EQ(HumanName(), "Abcdefghijkl");
+  EXPECT_EQ(Status(), "当前登录玩家是：〖Abcdefghijkl〗");
+}
+
+TEST_F(OptionsDialogTest, AddedAndDeletedPlayersReachTheFileOnlyOnOk) {
+  FrmOptionsTab dialog(g(), hooks_);
+  PlayersPage& page = *dialog.Players;
+  page.TxtPlayerName->setText(QStringLiteral("  "));
+  page.CmdNewPlayer->click();
+  EXPECT_EQ(Message(dialog), QStringLiteral("New Player 添加完毕, None Password."));
+  Choose(dialog, 1, "pw");
+  page.CmdDelPlayer->click();
+  EXPECT_EQ(Message(dialog), QStringLiteral("删除完毕!"));
+  EXPECT_EQ(page.ListPlayerName->count(), 3);
+  EXPECT_TRUE(deletedScores_.empty());
+  EXPECT_EQ(Key("Player", "Name01"), "Bersa");
+
+  dialog.CmdOK->click();
+  EXPECT_EQ(deletedScores_, std::vector<std::string>{"Bersa"});
+  EXPECT_EQ(Key("Player", "Num"), "3");
+  EXPECT_EQ(Key("Player", "Name01"), "Abcdefghijklmnop");
+  EXPECT_EQ(Key("Player", "Name02"), "New Player");
 }
 
 }  // namespace

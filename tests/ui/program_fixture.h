@@ -2,18 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <filesystem>
+#include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "core/game.h"
+#include "flow_setup.h"
+#include "players/lead_choice.h"
 #include "program_test_host.h"
+#include "rules/hand_display.h"
+#include "rules/human_input.h"
 #include "store/ini_file.h"
 #include "store/option_file.h"
 #include "store/program_folder.h"
@@ -32,10 +39,7 @@ class ProgramTest : public ::testing::Test {
   ProgramTest() {
     // Background music must never reach a sound card.
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
-    EXPECT_TRUE(folder_.isValid());
-    const QDir source(QStringLiteral(ZUNDA_SOURCE_DATA));
-    for (const QString& sub : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-      CopyTree(source.filePath(sub), QDir(folder_.path()).filePath(sub));
+    CopyTree(QStringLiteral(ZUNDA_SOURCE_DATA), folder_.path());
   }
   ~ProgramTest() override { Stop(); }
 
@@ -44,9 +48,6 @@ class ProgramTest : public ::testing::Test {
   bool Start(std::uint64_t seed = 1) {
     Stop();
     host_ = std::make_unique<ProgramTestHost>(seed);
-    for (Host::Answer answer : startAnswers_)
-      host_->QueueAnswer(answer);
-    startAnswers_.clear();
     game_ = std::make_unique<Game>(*host_);
     StartSettings settings;
     settings.ProgramFolder = Folder();
@@ -63,8 +64,7 @@ class ProgramTest : public ::testing::Test {
     host_.reset();
   }
 
-  // An option file as the first run leaves it, with the log-in remembered for the players
-  // given (the first of them logged in) so that no dialog opens at start.
+  // An option file as the first run leaves it, with the log-in remembered or not.
   void WriteOptionFile(bool remember) {
     ProgramTestHost scratchHost;
     Game scratch(scratchHost);
@@ -79,7 +79,6 @@ class ProgramTest : public ::testing::Test {
     return classIniFile(OptionFile()).GetIniKey(section, key);
   }
   std::string OptionFile() const { return Folder() + "/" + kOptionFileName; }
-  bool OptionFileExists() const { return std::filesystem::exists(OptionFile()); }
 
   // Starts with a remembered player and a new game running, up to the human's first turn.
   void StartGame(std::uint64_t seed = 1) {
@@ -87,8 +86,6 @@ class ProgramTest : public ::testing::Test {
     ASSERT_TRUE(Start(seed));
     Menu(MenuCommand::ZundaRun);
   }
-
-  // ---- Driving the engine's clock ----
 
   // One tick of the main timer after the clock moved on by its interval.
   void Tick() {
@@ -105,11 +102,12 @@ class ProgramTest : public ::testing::Test {
     }
     return done();
   }
-  bool TickUntilState(TurnStep state, int maxTicks = 3000) {
-    return TickUntil([&] { return g().MainCourse == state; }, maxTicks);
+  bool TickUntilState(TurnStep state) {
+    return TickUntil([&] { return g().MainCourse == state; });
   }
-
-  // ---- The user ----
+  bool TickToHuman() {
+    return TickUntil([&] { return HumanAwaited(g()); });
+  }
 
   // A click on a hand card where the user sees it (its visible strip).
   void ClickCard(int slot, Qt::MouseButton button = Qt::LeftButton) {
@@ -119,16 +117,14 @@ class ProgramTest : public ::testing::Test {
     QTest::mouseClick(Table(), button, {}, visible.center().toPoint());
   }
   QPushButton* Button(CommandButton which) { return Table()->Button(which); }
+  bool Shown(CommandButton which) { return Button(which)->isVisible(); }
   void Press(CommandButton which) {
-    QPushButton* button = Button(which);
-    ASSERT_TRUE(button->isVisible()) << button->text().toStdString() << " is not shown";
-    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(Shown(which)) << Button(which)->text().toStdString() << " is not shown";
+    QTest::mouseClick(Button(which), Qt::LeftButton);
   }
   void Menu(MenuCommand which) { Window().MenuAction(which)->trigger(); }
 
-  // ---- What is drawn ----
-
-  // The hand slots that show a card, and those drawn raised.
+  // The hand slots that show a card, and whether one is drawn raised.
   std::vector<int> DrawnHandSlots() {
     std::vector<int> found;
     for (int slot = 1; slot <= kHandSlots; ++slot) {
@@ -140,11 +136,33 @@ class ProgramTest : public ::testing::Test {
     const QRectF drawn = Table()->VisibleHandCard(slot);
     return !drawn.isEmpty() && drawn.top() < Table()->Geometry().HandCardTop() - 1;
   }
+  // The hand slots holding cards of a rank, and the raised slots, in slot order.
+  std::vector<int> Slots(int rank) {
+    return SlotsWhere([&](int slot) { return HandSlotRank(g(), slot) == rank; });
+  }
+  std::vector<int> Raised() {
+    return SlotsWhere([&](int slot) { return HandSlotRaised(g(), slot); });
+  }
+  std::vector<int> SlotsWhere(const std::function<bool(int)>& wanted) {
+    std::vector<int> found;
+    for (int slot = 1; slot <= kHandSlots; ++slot) {
+      if (HandSlotHoldsCard(g(), slot) && wanted(slot)) found.push_back(slot);
+    }
+    return found;
+  }
+  // The codes laid in a seat's row of the table.
+  std::vector<std::string> TableRow(int seat) {
+    std::vector<std::string> codes;
+    for (int k = 1; k <= 20; ++k) {
+      const Image& image = g().Win.ImgTable[20 * (seat - 1) + k];
+      if (image.Visible && !image.Tag.empty()) codes.push_back(image.Tag);
+    }
+    return codes;
+  }
   std::string Prompt() { return g().Win.LblPrompt.Caption; }
   std::string StatusText() { return Window().StatusLabel(0)->text().toStdString(); }
-  std::string LastEvent() {
-    QListWidget* list = Window().EventList();
-    return list->count() == 0 ? std::string() : list->item(list->count() - 1)->text().toStdString();
+  bool EventListed(const QString& text, Qt::MatchFlags how = Qt::MatchExactly) {
+    return !Window().EventList()->findItems(text, how).isEmpty();
   }
 
   std::string Folder() const { return folder_.path().toStdString(); }
@@ -159,8 +177,6 @@ class ProgramTest : public ::testing::Test {
   std::optional<QSize> screen_ = QSize(1024, 768);
   // The suite reads the window's Chinese texts unless a test asks for another language.
   Language language_ = Language::Chinese;
-  // Answers queued on the host of the next Start, before start-up asks anything.
-  std::vector<Host::Answer> startAnswers_;
 
  private:
   static void CopyTree(const QString& from, const QString& to) {
@@ -175,6 +191,45 @@ class ProgramTest : public ::testing::Test {
   std::unique_ptr<ProgramTestHost> host_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<RunningProgram> program_;
+};
+
+// The program running a game in which the test deals a round of its choice.
+class TableTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    StartGame();
+    Tick();  // the new game's first step
+  }
+  // A round of the given hands in which the computer seat `leader` leads its whole set of
+  // `rank`; the turn cycle stands right before the lead is laid.
+  void RoundLedWith(const std::array<std::string_view, 6>& hands, int leader, int rank) {
+    SetUpRound(g(), hands, leader);
+    controller().Sync();
+    ASSERT_TRUE(TickUntilState(TurnStep::ExecuteLead));
+    SetWholeBucket(g(), leader, rank, g().TablePlay);
+  }
+};
+
+// Acts on every modal dialog that opens while it lives, and counts them.
+class ModalWatcher {
+ public:
+  explicit ModalWatcher(std::function<void(QWidget&)> act) : act_(std::move(act)) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr || modal == last_) return;
+      last_ = modal;
+      ++seen;
+      act_(*modal);
+    });
+    timer_.start();
+  }
+  int seen = 0;
+
+ private:
+  std::function<void(QWidget&)> act_;
+  QTimer timer_;
+  QWidget* last_ = nullptr;
 };
 
 }  // namespace zunda::testing

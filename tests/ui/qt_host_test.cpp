@@ -22,41 +22,30 @@ class BoxAnswerer {
  private:
   void Poll() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) {
-      QTimer::singleShot(5, [this] { Poll(); });
-      return;
-    }
+    if (box == nullptr) return QTimer::singleShot(5, [this] { Poll(); });
     text = box->text();
     act_(*box);
   }
   std::function<void(QMessageBox&)> act_;
 };
 
-void Press(QMessageBox& box, QMessageBox::StandardButton button) {
-  QTest::mouseClick(box.button(button), Qt::LeftButton);
-}
-
-TEST(QtHostTest, MessageBoxesReturnTheButtonPressed) {
+TEST(QtHostTest, MessageBoxesReturnTheButtonPressedAndEscapeOnAYesNoBoxMeansNo) {
   QtHost host(1);
-  {
-    BoxAnswerer answer([](QMessageBox& box) { Press(box, QMessageBox::No); });
-    EXPECT_EQ(host.MessageBox("再来一局？", Host::Buttons::YesNo, Host::Icon::Question),
-              Host::Answer::No);
+  const struct {
+    Host::Buttons buttons;
+    QMessageBox::StandardButton pressed;  // NoButton: the Escape key
+    Host::Answer answer;
+  } cases[] = {{Host::Buttons::YesNo, QMessageBox::No, Host::Answer::No},
+               {Host::Buttons::YesNo, QMessageBox::Yes, Host::Answer::Yes},
+               {Host::Buttons::OkCancel, QMessageBox::Cancel, Host::Answer::Cancel},
+               {Host::Buttons::YesNo, QMessageBox::NoButton, Host::Answer::No}};
+  for (const auto& c : cases) {
+    BoxAnswerer answer([&](QMessageBox& box) {
+      if (c.pressed == QMessageBox::NoButton) return QTest::keyClick(&box, Qt::Key_Escape);
+      QTest::mouseClick(box.button(c.pressed), Qt::LeftButton);
+    });
+    EXPECT_EQ(host.MessageBox("再来一局？", c.buttons, Host::Icon::Question), c.answer);
     EXPECT_EQ(answer.text, QStringLiteral("再来一局？"));
-  }
-  {
-    BoxAnswerer answer([](QMessageBox& box) { Press(box, QMessageBox::Yes); });
-    EXPECT_EQ(host.MessageBox("?", Host::Buttons::YesNo, Host::Icon::Question), Host::Answer::Yes);
-  }
-  {
-    BoxAnswerer answer([](QMessageBox& box) { Press(box, QMessageBox::Cancel); });
-    EXPECT_EQ(host.MessageBox("?", Host::Buttons::OkCancel, Host::Icon::Exclamation),
-              Host::Answer::Cancel);
-  }
-  {
-    // Escape on a yes/no box means no.
-    BoxAnswerer answer([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
-    EXPECT_EQ(host.MessageBox("?", Host::Buttons::YesNo, Host::Icon::Question), Host::Answer::No);
   }
 }
 
@@ -65,7 +54,8 @@ TEST(QtHostTest, FatalStopShowsTheTextAndClosesTheMainWindow) {
   QMainWindow window;
   window.show();
   host.SetMainWindow(&window);
-  BoxAnswerer answer([](QMessageBox& box) { Press(box, QMessageBox::Ok); });
+  BoxAnswerer answer(
+      [](QMessageBox& box) { QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton); });
   host.FatalStop("Err:test");
   EXPECT_EQ(answer.text, QStringLiteral("Err:test"));
   EXPECT_FALSE(window.isVisible());

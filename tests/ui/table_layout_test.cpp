@@ -2,10 +2,9 @@
 // (ctest runs these once more with QT_SCALE_FACTOR=2), and our card faces drawn once per size.
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <QSvgRenderer>
 #include <QTest>
-#include <memory>
-#include <set>
 
 #include "core/cards.h"
 #include "core/game.h"
@@ -19,40 +18,35 @@
 namespace zunda {
 namespace {
 
-// 36 cards of all 15 ranks, the queens picked, and every seat's row full.
-void FillTable(Game& g) {
-  const std::pair<int, int> counts[] = {{17, 2}, {16, 2}, {15, 3}, {14, 3}, {13, 3},
-                                        {12, 3}, {11, 2}, {10, 2}, {9, 2},  {8, 2},
-                                        {7, 3},  {6, 3},  {5, 2},  {4, 2},  {3, 2}};
-  int slot = 0;
-  for (const auto& [rank, count] : counts) {
-    for (int i = 0; i < count; ++i) {
-      Image& image = g.Win.ImgHand[++slot];
-      image.Tag =
-          (rank >= 16 ? "J" : std::string(1, "CDHS"[i % 4])) + std::to_string(rank + 100).substr(1);
-      image.Visible = true;
-      image.Top = rank == 12 ? kHandRaised : kHandLowered;
-    }
-  }
-  for (int k = 1; k <= kTableSlots; ++k) {
-    Image& image = g.Win.ImgTable[k];
-    image.Tag = "S09";
-    image.Left = 60 + 180 * ((k - 1) % 20);
-    image.Top = 120;
-    image.Visible = true;
-  }
-  g.Win.LblPrompt.Caption = "对门挂了大虎,不劳您出牌了,扣牌吧 请选择一手牌或过牌 牌点太小!";
-  g.Win.LblPrompt.Visible = true;
-}
-
 bool Apart(const QRectF& a, const QRectF& b) {
   return !a.adjusted(0.5, 0.5, -0.5, -0.5).intersects(b.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
+// A full table: 36 cards of all 15 ranks with the queens picked, every seat's row full, a long
+// prompt and every button shown.
 class TableLayout : public ::testing::TestWithParam<QSize> {
  protected:
   TableLayout() {
-    FillTable(g);
+    const std::pair<int, int> counts[] = {{17, 2}, {16, 2}, {15, 3}, {14, 3}, {13, 3},
+                                          {12, 3}, {11, 2}, {10, 2}, {9, 2},  {8, 2},
+                                          {7, 3},  {6, 3},  {5, 2},  {4, 2},  {3, 2}};
+    int slot = 0;
+    for (const auto& [rank, count] : counts) {
+      for (int i = 0; i < count; ++i) {
+        Image& image = g.Win.ImgHand[++slot];
+        image.Tag = (rank >= 16 ? "J" : std::string(1, "CDHS"[i % 4])) +
+                    std::to_string(rank + 100).substr(1);
+        image.Visible = true;
+        image.Top = rank == 12 ? kHandRaised : kHandLowered;
+      }
+    }
+    for (int k = 1; k <= kTableSlots; ++k)
+      g.Win.ImgTable[k] = Image{"S09", 120, 60 + 180 * ((k - 1) % 20), true, ""};
+    g.Win.LblPrompt.Caption = "对门挂了大虎,不劳您出牌了,扣牌吧 请选择一手牌或过牌 牌点太小!";
+    g.Win.LblPrompt.Visible = true;
+    for (Button* button : {&g.Win.CmdSend, &g.Win.CmdPass, &g.Win.CmdReturn, &g.Win.CmdNotSP,
+                           &g.Win.CmdShaoHuLe, &g.Win.CmdHG, &g.Win.CmdHint})
+      button->Visible = true;
     window = std::make_unique<MainWindow>(g, app.Path());
     window->resize(GetParam());
     window->show();
@@ -67,68 +61,39 @@ class TableLayout : public ::testing::TestWithParam<QSize> {
   std::unique_ptr<MainWindow> window;
 };
 
-TEST_P(TableLayout, AreasKeepApartAndEveryCardStaysInsideTheWindow) {
+TEST_P(TableLayout, NothingOverlapsOrLeavesTheWindowAndEveryCardCornerIsReadable) {
   const TableGeometry& geo = Table()->Geometry();
   std::vector<QRectF> areas = {geo.HandFrame(), geo.ButtonRow(), geo.SidePanel(), geo.PromptBox()};
-  for (int seat = 1; seat <= kSeats; ++seat)
+  for (int seat = 1; seat <= kSeats; ++seat) {
     areas.push_back(geo.SeatArea(seat));
+    for (int k = 1; k <= 20; ++k)
+      EXPECT_TRUE(geo.SeatRow(seat).contains(geo.TableCard(seat, 60 + 180 * (k - 1), 120)));
+  }
   for (std::size_t i = 0; i < areas.size(); ++i) {
     EXPECT_TRUE(QRectF(Table()->rect()).contains(areas[i])) << "area " << i;
     for (std::size_t j = i + 1; j < areas.size(); ++j)
       EXPECT_TRUE(Apart(areas[i], areas[j])) << "areas " << i << " and " << j;
   }
-  for (int seat = 1; seat <= kSeats; ++seat) {
-    for (int k = 1; k <= 20; ++k)
-      EXPECT_TRUE(geo.SeatRow(seat).contains(geo.TableCard(seat, 60 + 180 * (k - 1), 120)));
-  }
-  // The side lists stand where the layout leaves them room.
   EXPECT_EQ(window->EventList()->parentWidget()->geometry(), geo.SidePanel().toRect());
-}
 
-TEST_P(TableLayout, TheHandUsesTheWidthWithReadableCornersAndGapsBetweenRanks) {
-  const TableGeometry& geo = Table()->Geometry();
   const HandLayout hand = Table()->Hand();
-  const double width = geo.HandCardSize().width();
   for (int slot = 1; slot <= kHandSlots; ++slot) {
     EXPECT_TRUE(geo.HandFrame().contains(hand.Card(slot))) << "slot " << slot;
-    // Every corner shows its rank and suit.
-    EXPECT_GE(hand.Visible(slot).width(), 0.2 * width) << "slot " << slot;
+    EXPECT_GE(hand.Visible(slot).width(), 0.2 * geo.HandCardSize().width()) << "slot " << slot;
   }
-  EXPECT_GT(hand.GroupStep(), hand.Step() * 1.3);
+  EXPECT_GT(hand.GroupStep(), hand.Step() * 1.3) << "gaps between the ranks";
   EXPECT_GT(hand.Card(kHandSlots).right() - hand.Card(1).left(), geo.HandFrame().width() * 0.85);
-  // Picked cards (the queens, slots 14 to 16) stand clearly higher.
+  // Picked cards (the queens, slots 14 to 16) stand clearly higher, and are hit where seen.
   EXPECT_GT(hand.Card(13).top() - hand.Card(14).top(), geo.HandCardSize().height() * 0.2);
   EXPECT_EQ(Table()->HandSlotAt(hand.Visible(15).center()), 15);
-}
 
-TEST_P(TableLayout, ALongPromptFitsItsPlateAndTheButtonsFitTheirRow) {
-  const QRectF plate = Table()->PromptPlate();
-  ASSERT_FALSE(plate.isEmpty());
-  EXPECT_TRUE(Table()->Geometry().PromptBox().contains(plate));
+  EXPECT_TRUE(geo.PromptBox().contains(Table()->PromptPlate()));
   EXPECT_TRUE(Table()->PromptTextFits());
-  for (Button* button : {&g.Win.CmdSend, &g.Win.CmdPass, &g.Win.CmdReturn, &g.Win.CmdNotSP,
-                         &g.Win.CmdShaoHuLe, &g.Win.CmdHG, &g.Win.CmdHint}) {
-    button->Visible = true;
-  }
-  window->refresh();
   for (int i = 0; i < kCommandButtons; ++i) {
     QPushButton* button = Table()->Button(static_cast<CommandButton>(i));
-    const QRectF row = Table()->Geometry().ButtonRow().adjusted(-1, -1, 1, 1);
-    EXPECT_TRUE(row.contains(QRectF(button->geometry()))) << i;
+    EXPECT_TRUE(geo.ButtonRow().adjusted(-1, -1, 1, 1).contains(QRectF(button->geometry()))) << i;
     EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()));
   }
-}
-
-TEST_P(TableLayout, OurFacesAreDrawnOncePerSizeAtTheScreensPixelRatio) {
-  Table()->grab();
-  // One picture for each card shown in the hand and one for the nines on the table.
-  std::set<std::string> codes;
-  for (int slot = 1; slot <= kHandSlots; ++slot)
-    codes.insert(g.Win.ImgHand[slot].Tag);
-  const int drawn = Table()->Pictures().VectorRenderings();
-  EXPECT_EQ(drawn, static_cast<int>(codes.size()) + 1);
-  Table()->grab();
-  EXPECT_EQ(Table()->Pictures().VectorRenderings(), drawn);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, TableLayout,
@@ -146,7 +111,6 @@ TEST(CardFaces, EveryFaceIsAValidPictureAndIsDrawnOncePerSizeAndRatio) {
   const QPixmap twice = pictures.VectorFace(QStringLiteral("H12"), QSize(132, 180), 2);
   EXPECT_EQ(pictures.VectorRenderings(), 2);
   EXPECT_EQ(twice.devicePixelRatio(), 2);
-  EXPECT_EQ(twice.size(), QSize(132, 180));
   // The corner carries the red rank and suit.
   const QImage corner = once.toImage().copy(2, 2, 14, 30);
   int red = 0;
