@@ -172,6 +172,20 @@ QByteArray IniDocument::Start() const {
   return out;
 }
 
+QByteArray IniDocument::Settled(QByteArray out) const {
+  // The encoding is found from the whole file, so a write that takes away the only bytes that
+  // told it would have every other line read in the other encoding next time. A UTF-8 file
+  // keeps its reading with a byte-order mark; a GBK file with a comment line that no UTF-8
+  // text can hold.
+  const TextEncoding read = DetectEncoding(out);
+  if (encoding_ == TextEncoding::Utf8 && read == TextEncoding::Gbk && !IsAscii(out)) {
+    out.prepend(kUtf8Mark.toByteArray());
+  } else if (encoding_ == TextEncoding::Gbk && read != TextEncoding::Gbk) {
+    out.prepend(Encode(QStringLiteral("; 本文件以 GBK 编码保存"), TextEncoding::Gbk) + "\r\n");
+  }
+  return out;
+}
+
 std::optional<QByteArray> IniDocument::WithKeys(const std::vector<KeyWrite>& writes) const {
   // Lines added to a section, with their keys, so that a later write of the same key
   // replaces the added line as it would a line of the file.
@@ -247,7 +261,7 @@ std::optional<QByteArray> IniDocument::WithKeys(const std::vector<KeyWrite>& wri
     for (const QByteArray& line : section.Lines)
       out += line + "\r\n";
   }
-  return out;
+  return Settled(std::move(out));
 }
 
 std::optional<QByteArray> IniDocument::WithoutKey(const QString& section,
@@ -260,7 +274,7 @@ std::optional<QByteArray> IniDocument::WithoutKey(const QString& section,
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (i != *line) out += LineAt(i).toByteArray() + "\r\n";
   }
-  return out;
+  return Settled(std::move(out));
 }
 
 std::optional<QByteArray> IniDocument::WithoutSection(const QString& section) const {
@@ -271,7 +285,7 @@ std::optional<QByteArray> IniDocument::WithoutSection(const QString& section) co
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     if (i < range.Header || i >= range.End) out += LineAt(i).toByteArray() + "\r\n";
   }
-  return out;
+  return Settled(std::move(out));
 }
 
 }  // namespace zunda

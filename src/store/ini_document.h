@@ -69,6 +69,8 @@ class IniDocument {
   // Where lines added to a section go: after its last line that is not blank.
   std::size_t InsertionPoint(const Section& section) const;
   QByteArray Start() const;
+  // The new contents, made sure to be read in this file's encoding again.
+  QByteArray Settled(QByteArray out) const;
 
   QByteArray bytes_;
   qsizetype textStart_ = 0;  // after a byte-order mark

@@ -140,6 +140,27 @@ TEST_F(IniFileTest, DamagedFileAndInvalidGbkNeverBreakTheReader) {
   EXPECT_EQ(ini.GetIniKey("Player", "Num"), "6");
 }
 
+TEST_F(IniFileTest, AWriteNeverChangesTheEncodingTheOtherLinesAreReadIn) {
+  // UTF-8 whose bytes also pair up into common GBK characters: only the line with 玩 shows
+  // the file is UTF-8, and the write replaces that line.
+  WriteBytes(Path("utf8.ini"), "[Player]\r\nNum=玩\r\n[Skins]\r\nCurSkin=说谢\r\n");
+  const classIniFile utf8(Path("utf8.ini"));
+  ASSERT_EQ(utf8.GetIniKey("Skins", "CurSkin"), "说谢");
+  utf8.WriteIniKey("Player", "Num", "7");
+  EXPECT_EQ(utf8.GetIniKey("Skins", "CurSkin"), "说谢");
+  EXPECT_TRUE(ReadBytes(Path("utf8.ini")).startsWith("\xEF\xBB\xBF[Player]\r\n"));
+
+  // GBK that only its bytes of no UTF-8 character tell apart from UTF-8.
+  WriteBytes(Path("gbk.ini"), "[Player]\r\nNum=\xff\r\n[Skins]\r\nCurSkin=玩家\r\n");
+  const classIniFile gbk(Path("gbk.ini"));
+  const std::string before = gbk.GetIniKey("Skins", "CurSkin");
+  gbk.WriteIniKey("Player", "Num", "7");
+  gbk.WriteIniKey("Player", "Name00", "张三");
+  EXPECT_EQ(gbk.GetIniKey("Skins", "CurSkin"), before);
+  EXPECT_EQ(gbk.GetIniKey("Player", "Name00"), "张三");
+  EXPECT_TRUE(ReadBytes(Path("gbk.ini")).contains("Name00=" + QByteArray::fromHex("d5c5c8fd")));
+}
+
 TEST_F(IniFileTest, SectionLinesAreFoundBehindBlanksOfEitherWidthAndEuroSignsSurvive) {
   // GBK A1A1 is the ideographic blank; 80 is the euro sign, which a plain ASCII reading loses.
   WriteBytes(Path(),
