@@ -122,6 +122,8 @@ void GameController::SetAutoplay(bool on) {
 }
 
 void GameController::StartDemo() {
+  demo_ = true;
+  SetAutoplay(true);
   MnuZundaRunClick(g_);
   Sync();
 }
@@ -130,6 +132,9 @@ void GameController::Sync() {
   // What the handlers posted is applied as the window settles; inside a tick the wait that let
   // this event run applies it instead.
   if (!g_.Flow.InTick) RunPostedActions(g_);
+  // The player hands over one hand: the next one is theirs again.
+  if (g_.Flow.HandOver && !handWasOver_ && autoplay_ && !demo_) SetAutoplay(false);
+  handWasOver_ = g_.Flow.HandOver;
   if (extras_) extras_->Sync();
   window_.refresh();
   const Timer& timer = g_.Win.TmrMainCircle;

@@ -27,9 +27,10 @@ class GameController : public QObject {
   GameController(Game& game, MainWindow& window, OptionsDialogHooks hooks);
   ~GameController() override;
 
-  // Seat 1 is played by the autopilot (a demo) while this is on.
+  // Seat 1 is played by the autopilot while this is on: for the rest of the hand when the
+  // player asks for it, for good in the demo.
   void SetAutoplay(bool on);
-  // Starts a new game at once (the demo of --autoplay).
+  // Starts a new game at once with autoplay on for good (the demo of --autoplay).
   void StartDemo();
 
   // Redraws and re-arms the main timer from g.Win.TmrMainCircle; closes the window when the
@@ -71,6 +72,8 @@ class GameController : public QObject {
   QPointer<BossWindow> boss_;
   std::unique_ptr<ExtrasController> extras_;
   bool autoplay_ = false;
+  bool demo_ = false;
+  bool handWasOver_ = false;  // as the last Sync saw it
   bool manualMainTick_ = false;
 };
 

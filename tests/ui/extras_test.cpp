@@ -81,7 +81,10 @@ TEST_F(ExtrasTest, TheHintRaisesTheAutopilotsAnswerThenTheOthersAndNeverPlays) {
   EXPECT_FALSE(Shown(CommandButton::Hint));
 }
 
-TEST_F(ExtrasTest, AutoplayPlaysAWholeHandAndStopsWhenSwitchedOff) {
+TEST_F(ExtrasTest, AutoplayPlaysTheRestOfTheHandAndGivesTheNextOneBack) {
+  Key(Qt::Key_T);
+  Key(Qt::Key_T);
+  EXPECT_FALSE(g().Extras.AutoplayOn) << "the key switches it off again";
   Key(Qt::Key_T);
   ASSERT_TRUE(g().Extras.AutoplayOn);
   EXPECT_FALSE(AutoplayPlate(*Table(), g()).isEmpty()) << "the table shows the mark";
@@ -100,8 +103,7 @@ TEST_F(ExtrasTest, AutoplayPlaysAWholeHandAndStopsWhenSwitchedOff) {
   ASSERT_EQ(g().MainCourse, TurnStep::EndHand);
   EXPECT_GT(humanActions, 0);
   EXPECT_TRUE(host().FatalMessages().empty());
-
-  Extras().AutoplayAction()->trigger();
+  EXPECT_FALSE(g().Extras.AutoplayOn) << "autoplay goes with the hand";
   EXPECT_TRUE(AutoplayPlate(*Table(), g()).isEmpty());
   ASSERT_TRUE(TickUntil([&] { return HumanAwaited(g()) || ReturnChoiceOpen(g()); }));
   const TurnStep waiting = g().MainCourse;
