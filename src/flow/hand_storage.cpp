@@ -34,6 +34,9 @@ void CarryOutSave(Game& g) {
   // Saying "saved" after a failed write would let the user trust a save that is not there.
   if (saved.Ok()) {
     RecordAction(g, SimpleAction(RecordedKind::Save, g.HumanSeat));
+    // The hand just saved can be loaded at once, not only from the next hand on.
+    g.Win.MnuRead.Visible = true;
+    g.Win.MnuRead.Enabled = true;
     g.Msg(kSaved);
   } else {
     g.Msg(HandSaveFailedText(saved), Host::Buttons::Ok, Host::Icon::Exclamation);
@@ -54,6 +57,8 @@ void CarryOutRestore(Game& g) {
   // Only a hand actually loaded counts as a restart.
   RecordRestart(g);
   SaveScores(g);
+  // The saved ranking is that of the save; the scores have moved on since.
+  ShowRankingInTalkList(g);
   g.Msg(kRestored);
 }
 

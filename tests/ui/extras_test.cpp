@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "core/card_counter.h"
+#include "core/score_table.h"
 #include "flow/round_pace.h"
 #include "players/autopilot.h"
 #include "players/autopilot_choice.h"
@@ -109,6 +110,27 @@ TEST_F(ExtrasTest, AutoplayPlaysTheRestOfTheHandAndGivesTheNextOneBack) {
   const TurnStep waiting = g().MainCourse;
   controller().FireAutoplayStep();
   EXPECT_EQ(g().MainCourse, waiting) << "the human is waited for again";
+}
+
+TEST_F(ExtrasTest, AHandSavedCanBeLoadedAtOnceWithItsHintAndTheRankingOfTheScoresNow) {
+  AtHumansAnswer();
+  ASSERT_TRUE(Shown(CommandButton::Hint));
+  host().QueueAnswer(Host::Answer::Yes);
+  Menu(MenuCommand::Save);
+  EXPECT_TRUE(Window().MenuAction(MenuCommand::Read)->isEnabled())
+      << "the saved hand can be loaded";
+  // Scores that moved after the save are the ones the ranking shows after the restore.
+  g().Options.Players[g().Options.CurPlayer].Stats[kScoreIndex] += 50;
+  ShowRankingInTalkList(g());
+  const std::vector<std::string> ranking = g().Win.LstTalk.Items;
+  ClickCard(Slots(9)[0]);
+
+  host().QueueAnswer(Host::Answer::Yes);
+  Menu(MenuCommand::Read);
+  ASSERT_TRUE(HumanAwaited(g()));
+  EXPECT_TRUE(Raised().empty());
+  EXPECT_TRUE(Shown(CommandButton::Hint));
+  EXPECT_EQ(g().Win.LstTalk.Items, ranking);
 }
 
 TEST_F(ExtrasTest, TheCounterShowsTheCardsOthersStillHold) {
