@@ -313,6 +313,13 @@ void CardMotion::Start(std::vector<Flight> flights, int ms, double endOpacity) {
   animation.start();
 }
 
+QRectF CardMotion::Area() const {
+  QRectF area;
+  for (const Batch& batch : batches_)
+    area |= batch.Area;
+  return area;
+}
+
 void CardMotion::Paint(QPainter& p, const DrawCard& draw) const {
   static const QEasingCurve easing(QEasingCurve::OutCubic);
   for (const Batch& batch : batches_) {

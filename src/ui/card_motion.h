@@ -63,6 +63,8 @@ class CardMotion : public QObject {
   void Paint(QPainter& p, const DrawCard& draw) const;
 
   bool Moving() const { return !batches_.empty(); }
+  // Where the cards in flight pass, all the way from where they left to where they land.
+  QRectF Area() const;
   // How many sets of cards have been sent on their way since the start.
   int BatchesStarted() const { return batchesStarted_; }
 

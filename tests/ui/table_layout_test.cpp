@@ -1,5 +1,6 @@
-// The table's layout at the sizes players use, at the scale factor the run is started with
-// (ctest runs these once more with QT_SCALE_FACTOR=2), and our card faces drawn once per size.
+// The table's layout and the cards moving over it at the sizes players use, at the scale
+// factor the run is started with (ctest runs these once more with QT_SCALE_FACTOR=2), and our
+// card faces drawn once per size.
 #include <gtest/gtest.h>
 
 #include <QPushButton>
@@ -8,9 +9,11 @@
 
 #include "core/cards.h"
 #include "core/game.h"
+#include "core/table_display.h"
 #include "temp_folder.h"
 #include "test_game.h"
 #include "ui/card_art.h"
+#include "ui/card_motion.h"
 #include "ui/card_pictures.h"
 #include "ui/main_window.h"
 #include "ui/table_view.h"
@@ -94,6 +97,39 @@ TEST_P(TableLayout, NothingOverlapsOrLeavesTheWindowAndEveryCardCornerIsReadable
     EXPECT_TRUE(geo.ButtonRow().adjusted(-1, -1, 1, 1).contains(QRectF(button->geometry()))) << i;
     EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()));
   }
+}
+
+// The table cleared (a trick taken by seat 4), then seat 1 lays its picked queens and seat 3
+// a pair: every card in flight stays on the table.
+TEST_P(TableLayout, CardsInFlightStayOnTheTable) {
+  // A flight's area has a margin of a few pixels for the card's shadow.
+  const QRectF table = QRectF(Table()->rect()).adjusted(-6, -6, 6, 6);
+  const auto onTable = [&](const QRectF& area) {
+    return ::testing::AssertionResult(table.contains(area))
+           << area.x() << "," << area.y() << " " << area.width() << "x" << area.height();
+  };
+  g.Flow.Running = true;
+  g.TablePlay.Seat = 4;
+  for (Image& image : g.Win.ImgTable)
+    image.Visible = false;
+  window->refresh();
+  ASSERT_TRUE(Table()->Motion().Moving()) << "the trick goes to seat 4";
+  EXPECT_TRUE(onTable(Table()->Motion().Area()));
+
+  const auto lay = [&](int seat, int k, const std::string& tag) {
+    g.Win.ImgTable[kTableImagesPerSeat * (seat - 1) + k] =
+        Image{tag, kTableShownTop, kFirstCardLeft + 180 * (k - 1), true, ""};
+  };
+  for (int slot = 14; slot <= 16; ++slot) {
+    lay(1, slot - 13, g.Win.ImgHand[slot].Tag);
+    g.Win.ImgHand[slot].Visible = false;
+  }
+  lay(3, 1, "H05");
+  lay(3, 2, "S05");
+  const int before = Table()->Motion().BatchesStarted();
+  window->refresh();
+  EXPECT_EQ(Table()->Motion().BatchesStarted(), before + 2) << "two sets laid";
+  EXPECT_TRUE(onTable(Table()->Motion().Area()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, TableLayout,
