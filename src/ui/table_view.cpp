@@ -10,6 +10,7 @@
 
 #include "core/game.h"
 #include "core/text.h"
+#include "flow/seat_to_act.h"
 #include "ui/extras_paint.h"
 #include "ui/shown_text.h"
 #include "ui/skins.h"
@@ -198,15 +199,7 @@ void TableView::resizeEvent(QResizeEvent* event) {
 }
 
 int TableView::MarkedSeat() const {
-  if (!game_.Flow.Running) return 0;
-  // From the lead's set-up to the closing test a seat is on turn, but not while the seats are
-  // assessed after a lead.
-  const TurnStep step = game_.MainCourse;
-  const bool inRound =
-      step >= TurnStep::SetUpLead && step <= TurnStep::CloseAnswer && step != TurnStep::AfterLead;
-  const int seat = game_.CurrentSeat;
-  if (!inRound || seat < 1 || seat > kSeats || game_.Seats[seat].Finished) return 0;
-  return game_.Win.LblName[seat].Visible ? seat : 0;
+  return SeatToAct(game_);
 }
 
 // ---- Painting ----

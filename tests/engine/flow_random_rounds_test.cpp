@@ -9,6 +9,7 @@
 #include "core/game.h"
 #include "core/seats.h"
 #include "engine_fixture.h"
+#include "flow/seat_to_act.h"
 #include "rules/human_input.h"
 
 namespace zunda {
@@ -34,7 +35,8 @@ int OthersInPlay(const Game& g, int tableSeat) {
 
 // Seats pass or play at random (computers in place of their chooser, the human through its
 // clicks), some seats having gone out before the round. However they choose, between two
-// plays every other seat in play answers at most twice, and the hand comes to its end.
+// plays every other seat in play answers at most twice, the table marks the seat whose turn
+// it is, and the hand comes to its end.
 void PlayRandomHand(std::uint64_t seed, int fewestOut, int mostOut) {
   SCOPED_TRACE("seed " + std::to_string(seed));
   testing::TestGame t(seed);
@@ -68,6 +70,7 @@ void PlayRandomHand(std::uint64_t seed, int fewestOut, int mostOut) {
     handEnded = state == TurnStep::EndHand;
     if (!g.Win.TmrMainCircle.Enabled) {
       ASSERT_TRUE(HumanAwaited(g)) << state;
+      ASSERT_EQ(SeatToAct(g), g.HumanSeat) << state;
       const std::vector<int> ranks = Answers(g, 1);
       if (state == TurnStep::HumanLead || (!ranks.empty() && chance(50))) {
         const int rank = state == TurnStep::HumanLead ? ranks.front() : ranks[rng() % ranks.size()];
@@ -81,6 +84,7 @@ void PlayRandomHand(std::uint64_t seed, int fewestOut, int mostOut) {
       continue;
     }
     if (state == TurnStep::ApplyAnswer && g.CurrentSeat != g.HumanSeat) {
+      ASSERT_EQ(SeatToAct(g), g.CurrentSeat);
       const std::vector<int> ranks = Answers(g, g.CurrentSeat);
       if (!ranks.empty() && chance(40)) {
         testing::AnswerWith(g, g.CurrentSeat, ranks[rng() % ranks.size()], 1);
@@ -99,6 +103,7 @@ void PlayRandomHand(std::uint64_t seed, int fewestOut, int mostOut) {
     }
   }
   EXPECT_TRUE(handEnded);
+  EXPECT_EQ(SeatToAct(g), 0) << "no seat is marked once the hand is over";
 }
 
 // With four or fewer in play a round is never ended by passes alone; the seats are asked
