@@ -19,6 +19,7 @@
 
 #include "core/game.h"
 #include "core/text.h"
+#include "flow/seat_to_act.h"
 #include "ui/shown_text.h"
 #include "ui/skins.h"
 #include "ui/table_view.h"
@@ -264,7 +265,7 @@ void MainWindow::SyncTimers() {
   } else {
     slideTimer_.stop();
   }
-  const bool marked = win.TurnMarkerRunning || table_->MarkedSeat() != 0;
+  const bool marked = win.TurnMarkerRunning || SeatToAct(game_) != 0;
   if (marked && !markerTimer_.isActive()) markerTimer_.start();
   if (!marked) markerTimer_.stop();
 }

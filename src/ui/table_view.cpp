@@ -186,7 +186,7 @@ void TableView::SetPromptBlinkedOff(bool off) {
 
 void TableView::SetTurnMarkerFrame(int frame) {
   turnMarkerFrame_ = frame;
-  if (const int seat = MarkedSeat())
+  if (const int seat = SeatToAct(game_))
     update(geometry_.SeatArea(seat).toAlignedRect().adjusted(-8, -8, 8, 8));
 }
 
@@ -196,10 +196,6 @@ void TableView::resizeEvent(QResizeEvent* event) {
   motion_.Clear();
   SyncButtons();
   emit scaleChanged(geometry_.Scale());
-}
-
-int TableView::MarkedSeat() const {
-  return SeatToAct(game_);
 }
 
 // ---- Painting ----
@@ -278,7 +274,7 @@ void TableView::PaintSeat(QPainter& p, int seat) {
 // The seat to act gets a glowing frame round its area and a pointer beside its name, in a
 // colour that no label state uses, so it is never mistaken for a passed seat.
 void TableView::PaintTurnMark(QPainter& p) {
-  const int seat = MarkedSeat();
+  const int seat = SeatToAct(game_);
   if (seat == 0) return;
   const QRectF area = geometry_.SeatArea(seat);
   const QRectF label = geometry_.NameLabel(seat);

@@ -50,8 +50,6 @@ class TableView : public QWidget {
   int NameLabelAt(QPointF position) const;
   // The visible part of a hand card (its left strip when the next card covers the rest).
   QRectF VisibleHandCard(int slot) const;
-  // The seat the turn mark stands at, 0 when no seat is marked.
-  int MarkedSeat() const;
   // The plate of the prompt line with its text, empty when no prompt shows, and whether the
   // text fits inside it (it wraps and shrinks until it does, down to a least size).
   QRectF PromptPlate() const;
