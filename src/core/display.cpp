@@ -14,7 +14,7 @@ void ShowPrompt(Game& g, const std::string& text) {
   ++g.Extras.PromptsShown;
 }
 
-void AddEventLine(Game& g, const std::string& name, const std::string& text) {
+void AddEventLine(Game& g, std::string_view name, const std::string& text) {
   ListBox& events = g.Win.LstDispEvent;
   const std::string_view who = TrimView(name);
   if (who.empty()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace zunda {
 
@@ -9,7 +10,7 @@ struct Game;
 // The prompt line: white, visible only while the text is not blank, blinking while visible.
 void ShowPrompt(Game& g, const std::string& text);
 // One line of the event list: "name: text", or the text alone when the name is blank.
-void AddEventLine(Game& g, const std::string& name, const std::string& text);
+void AddEventLine(Game& g, std::string_view name, const std::string& text);
 // The event line's text of a seat that passes.
 inline constexpr char kPassLine[] = "过";
 

@@ -61,16 +61,16 @@ void MarkJumpedSeats(Game& g) {
 
 void AnnounceCardsLeft(Game& g, int seat) {
   const int left = CardsInHand(g, seat);
-  const std::string name = Trim(g.Seats[seat].Name);
+  const std::string_view name = TrimView(g.Seats[seat].Name);
   Label& label = g.Win.LblName[seat];
   if (left >= 1 && left <= 10) {
     const std::string text = "手中还有" + std::to_string(left) + "张牌";
     label.ToolTipText = text;
-    label.Caption = name + " : " + std::to_string(left);
+    label.Caption.assign(name).append(" : ").append(std::to_string(left));
     AddEventLine(g, name, text);
   } else {
-    label.ToolTipText = "不够报牌";
-    label.Caption = name;
+    AssignIfChanged(label.ToolTipText, "不够报牌");
+    AssignIfChanged(label.Caption, name);
   }
 }
 
@@ -120,9 +120,12 @@ void ExecutePlay(Game& g, int seat) {
   }
 
   const std::string text = PlayEventText(play);
-  const std::string name = Trim(me.Name);
+  const std::string_view name = TrimView(me.Name);
   AddEventLine(g, name, text);
-  ShowPrompt(g, name + ":" + text);
+  std::string prompt;
+  prompt.reserve(name.size() + 1 + text.size());
+  prompt.append(name).append(":").append(text);
+  ShowPrompt(g, prompt);
 
   for (int k = 1; k <= kTableImagesPerSeat; ++k) {
     g.Win.ImgTable[kTableImagesPerSeat * (seat - 1) + k].ToolTipText = text;

@@ -126,8 +126,8 @@ int ScoreHand(Game& g, int seat) {
 bool IsStrongHand(const Game& g, int seat) {
   const int bar = g.Seats[seat].HandScore + 80;
   int below = 0;
-  for (int other = 1; other <= kSeats; ++other)
-    below += g.Seats[other].HandScore < bar ? 1 : 0;
+  for (const SeatRecord& other : g.Seats)
+    below += other.HandScore < bar ? 1 : 0;
   return below >= 4;
 }
 
@@ -251,12 +251,15 @@ void CheckCardTotals(Game& g) {
   int total = 0;
   for (const int played : g.PlayedByRank)
     total += played;
-  bool negative = false;
-  for (int seat = 1; seat <= kSeats; ++seat) {
-    total += g.Seats[seat].CardCount;
-    for (const HandBucket& bucket : g.Hand[seat])
-      negative = negative || bucket.Count < 0;
+  for (const SeatRecord& s : g.Seats)
+    total += s.CardCount;
+  // Run after every play: the sign bits of all the counts are gathered without a branch.
+  int counts = 0;
+  for (const auto& hand : g.Hand) {
+    for (const HandBucket& bucket : hand)
+      counts |= bucket.Count;
   }
+  const bool negative = counts < 0;
   // A bucket below zero is reported before the total, whichever seat holds it.
   if (negative) {
     g.ErrorCode = 4;
