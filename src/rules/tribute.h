@@ -22,7 +22,12 @@ double TributeWaitMs(const Game& g);
 // opposite place 7 - place in the previous hand's finishing order.
 int TributePartner(const Game& g, int seat);
 
+// Every payer's tribute: the slots cleared, the cards chosen, their ranks written for the
+// summary and the cards shown on the table.
 void ChooseTributeCards(Game& g);
+// The computer's choice alone: the payer's highest cards, jokers first, into its tribute
+// slots (the cards stay in hand until the exchange). It writes nothing else.
+void PickTributeCards(Game& g, int payer);
 void TakeTribute(Game& g);
 void ChooseReturnCards(Game& g, int seat);
 void ExchangeTribute(Game& g);

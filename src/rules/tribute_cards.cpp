@@ -27,6 +27,17 @@ bool IsPayerPlace(int place) {
   return place >= 4 && place <= kSeats;
 }
 
+// The paid cards' ranks for the summary line, "小虎 小虎 ": the slots filled in order, up to
+// the first empty one.
+void DescribeTribute(SeatRecord& s) {
+  for (int k = 1; k <= SlotsFor(s); ++k) {
+    const int rank = s.TributeSlots[k].Rank;
+    if (rank == 0) break;
+    s.TributeText += RankLabel(rank);
+    s.TributeText += ' ';
+  }
+}
+
 }  // namespace
 
 int TributePartner(const Game& g, int seat) {
@@ -66,19 +77,23 @@ void ChooseTributeCards(Game& g) {
     }
   }
   for (int seat = 1; seat <= kSeats; ++seat) {
-    SeatRecord& s = g.Seats[seat];
-    if (!IsPayerPlace(s.Place)) continue;
-    // The highest cards go, jokers first; the cards stay in hand until the exchange.
-    const int wanted = SlotsFor(s);
-    int taken = 0;
-    for (int rank = kBigJoker; rank >= kLowRank && taken < wanted; --rank) {
-      const HandBucket& bucket = g.Hand[seat][rank];
-      for (int i = 1; i <= bucket.Count && taken < wanted; ++i) {
-        s.TributeSlots[++taken] = Card{bucket.Codes[i], rank};
-        s.TributeText += RankLabel(rank) + " ";
-      }
-    }
+    if (!IsPayerPlace(g.Seats[seat].Place)) continue;
+    PickTributeCards(g, seat);
+    DescribeTribute(g.Seats[seat]);
     ShowTributeCards(g, seat);
+  }
+}
+
+void PickTributeCards(Game& g, int payer) {
+  SeatRecord& s = g.Seats[payer];
+  // The highest cards go, jokers first; the cards stay in hand until the exchange.
+  const int wanted = SlotsFor(s);
+  int taken = 0;
+  for (int rank = kBigJoker; rank >= kLowRank && taken < wanted; --rank) {
+    const HandBucket& bucket = g.Hand[payer][rank];
+    for (int i = 1; i <= bucket.Count && taken < wanted; ++i) {
+      s.TributeSlots[++taken] = Card{bucket.Codes[i], rank};
+    }
   }
 }
 
