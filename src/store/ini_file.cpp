@@ -112,7 +112,24 @@ SaveResult Replace(const QString& path, const Loaded& loaded, std::optional<QByt
   return result;
 }
 
+std::string ValueIn(const IniDocument& document, std::string_view section, std::string_view key) {
+  const std::optional<QByteArrayView> stored =
+      document.Value(FromUtf8(section).trimmed(), FromUtf8(key).trimmed());
+  if (!stored) return {};
+  const QByteArray cut =
+      CutText(stored->trimmed().toByteArray(), kIniValueBytes, document.Encoding());
+  QString value = Decode(cut, document.Encoding()).trimmed();
+  value.remove(QChar(u'\0'));
+  return value.toStdString();
+}
+
 }  // namespace
+
+IniSnapshot::IniSnapshot(const classIniFile& file) : document_(file.Document()) {}
+
+std::string IniSnapshot::GetIniKey(std::string_view strSection, std::string_view strKey) const {
+  return ValueIn(*document_, strSection, strKey);
+}
 
 SaveResult classIniFile::WriteIniKey(std::string_view strSection, std::string_view strKey,
                                      std::string_view strValue) const {
@@ -143,18 +160,13 @@ SaveResult classIniFile::WriteIniKeys(const std::vector<KeyValue>& entries) cons
 }
 
 std::string classIniFile::GetIniKey(std::string_view strSection, std::string_view strKey) const {
+  return ValueIn(*Document(), strSection, strKey);
+}
+
+std::shared_ptr<const IniDocument> classIniFile::Document() const {
   const QString path = PathOf(path_);
   const std::lock_guard<std::mutex> hold(Cache().lock);
-  const Loaded loaded = Cache().Load(path);
-  const IniDocument& document = *loaded.document;
-  const std::optional<QByteArrayView> stored =
-      document.Value(FromUtf8(strSection).trimmed(), FromUtf8(strKey).trimmed());
-  if (!stored) return {};
-  const QByteArray cut =
-      CutText(stored->trimmed().toByteArray(), kIniValueBytes, document.Encoding());
-  QString value = Decode(cut, document.Encoding()).trimmed();
-  value.remove(QChar(u'\0'));
-  return value.toStdString();
+  return Cache().Load(path).document;
 }
 
 SaveResult classIniFile::DelIniKey(std::string_view SectionName, std::string_view KeyWord) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -8,6 +9,8 @@
 #include "core/save_result.h"
 
 namespace zunda {
+
+class IniDocument;
 
 // The longest value the reader returns, in bytes of the file: the reader's 1024-byte buffer,
 // one of them the terminating NUL.
@@ -65,7 +68,23 @@ class classIniFile {
   FileState State() const;
 
  private:
+  friend class IniSnapshot;
+  // The file as the storage knows it now (empty when it is missing or cannot be read).
+  std::shared_ptr<const IniDocument> Document() const;
+
   std::string path_;
+};
+
+// One reading of an INI file for a reader that asks for many keys in a row (a skin's 56
+// pictures): the file is looked at once, when the snapshot is taken, instead of once per key.
+// Values come back as classIniFile::GetIniKey gives them.
+class IniSnapshot {
+ public:
+  explicit IniSnapshot(const classIniFile& file);
+  std::string GetIniKey(std::string_view strSection, std::string_view strKey) const;
+
+ private:
+  std::shared_ptr<const IniDocument> document_;
 };
 
 // Drops every file the INI storage remembers, as a new start of the program would.

@@ -8,7 +8,7 @@
 namespace zunda {
 
 IniLookup OpenSkinIni(const std::filesystem::path& file) {
-  auto ini = std::make_shared<classIniFile>(file.string());
+  auto ini = std::make_shared<const IniSnapshot>(classIniFile(file.string()));
   return [ini](const std::string& section, const std::string& key) {
     return ini->GetIniKey(section, key);
   };

@@ -271,5 +271,21 @@ TEST_F(IniFileTest, ManyKeysInOneGoGiveTheBytesOfSingleWrites) {
   EXPECT_EQ(ReadBytes(Path("fresh.ini")), kept);
 }
 
+// A skin's reader asks for its keys from one look at the file: the values are the ones
+// GetIniKey gives, and stay those of that look.
+TEST_F(IniFileTest, ASnapshotReadsAsGetIniKeyDoesAndKeepsWhatItSaw) {
+  EXPECT_EQ(IniSnapshot(classIniFile(Path())).GetIniKey("Skin", "Name"), "");
+  WriteBytes(Path("SKIN.INI"), "[SKIN]\r\nname =  " + QByteArray::fromHex("d7f0b4ef") +
+                                   "  \r\n[Picture]\r\nC03=c03.png\r\n");
+  const classIniFile ini(Path("skin.ini"));
+  const IniSnapshot snapshot(ini);
+  EXPECT_EQ(snapshot.GetIniKey("Skin", "Name"), "尊达");
+  EXPECT_EQ(snapshot.GetIniKey("picture", "c03"), ini.GetIniKey("Picture", "C03"));
+  EXPECT_EQ(snapshot.GetIniKey("Picture", "C04"), "");
+  ini.WriteIniKey("Picture", "C03", "other.png");
+  EXPECT_EQ(snapshot.GetIniKey("Picture", "C03"), "c03.png");
+  EXPECT_EQ(IniSnapshot(ini).GetIniKey("Picture", "C03"), "other.png");
+}
+
 }  // namespace
 }  // namespace zunda
