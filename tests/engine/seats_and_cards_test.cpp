@@ -143,17 +143,17 @@ TEST(Text, LenientNumbersAndFixedWidths) {
 // The timer's interval is rounded inline; it must round exactly as the library does, halves
 // away from zero included, and hand what it cannot do plainly to the library.
 TEST(Rounding, HalvesGoAwayFromZeroAsInTheLibrary) {
-  const double special[] = {-0.0,
-                            9.99,
-                            10.49,
-                            5000.4999,
-                            0.49999999999999994,
-                            4503599627370495.5,
-                            1e15,
-                            -1e15,
-                            3e18,
-                            std::numeric_limits<double>::quiet_NaN()};
-  for (const double x : special)
+  const double edges[] = {-0.0,
+                          9.99,
+                          10.49,
+                          5000.4999,
+                          0.49999999999999994,
+                          4503599627370495.5,
+                          1e15,
+                          -1e15,
+                          3e18,
+                          std::numeric_limits<double>::quiet_NaN()};
+  for (const double x : edges)
     EXPECT_EQ(RoundHalfAway(x), std::lround(x)) << x;
   for (int i = -2000; i <= 2000; ++i) {
     for (const double x : {i * 0.5, i * 0.25 + 0.001 * (i % 7)})
