@@ -122,7 +122,10 @@ class ActionDuringAWait : public testing::GameTest {
       n += text == "是否保存当前牌局？" ? 1 : 0;
     return n;
   }
+  // Runs the tick that waits, then the next one.
   void ExpectSavedOnceBetweenSteps() {
+    testing::Tick(g);
+    t.host.QueueAnswer(Host::Answer::No);
     EXPECT_TRUE(posted);
     EXPECT_TRUE(appliedByNextYield);
     t.host.OnDoEvents(nullptr);
@@ -139,19 +142,14 @@ class ActionDuringAWait : public testing::GameTest {
 
 TEST_F(ActionDuringAWait, TheDealsYields) {
   PostSaveWhen([this] { return g.Deal.Dealing; });
-  MnuZundaRunClick(g);
-  RunPostedActions(g);
+  Input(g, MnuZundaRunClick);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::DealHand, 5));
-  testing::Tick(g);
-  t.host.QueueAnswer(Host::Answer::No);
   ExpectSavedOnceBetweenSteps();
 }
 
 TEST_F(ActionDuringAWait, TheBurnWait) {
   ASSERT_TRUE(UpToABurnableLead());
   PostSaveWhen([this] { return g.Win.CmdNotSP.Visible; });
-  testing::Tick(g);
-  t.host.QueueAnswer(Host::Answer::No);
   ExpectSavedOnceBetweenSteps();
 }
 
@@ -159,10 +157,7 @@ TEST_F(ActionDuringAWait, AComputerSeatsThinking) {
   testing::SetUpRound(
       g, {"3xK 1x4 1x5", "3xQ 2x6", "2x3 2x7", "2x3 2x8 1xJ17", "2x3 2x9", "2x3 2x10"}, 2);
   // The round's first step weighs every seat's hand, yielding between ranks.
-  ASSERT_EQ(g.MainCourse, TurnStep::StartRound);
   PostSaveWhen([this] { return g.MainCourse == TurnStep::StartRound; });
-  testing::Tick(g);
-  t.host.QueueAnswer(Host::Answer::No);
   ExpectSavedOnceBetweenSteps();
 }
 

@@ -39,10 +39,13 @@ void LayOutHumanHand(Game& g) {
   }
 }
 
-TEST(TributeGate, NeedsTheOptionAFinishedHandAndItsWholeOrder) {
-  TestGame t;
-  Game& g = t.game;
-  DealRoundTheTable(g);
+// Places 1..6 are seats 2, 3, 1, 4, 6, 5: first and last are opponents; the human is third.
+class TributeTest : public GameTest {
+ protected:
+  void SetUp() override { DealRoundTheTable(g); }
+};
+
+TEST_F(TributeTest, NeedsTheOptionAFinishedHandAndItsWholeOrder) {
   EXPECT_FALSE(TributeDue(g)) << "first hand of a game";
   SetPreviousResult(g, {2, 3, 1, 4, 6, 5});
   EXPECT_TRUE(TributeDue(g));
@@ -56,11 +59,7 @@ TEST(TributeGate, NeedsTheOptionAFinishedHandAndItsWholeOrder) {
   EXPECT_FALSE(TributeDue(g));
 }
 
-// Places 1..6 are seats 2, 3, 1, 4, 6, 5: first and last are opponents; the human is third.
-TEST(TributeNormalHand, LastPlacesPayTheirHighestCardsAndGetLowCardsBack) {
-  TestGame t;
-  Game& g = t.game;
-  DealRoundTheTable(g);
+TEST_F(TributeTest, LastPlacesPayTheirHighestCardsAndGetLowCardsBack) {
   SetPreviousResult(g, {2, 3, 1, 4, 6, 5});
   ASSERT_TRUE(RunTribute(g));
   EXPECT_TRUE(t.host.Messages().empty());
@@ -133,10 +132,7 @@ TEST(TributeAfterTripleCapture, EveryPairExchangesOneCardAndTheHumanChoosesItsRe
   EXPECT_EQ(g.Seats[3].TributeCount, 0);
 }
 
-TEST(TributeBetweenTeammates, TheHumanIsAskedAndAComputerNeverTakes) {
-  TestGame t;
-  Game& g = t.game;
-  DealRoundTheTable(g);
+TEST_F(TributeTest, BetweenTeammatesTheHumanIsAskedAndAComputerNeverTakes) {
   // The human won, teammate seat 3 came last; seat 4 third and teammate seat 6 fourth.
   SetPreviousResult(g, {1, 2, 4, 6, 5, 3});
   t.host.QueueAnswer(Host::Answer::No);
@@ -149,22 +145,21 @@ TEST(TributeBetweenTeammates, TheHumanIsAskedAndAComputerNeverTakes) {
   FinishTribute(g);
   EXPECT_EQ(LastEvents(g, 6)[0], "Aldor 还贡牌: (未吃贡)");
   EXPECT_EQ(LastEvents(g, 6)[3], "Corvan 进贡牌: (未进贡)");
-
-  // Seat 2 won and its teammate seat 4 came last: no question, no tribute.
-  TestGame t2;
-  Game& g2 = t2.game;
-  DealRoundTheTable(g2);
-  SetPreviousResult(g2, {2, 1, 3, 5, 6, 4});
-  ASSERT_TRUE(RunTribute(g2));
-  EXPECT_TRUE(t2.host.Messages().empty());
-  EXPECT_EQ(g2.Seats[2].TributeCount, 0);
-  EXPECT_TRUE(g2.Seats[2].TributeSlots[1].Code.IsBlank());
-  EXPECT_EQ(g2.Seats[1].TributeSlots[1].Code.Str(), "J17") << "from seat 6, an opponent";
 }
 
-TEST(TributeChoice, PayersGoDownFromJokersAndComputersReturnLowSinglesFirst) {
-  TestGame t;
-  Game& g = t.game;
+TEST_F(TributeTest, AComputerWinnerTakesNothingFromItsTeammate) {
+  // Seat 2 won and its teammate seat 4 came last: no question, no tribute.
+  SetPreviousResult(g, {2, 1, 3, 5, 6, 4});
+  ASSERT_TRUE(RunTribute(g));
+  EXPECT_TRUE(t.host.Messages().empty());
+  EXPECT_EQ(g.Seats[2].TributeCount, 0);
+  EXPECT_TRUE(g.Seats[2].TributeSlots[1].Code.IsBlank());
+  EXPECT_EQ(g.Seats[1].TributeSlots[1].Code.Str(), "J17") << "from seat 6, an opponent";
+}
+
+using TributeChoice = GameTest;
+
+TEST_F(TributeChoice, PayersGoDownFromJokersAndComputersReturnLowSinglesFirst) {
   SetPreviousResult(g, {2, 1, 3, 4, 6, 5});
   GiveCards(g, 5, {"C05", "H14", "J17", "D14"});
   GiveCards(g, 2, {"C03", "D03", "C05", "D09", "C12", "S13"});

@@ -23,15 +23,6 @@ class TurnCycleRound : public testing::GameTest {
  protected:
   void SetUp() override { StartPlaying(g); }
 
-  // The table play: `count` cards of `rank` laid by `seat`.
-  void Lay(int seat, int rank, int count) {
-    PlayRecord& table = g.TablePlay;
-    table = PlayRecord{};
-    table.Seat = seat;
-    table.BaseRank = rank;
-    table.BaseCount = count;
-    table.Total = count;
-  }
   void PassAndFold(int seat, bool fold = true) {
     g.Seats[seat].Passed = true;
     g.Seats[seat].Folded = fold;
@@ -54,7 +45,7 @@ TEST_F(TurnCycleRound, ANewRoundForgetsTheShadingOfThePassesBeforeIt) {
 
   // Seat 5 leads a single card: the next seat answers, not the seat opposite as if every
   // other seat had already passed.
-  Lay(5, 4, 1);
+  testing::LayTable(g, 5, 4, 1);
   NextResponder(g, 5);
   EXPECT_EQ(g.CurrentSeat, 6);
   EXPECT_FALSE(g.Flow.FoldInForce);
@@ -65,7 +56,7 @@ TEST_F(TurnCycleRound, AScorchedSeatHoldingCardsDoesNotKeepTheAnsweringOpen) {
   g.Seats[1].Scorched = true;
   g.Seats[1].Finished = true;
   SetOutLook(g, 1);
-  Lay(2, 9, 1);
+  testing::LayTable(g, 2, 9, 1);
   for (int seat : {3, 4, 5})
     PassAndFold(seat);
   PassAndFold(6, /*fold=*/false);
@@ -81,7 +72,7 @@ TEST_F(TurnCycleRound, AScorchedSeatHoldingCardsDoesNotKeepTheAnsweringOpen) {
 
 TEST_F(TurnCycleRound, APlayerWhoseLastCardsWereBurnedGoesOutBeforeTheBurnerAnswers) {
   // Seat 6 laid its last four kings; the human burned them during the wait.
-  Lay(6, 13, 4);
+  testing::LayTable(g, 6, 13, 4);
   g.Seats[6].CardCount = 0;
   g.CurrentSeat = 6;
   g.Burn.BurnerSeat = 1;
@@ -98,14 +89,10 @@ TEST_F(TurnCycleRound, APlayerWhoseLastCardsWereBurnedGoesOutBeforeTheBurnerAnsw
 
 TEST_F(TurnCycleRound, AClosingPlayOfTheLastCardGoesOutAndHandsTheLeadOn) {
   // Seat 4 beat the table with its last card; every other seat in play had folded before.
-  g.Seats[1].Finished = true;
-  g.Seats[1].CardCount = 0;
-  g.Seats[1].Place = 1;
-  g.FinishOrder[1] = 1;
-  SetOutLook(g, 1);
+  testing::GoOut(g, 1);
   for (int seat : {2, 3, 5, 6})
     PassAndFold(seat);
-  Lay(4, 14, 1);
+  testing::LayTable(g, 4, 14, 1);
   g.Seats[4].CardCount = 0;
   g.CurrentSeat = 4;
   g.Flow.LastActionWasPass = false;
@@ -125,7 +112,7 @@ TEST_F(TurnCycleRound, ABurnerScorchedByItsOwnAnswerLeavesTheLeadToTheBurnedSeat
   g.Seats[1].Burned = true;
   for (int seat : {2, 3, 4, 5, 6})
     PassAndFold(seat);
-  Lay(1, 10, 2);
+  testing::LayTable(g, 1, 10, 2);
   g.CurrentSeat = 1;
   g.Flow.FoldInForce = true;
   g.Flow.LastActionWasPass = false;
@@ -145,15 +132,7 @@ TEST_F(TurnCycleRound, TheFirstHandOfANewGameIsMarkedAsPlayedWithoutTribute) {
   EXPECT_EQ(g.MainCourse, TurnStep::AnnounceLeader);
 }
 
-}  // namespace
-}  // namespace zunda
-
-namespace zunda {
-namespace {
-
-using TurnCycleWait = testing::GameTest;
-
-TEST_F(TurnCycleWait, ALongWaitBegunJustBeforeMidnightEndsAfterIt) {
+TEST_F(TurnCycleRound, ALongWaitBegunJustBeforeMidnightEndsAfterIt) {
   // Five seconds from 23:59:56 end at 00:00:01; a wait that never ended would spin for ever,
   // so the test gives up after 100 virtual seconds.
   t.host.SetClock(86396.0);

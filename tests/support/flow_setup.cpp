@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <sstream>
 #include <stdexcept>
 
 #include "core/seats.h"
@@ -71,25 +72,15 @@ void GiveCards(Game& g, int seat, const std::vector<std::string_view>& codes) {
 
 void SetHand(Game& g, int seat, std::string_view description) {
   EmptyHand(g, seat);
-  std::size_t pos = 0;
-  while (pos < description.size()) {
-    if (description[pos] == ' ') {
-      ++pos;
-      continue;
-    }
-    const std::size_t end = std::min(description.find(' ', pos), description.size());
-    const std::string_view item = description.substr(pos, end - pos);
-    pos = end;
-    const std::size_t x = item.find('x');
-    if (x == std::string_view::npos) {
-      throw std::invalid_argument("bad item in hand description: " + std::string(item));
-    }
+  std::istringstream items{std::string(description)};
+  for (std::string item; items >> item;) {
+    const std::size_t x = std::min(item.find('x'), item.size());
     int count = 0;
     const auto [countEnd, error] = std::from_chars(item.data(), item.data() + x, count);
-    if (error != std::errc() || countEnd != item.data() + x || count < 1) {
-      throw std::invalid_argument("bad item in hand description: " + std::string(item));
+    if (x == item.size() || error != std::errc() || countEnd != item.data() + x || count < 1) {
+      throw std::invalid_argument("bad item in hand description: " + item);
     }
-    const int rank = ParseRank(item.substr(x + 1));
+    const int rank = ParseRank(std::string_view(item).substr(x + 1));
     for (int i = 0; i < count; ++i)
       AddCard(g, seat, CodeFor(rank, g.Hand[seat][rank].Count));
   }

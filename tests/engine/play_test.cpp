@@ -1,0 +1,444 @@
+// A play from the choice of its cards to the table: which plays open burning, which answers
+// beat the table, what laying one does to the hand, the seats and the table display.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/display.h"
+#include "core/table_display.h"
+#include "engine_fixture.h"
+#include "players/execute_play.h"
+#include "rules/answer_rule.h"
+#include "rules/play_rules.h"
+
+namespace zunda {
+namespace {
+
+using testing::GiveHand;
+using testing::MakePlay;
+using testing::Raise;
+
+// `threes` cards of rank 3 in distinct codes as filler, then the given codes.
+std::vector<std::string> Hand(int threes, std::vector<std::string> more) {
+  static constexpr const char* kCodes[] = {"C03", "D03", "H03", "S03"};
+  std::vector<std::string> cards;
+  for (int i = 0; i < threes; ++i)
+    cards.push_back(kCodes[i % 4]);
+  cards.insert(cards.end(), more.begin(), more.end());
+  return cards;
+}
+
+struct ZundaCase {
+  const char* name;
+  PlayRecord play;
+  bool zunda;
+};
+
+TEST(ZundaPlay, RecognisesTheRanksAndSizesThatOpenBurning) {
+  const std::vector<ZundaCase> cases = {
+      {"empty record", PlayRecord(), false},
+      {"four tens", MakePlay(10, 4), false},
+      {"five tens", MakePlay(10, 5), true},
+      {"three tens with two twos", MakePlay(10, 3, 2), true},
+      {"three jacks", MakePlay(11, 3), false},
+      {"four jacks", MakePlay(11, 4), true},
+      {"two queens", MakePlay(12, 2), false},
+      {"three queens", MakePlay(12, 3), true},
+      {"two kings", MakePlay(13, 2), true},
+      {"one ace", MakePlay(14, 1), false},
+      {"two aces", MakePlay(14, 2), true},
+      {"one two", MakePlay(0, 0, 1), true},
+      {"one small joker", MakePlay(0, 0, 0, 1), true},
+      {"three 4s with a small joker", MakePlay(4, 3, 0, 1), true},
+      {"a 3 with a big joker", MakePlay(3, 1, 0, 0, 1), true},
+      {"sixteen 9s", MakePlay(9, 16), false},
+  };
+  for (const ZundaCase& c : cases)
+    EXPECT_EQ(IsZundaPlay(c.play), c.zunda) << c.name;
+}
+
+struct BeatCase {
+  const char* name;
+  PlayRecord table;
+  std::vector<std::string> cards;
+  bool yes;
+};
+
+TEST(CannotBeat, FindsWhetherTheHandHoldsAnyAnswer) {
+  const std::vector<BeatCase> cases = {
+      {"one 3 against one 5", MakePlay(5, 1), {"C03"}, true},
+      {"one 3 against an empty table", PlayRecord(), {"C03"}, false},
+      {"one 6 against one 5", MakePlay(5, 1), {"C06"}, false},
+      {"a 5 does not beat a 5", MakePlay(5, 1), {"D05"}, true},
+      {"two 8s and a two beat three 5s", MakePlay(5, 3), {"C08", "D08", "S15"}, false},
+      {"three twos beat three 5s", MakePlay(5, 3), {"C15", "D15", "S15"}, false},
+      {"two 8s miss three 5s", MakePlay(5, 3), {"C08", "D08", "C04"}, true},
+      {"no big joker for a small joker", MakePlay(5, 2, 0, 1), {"C09", "D09", "J16"}, true},
+      {"big joker escorts two 9s", MakePlay(5, 2, 0, 1), {"C09", "D09", "J17"}, false},
+      {"twos are not enough against twos", MakePlay(0, 0, 2), {"C15", "D15", "H15"}, true},
+      {"one joker short against two twos", MakePlay(0, 0, 2), {"J17", "C15"}, true},
+      {"two jokers against two twos", MakePlay(0, 0, 2), {"J16", "J17"}, false},
+      {"small joker against small joker", MakePlay(0, 0, 0, 1), {"J16"}, true},
+      {"big joker against small joker", MakePlay(0, 0, 0, 1), {"J17"}, false},
+      {"nothing beats a big joker", MakePlay(0, 0, 0, 0, 1), {"J17", "J17", "J16"}, true},
+      {"nor a set carrying one", MakePlay(10, 3, 0, 0, 1), {"C12", "D12", "H12", "S12"}, true},
+  };
+  for (const BeatCase& c : cases) {
+    testing::TestGame t;
+    t.game.TablePlay = c.table;
+    GiveHand(t.game, 2, c.cards);
+    EXPECT_EQ(CannotBeat(t.game, 2), c.yes) << c.name;
+  }
+}
+
+// The human holds exactly the raised cards and one lowered 3 at the end of the row.
+bool RaisedAnswers(const PlayRecord& table, std::vector<std::string> raised, int leadSeat = 0) {
+  testing::TestGame t;
+  Game& g = t.game;
+  g.TablePlay = table;
+  g.LeadSeat = leadSeat;
+  const int n = static_cast<int>(raised.size());
+  raised.push_back("C03");
+  GiveHand(g, g.HumanSeat, raised);
+  for (int slot = 1; slot <= n; ++slot)
+    Raise(g, {slot});
+  return IsAnswer(g);
+}
+
+TEST(AnswerRule, MatchesCountAndTheJokersTheTableDemands) {
+  const PlayRecord fives = MakePlay(5, 3);
+  const PlayRecord fivesSmall = MakePlay(5, 2, 0, 1);
+  const PlayRecord twos = MakePlay(0, 0, 2);
+  const PlayRecord twosSmall = MakePlay(0, 0, 2, 1);
+  const std::vector<BeatCase> cases = {
+      {"three 8s on three 5s", fives, {"C08", "D08", "H08"}, true},
+      {"two 8s and a two on three 5s", fives, {"S15", "C08", "D08"}, true},
+      {"three twos on three 5s", fives, {"C15", "D15", "S15"}, true},
+      {"two 8s on three 5s", fives, {"C08", "D08"}, false},
+      {"four 8s on three 5s", fives, {"C08", "D08", "H08", "S08"}, false},
+      {"three 9s on 5s with a small joker", fivesSmall, {"C09", "D09", "H09"}, false},
+      {"9s and a big joker on 5s with a small one", fivesSmall, {"J17", "C09", "D09"}, true},
+      {"9s and a small joker on 5s with one", fivesSmall, {"J16", "C09", "D09"}, false},
+      {"big and small joker on two twos", twos, {"J17", "J16"}, true},
+      {"two small jokers on two twos", twos, {"J16", "J16"}, true},
+      {"small joker and a two on two twos", twos, {"J16", "C15"}, false},
+      {"big and two small on twos with a small joker", twosSmall, {"J17", "J16", "J16"}, true},
+      {"three small on twos with a small joker", twosSmall, {"J16", "J16", "J16"}, false},
+      {"big joker on a small joker", MakePlay(0, 0, 0, 1), {"J17"}, true},
+      {"small joker on a small joker", MakePlay(0, 0, 0, 1), {"J16"}, false},
+      {"big joker on a big joker", MakePlay(0, 0, 0, 0, 1), {"J17"}, false},
+      {"a 3 on an empty table when not leading", PlayRecord(), {"D03"}, false},
+      {"three 8s under three 9s", MakePlay(9, 3), {"C08", "D08", "H08"}, false},
+      {"9s with a big joker on 5s with one",
+       MakePlay(5, 3, 0, 0, 1),
+       {"J17", "C09", "D09", "H09"},
+       false},
+  };
+  for (const BeatCase& c : cases)
+    EXPECT_EQ(RaisedAnswers(c.table, c.cards), c.yes) << c.name;
+  // The leader may lay any selection that is not empty.
+  EXPECT_TRUE(RaisedAnswers(PlayRecord(), {"D03"}, 1));
+  EXPECT_TRUE(RaisedAnswers(PlayRecord(), {"J16", "C15", "D07"}, 1));
+  EXPECT_FALSE(RaisedAnswers(PlayRecord(), {}, 1));
+}
+
+TEST(AnswerRule, ABurnerMustPlayAJokerOrEmptyTheHand) {
+  testing::TestGame t;
+  Game& g = t.game;
+  g.TablePlay = MakePlay(5, 3);
+  g.Seats[1].Burned = true;
+  g.Burn.BurnBeaten = false;
+
+  GiveHand(g, 1, {"C08", "D08", "H08", "C04"});
+  Raise(g, {1, 2, 3});
+  EXPECT_FALSE(IsAnswer(g)) << "no joker, cards left";
+  g.Burn.BurnBeaten = true;
+  EXPECT_TRUE(IsAnswer(g)) << "the burn was beaten";
+  g.Burn.BurnBeaten = false;
+
+  GiveHand(g, 1, {"J16", "C08", "D08", "C04"});
+  Raise(g, {1, 2, 3});
+  EXPECT_TRUE(IsAnswer(g)) << "a small joker is enough";
+
+  GiveHand(g, 1, {"C08", "D08", "H08"});
+  Raise(g, {1, 2, 3});
+  EXPECT_TRUE(IsAnswer(g)) << "the last cards need no joker";
+
+  GiveHand(g, 1, {"J17", "J16", "J16", "C15", "C09"});
+  Raise(g, {1, 2, 3, 5});
+  EXPECT_EQ(SelectedCount(g, 1), 4);
+  EXPECT_EQ(SelectedBigJokers(g, 1), 1);
+  EXPECT_EQ(SelectedSmallJokers(g, 1), 2);
+  EXPECT_EQ(SelectedCount(g, 2), 0) << "only the human seat has selected cards";
+}
+
+TEST(PlayEventText, NamesCountRankAndAttachedJokers) {
+  const std::vector<std::pair<PlayRecord, std::string>> cases = {
+      {MakePlay(13, 3), "3张  K"},
+      {MakePlay(9, 3, 0, 0, 1), "4张  9(1大虎)"},
+      {MakePlay(10, 2, 1, 1, 2), "6张 10(2大虎1小虎)"},
+      {MakePlay(0, 0, 2, 1), "3张  钱(1小虎)"},
+      {MakePlay(0, 0, 0, 2), "2张 小虎"},
+      {MakePlay(0, 0, 0, 1, 1), "2张 小虎(1大虎)"},
+      {MakePlay(0, 0, 0, 0, 3), "3张 大虎"},
+  };
+  for (const auto& [play, text] : cases)
+    EXPECT_EQ(PlayEventText(play), text);
+}
+
+using ExecutePlayTest = testing::GameTest;
+
+TEST_F(ExecutePlayTest, TakesTheCardsOutAndUpdatesTheSeatsCounters) {
+  GiveHand(g, 2, {"C09", "D09", "H09", "S15", "D15", "J16", "J17", "J17", "C04", "C05"});
+  g.TablePlay = MakePlay(9, 2, 1, 0, 1);
+  g.TablePlay.BaseCodes[1] = CardCode("H09");
+  g.TablePlay.BaseCodes[2] = CardCode("D09");
+  g.TablePlay.Total = 0;  // a chooser may leave it stale
+  ExecutePlay(g, 2);
+
+  EXPECT_EQ(g.TablePlay.Total, 4);
+  EXPECT_EQ(g.TablePlay.Seat, 2);
+  EXPECT_EQ(g.TablePlay.Tag, 'N');
+  EXPECT_EQ(g.Hand[2][9].Count, 1);
+  EXPECT_EQ(g.Hand[2][9].Codes[1].Str(), "C09");
+  EXPECT_TRUE(g.Hand[2][9].Codes[2].IsBlank());
+  EXPECT_EQ(g.Hand[2][kTwo].Count, 1);
+  EXPECT_EQ(g.Hand[2][kBigJoker].Count, 1);
+  EXPECT_TRUE(g.BigJokerOnTable);
+  const SeatRecord& seat = g.Seats[2];
+  EXPECT_EQ(seat.CardCount, 6);
+  EXPECT_EQ(seat.SetCount, 3);
+  EXPECT_EQ(seat.JokerCount, 2);
+  EXPECT_TRUE(seat.BurnRight);
+  EXPECT_EQ(g.PlayedByRank[9], 2);
+  EXPECT_EQ(g.PlayedByRank[kBigJoker], 1);
+  EXPECT_EQ(g.Table.LastShownSeat, 2);
+  EXPECT_EQ(g.Flow.LastPlayedSeat, 2);
+}
+
+TEST_F(ExecutePlayTest, AnnouncesThePlayOnEventListPromptAndTableTips) {
+  GiveHand(g, 2, Hand(12, {"C13", "D13", "H13"}));
+  g.TablePlay = MakePlay(13, 3);
+  g.Flow.FirstWaitPending = true;
+  g.Flow.LongDelay = true;
+  ExecutePlay(g, 2);
+  EXPECT_EQ(g.Win.LstDispEvent.Items.back(), "Bersa: 3张  K");
+  EXPECT_EQ(g.Win.LblPrompt.Caption, "Bersa:3张  K");
+  for (int index = 21; index <= 40; ++index)
+    EXPECT_EQ(g.Win.ImgTable[index].ToolTipText, "3张  K") << index;
+  EXPECT_EQ(g.Win.ImgTable[41].ToolTipText, "");
+  EXPECT_EQ(g.Win.Frame1[2].ToolTipText, "3张  K");
+  EXPECT_FALSE(g.Flow.FirstWaitPending);
+  EXPECT_FALSE(g.Flow.LongDelay);
+}
+
+TEST(ExecutePlay, AnnouncesTheCardsLeftOnlyFromTenDown) {
+  for (int left : {11, 10, 1, 0}) {
+    testing::TestGame t;
+    Game& g = t.game;
+    GiveHand(g, 2, Hand(left, {"C08", "D08"}));
+    g.TablePlay = MakePlay(8, 2);
+    ExecutePlay(g, 2);
+    const bool told = left >= 1 && left <= 10;
+    const std::string n = std::to_string(left);
+    EXPECT_EQ(g.Win.LblName[2].Caption, told ? "Bersa : " + n : "Bersa") << left;
+    EXPECT_EQ(g.Win.LblName[2].ToolTipText, told ? "手中还有" + n + "张牌" : "不够报牌") << left;
+    EXPECT_EQ(g.Win.LstDispEvent.Items.back(),
+              told ? "Bersa: 手中还有" + n + "张牌" : std::string("Bersa: 2张  8"))
+        << left;
+  }
+}
+
+// Six seats in play, each with a hand; seat `player` lays the play.
+struct SeatingTest : testing::GameTest {
+  SeatingTest() {
+    for (int seat = 1; seat <= kSeats; ++seat)
+      GiveHand(g, seat, Hand(12, {"C12", "D12", "H12", "S12", "J17"}));
+  }
+  void Lay(int seat, const PlayRecord& play) {
+    g.PrevTablePlay = g.TablePlay;
+    g.TablePlay = play;
+    ExecutePlay(g, seat);
+  }
+};
+
+TEST_F(SeatingTest, AZundaPlayReopensTheOppositeSeatOnly) {
+  g.Seats[5].Passed = g.Seats[5].Folded = g.Seats[3].Passed = true;
+  g.Win.LblName[5].BackColor = kColorPassed;
+  Lay(2, MakePlay(12, 3));
+  EXPECT_FALSE(g.Seats[5].Passed);
+  EXPECT_FALSE(g.Seats[5].Folded);
+  EXPECT_EQ(g.Win.LblName[5].BackColor, kColorNormal);
+  EXPECT_TRUE(g.Seats[3].Passed) << "with six seats in play nobody else is reopened";
+  g.Seats[4].Passed = true;
+  Lay(1, MakePlay(3, 2));
+  EXPECT_TRUE(g.Seats[4].Passed) << "an ordinary play reopens nobody";
+}
+
+TEST_F(SeatingTest, AZundaPlayOverAZundaPlayPassesOverTheSeatsBetween) {
+  Lay(2, MakePlay(12, 3));
+  Lay(1, MakePlay(3, 2, 0, 0, 1));
+  for (int seat : {3, 5, 6}) {
+    EXPECT_TRUE(g.Seats[seat].Passed) << seat;
+    EXPECT_EQ(g.Win.LblName[seat].BackColor, kColorPassed) << seat;
+    EXPECT_TRUE(g.Win.LblName[seat].Opaque) << seat;
+    EXPECT_EQ(g.Win.LblName[seat].BorderStyle, 1) << seat;
+  }
+  EXPECT_FALSE(g.Seats[4].Passed) << "the seat opposite may still answer";
+  EXPECT_FALSE(g.Seats[2].Passed);
+
+  // No seat lies between neighbours.
+  for (int seat = 1; seat <= kSeats; ++seat)
+    g.Seats[seat].Passed = false;
+  g.TablePlay = PlayRecord();
+  Lay(6, MakePlay(12, 3));
+  Lay(1, MakePlay(3, 2, 0, 0, 1));
+  for (int seat = 2; seat <= kSeats; ++seat)
+    EXPECT_FALSE(g.Seats[seat].Passed) << seat;
+}
+
+TEST_F(SeatingTest, SeatsOutOfTheHandAreSkippedAndNeverMarked) {
+  g.Seats[3].Finished = true;
+  g.Seats[5].Scorched = true;
+  Lay(2, MakePlay(12, 3));
+  Lay(1, MakePlay(3, 2, 0, 0, 1));
+  EXPECT_NE(g.Win.LblName[3].BackColor, kColorPassed);
+  // Four seats in play: the play reopened every one of them.
+  for (int seat : {2, 3, 4, 5, 6})
+    EXPECT_FALSE(g.Seats[seat].Passed) << seat;
+
+  g.Seats[5].Scorched = false;
+  g.Seats[6].Finished = true;
+  for (int seat = 1; seat <= kSeats; ++seat)
+    g.Seats[seat].Passed = g.Seats[seat].Folded = true;
+  Lay(1, MakePlay(3, 2));
+  for (int seat : {1, 2, 4, 5}) {
+    EXPECT_FALSE(g.Seats[seat].Passed) << seat;
+    EXPECT_FALSE(g.Seats[seat].Folded) << seat;
+    EXPECT_EQ(g.Win.LblName[seat].BackColor, kColorNormal) << seat;
+  }
+  EXPECT_TRUE(g.Seats[3].Passed) << "a seat out of the hand is left alone";
+}
+
+std::string RowTags(const Game& g, int seat, int count) {
+  std::string tags;
+  for (int k = 1; k <= count; ++k)
+    tags += g.Win.ImgTable[20 * (seat - 1) + k].Tag + " ";
+  return tags;
+}
+
+using ShowPlayTest = testing::GameTest;
+
+TEST_F(ShowPlayTest, LaysJokersThenTwosThenOrdinaryCardsInTheSeatsRow) {
+  const PlayRecord play = MakePlay(9, 3, 1, 1);
+  g.Win.LblName[3].BackColor = kColorPassed;
+  g.Win.LblName[3].BorderStyle = 1;
+  g.Win.LblName[3].Opaque = true;
+  ShowPlay(g, 3, play);
+  EXPECT_EQ(RowTags(g, 3, 5), "J16 C15 C09 D09 H09 ");
+  for (int index = 41; index <= 45; ++index) {
+    EXPECT_TRUE(g.Table.TableSlotUsed[index]) << index;
+    EXPECT_TRUE(g.Win.ImgTable[index].Visible) << index;
+    EXPECT_EQ(g.Win.ImgTable[index].Top, kTableShownTop) << index;
+  }
+  EXPECT_FALSE(g.Table.TableSlotUsed[40]);
+  EXPECT_FALSE(g.Table.TableSlotUsed[46]);
+  EXPECT_FALSE(g.Win.ImgTable[46].Visible);
+  EXPECT_EQ(g.Table.LastShownSeat, 3);
+  EXPECT_EQ(g.Table.LastShownCount, 5);
+  EXPECT_EQ(g.Table.ShownPlay[2], play);
+  EXPECT_EQ(g.PlayedByRank[9], 3);
+  EXPECT_EQ(g.PlayedByRank[kTwo], 1);
+  EXPECT_EQ(g.PlayedByRank[kSmallJoker], 1);
+  EXPECT_EQ(g.PlayedByRank[kBigJoker], 0);
+  // A shaded label gets its plain look back.
+  EXPECT_EQ(g.Win.LblName[3].BackColor, kColorNormal);
+  EXPECT_EQ(g.Win.LblName[3].BorderStyle, 0);
+  EXPECT_FALSE(g.Win.LblName[3].Opaque);
+
+  // Big jokers go first; the rest of the row keeps what it showed.
+  ShowPlay(g, 1, MakePlay(7, 6));
+  ShowPlay(g, 1, MakePlay(0, 0, 0, 0, 4));
+  EXPECT_EQ(RowTags(g, 1, 6), "J17 J17 J17 J17 C07 D07 ");
+  EXPECT_EQ(g.Table.LastShownCount, 4);
+  EXPECT_EQ(g.PlayedByRank[kBigJoker], 4);
+  EXPECT_EQ(g.PlayedByRank[7], 6);
+}
+
+TEST_F(ShowPlayTest, ASetLargerThanTheRowStaysInItsOwnRowAndIsFullyCounted) {
+  ShowPlay(g, 6, MakePlay(8, 16, 6));
+  EXPECT_EQ(g.Table.LastShownCount, 20);
+  EXPECT_TRUE(g.Table.TableSlotUsed[120]);
+  EXPECT_EQ(g.PlayedByRank[8], 16);
+  EXPECT_EQ(g.PlayedByRank[kTwo], 6);
+  ShowPlay(g, 1, MakePlay(8, 16, 6));
+  EXPECT_FALSE(g.Table.TableSlotUsed[21]) << "seat 2's row is untouched";
+}
+
+TEST_F(ShowPlayTest, TheStatusBarCountsHighCardsFromBigJokerDownToTen) {
+  g.Win.LblStatusBar[0].Caption = "ready";
+  ShowPlay(g, 2, MakePlay(0, 0, 0, 0, 2));
+  ShowPlay(g, 3, MakePlay(14, 3));
+  const std::string expected = " 已经发出的牌: 大虎:2 小虎:0 钱:0 A:3 K:0 Q:0 J:0 10:0 ";
+  EXPECT_EQ(g.Table.PlayedStatusText, expected);
+  EXPECT_EQ(g.Win.LblStatusBar[0].Caption, expected);
+  g.Win.LblStatusBar[0].Caption = "";
+  ShowPlay(g, 4, MakePlay(10, 5));
+  EXPECT_EQ(g.Table.PlayedStatusText, " 已经发出的牌: 大虎:2 小虎:0 钱:0 A:3 K:0 Q:0 J:0 10:5 ");
+  EXPECT_EQ(g.Win.LblStatusBar[0].Caption, "") << "an empty status bar stays empty";
+}
+
+TEST_F(ShowPlayTest, AShownCardRestsAfterFiveStepsAndStopsOnRequest) {
+  ShowPlay(g, 2, MakePlay(5, 2));
+  g.Win.ImgTable[1].Top = 900;  // not shown: never moves
+  for (int step = 1; step <= 5; ++step)
+    EXPECT_EQ(SlideTableCards(g), 2) << step;
+  EXPECT_EQ(g.Win.ImgTable[21].Top, kTableRestTop);
+  EXPECT_EQ(g.Win.ImgTable[22].Top, kTableRestTop);
+  EXPECT_EQ(SlideTableCards(g), 0);
+  EXPECT_EQ(g.Win.ImgTable[1].Top, 900);
+  ShowPlay(g, 3, MakePlay(5, 2));
+  g.Flow.StopRequested = true;
+  EXPECT_EQ(SlideTableCards(g), 0);
+  EXPECT_EQ(g.Win.ImgTable[41].Top, kTableShownTop);
+}
+
+TEST_F(ShowPlayTest, ResettingClearsRowsButtonsTitlesHandAndPrompt) {
+  ShowPlay(g, 3, MakePlay(9, 3));
+  ShowPlay(g, 6, MakePlay(11, 4));
+  g.Win.LblName[2].Caption = "Bersa-头科";
+  g.Win.LblName[4].Visible = false;
+  g.Win.Frame1[5].Visible = false;
+  const std::vector<Button*> buttons = {&g.Win.CmdPass, &g.Win.CmdShaoHuLe, &g.Win.CmdHG,
+                                        &g.Win.CmdSend, &g.Win.CmdNotSP,    &g.Win.CmdReturn};
+  for (Button* b : buttons)
+    b->Visible = true;
+  g.Win.ImgRGB.Visible = true;
+  g.Win.ImgHand[7] = Image{"C09", 30, 999, true, "tip"};
+  ShowPrompt(g, "请选择一手牌或过牌");
+
+  ResetTableDisplay(g);
+  for (int index = 1; index <= kTableSlots; ++index) {
+    EXPECT_FALSE(g.Win.ImgTable[index].Visible) << index;
+    EXPECT_FALSE(g.Table.TableSlotUsed[index]) << index;
+  }
+  EXPECT_EQ(g.Win.ImgTable[45].Top, kTableLaidTop);
+  EXPECT_EQ(g.Win.ImgTable[45].Left, 60 + 180 * 4);
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    EXPECT_EQ(g.Win.LblName[seat].Caption, g.Seats[seat].Name) << seat;
+    EXPECT_TRUE(g.Win.LblName[seat].Visible) << seat;
+    EXPECT_TRUE(g.Win.Frame1[seat].Visible) << seat;
+  }
+  for (const Button* b : buttons)
+    EXPECT_FALSE(b->Visible);
+  EXPECT_FALSE(g.Win.ImgRGB.Visible);
+  EXPECT_FALSE(g.Win.ImgHand[7].Visible);
+  EXPECT_EQ(g.Win.ImgHand[7].Top, kHandLowered);
+  EXPECT_EQ(g.Win.ImgHand[7].Left, 60 + 180 * 6);
+  EXPECT_FALSE(g.Win.LblPrompt.Visible);
+  EXPECT_FALSE(g.Win.TmrPrompt.Enabled);
+}
+
+}  // namespace
+}  // namespace zunda
