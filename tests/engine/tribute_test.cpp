@@ -57,6 +57,15 @@ TEST_F(TributeTest, NeedsTheOptionAFinishedHandAndItsWholeOrder) {
   g.Options.JinGong = true;
   g.PrevFinishOrder[4] = 2;  // seat 2 twice, seat 4 nowhere
   EXPECT_FALSE(TributeDue(g));
+  g.PrevFinishOrder[4] = 4;
+  g.Seats[5].Place = 4;  // the last place's seat carries another place
+  EXPECT_FALSE(TributeDue(g));
+  g.Seats[5].Place = 6;
+  g.PrevFinishOrder[6] = 0;  // nobody in the last place
+  EXPECT_FALSE(TributeDue(g));
+  g.Seats[1].Place = 0;
+  EXPECT_EQ(TributePartner(g, 1), 0) << "a seat without a place has no partner";
+  EXPECT_TRUE(t.host.FatalMessages().empty());
 }
 
 TEST_F(TributeTest, LastPlacesPayTheirHighestCardsAndGetLowCardsBack) {
