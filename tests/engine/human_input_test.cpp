@@ -272,7 +272,9 @@ TEST_F(HandClicks, APlayOfTheWrongSizeOrTooEarlyIsNotHandedOver) {
 TEST_F(HandClicks, TakeBackLowersEverythingAndOffersThePass) {
   Left(SlotsOfRank(g, 10)[0]);
   ASSERT_FALSE(RaisedSlots(g).empty());
+  g.Win.CmdNotSP.HasFocus = true;
   CmdReturnClick(g);
+  EXPECT_FALSE(g.Win.CmdNotSP.HasFocus) << "the focus moves to the pass button alone";
   EXPECT_TRUE(RaisedSlots(g).empty());
   EXPECT_FALSE(g.Win.CmdSend.Visible);
   EXPECT_FALSE(g.Win.CmdReturn.Visible);
