@@ -9,7 +9,6 @@
 
 #include "core/score_table.h"
 #include "flow/hand_storage.h"
-#include "flow/turn_cycle.h"
 #include "game_state_compare.h"
 #include "played_game.h"
 #include "rules/human_input.h"
@@ -151,13 +150,22 @@ class SavedHandTest : public ::testing::Test {
   PlayedGame p;
 };
 
+// No to either question does nothing and asks only once.
 TEST_F(SavedHandTest, SaveAndLoadThroughTheMenuAskFirstAndCountTheRestart) {
+  p.host.QueueAnswer(Host::Answer::No);
+  Input(p.g(), MnuSaveClick);
+  EXPECT_FALSE(Exists(State()));
+  EXPECT_FALSE(p.g().Storage.SaveRequested);
+  p.host.ClearMessages();
   Input(p.g(), MnuSaveClick);
   EXPECT_EQ(p.host.Messages(), (Messages{kAskSave, kSaved}));
   ASSERT_TRUE(Exists(Hands()) && Exists(State()));
   const auto saved = std::make_unique<Game>(p.g());
 
   PlayToNextHumanTurn();
+  p.host.QueueAnswer(Host::Answer::No);
+  ExpectRefused({kAskRestore});
+  EXPECT_FALSE(p.g().Storage.RestoreRequested);
   p.host.ClearMessages();
   Input(p.g(), MnuReadClick);
   EXPECT_EQ(p.host.Messages(), (Messages{kAskRestore, kRestored}));
@@ -167,35 +175,6 @@ TEST_F(SavedHandTest, SaveAndLoadThroughTheMenuAskFirstAndCountTheRestart) {
   EXPECT_EQ(p.g().Seats[1].Stats[kRestartIndex], 1);
   EXPECT_FALSE(p.g().Win.TmrMainCircle.Enabled);  // the loaded hand waits for the human
   EXPECT_NE(ReadBytes(p.File("score.ini")).indexOf("RestartNum=1"), -1);
-}
-
-TEST_F(SavedHandTest, NoToEitherQuestionDoesNothingAndAsksOnlyOnce) {
-  p.host.QueueAnswer(Host::Answer::No);
-  Input(p.g(), MnuSaveClick);
-  EXPECT_FALSE(Exists(State()));
-  EXPECT_FALSE(p.g().Storage.SaveRequested);
-  Save();
-  p.host.QueueAnswer(Host::Answer::No);
-  ExpectRefused({kAskRestore});
-  EXPECT_FALSE(p.g().Storage.RestoreRequested);
-  EXPECT_EQ(p.host.Messages(), Messages{kAskRestore});
-}
-
-TEST_F(SavedHandTest, ARequestWhileTheCycleRunsWaitsForTheNextTick) {
-  ASSERT_TRUE(p.AdvanceUntil([&] { return !HumanAwaited(p.g()); }));
-  ASSERT_TRUE(p.g().Win.TmrMainCircle.Enabled);
-  Input(p.g(), MnuSaveClick);
-  EXPECT_TRUE(p.host.Messages().empty());
-  EXPECT_FALSE(Exists(State()));
-  const TurnStep step = p.g().MainCourse;
-  TmrMainCircleTimer(p.g());
-  EXPECT_EQ(p.host.Messages(), (Messages{kAskSave, kSaved}));
-  // The saved state is the one between the two steps: loading it runs that step again.
-  testing::TestGame loaded;
-  loaded.game.AppPath = p.g().AppPath;
-  ASSERT_EQ(ReadSavedHand(loaded.game, p.g().AppPath).Outcome, RestoreOutcome::Restored);
-  EXPECT_EQ(loaded.game.MainCourse, step);
-  EXPECT_FALSE(loaded.game.Flow.WaitHuman);
 }
 
 // Each refusal says what is wrong; "no saved hand" only when there is none. Each row damages
