@@ -348,24 +348,18 @@ TEST_F(OptionFileTest, TheExtrasRoundTripUnderTheirOwnSectionAndDamagedKeysFallB
   EXPECT_FALSE(x.KeyboardPlay);
 }
 
-class ScoreFileTest : public ::testing::Test {
+// The same program folder with the file store installed.
+class ScoreFileTest : public OptionFileTest {
  protected:
-  ScoreFileTest() {
-    game().AppPath = MakeAppPath(dir.path().toStdString());
-    InstallFileStore(game(), store);
-  }
-  Game& game() { return t.game; }
+  ScoreFileTest() { InstallFileStore(g, store); }
   std::string Key(const std::string& section, const std::string& key) {
-    return classIniFile(ScoreFilePath(game())).GetIniKey(section, key);
+    return classIniFile(ScoreFilePath(g)).GetIniKey(section, key);
   }
 
-  QTemporaryDir dir;
-  testing::TestGame t;
   FileGameStore store;
 };
 
 TEST_F(ScoreFileTest, CountersOfSeatsAndPlayersGoUnderTheirTrimmedNames) {
-  Game& g = game();
   g.Seats[1].Name = "Aldor  ";
   g.Options.Players[0].Name = "Aldor";
   g.Options.Players[1].Name = "Quiet";  // a player who is not seated
@@ -396,7 +390,6 @@ TEST_F(ScoreFileTest, CountersOfSeatsAndPlayersGoUnderTheirTrimmedNames) {
 }
 
 TEST_F(ScoreFileTest, MissingFileSectionsAndKeysReadAsZero) {
-  Game& g = game();
   g.Seats[2].Stats[kScoreIndex] = 17;
   LoadScores(g);
   EXPECT_EQ(g.Seats[2].Stats[kScoreIndex], 0);
@@ -416,7 +409,6 @@ TEST_F(ScoreFileTest, MissingFileSectionsAndKeysReadAsZero) {
 }
 
 TEST_F(ScoreFileTest, ADamagedFileIsSetAsideAndToldNeverOverwritten) {
-  Game& g = game();
   const std::string folder = g.AppPath;
   const QByteArray zeros = QByteArray("[Aldor]\r\nscore=5\r\n") + QByteArray(64, '\0');
   WriteBytes(ScoreFilePath(g), zeros);
@@ -438,7 +430,6 @@ TEST_F(ScoreFileTest, ADamagedFileIsSetAsideAndToldNeverOverwritten) {
 }
 
 TEST_F(ScoreFileTest, ADeletedPlayersSectionIsGone) {
-  Game& g = game();
   g.Options.Players[0].Name = "Aldor";
   g.Options.Players[1].Name = "Gone";
   g.Options.Players[1].Stats[kScoreIndex] = 8;
