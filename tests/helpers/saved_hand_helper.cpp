@@ -19,6 +19,7 @@
 #include "rules/human_input.h"
 #include "store/disk_file_system.h"
 #include "store/snapshot.h"
+#include "store_files.h"
 
 using zunda::TurnStep;
 
@@ -28,11 +29,6 @@ using zunda::Game;
 using zunda::testing::PlayedGame;
 
 constexpr int kDiedAtSeam = 3;
-
-QByteArray Read(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool Write(const std::string& path, const QByteArray& bytes) {
   QFile file(QString::fromStdString(path));
@@ -91,8 +87,8 @@ int Seeds(const std::string& out) {
              .Ok()) {
       return false;
     }
-    const QByteArray hands = Read(p.File(zunda::kSavedHandsFile));
-    const QByteArray state = Read(p.File(zunda::kSavedStateFile));
+    const QByteArray hands = zunda::testing::ReadBytes(p.File(zunda::kSavedHandsFile));
+    const QByteArray state = zunda::testing::ReadBytes(p.File(zunda::kSavedStateFile));
     if (firstHands.isEmpty()) {
       firstHands = hands;
       firstState = state;

@@ -158,110 +158,85 @@ const FileKind kScoreFile{"score file",
 
 class EveryFileKind : public FileFaultsTest, public ::testing::WithParamInterface<FileKind> {};
 
-TEST_P(EveryFileKind, ADiskFullAtAnyByteKeepsTheOldFileAndSaysSo) {
+// A save that cannot finish, because the disk fills up at any byte or the process is killed
+// between any two steps, leaves the old file or the whole new one; so does a folder that
+// takes no new files, where the file is written over in place.
+TEST_P(EveryFileKind, AnUnfinishedSaveLeavesTheOldFileOrTheWholeNewOne) {
   const FileKind& kind = GetParam();
   kind.older(*this);
+  const MemoryDisk start = disk;
   const Contents old = disk.Contents();
   const std::string oldLoaded = kind.loaded(*this);
-  const MemoryDisk before = disk;
-  ASSERT_TRUE(kind.save(*this).Ok());
-  const qint64 needed = disk.Written() - before.Written();
-  const std::string newLoaded = kind.loaded(*this);
-  ASSERT_NE(newLoaded, oldLoaded);
+  for (const bool inPlace : {false, true}) {
+    SCOPED_TRACE(inPlace ? "written in place" : "written beside");
+    disk = start;
+    if (inPlace) disk.lockedFolders = {kApp};
+    const MemoryDisk before = disk;
+    ASSERT_TRUE(kind.save(*this).Ok());
+    const qint64 needed = disk.Written() - before.Written();
+    const std::string newLoaded = kind.loaded(*this);
+    const Contents saved = disk.Contents();
+    ASSERT_NE(newLoaded, oldLoaded);
+    EXPECT_EQ(saved.size(), old.size());  // no copy left behind in the spare folder
 
-  for (qint64 room = 0; room < needed; ++room) {
-    disk = before;
-    disk.capacity = disk.Used() + room;
-    const SaveResult result = kind.save(*this);
-    ASSERT_EQ(result.Fault, WriteFault::DiskFull) << room;
-    ASSERT_EQ(disk.Contents(), old) << room;
-  }
-  EXPECT_EQ(kind.loaded(*this), oldLoaded);
-  disk = before;
-  disk.capacity = disk.Used() + needed;
-  EXPECT_TRUE(kind.save(*this).Ok());
-  EXPECT_EQ(kind.loaded(*this), newLoaded);
-}
-
-TEST_P(EveryFileKind, AFolderThatTakesNoNewFilesIsWrittenInPlaceAndKeepsTheOldUntilTheNewIsWhole) {
-  const FileKind& kind = GetParam();
-  kind.older(*this);
-  const Contents old = disk.Contents();
-  const std::string oldLoaded = kind.loaded(*this);
-  disk.lockedFolders = {kApp};
-  const MemoryDisk before = disk;
-  ASSERT_TRUE(kind.save(*this).Ok());
-  const std::string newLoaded = kind.loaded(*this);
-  const qint64 needed = disk.Written() - before.Written();
-  const Contents saved = disk.Contents();
-  EXPECT_EQ(saved.size(), old.size());  // no copy left behind in the spare folder
-
-  // Full at any byte, also while the old contents are kept aside. (Written over in place,
-  // the old contents free their room, so less than all that is written may do.)
-  bool fitted = false;
-  for (qint64 room = 0; room <= needed && !fitted; ++room) {
-    disk = before;
-    disk.capacity = disk.Used() + room;
-    fitted = kind.save(*this).Ok();
-    if (!fitted) {
-      ASSERT_EQ(disk.Contents(), old) << room;
+    // Written over in place, the old contents free their room, so less than all that is
+    // written may do.
+    bool fitted = false;
+    for (qint64 room = 0; room <= needed && !fitted; ++room) {
+      disk = before;
+      disk.capacity = disk.Used() + room;
+      const SaveResult result = kind.save(*this);
+      fitted = result.Ok();
+      if (!fitted) {
+        ASSERT_EQ(disk.Contents(), old) << room;
+      }
+      if (!inPlace) {
+        ASSERT_EQ(result.Fault, room < needed ? WriteFault::DiskFull : WriteFault::None) << room;
+      }
     }
+    EXPECT_EQ(kind.loaded(*this), newLoaded);
+
+    bool wasNew = false;
+    AtEveryKill(
+        before, [&] { kind.save(*this); },
+        [&](int step) {
+          const std::string loaded = kind.loaded(*this);
+          ASSERT_TRUE(loaded == oldLoaded || loaded == newLoaded) << step;
+          // A save that got further never leaves an older file.
+          if (wasNew) {
+            ASSERT_EQ(loaded, newLoaded) << step;
+          }
+          wasNew = loaded == newLoaded;
+          const Contents after = Kept(disk.Contents());
+          ASSERT_TRUE(after == old || after == saved) << step;
+        });
+    EXPECT_TRUE(wasNew);
   }
-  EXPECT_EQ(kind.loaded(*this), newLoaded);
-  // Killed at any step: the next start puts the old contents back unless the new ones were
-  // complete.
-  AtEveryKill(
-      before, [&] { kind.save(*this); },
-      [&](int step) {
-        const std::string loaded = kind.loaded(*this);
-        ASSERT_TRUE(loaded == oldLoaded || loaded == newLoaded) << step;
-        const Contents after = Kept(disk.Contents());
-        ASSERT_TRUE(after == old || after == saved) << step;
-      });
-  // A file that may not be written keeps its contents even so.
-  disk = before;
-  for (const auto& [path, bytes] : old)
-    disk.Put(path, bytes, false);
-  EXPECT_EQ(kind.save(*this).Fault, WriteFault::NoPermission);
-  EXPECT_EQ(disk.Contents(), old);
 }
 
-TEST_P(EveryFileKind, ARefusedRenameOrAMissingFolderChangesNothingAndSaysWhy) {
+TEST_P(EveryFileKind, ARefusedWriteChangesNothingAndSaysWhy) {
   const FileKind& kind = GetParam();
   kind.older(*this);
+  const MemoryDisk start = disk;
   const Contents old = disk.Contents();
   disk.refuseRenames = true;
   EXPECT_FALSE(kind.save(*this).Ok());
   EXPECT_EQ(disk.Contents(), old);
 
-  disk.refuseRenames = false;
+  // A file that may not be written keeps its contents, also where it would be written in place.
+  disk = start;
+  disk.lockedFolders = {kApp};
+  for (const auto& [path, bytes] : old)
+    disk.Put(path, bytes, false);
+  EXPECT_EQ(kind.save(*this).Fault, WriteFault::NoPermission);
+  EXPECT_EQ(disk.Contents(), old);
+
+  disk = start;
   t.game.AppPath = "/home/player/gone";
   const SaveResult missing = kind.save(*this);
   EXPECT_EQ(missing.Fault, WriteFault::FolderMissing);
   EXPECT_EQ(missing.File.rfind("/home/player/gone/", 0), 0u);
   EXPECT_EQ(disk.Contents(), old);
-}
-
-TEST_P(EveryFileKind, KilledAtAnyStepTheNextStartLoadsTheOldOrTheNew) {
-  const FileKind& kind = GetParam();
-  kind.older(*this);
-  const std::string oldLoaded = kind.loaded(*this);
-  const MemoryDisk before = disk;
-  ASSERT_TRUE(kind.save(*this).Ok());
-  const std::string newLoaded = kind.loaded(*this);
-  bool wasNew = false;
-  AtEveryKill(
-      before, [&] { kind.save(*this); },
-      [&](int step) {
-        const std::string loaded = kind.loaded(*this);
-        ASSERT_TRUE(loaded == oldLoaded || loaded == newLoaded) << step;
-        // A save that got further never leaves an older file.
-        if (wasNew) {
-          ASSERT_EQ(loaded, newLoaded) << step;
-        }
-        wasNew = loaded == newLoaded;
-      });
-  EXPECT_TRUE(wasNew);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, EveryFileKind, ::testing::Values(kOptionFile, kScoreFile),
@@ -314,7 +289,7 @@ class SavedPairFaults : public FileFaultsTest {
   PairBytes second;
 };
 
-TEST_F(SavedPairFaults, ADiskFullAtAnyByteKeepsTheOlderPair) {
+TEST_F(SavedPairFaults, AFullDiskOrAKillKeepsTheOlderPairAlsoWhenWrittenInPlace) {
   const Contents old = disk.Contents();
   const MemoryDisk before = disk;
   ASSERT_TRUE(Save(first).Ok());
@@ -326,20 +301,20 @@ TEST_F(SavedPairFaults, ADiskFullAtAnyByteKeepsTheOlderPair) {
     ASSERT_EQ(disk.Contents(), old) << room;
   }
   EXPECT_EQ(Loaded(), older);
-}
 
-TEST_F(SavedPairFaults, AFolderThatTakesNoNewFilesGetsThePairInPlaceAsOneStep) {
+  // A folder that takes no new files gets the pair in place, as one step.
+  disk = before;
   disk.lockedFolders = {kApp};
-  const MemoryDisk before = disk;
+  const MemoryDisk locked = disk;
   ASSERT_TRUE(Save(first).Ok());
   EXPECT_EQ(Loaded(), first);
   AtEveryKill(
-      before, [&] { Save(first); },
+      locked, [&] { Save(first); },
       [&](int step) {
         const PairBytes loaded = Loaded();
         ASSERT_TRUE(loaded == older || loaded == first) << step;
       });
-  disk = before;
+  disk = locked;
   disk.refuseRenames = true;
   disk.capacity = disk.Used() + first.Hands.size();
   EXPECT_EQ(Save(first).Fault, WriteFault::DiskFull);

@@ -212,13 +212,7 @@ TEST_F(IniFileTest, AReadOnlyFileKeepsItsContentsAndSaysSo) {
 
 TEST_F(IniFileTest, ManyKeysInOneGoGiveTheBytesOfSingleWrites) {
   const QByteArray start =
-      "; made by hand\n"
-      "[Player]\n"
-      "  Num =  2  \n"
-      "not a key line\n"
-      "\n"
-      "[other]\n"
-      "RecRunData=1\n";
+      "; made by hand\n[Player]\n  Num =  2  \nnot a key line\n\n[other]\nRecRunData=1\n";
   const std::vector<classIniFile::KeyValue> writes = {
       {"Player", "Num", "3"},
       {"Player", "Cur", "1"},
@@ -229,46 +223,46 @@ TEST_F(IniFileTest, ManyKeysInOneGoGiveTheBytesOfSingleWrites) {
       {"Boss", "BarName", "尊达"},  // the later write of a key wins, in its first place
       {"Player", "PW00", "  pw  "},
   };
-  WriteBytes(Path("single.ini"), start);
-  const classIniFile single(Path("single.ini"));
-  for (const classIniFile::KeyValue& w : writes)
-    single.WriteIniKey(w.Section, w.Key, w.Value);
+  // From a file made by hand (the batch's file name matched without case) and from none.
+  for (const bool fromNothing : {false, true}) {
+    SCOPED_TRACE(fromNothing ? "no file" : "a file made by hand");
+    const std::string prefix = fromNothing ? "fresh" : "edited";
+    if (!fromNothing) {
+      WriteBytes(Path((prefix + "_single.ini").c_str()), start);
+      WriteBytes(Path((prefix + "_BATCH.INI").c_str()), start);
+    }
+    const classIniFile single(Path((prefix + "_single.ini").c_str()));
+    for (const classIniFile::KeyValue& w : writes)
+      single.WriteIniKey(w.Section, w.Key, w.Value);
+    const classIniFile batch(Path((prefix + "_batch.ini").c_str()));
+    batch.WriteIniKeys(writes);
+    EXPECT_EQ(ReadBytes(Path((prefix + (fromNothing ? "_batch.ini" : "_BATCH.INI")).c_str())),
+              ReadBytes(Path((prefix + "_single.ini").c_str())));
+    EXPECT_EQ(batch.GetIniKey("Boss", "BarName"), "尊达");
+  }
+  EXPECT_EQ(Entries(dir.path()), (QStringList{"edited_BATCH.INI", "edited_single.ini",
+                                              "fresh_batch.ini", "fresh_single.ini"}));
 
-  WriteBytes(Path("BATCH.INI"), start);
-  const classIniFile batch(Path("batch.ini"));  // the file name is matched without case
-  batch.WriteIniKeys(writes);
-  EXPECT_EQ(ReadBytes(Path("BATCH.INI")), ReadBytes(Path("single.ini")));
-  EXPECT_EQ(batch.GetIniKey("Boss", "BarName"), "尊达");
-  EXPECT_EQ(Entries(dir.path()), (QStringList{"BATCH.INI", "single.ini"}));
-
-  // The one-section form gives the same bytes as well.
+  // The one-section form gives the same bytes as well; writes that name no key create nothing.
   WriteBytes(Path("section.ini"), start);
   classIniFile(Path("section.ini"))
       .WriteIniKeys("Player", {{"Num", "3"}, {"Cur", "1"}, {"  ", "x"}});
-  const classIniFile sectionSingle(Path("section_single.ini"));
   WriteBytes(Path("section_single.ini"), start);
+  const classIniFile sectionSingle(Path("section_single.ini"));
   sectionSingle.WriteIniKey("Player", "Num", "3");
   sectionSingle.WriteIniKey("Player", "Cur", "1");
   EXPECT_EQ(ReadBytes(Path("section.ini")), ReadBytes(Path("section_single.ini")));
   classIniFile(Path("none.ini")).WriteIniKeys("S", {{"", "x"}});
+  classIniFile(Path("none.ini")).WriteIniKeys(std::vector<classIniFile::KeyValue>{{"P", "", "x"}});
   EXPECT_FALSE(Exists(Path("none.ini")));
 
-  // From no file at all, too; writes that name no key create nothing.
-  const classIniFile fresh(Path("fresh.ini"));
-  fresh.WriteIniKeys(std::vector<classIniFile::KeyValue>{{"Player", "", "x"}});
-  EXPECT_FALSE(Exists(Path("fresh.ini")));
-  fresh.WriteIniKeys(writes);
-  const classIniFile freshSingle(Path("fresh_single.ini"));
-  for (const classIniFile::KeyValue& w : writes)
-    freshSingle.WriteIniKey(w.Section, w.Key, w.Value);
-  EXPECT_EQ(ReadBytes(Path("fresh.ini")), ReadBytes(Path("fresh_single.ini")));
-
   // A read-only file keeps its contents, whatever the batch holds.
-  QFile::setPermissions(QString::fromStdString(Path("fresh.ini")), QFile::ReadOwner);
-  const QByteArray kept = ReadBytes(Path("fresh.ini"));
-  fresh.WriteIniKeys(
-      std::vector<classIniFile::KeyValue>{{"Player", "Num", "9"}, {"New", "Key", "1"}});
-  EXPECT_EQ(ReadBytes(Path("fresh.ini")), kept);
+  QFile::setPermissions(QString::fromStdString(Path("fresh_batch.ini")), QFile::ReadOwner);
+  const QByteArray kept = ReadBytes(Path("fresh_batch.ini"));
+  classIniFile(Path("fresh_batch.ini"))
+      .WriteIniKeys(
+          std::vector<classIniFile::KeyValue>{{"Player", "Num", "9"}, {"New", "Key", "1"}});
+  EXPECT_EQ(ReadBytes(Path("fresh_batch.ini")), kept);
 }
 
 // A skin's reader asks for its keys from one look at the file: the values are the ones

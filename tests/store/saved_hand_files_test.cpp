@@ -9,11 +9,9 @@
 
 #include "core/score_table.h"
 #include "flow/hand_storage.h"
-#include "flow/turn_cycle.h"
 #include "game_state_compare.h"
 #include "played_game.h"
 #include "rules/human_input.h"
-#include "saved_hand_texts.h"
 #include "store/gbk.h"
 #include "store/hands_file.h"
 #include "store/snapshot.h"
@@ -28,20 +26,25 @@ namespace {
 
 using testing::Exists;
 using testing::GameDifferences;
-using testing::kAskRestore;
-using testing::kAskSave;
-using testing::kHandsDamaged;
-using testing::kNoSavedHand;
-using testing::kOtherVersion;
-using testing::kPairDisagrees;
-using testing::kRestored;
-using testing::kSaved;
-using testing::kSaveFailedStart;
-using testing::kStateDamaged;
-using testing::kStateMissing;
 using testing::PlayedGame;
 using testing::ReadBytes;
 using testing::WriteBytes;
+
+// The exact texts of the save and load commands, written out here rather than taken from the
+// program so that a changed text fails the tests.
+inline constexpr char kAskSave[] = "是否保存当前牌局？";
+inline constexpr char kSaved[] = "当前牌局已保存!";
+inline constexpr char kSaveFailedStart[] = "牌局保存失败：无法写入文件“";
+inline constexpr char kAskRestore[] = "是否恢复牌局？";
+inline constexpr char kNoSavedHand[] = "没有保存牌局。";
+inline constexpr char kRestored[] = "牌局已恢复!";
+inline constexpr char kHandsDamaged[] = "保存的牌局已损坏：文件“PaiXing.znd”的内容不完整或有误。";
+inline constexpr char kStateDamaged[] = "保存的牌局已损坏：文件“Var.znd”的内容不完整或有误。";
+inline constexpr char kStateMissing[] = "保存的牌局不完整：找不到文件“Var.znd”。";
+inline constexpr char kPairDisagrees[] =
+    "保存的牌局已损坏：文件“PaiXing.znd”与“Var.znd”不是同一次保存的，或其中的牌对不上。";
+inline constexpr char kOtherVersion[] =
+    "保存的牌局“Var.znd”是其他版本的程序保存的，本版本无法恢复；文件已原样保留。";
 
 using Messages = std::vector<std::string>;
 
@@ -87,18 +90,13 @@ TEST(HandsFile, ImpossibleBucketsAndWrongSizesAreRefused) {
   EXPECT_TRUE(refused(good.left(good.size() - 1)));
   EXPECT_TRUE(refused(good + ' '));
   EXPECT_TRUE(refused(QByteArray()));
-  QByteArray count = good;
-  count[at] = 26;  // more than a bucket holds
-  EXPECT_TRUE(refused(count));
-  QByteArray rank = good;
-  rank[at + 2] = 6;  // the bucket of the fives claims to be the sixes'
-  EXPECT_TRUE(refused(rank));
-  QByteArray code = good;
-  code[at + 4] = 'X';  // "X05" is no card
-  EXPECT_TRUE(refused(code));
-  QByteArray foreign = good;
-  foreign[at + 6] = '6';  // "H06" in the bucket of the fives
-  EXPECT_TRUE(refused(foreign));
+  // More than a bucket holds; the fives' bucket claiming the sixes' rank; "X05", no card;
+  // "H06" in the bucket of the fives.
+  for (const auto& [offset, byte] : {std::pair{0, 26}, {2, 6}, {4, 'X'}, {6, '6'}}) {
+    QByteArray bad = good;
+    bad[at + offset] = static_cast<char>(byte);
+    EXPECT_TRUE(refused(bad)) << offset;
+  }
 }
 
 TEST(StateFile, WritesQuotedGbkTextFlagsAndCrLfLinesBehindTheVersion) {
@@ -152,13 +150,22 @@ class SavedHandTest : public ::testing::Test {
   PlayedGame p;
 };
 
+// No to either question does nothing and asks only once.
 TEST_F(SavedHandTest, SaveAndLoadThroughTheMenuAskFirstAndCountTheRestart) {
+  p.host.QueueAnswer(Host::Answer::No);
+  Input(p.g(), MnuSaveClick);
+  EXPECT_FALSE(Exists(State()));
+  EXPECT_FALSE(p.g().Storage.SaveRequested);
+  p.host.ClearMessages();
   Input(p.g(), MnuSaveClick);
   EXPECT_EQ(p.host.Messages(), (Messages{kAskSave, kSaved}));
   ASSERT_TRUE(Exists(Hands()) && Exists(State()));
   const auto saved = std::make_unique<Game>(p.g());
 
   PlayToNextHumanTurn();
+  p.host.QueueAnswer(Host::Answer::No);
+  ExpectRefused({kAskRestore});
+  EXPECT_FALSE(p.g().Storage.RestoreRequested);
   p.host.ClearMessages();
   Input(p.g(), MnuReadClick);
   EXPECT_EQ(p.host.Messages(), (Messages{kAskRestore, kRestored}));
@@ -168,35 +175,6 @@ TEST_F(SavedHandTest, SaveAndLoadThroughTheMenuAskFirstAndCountTheRestart) {
   EXPECT_EQ(p.g().Seats[1].Stats[kRestartIndex], 1);
   EXPECT_FALSE(p.g().Win.TmrMainCircle.Enabled);  // the loaded hand waits for the human
   EXPECT_NE(ReadBytes(p.File("score.ini")).indexOf("RestartNum=1"), -1);
-}
-
-TEST_F(SavedHandTest, NoToEitherQuestionDoesNothingAndAsksOnlyOnce) {
-  p.host.QueueAnswer(Host::Answer::No);
-  Input(p.g(), MnuSaveClick);
-  EXPECT_FALSE(Exists(State()));
-  EXPECT_FALSE(p.g().Storage.SaveRequested);
-  Save();
-  p.host.QueueAnswer(Host::Answer::No);
-  ExpectRefused({kAskRestore});
-  EXPECT_FALSE(p.g().Storage.RestoreRequested);
-  EXPECT_EQ(p.host.Messages(), Messages{kAskRestore});
-}
-
-TEST_F(SavedHandTest, ARequestWhileTheCycleRunsWaitsForTheNextTick) {
-  ASSERT_TRUE(p.AdvanceUntil([&] { return !HumanAwaited(p.g()); }));
-  ASSERT_TRUE(p.g().Win.TmrMainCircle.Enabled);
-  Input(p.g(), MnuSaveClick);
-  EXPECT_TRUE(p.host.Messages().empty());
-  EXPECT_FALSE(Exists(State()));
-  const TurnStep step = p.g().MainCourse;
-  TmrMainCircleTimer(p.g());
-  EXPECT_EQ(p.host.Messages(), (Messages{kAskSave, kSaved}));
-  // The saved state is the one between the two steps: loading it runs that step again.
-  testing::TestGame loaded;
-  loaded.game.AppPath = p.g().AppPath;
-  ASSERT_EQ(ReadSavedHand(loaded.game, p.g().AppPath).Outcome, RestoreOutcome::Restored);
-  EXPECT_EQ(loaded.game.MainCourse, step);
-  EXPECT_FALSE(loaded.game.Flow.WaitHuman);
 }
 
 // Each refusal says what is wrong; "no saved hand" only when there is none. Each row damages
@@ -272,23 +250,20 @@ TEST_F(SavedHandTest, DamagedFilesAndImpossibleValuesAreRefusedWithWhatIsWrong) 
   EXPECT_EQ(p.host.Messages(), (Messages{kAskRestore, kRestored}));
   QFile::remove(QString::fromStdString(State()));
   ExpectRefused({kAskRestore, kStateMissing});
-}
 
-TEST_F(SavedHandTest, AStateFileOfAnotherPairOrVersionIsRefusedAndKept) {
-  Save();
-  const QByteArray firstState = ReadBytes(State());
+  // A state file beside a later hands file; a state file of another version, which that
+  // version may still load: both files stay as they were.
+  WriteBytes(State(), state);
   PlayToNextHumanTurn();
   Save();
-  WriteBytes(State(), firstState);  // a state file beside a later hands file
+  const QByteArray later = ReadBytes(Hands());
+  WriteBytes(State(), state);
   ExpectRefused({kAskRestore, kPairDisagrees});
-
-  QByteArray foreign = firstState;
+  QByteArray foreign = state;
   foreign.replace(0, 5, "\"099\"");
   WriteBytes(State(), foreign);
-  const QByteArray hands = ReadBytes(Hands());
   ExpectRefused({kAskRestore, kOtherVersion});
-  // The other version may still load it: both files stay as they were.
-  EXPECT_EQ(ReadBytes(Hands()), hands);
+  EXPECT_EQ(ReadBytes(Hands()), later);
   EXPECT_EQ(ReadBytes(State()), foreign);
 }
 
@@ -320,7 +295,12 @@ TEST_F(SavedHandTest, AFailedSaveKeepsTheOlderPairAndSaysSo) {
 TEST_F(SavedHandTest, RunDataFillsFiveSlotsSilentlyAndTheSixthOverwritesTheFirst) {
   Game& g = p.g();
   g.Options.RecRunData = true;
-  for (int n = 1; n <= 6; ++n) {
+  // The turn cycle writes run data after every lead.
+  ASSERT_TRUE(p.AdvanceUntil([&] { return g.MainCourse == TurnStep::AfterPlay; }));
+  EXPECT_EQ(g.Storage.RunDataSlot, 1);
+  EXPECT_TRUE(Exists(p.File("Var1.znd")));
+  EXPECT_TRUE(p.host.Messages().empty());
+  for (int n = 2; n <= 6; ++n) {
     g.Win.LblPrompt.Caption = "snapshot " + std::to_string(n);
     RecordRunData(g);
   }
@@ -339,14 +319,6 @@ TEST_F(SavedHandTest, RunDataFillsFiveSlotsSilentlyAndTheSixthOverwritesTheFirst
   g.Options.RecRunData = false;
   RecordRunData(g);
   EXPECT_EQ(g.Storage.RunDataSlot, 1);
-}
-
-TEST_F(SavedHandTest, TheTurnCycleWritesRunDataAfterEveryLead) {
-  p.g().Options.RecRunData = true;
-  ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().MainCourse == TurnStep::AfterPlay; }));
-  EXPECT_EQ(p.g().Storage.RunDataSlot, 1);
-  EXPECT_TRUE(Exists(p.File("Var1.znd")));
-  EXPECT_TRUE(p.host.Messages().empty());
 }
 
 }  // namespace
