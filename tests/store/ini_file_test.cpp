@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <vector>
 
+#include "store/ini_text.h"
 #include "store_files.h"
 
 namespace zunda {
@@ -138,6 +139,15 @@ TEST_F(IniFileTest, DamagedFileAndInvalidGbkNeverBreakTheReader) {
   const QByteArray after = ReadBytes(Path());
   EXPECT_TRUE(after.startsWith(garbage + "\r\n[Player\r\nNum=6\r\n=nameless\r\n\x81\r\n"));
   EXPECT_EQ(ini.GetIniKey("Player", "Num"), "6");
+}
+
+TEST(IniText, CleanTextIsJudgedInItsOwnEncoding) {
+  const QByteArray gbk("\xd6\xd0\xce\xc4");           // 中文 in GBK: no valid UTF-8
+  const QByteArray utf8("\xe4\xb8\xad\xe6\x96\x87");  // 中文 in UTF-8
+  EXPECT_TRUE(IsCleanText(gbk, TextEncoding::Gbk));
+  EXPECT_FALSE(IsCleanText(gbk, TextEncoding::Utf8));
+  EXPECT_TRUE(IsCleanText(utf8, TextEncoding::Utf8));
+  EXPECT_FALSE(IsCleanText(QByteArray("ab\0c", 4), TextEncoding::Utf8));
 }
 
 TEST_F(IniFileTest, AWriteNeverChangesTheEncodingTheOtherLinesAreReadIn) {

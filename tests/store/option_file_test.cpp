@@ -216,6 +216,8 @@ TEST_F(OptionFileTest, SkinsRulesAndMusicRoundTrip) {
   o.RecRunData = true;
   SaveOptions(g);
   EXPECT_EQ(Key("Skins", "SkinsList"), "Normal,我的皮肤");
+  EXPECT_EQ(FitsSkinsList(o.SkinsList, "Forest"), SkinNameFit::Fits);
+  EXPECT_EQ(FitsSkinsList(o.SkinsList, "Red,Blue"), SkinNameFit::HasComma);
   EXPECT_EQ(Key("ZundaRules", "JinGong"), "False");
   EXPECT_EQ(Key("Other", "RecRunData"), "1");
 
