@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/display.h"
+#include "core/hand_record.h"
 #include "core/table_display.h"
 #include "engine_fixture.h"
 #include "players/execute_play.h"
@@ -185,6 +186,14 @@ TEST(PlayEventText, NamesCountRankAndAttachedJokers) {
   };
   for (const auto& [play, text] : cases)
     EXPECT_EQ(PlayEventText(play), text);
+}
+
+TEST(RecordedPlay, KeepsTheCountOfEachRankAndOtherActionsHoldNone) {
+  const RecordedAction play = PlayAction(2, MakePlay(10, 2, 1, 1, 2));
+  EXPECT_EQ(RecordedCardsOfRank(play, 10), 2);
+  EXPECT_EQ(RecordedCardsOfRank(play, kBigJoker), 2);
+  EXPECT_EQ(RecordedCardsOfRank(play, 9), 0);
+  EXPECT_EQ(RecordedCardsOfRank(SimpleAction(RecordedKind::Pass, 2), 10), 0);
 }
 
 using ExecutePlayTest = testing::GameTest;
