@@ -17,18 +17,16 @@ using testing::SetHand;
 using HandQueries = testing::GameTest;
 
 TEST_F(HandQueries, LowestAndSecondLowestRanks) {
-  SetHand(g, 2, "2x9 1x4 3xA");
-  EXPECT_EQ(LowestRank(g, 2), 4);
-  EXPECT_EQ(SecondLowestRank(g, 2), 9);
-  SetHand(g, 2, "4xK");
-  EXPECT_EQ(LowestRank(g, 2), 13);
-  EXPECT_EQ(SecondLowestRank(g, 2), 18);
-  SetHand(g, 2, "1xJ16 2xJ17");
-  EXPECT_EQ(LowestRank(g, 2), 16);
-  EXPECT_EQ(SecondLowestRank(g, 2), 17);
-  SetHand(g, 2, "");
-  EXPECT_EQ(LowestRank(g, 2), 18);
-  EXPECT_EQ(SecondLowestRank(g, 2), 18);
+  struct Case {
+    const char* hand;
+    int lowest, second;
+  };
+  for (const Case& c : {Case{"2x9 1x4 3xA", 4, 9}, Case{"4xK", 13, 18}, Case{"1xJ16 2xJ17", 16, 17},
+                        Case{"", 18, 18}}) {
+    SetHand(g, 2, c.hand);
+    EXPECT_EQ(LowestRank(g, 2), c.lowest) << c.hand;
+    EXPECT_EQ(SecondLowestRank(g, 2), c.second) << c.hand;
+  }
 }
 
 TEST_F(HandQueries, ZundaBucketsCountWholeBucketsOfOrdinaryRanksOnly) {
@@ -210,31 +208,22 @@ TEST(Assessment, OwnTeamBigPlayAndWeakFinisher) {
   Game& g = t.game;
   for (int seat = 1; seat <= 6; ++seat)
     g.Seats[seat].Team = TeamLetter(seat);
-  PlayRecord play;
+  PlayRecord play = testing::MakePlay(12, 3);  // three queens: a Zunda play
   play.Tag = 'N';
-  play.BaseRank = 12;
-  play.BaseCount = 3;
-  play.Total = 3;  // three queens: a Zunda play
   EXPECT_TRUE(IsOwnTeamBigPlay(g, 4, play));
   EXPECT_FALSE(IsOwnTeamBigPlay(g, 3, play));
   play.BaseRank = 5;  // three fives: neither Zunda nor six cards
   EXPECT_FALSE(IsOwnTeamBigPlay(g, 4, play));
-  play.BaseCount = 6;
-  play.Total = 6;
+  play.BaseCount = play.Total = 6;
   EXPECT_TRUE(IsOwnTeamBigPlay(g, 4, play));
 
-  SetHand(g, 5, "3x9 1x2");
-  EXPECT_TRUE(IsWeakFinisher(g, 5));
-  SetHand(g, 5, "3x9 2x2");
-  EXPECT_FALSE(IsWeakFinisher(g, 5));
-  SetHand(g, 5, "3x9 1xJ16");
-  EXPECT_FALSE(IsWeakFinisher(g, 5));
-  SetHand(g, 5, "3x9 2xJ");
-  EXPECT_FALSE(IsWeakFinisher(g, 5));
-  SetHand(g, 5, "2xK");  // a high last set is not weak
-  EXPECT_FALSE(IsWeakFinisher(g, 5));
-  SetHand(g, 5, "1xA");  // unless it is one card
-  EXPECT_TRUE(IsWeakFinisher(g, 5));
+  // A high last set is not weak, unless it is one card.
+  for (const auto& [hand, weak] :
+       {std::pair{"3x9 1x2", true}, std::pair{"3x9 2x2", false}, std::pair{"3x9 1xJ16", false},
+        std::pair{"3x9 2xJ", false}, std::pair{"2xK", false}, std::pair{"1xA", true}}) {
+    SetHand(g, 5, hand);
+    EXPECT_EQ(IsWeakFinisher(g, 5), weak) << hand;
+  }
 }
 
 using TeamRelations = testing::GameTest;

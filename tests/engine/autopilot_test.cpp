@@ -66,13 +66,6 @@ TEST_F(AutopilotClicks, WildcardsGoUpFirstAndARankThatFillsItselfIsTrimmed) {
   EXPECT_TRUE(g.Win.CmdSend.Visible);
 }
 
-TEST_F(AutopilotClicks, AWholeSetCutToTheTableTakesOneLeftClick) {
-  LayTable(g, 2, 5, 2);
-  ASSERT_TRUE(RaiseSetByClicks(g, SetOf(9, 2, 0, 0, 0)));
-  EXPECT_EQ(RaisedSlots(g).size(), 2u);
-  EXPECT_TRUE(g.Win.CmdSend.Visible);
-}
-
 TEST_F(AutopilotClicks, JokersAnswerTwosAndALeadMayCarryEverything) {
   LayTable(g, 2, kTwo, 2);
   ASSERT_TRUE(RaiseSetByClicks(g, SetOf(kSmallJoker, 0, 0, 1, 1)));
@@ -85,17 +78,6 @@ TEST_F(AutopilotClicks, JokersAnswerTwosAndALeadMayCarryEverything) {
   ASSERT_TRUE(RaiseSetByClicks(g, lead));
   EXPECT_EQ(RaisedSlots(g).size(), 8u);
   EXPECT_TRUE(g.Win.CmdSend.Visible);
-}
-
-TEST_F(AutopilotClicks, OnlySetsTheHumanMayLayAreLegal) {
-  LayTable(g, 2, 9, 2);
-  EXPECT_FALSE(IsLegalHumanPlay(g, 1, SetOf(9, 2, 0, 0, 0)));     // not higher
-  EXPECT_FALSE(IsLegalHumanPlay(g, 1, SetOf(kTwo, 0, 3, 0, 0)));  // wrong size
-  EXPECT_TRUE(IsLegalHumanPlay(g, 1, SetOf(kTwo, 0, 2, 0, 0)));
-  g.TablePlay.SmallJokers = 1;
-  g.TablePlay.Total = 3;
-  EXPECT_FALSE(IsLegalHumanPlay(g, 1, SetOf(kTwo, 0, 3, 0, 0)));  // no big joker
-  EXPECT_TRUE(IsLegalHumanPlay(g, 1, SetOf(kTwo, 0, 2, 0, 1)));
 }
 
 TEST_F(AutopilotClicks, TheLowestAnswerHonoursTheJokerObligation) {
@@ -147,18 +129,6 @@ TEST_F(AutopilotClicks, ALeadIsLaidThroughTheHandlersAndHandsTheTurnBack) {
   EXPECT_EQ(g.TablePlay.BaseCount, 2);
 }
 
-TEST_F(AutopilotClicks, ABurnerWhomTheChoosersWouldLetPassAnswersAllTheSame) {
-  LayTable(g, 2, 10, 2);
-  g.Seats[1].Burned = true;
-  Autopilot pilot;
-  AutopilotOutcome outcome = pilot.Act(g);
-  RunPostedActions(g);
-  Autopilot::Applied(g, outcome);
-  EXPECT_TRUE(outcome.laid) << outcome.fault;
-  EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
-  EXPECT_EQ(g.TablePlay.TwoCount, 2);
-}
-
 // Seat 2 has just laid four jacks; the human, who may burn, waits with the decline button up.
 class AutopilotBurnWait : public testing::GameTest {
  protected:
@@ -195,15 +165,6 @@ TEST_F(AutopilotBurnWait, OneClickAsksTheQuestionAndTheAnswerDecides) {
   BurnWait(h, false);
   EXPECT_FALSE(h.Seats[1].Burned);
   EXPECT_LT(h.Clock() - start, 0.01);  // the answer ended the five-second wait at once
-}
-
-TEST_F(AutopilotBurnWait, AClickThatAsksNothingIsFollowedByTheDeclineButton) {
-  g.Seats[1].OppositeOut = true;  // the clicks no longer reach the burn question
-  const double start = g.Clock();
-  BurnWait(g, false);
-  EXPECT_TRUE(t.host.Messages().empty());
-  EXPECT_FALSE(g.Seats[1].Burned);
-  EXPECT_LT(g.Clock() - start, 0.01);
 }
 
 using AutopilotReturn = testing::GameTest;

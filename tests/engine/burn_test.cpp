@@ -213,14 +213,6 @@ class JokerObligation : public testing::GameTest {
   void Left(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Left, 0); }
 };
 
-TEST_F(JokerObligation, TheFirstPlayOfABurnIsFree) {
-  ASSERT_TRUE(g.Burn.BurnBeaten);
-  Left(SlotsOfRank(g, 9)[0]);
-  EXPECT_TRUE(g.Win.CmdSend.Visible);
-  Left(SlotsOfRank(g, 9)[0]);
-  EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
-}
-
 TEST_F(JokerObligation, LaterPlaysNeedAJokerOrTheWholeHand) {
   BurnBeaten(g, 1);  // the burner's first play was laid
   EXPECT_FALSE(g.Burn.BurnBeaten);
@@ -258,17 +250,6 @@ TEST_F(JokerObligation, PlayingOutTheWholeHandNeedsNoJoker) {
   EXPECT_FALSE(JokerObligationRefuses(h));
   h.Win.ImgHand[SlotsOfRank(h, 9)[0]].Top = kHandLowered;
   EXPECT_TRUE(JokerObligationRefuses(h));
-}
-
-TEST_F(JokerObligation, AnotherSeatsPlayOverTheBurnerEndsTheBurn) {
-  BurnBeaten(g, 1);
-  g.TablePlay.Seat = 1;
-  BurnBeaten(g, 3);
-  EXPECT_FALSE(g.Seats[1].Burned);
-  EXPECT_TRUE(g.Burn.BurnBeaten);
-  EXPECT_EQ(g.Burn.BurnerSeat, 0);
-  EXPECT_EQ(g.Burn.BurnedSeat, 0);
-  EXPECT_FALSE(g.Win.CmdShaoHuLe.Visible);
 }
 
 TEST_F(JokerObligation, PassingEndsTheBurnButKeepsTheScorchedButton) {

@@ -69,21 +69,6 @@ TEST_F(CommitTest, BuildsThePlayFromTheRaisedSlotsAndLaysIt) {
   EXPECT_TRUE(g.Hand[1][kTwo].Codes[2].IsBlank());
 }
 
-TEST_F(CommitTest, ExecutingTheCommittedPlayLeavesAConsistentHand) {
-  g.TablePlay = MakePlay(7, 4);
-  Raise(g, {2, 4, 6, 7});
-  ASSERT_TRUE(CommitSelection(g));
-  ExecutePlay(g, 1);
-  EXPECT_EQ(g.Hand[1][9].Count, 1);
-  EXPECT_EQ(g.Hand[1][9].Codes[1].Str(), "C09");
-  EXPECT_EQ(g.Hand[1][kTwo].Count, 1);
-  EXPECT_EQ(g.Hand[1][kTwo].Codes[1].Str(), "S15");
-  EXPECT_EQ(g.Hand[1][kSmallJoker].Count, 0);
-  EXPECT_EQ(g.Seats[1].CardCount, 4);
-  EXPECT_EQ(g.Seats[1].JokerCount, 1);
-  EXPECT_EQ(g.Seats[1].SetCount, 2);
-}
-
 TEST_F(CommitTest, TwosAndJokersAloneMakeAPlayWithoutBaseCards) {
   g.LeadSeat = 1;
   Raise(g, {1, 3, 4});

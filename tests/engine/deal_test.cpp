@@ -156,24 +156,7 @@ TEST_F(NewHandTest, AsksOnlyWhenAHandIsBeingDealtAgainAndCancelOnlyRestartsTheTi
   EXPECT_EQ(t.host.Messages().size(), 2u);
 }
 
-// A full deck whose cards can be told apart: each code names the card's first position,
-// the rank stays, so the shuffle's counts still hold.
-DeckArray NumberedDeck() {
-  DeckArray deck;
-  BuildDeck(deck);
-  for (int i = 1; i <= kDeckSize; ++i)
-    deck[i].Code = CardCode(std::to_string(100 + i));
-  return deck;
-}
-
-std::map<std::string, int> CodeCounts(const DeckArray& deck) {
-  std::map<std::string, int> counts;
-  for (const Card& card : deck)
-    ++counts[card.Code.Str()];
-  return counts;
-}
-
-TEST(Shuffle, SeededShuffleIsAPermutationAndRepeatsForTheSameSeed) {
+TEST(Shuffle, ASeedGivesTheSameOrderOnEveryRun) {
   testing::TestGame a(42);
   testing::TestGame b(42);
   testing::TestGame c(43);
@@ -185,48 +168,13 @@ TEST(Shuffle, SeededShuffleIsAPermutationAndRepeatsForTheSameSeed) {
   }
   EXPECT_EQ(events, kDeckSize);
   EXPECT_EQ(a.game.Deck, a.game.DeckCopy);
-  const auto counts = CodeCounts(a.game.DeckCopy);
-  EXPECT_EQ(counts.size(), 54u);
-  for (const auto& [code, count] : counts)
-    EXPECT_EQ(count, 4) << code;
-  for (const Card& card : a.game.DeckCopy)
-    EXPECT_EQ(card.Rank, card.Code.Rank());
-
   EXPECT_EQ(a.game.DeckCopy, b.game.DeckCopy);
   EXPECT_NE(a.game.DeckCopy, c.game.DeckCopy);
-  // A seed gives the same order on every run, compiler and platform.
+  // The same on every compiler and platform.
   std::string head;
   for (int i = 1; i <= 6; ++i)
     head += a.game.DeckCopy[i].Code.Str();
   EXPECT_EQ(head, "C03H05J16H05H05D09");
-}
-
-TEST(Shuffle, EachDrawTakesACardBeforeTheLastAndFillsTheGapWithTheLast) {
-  const DeckArray numbered = NumberedDeck();
-  {
-    SequenceGame t;
-    t.game.Deck = numbered;
-    for (int i = 0; i < kDeckSize; ++i)
-      t.host.QueueDraw(0.0);
-    ShuffleDeck(t.game);
-    EXPECT_EQ(t.host.Draws(), kDeckSize);
-    // Always the first card, whose place the last card then takes.
-    EXPECT_EQ(t.game.DeckCopy[1], numbered[1]);
-    for (int i = 2; i <= kDeckSize; ++i)
-      EXPECT_EQ(t.game.DeckCopy[i], numbered[218 - i]) << i;
-  }
-  {
-    SequenceGame t;
-    t.game.Deck = numbered;
-    for (int i = 0; i < kDeckSize; ++i)
-      t.host.QueueDraw(0.9999999);
-    ShuffleDeck(t.game);
-    // The highest reachable position is the second-last: the last card is drawn last.
-    for (int i = 1; i < kDeckSize; ++i)
-      EXPECT_EQ(t.game.DeckCopy[i], numbered[216 - i]) << i;
-    EXPECT_EQ(t.game.DeckCopy[kDeckSize], numbered[kDeckSize]);
-    EXPECT_EQ(t.game.Deck, t.game.DeckCopy);
-  }
 }
 
 TEST(Shuffle, WrongCountsOfHighCardsStopTheGameWithTheCounts) {
@@ -240,41 +188,6 @@ TEST(Shuffle, WrongCountsOfHighCardsStopTheGameWithTheCounts) {
   EXPECT_EQ(t.host.FatalMessages()[0],
             "Err:随机数产生错误,请将此现象通知作者,谢谢!大虎:5 小虎:4 小两:15");
   EXPECT_TRUE(g.Stopped);
-}
-
-TEST(Cut, NeverStartsAtTheFirstOrLastCardAndRoundsHalvesToEven) {
-  const DeckArray numbered = NumberedDeck();
-  const auto cutWith = [&](std::initializer_list<double> draws, int& used) {
-    SequenceGame t;
-    int events = 0;
-    t.host.OnDoEvents([&] { ++events; });
-    t.game.DeckCopy = numbered;
-    t.host.QueueDraws(draws);
-    CutDeck(t.game);
-    used = t.host.Draws();
-    EXPECT_EQ(events, used);
-    EXPECT_EQ(t.game.Deck, t.game.DeckCopy);
-    return t.game.Deck;
-  };
-  ASSERT_EQ(2.5 / 216 * 216, 2.5);
-  ASSERT_EQ(215.5 / 216 * 216, 215.5);
-
-  int used = 0;
-  // 0, 1 and 216 (215.5 goes to the even 216) are drawn again; 2.5 goes to the even 2.
-  DeckArray cut = cutWith({0.0, 1.0 / 216, 215.5 / 216, 2.5 / 216}, used);
-  EXPECT_EQ(used, 4);
-  EXPECT_EQ(cut[1], numbered[2]);
-  EXPECT_EQ(cut[215], numbered[216]);
-  EXPECT_EQ(cut[216], numbered[1]);
-
-  cut = cutWith({1.5 / 216}, used);
-  EXPECT_EQ(used, 1);
-  EXPECT_EQ(cut[1], numbered[2]);
-
-  cut = cutWith({215.4 / 216}, used);
-  EXPECT_EQ(cut[1], numbered[215]);
-  EXPECT_EQ(cut[2], numbered[216]);
-  EXPECT_EQ(cut[3], numbered[1]);
 }
 
 // Seat 2 holds three threes of different suits before seat 3 completes a pair of clubs.
@@ -345,23 +258,6 @@ TEST(DealLeader, WithoutAPairTheSeatFirstToReachTheMostThreesLeads) {
   }
 }
 
-TEST(DealLeader, AfterAFinishedHandThePreviousLastPlaceLeadsWhateverTheThrees) {
-  testing::TestGame t;
-  Game& g = t.game;
-  g.FirstHand = false;
-  const int order[] = {3, 1, 5, 2, 6, 4};
-  for (int place = 1; place <= kSeats; ++place)
-    g.FinishOrder[place] = order[place - 1];
-  InitHand(g);
-  EXPECT_EQ(g.LeadSeat, 4);
-  g.DeckCopy = DeckWith(PairAfterMoreThrees());
-  DealCards(g);
-  EXPECT_EQ(g.LeadSeat, 4);
-  EXPECT_EQ(EventLinesWith(g, "上班"), 0);
-  EXPECT_EQ(g.Deal.ThreesDealt[2], 0);
-  EXPECT_FALSE(g.Win.ImgTable[41].Visible);
-}
-
 TEST(DealCards, DealsRoundTheTableFromSeatOneIntoFreshBuckets) {
   testing::TestGame t(9);
   Game& g = t.game;
@@ -390,35 +286,6 @@ TEST(DealCards, DealsRoundTheTableFromSeatOneIntoFreshBuckets) {
     EXPECT_EQ(g.Seats[seat].JokerCount,
               g.Hand[seat][kSmallJoker].Count + g.Hand[seat][kBigJoker].Count);
     EXPECT_FALSE(g.Seats[seat].BurnRight);
-  }
-}
-
-TEST(DealCards, TheTestPlayerThrowsInAHandWithFewerThanFourHighCards) {
-  // Sorted by rank and dealt round the table, every seat gets exactly four twos and jokers.
-  const DeckArray even = testing::DeckSortedByRank();
-  DeckArray short1 = even;
-  std::swap(short1[DealPosition(1, 33)], short1[DealPosition(2, 1)]);
-
-  struct Case {
-    std::string name;
-    const DeckArray* deck;
-    bool thrownIn;
-  };
-  for (const Case& c : {Case{"测试牌手", &even, false}, Case{"测试牌手", &short1, true},
-                        Case{" 测试牌手  ", &short1, true}, Case{"Aldor", &short1, false}}) {
-    testing::TestGame t;
-    Game& g = t.game;
-    g.Seats[1].Name = c.name;
-    InitHand(g);
-    g.MainCourse = TurnStep::Idle;
-    g.Win.TmrMainCircle = Timer{false, 10};
-    g.DeckCopy = *c.deck;
-    DealCards(g);
-    EXPECT_EQ(g.Flow.Running, !c.thrownIn) << c.name;
-    // The deal only says so; the turn cycle deals again.
-    EXPECT_EQ(g.Deal.ThrownIn, c.thrownIn) << c.name;
-    EXPECT_EQ(g.MainCourse, TurnStep::Idle);
-    EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
   }
 }
 

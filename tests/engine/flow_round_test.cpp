@@ -112,24 +112,6 @@ TEST_F(RoundsTest, AnOrdinaryPlayThatEveryoneDeclinesClosesWithTheSecondPassOfTh
   EXPECT_TRUE(g.Flow.RoundOver);
   EXPECT_EQ(g.LeadSeat, 2);
   EXPECT_EQ(g.CurrentSeat, 2);
-
-  // The next round starts afresh: the shading of those passes is gone, the answers begin
-  // with the seat after the leader again, and the round ends the same way.
-  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::SetUpLead, 5));
-  for (int seat : {3, 4, 5, 6, 1})
-    EXPECT_EQ(g.Win.LblName[seat].BackColor, kColorNormal) << seat;
-  asked.clear();
-  const bool ended = RunTicksUntil(
-      g,
-      [&] {
-        if (g.MainCourse == TurnStep::ApplyAnswer) asked.push_back(g.CurrentSeat);
-        if (g.MainCourse == TurnStep::HumanResponse && !g.Win.TmrMainCircle.Enabled)
-          Input(g, CmdPassClick);
-        return g.MainCourse == TurnStep::EndRound;
-      },
-      200);
-  EXPECT_TRUE(ended);
-  EXPECT_EQ(asked, (std::vector<int>{3, 4, 5, 6, 1, 5}));
 }
 
 class ClosingTest : public testing::GameTest {
@@ -208,33 +190,6 @@ TEST_F(ClosingTest, AnOrdinaryPlayClosesOnlyWhenEveryoneElseHasPassedOrFolded) {
   EXPECT_EQ(h.MainCourse, TurnStep::EndRound);
   EXPECT_TRUE(h.Flow.FoldInForce);
   EXPECT_EQ(h.LeadSeat, 2);
-}
-
-// While a computer seat is answering, the human's clicks and buttons change nothing and the
-// turn cycle goes on as before.
-TEST_F(RoundsTest, TheHumansCommandsOutOfTurnAreRefusedWithoutDisturbingTheCycle) {
-  testing::SetUpRound(g, {"2x9 1x4", "2x6 1x3", "2x3", "2x3", "2x3", "2x3"}, 2);
-  ASSERT_TRUE(RunTicksUntil(
-      g, [&] { return g.MainCourse == TurnStep::ComputerResponse && g.CurrentSeat == 4; }, 30));
-  const HandGrid hands = g.Hand;
-  const PlayRecord table = g.TablePlay;
-
-  Input(g, ImgHandMouseUp, SlotsOfRank(g, 9)[0], MouseButton::Left, 0);
-  EXPECT_EQ(g.Win.LblPrompt.Caption, "不要着急,还不到您出牌的时候!");
-  EXPECT_TRUE(testing::RaisedSlots(g).empty());
-  Input(g, CmdSendClick);
-  EXPECT_EQ(g.Win.LblPrompt.Caption, "不要着急,还不到您出牌的时候!");
-  Input(g, CmdPassClick);
-  EXPECT_FALSE(g.Flow.HumanPassed);
-  EXPECT_EQ(g.MainCourse, TurnStep::ComputerResponse);
-  EXPECT_EQ(g.CurrentSeat, 4);
-  EXPECT_EQ(g.Hand, hands);
-  EXPECT_EQ(g.TablePlay, table);
-  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
-
-  testing::Tick(g);
-  EXPECT_EQ(g.MainCourse, TurnStep::ApplyAnswer);
-  EXPECT_EQ(g.CurrentSeat, 4);
 }
 
 // Who answers next. Every seat holds cards; the `out` seats went out in that order, the
@@ -442,14 +397,11 @@ void PlayRandomHand(std::uint64_t seed, int fewestOut, int mostOut) {
 
 // With four or fewer in play a round is never ended by passes alone; the seats are asked
 // again until they have all folded.
-TEST(RandomRounds, WithTwoToFourSeatsInPlayNoRoundAsksTheSameSeatsForEver) {
-  for (std::uint64_t seed = 1; seed <= 200; ++seed)
+TEST(RandomRounds, NoRoundAsksTheSameSeatsForEver) {
+  for (std::uint64_t seed = 1; seed <= 200; ++seed) {
     PlayRandomHand(seed, 2, 4);
-}
-
-TEST(RandomRounds, WithFiveOrSixSeatsInPlayNoRoundAsksTheSameSeatsForEver) {
-  for (std::uint64_t seed = 1; seed <= 200; ++seed)
     PlayRandomHand(seed, 0, 1);
+  }
 }
 
 }  // namespace
