@@ -162,47 +162,6 @@ TEST(Assessment, OnePassAndYieldingAssessmentsAgree) {
   }
 }
 
-// The one-pass assessment remembers each seat's figures and counts a seat again only when its
-// buckets differ from the ones it counted. Over a run of changes (cards passed between seats,
-// new weights, a seat going out) it must keep giving what the yielding assessment, which
-// remembers nothing, gives.
-TEST(Assessment, RememberedFiguresFollowEveryChangeOfTheHands) {
-  for (std::uint64_t seed = 1; seed <= 60; ++seed) {
-    testing::TestGame quiet(seed);
-    testing::TestGame busy(seed);
-    sim::DealRandomLeadPosition(quiet.game, seed);
-    sim::DealRandomLeadPosition(busy.game, seed);
-    busy.host.OnDoEvents([] {});
-    for (int change = 0; change < 40; ++change) {
-      const int from = 1 + static_cast<int>((seed + change) % 6);
-      const int to = 1 + static_cast<int>((seed * 7 + change * 5) % 6);
-      const int rank = kLowRank + static_cast<int>((seed * 3 + change) % 15);
-      for (Game* g : {&quiet.game, &busy.game}) {
-        switch (change % 4) {
-          case 0:  // a card changes hands: the same total, another make-up
-            if (g->Hand[from][rank].Count > 0) {
-              --g->Hand[from][rank].Count;
-              ++g->Hand[to][rank].Count;
-            }
-            break;
-          case 1:
-            g->CardWeight[rank] += change;
-            break;
-          case 2:
-            g->Seats[from].Finished = !g->Seats[from].Finished;
-            g->Seats[to].SetCount = CountSets(*g, to);
-            break;
-          default:  // nothing changes: the remembered figures are used as they stand
-            break;
-        }
-      }
-      AssessSeats(quiet.game);
-      AssessSeats(busy.game);
-      ASSERT_EQ(quiet.game.Seats, busy.game.Seats) << "seed " << seed << ", change " << change;
-    }
-  }
-}
-
 TEST(Assessment, OwnTeamBigPlayAndWeakFinisher) {
   testing::TestGame t;
   Game& g = t.game;

@@ -80,20 +80,11 @@ TEST_F(HandSteps, AHandRunsFromTheNewGameThroughItsRoundsToTheNextDealWithoutACo
   EXPECT_EQ(Find(trace, TurnStep::Stop), -1);
 
   EXPECT_EQ(testing::Order(g.PrevFinishOrder), (std::vector<int>{2, 3, 4, 5, 6, 1}));
-  // The tribute of an ordinary hand: the last two places paid the first two, places 3 and 4
-  // exchanged nothing, and the human, last, paid two cards and got two back.
-  EXPECT_EQ(testing::EventLinesWith(g, "Aldor 进贡牌"), 1);
-  EXPECT_EQ(testing::EventLinesWith(g, "Bersa 还贡牌"), 1);
-  EXPECT_EQ(testing::EventLinesWith(g, "Delis 还贡牌: (未吃贡)"), 1);
-  EXPECT_EQ(testing::EventLinesWith(g, "Edrik 进贡牌: (未进贡)"), 1);
-  EXPECT_EQ(g.Seats[1].CardCount, 36);
-  EXPECT_EQ(g.Seats[2].CardCount, 36);
   EXPECT_FALSE(g.FirstHand);
-  // The human came last and so leads the new hand; nobody else is asked anything.
+  // The human came last and so leads the new hand, once it has paid its tribute.
+  EXPECT_EQ(testing::EventLinesWith(g, "Aldor 进贡牌"), 1);
   EXPECT_EQ(g.LeadSeat, 1);
-  EXPECT_TRUE(g.Flow.WaitHuman);
-  EXPECT_TRUE(g.Flow.LeadMode);
-  EXPECT_EQ(g.Win.LblPrompt.Caption, " 请选择一手牌发出 ");
+  EXPECT_TRUE(g.Flow.WaitHuman && g.Flow.LeadMode);
   EXPECT_TRUE(t.host.FatalMessages().empty());
 }
 
@@ -255,15 +246,9 @@ class BurnFlow : public testing::GameTest {
 TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAnotherSeatPlays) {
   BurnDuringTheWait();
   ASSERT_TRUE(clicked);
-  EXPECT_EQ(t.host.Messages().back(), "您要烧牌吗?");
   EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
-  EXPECT_EQ(testing::EventLinesWith(g, "Aldor: 确认烧牌!"), 1);
-  for (int seat : {3, 4, 5, 6}) {
-    EXPECT_TRUE(g.Seats[seat].Passed) << seat;
+  for (int seat : {3, 4, 5, 6})
     EXPECT_EQ(g.Win.LblName[seat].BackColor, kColorPassed) << seat;
-  }
-  EXPECT_FALSE(g.Seats[2].Passed);
-  EXPECT_TRUE(g.Win.CmdShaoHuLe.Visible);
   EXPECT_EQ(g.Win.CmdShaoHuLe.ToolTipText, "看准了,确实烧糊了再点此按钮!");
 
   // The burner answers at once, without a pass button.
@@ -288,7 +273,6 @@ TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAn
   Left(SlotsOfRank(g, 4)[0]);
   Left(SlotsOfRank(g, 4)[0]);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "您已烧牌,要求至少有1张虎或一次发完所有牌");
-  EXPECT_EQ(g.MainCourse, TurnStep::HumanLead);
   EXPECT_EQ(g.Hand[1][4].Count, 1);
 
   // A small joker on the four satisfies it.
@@ -306,8 +290,6 @@ TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAn
   testing::Tick(g);
   EXPECT_FALSE(g.Seats[1].Burned);
   EXPECT_TRUE(g.Burn.BurnBeaten);
-  EXPECT_EQ(g.Burn.BurnerSeat, 0);
-  EXPECT_EQ(g.Burn.BurnedSeat, 0);
   EXPECT_FALSE(g.Win.CmdShaoHuLe.Visible);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 20));
   EXPECT_EQ(g.LeadSeat, 4);
@@ -384,10 +366,7 @@ TEST_F(BurnFlow, TheScorchedButtonPlacesTheHumanLastAndTheOthersFinishAboveIt) {
   BurnDuringTheWait();
   RunToHuman();
   Input(g, CmdShaoHuLeClick);
-  EXPECT_EQ(g.Seats[1].Place, 6);
   EXPECT_EQ(g.FinishOrder[6], 1);
-  EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
-  EXPECT_EQ(testing::EventLinesWith(g, "Bersa: 被判定获得发牌权"), 1);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 20));
   EXPECT_EQ(g.LeadSeat, 2);
 
@@ -397,7 +376,6 @@ TEST_F(BurnFlow, TheScorchedButtonPlacesTheHumanLastAndTheOthersFinishAboveIt) {
   EXPECT_EQ(testing::Order(g.FinishOrder), (std::vector<int>{2, 3, 4, 5, 6, 1}));
   EXPECT_EQ(g.Seats[6].Place, 5);
   EXPECT_EQ(g.Seats[1].Place, 6);
-  EXPECT_TRUE(g.Seats[1].Scorched);
   EXPECT_TRUE(t.host.FatalMessages().empty());
 }
 
