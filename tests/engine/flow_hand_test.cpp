@@ -296,45 +296,6 @@ TEST_F(BurnFlow, TheBurnerJumpsTheSeatsBetweenPlaysFreeOnceThenOwesAJokerUntilAn
   EXPECT_TRUE(t.host.FatalMessages().empty());
 }
 
-// Seat 3 answers seat 2's lead with three aces, which the human cannot beat; the human still
-// burns them with a click while the turn cycle goes on.
-TEST_F(BurnFlow, ABurnerWhoCannotBeatIsPassedLosesTheBurnAndTheRoundEndsWithTheTablePlayer) {
-  SetWholeBucket(g, 2, 6, g.TablePlay);
-  ASSERT_TRUE(RunTicksUntil(
-      g, [&] { return g.MainCourse == TurnStep::ApplyAnswer && g.CurrentSeat == 3; }, 20));
-  testing::ReplaceHands(
-      g, {"3xK 1xJ17 1xJ16 1x4 1x5", "3xQ", "3xA 2x7", "2x3 2x8 1xJ17", "2x3 2x9", "2x3 2x10"});
-  testing::AnswerWith(g, 3, kAce, 3);
-  testing::Tick(g);
-  ASSERT_EQ(g.MainCourse, TurnStep::CloseAnswer);
-  ASSERT_FALSE(g.Win.CmdNotSP.Visible);
-
-  t.host.OnDoEvents([&] {
-    if (clicked || !g.Flow.InTick) return;
-    clicked = true;
-    t.host.QueueAnswer(Host::Answer::Yes);
-    Left(SlotsOfRank(g, 13)[0]);
-  });
-  testing::Tick(g);
-  t.host.OnDoEvents(nullptr);
-  ASSERT_TRUE(g.Seats[1].Burned);
-
-  int humanTurns = 0;
-  const bool ended = RunTicksUntil(
-      g,
-      [&] {
-        humanTurns += g.MainCourse == TurnStep::HumanResponse ? 1 : 0;
-        return g.MainCourse == TurnStep::StartRound;
-      },
-      300);
-  EXPECT_TRUE(ended) << "asked the human " << humanTurns << " times";
-  EXPECT_EQ(humanTurns, 1);
-  EXPECT_EQ(testing::EventLinesWith(g, "Aldor: 自动过牌"), 1);
-  EXPECT_FALSE(g.Seats[1].Burned);
-  EXPECT_TRUE(g.Win.CmdShaoHuLe.Visible);
-  EXPECT_EQ(g.LeadSeat, 3);
-}
-
 // The burner takes the round and leads a lone small joker, which leaves it one joker for three
 // sets: the verdict ends the round at once and the burned seat leads the next one.
 TEST_F(BurnFlow, ABurnerScorchedByItsOwnLeadEndsTheRoundAndTheBurnedSeatLeads) {
@@ -359,23 +320,6 @@ TEST_F(BurnFlow, ABurnerScorchedByItsOwnLeadEndsTheRoundAndTheBurnedSeatLeads) {
   EXPECT_EQ(testing::EventLinesWith(g, "的留封"), 0);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ComputerLead, 5));
   EXPECT_EQ(g.CurrentSeat, 2);
-  EXPECT_TRUE(t.host.FatalMessages().empty());
-}
-
-TEST_F(BurnFlow, TheScorchedButtonPlacesTheHumanLastAndTheOthersFinishAboveIt) {
-  BurnDuringTheWait();
-  RunToHuman();
-  Input(g, CmdShaoHuLeClick);
-  EXPECT_EQ(g.FinishOrder[6], 1);
-  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::StartRound, 20));
-  EXPECT_EQ(g.LeadSeat, 2);
-
-  // The five seats left play out singles, each leading its last cards in turn.
-  testing::ReplaceHands(g, {"3xK 1xJ17 1xJ16 1x4 1x5", "1x6", "1x7", "1x8", "1x9", "1x10"});
-  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::EndHand, 500));
-  EXPECT_EQ(testing::Order(g.FinishOrder), (std::vector<int>{2, 3, 4, 5, 6, 1}));
-  EXPECT_EQ(g.Seats[6].Place, 5);
-  EXPECT_EQ(g.Seats[1].Place, 6);
   EXPECT_TRUE(t.host.FatalMessages().empty());
 }
 
