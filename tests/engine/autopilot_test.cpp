@@ -114,7 +114,7 @@ TEST_F(AutopilotClicks, ALeadIsLaidThroughTheHandlersAndHandsTheTurnBack) {
 // Seat 2 has just laid four jacks; the human, who may burn, waits with the decline button up.
 class AutopilotBurnWait : public testing::GameTest {
  protected:
-  static void SetUpWait(Game& g) {
+  void SetUp() override {
     GiveCards(g, 1, kBigJoker, 2);
     GiveCards(g, 1, 12, 4);
     g.Seats[1].BurnRight = true;
@@ -122,9 +122,6 @@ class AutopilotBurnWait : public testing::GameTest {
     LayTable(g, 2, 11, 4);
     g.CurrentSeat = 2;
     g.Seats[2].OnTurn = true;
-  }
-  void SetUp() override {
-    SetUpWait(g);
     t.host.OnDoEvents([&] { pilot.DuringWait(g); });
   }
   Autopilot pilot;
