@@ -13,6 +13,13 @@ using testing::Shape;
 
 using Chooser = void (*)(Game&, int);
 
+// "rank:base/twos/small/big" of a candidate, as Shape gives it of a play.
+std::string Of(const AnswerCandidate& c) {
+  if (c.Empty()) return "none";
+  return std::to_string(c.Rank) + ":" + std::to_string(c.Base) + "/" + std::to_string(c.Twos) +
+         "/" + std::to_string(c.Small) + "/" + std::to_string(c.Big);
+}
+
 struct AnswerTest : testing::AnswerTable {
   // Seat 2, holding `hand`, answers the table with `chooser`.
   void Expect(Chooser chooser, const char* hand, bool strong, const char* want) {
@@ -171,22 +178,14 @@ TEST_F(AnswerTest, FollowToFinishPlaysWildcardsAloneOnlyFewAndLate) {
 TEST_F(AnswerTest, WildAnswerTakesTheFirstRankWithEnoughWildcards) {
   Give(2, "3xA 3x2 2xJ16 1xJ17");
   Lay(3, MakePlay(9, 3));
-  AnswerCandidate c = WildAnswer(g, 2);
-  EXPECT_EQ(c.Rank, 15) << "a plain table skips the aces";
-  EXPECT_EQ(c.Twos, 3);
+  EXPECT_EQ(Of(WildAnswer(g, 2)), "15:0/3/0/0") << "a plain table skips the aces";
   Lay(3, MakePlay(12, 3));
-  EXPECT_TRUE(WildAnswer(g, 2).Empty()) << "a Zunda table stops at the aces";
+  EXPECT_EQ(Of(WildAnswer(g, 2)), "none") << "a Zunda table stops at the aces";
   Give(2, "3x2 2xJ16 1xJ17");
   Lay(3, MakePlay(9, 2, 0, 1));
-  c = WildAnswer(g, 2);
-  EXPECT_EQ(c.Rank, 15) << "two cards besides the big joker";
-  EXPECT_EQ(c.Twos, 2);
-  EXPECT_EQ(c.Big, 1);
+  EXPECT_EQ(Of(WildAnswer(g, 2)), "15:0/2/0/1") << "two cards besides the big joker";
   Lay(3, MakePlay(0, 0, 2, 1));
-  c = WildAnswer(g, 2);
-  EXPECT_EQ(c.Rank, 16);
-  EXPECT_EQ(c.Small, 2);
-  EXPECT_EQ(c.Big, 1);
+  EXPECT_EQ(Of(WildAnswer(g, 2)), "16:0/0/2/1");
 }
 
 TEST_F(AnswerTest, FollowExactAnswersOnlyWithAWholeSetOfTheSizeNeeded) {
@@ -311,22 +310,17 @@ TEST_F(AnswerTest, SplitSearchPrefersARankWithTwoSpareCards) {
     EXPECT_EQ(g.Selection.BaseCodes[i], g.Hand[2][9].Codes[i + 2]);
   Expect(FollowFight, "4x8 4x9", true, "8:3/0/0/0");
   g.Seats[2].StrongHand = false;
-  EXPECT_TRUE(SplitSearch(g, 2).Empty());
+  EXPECT_EQ(Of(SplitSearch(g, 2)), "none");
 
   // Wildcards the search offers are taken only against high tables.
   Give(2, "4x2 2x4 2x6", true);
   Lay(3, MakePlay(11, 2));
-  const AnswerCandidate twos = SplitSearch(g, 2);
-  EXPECT_EQ(twos.Rank, 15);
-  EXPECT_EQ(twos.Twos, 2);
+  EXPECT_EQ(Of(SplitSearch(g, 2)), "15:0/2/0/0");
   EXPECT_EQ(Answer(FollowFight), "pass") << "twos split only against kings or higher";
   // Against a two with a small joker: one small joker split from three, with a big joker.
   Lay(3, MakePlay(0, 0, 1, 1));
   Give(2, "3xJ16 1xJ17 2x4 2x6", true);
-  const AnswerCandidate joker = SplitSearch(g, 2);
-  EXPECT_EQ(joker.Rank, 16);
-  EXPECT_EQ(joker.Small, 1);
-  EXPECT_EQ(joker.Big, 1);
+  EXPECT_EQ(Of(SplitSearch(g, 2)), "16:0/0/1/1");
 }
 
 TEST_F(AnswerTest, HoldBackKeepsJokersAndTwosForStrongHandsAndHighTables) {
