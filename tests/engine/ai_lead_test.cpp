@@ -6,18 +6,14 @@
 #include "engine_fixture.h"
 #include "players/hand_analysis.h"
 #include "players/lead_choice.h"
+#include "sim/choice_checks.h"
+#include "sim/random_lead_position.h"
 
 namespace zunda {
 namespace {
 
 using testing::SetHand;
-
-// "rank:base/twos/small/big" of a play, e.g. "6:3/1/0/0" for three sixes and a two.
-std::string Shape(const PlayRecord& play) {
-  return std::to_string(play.BaseRank) + ":" + std::to_string(play.BaseCount) + "/" +
-         std::to_string(play.TwoCount) + "/" + std::to_string(play.SmallJokers) + "/" +
-         std::to_string(play.BigJokers);
-}
+using testing::Shape;
 
 // Six seats in play with a neutral hand each; tests then give the seats that matter their
 // own hands. Seat 2 leads.
@@ -31,6 +27,11 @@ struct LeadTable : testing::GameTest {
   std::string Lead(void (*chooser)(Game&, int), int seat = 2) {
     chooser(g, seat);
     return Shape(g.TablePlay);
+  }
+  // Seat 2, holding `hand`, leads with `chooser`.
+  void Expect(void (*chooser)(Game&, int), const char* hand, const char* want) {
+    SetHand(g, 2, hand);
+    EXPECT_EQ(Lead(chooser), want) << hand;
   }
 };
 
@@ -62,50 +63,38 @@ TEST_F(LeadTable, DispatchFollowsFinishModeThenTheNextSeatInPlay) {
 
 TEST_F(LeadTable, AgainstAFinisherSetsItCouldAnswerAreAvoided) {
   SetHand(g, 3, "3x9");
-  SetHand(g, 2, "2x4 3x6 4xJ");
-  EXPECT_EQ(Lead(LeadAgainstFinisher), "4:2/0/0/0");
+  Expect(LeadAgainstFinisher, "2x4 3x6 4xJ", "4:2/0/0/0");
   // The sixes are skipped, the queens are below the king and are led.
-  SetHand(g, 2, "3x6 3xQ");
-  EXPECT_EQ(Lead(LeadAgainstFinisher), "12:3/0/0/0");
+  Expect(LeadAgainstFinisher, "3x6 3xQ", "12:3/0/0/0");
   // The kings are not below the king: without a two the second-lowest rank is led.
-  SetHand(g, 2, "3x6 3xK");
-  EXPECT_EQ(Lead(LeadAgainstFinisher), "13:3/0/0/0");
+  Expect(LeadAgainstFinisher, "3x6 3xK", "13:3/0/0/0");
   // With a two the lowest set is led and made one card longer than the finisher's hand.
-  SetHand(g, 2, "3x6 3xK 1x2");
-  EXPECT_EQ(Lead(LeadAgainstFinisher), "6:3/1/0/0");
+  Expect(LeadAgainstFinisher, "3x6 3xK 1x2", "6:3/1/0/0");
   EXPECT_EQ(g.TablePlay.Total, 4);
   EXPECT_EQ(g.TablePlay.TwoCodes[1], g.Hand[2][kTwo].Codes[1]);
   // Only sets of the finisher's size at or below its rank are skipped.
   SetHand(g, 2, "1x5 2x7");
   SetHand(g, 3, "1x9");
   EXPECT_EQ(Lead(LeadAgainstFinisher), "7:2/0/0/0");
-  SetHand(g, 2, "1x5 1x7 2xJ");
-  EXPECT_EQ(Lead(LeadAgainstFinisher), "11:2/0/0/0");
-  SetHand(g, 2, "1x5 1xJ");
-  EXPECT_EQ(Lead(LeadAgainstFinisher), "11:1/0/0/0");
+  Expect(LeadAgainstFinisher, "1x5 1x7 2xJ", "11:2/0/0/0");
+  Expect(LeadAgainstFinisher, "1x5 1xJ", "11:1/0/0/0");
   // Nothing below the king to lead: without a two the next rank up goes, here a big joker.
-  SetHand(g, 2, "1x5 1xJ17");
-  EXPECT_EQ(Lead(LeadAgainstFinisher), "17:0/0/0/1");
+  Expect(LeadAgainstFinisher, "1x5 1xJ17", "17:0/0/0/1");
 }
 
 TEST_F(LeadTable, AgainstAFinisherASeatWithOneRankLeadsIt) {
   // No two and a single rank: there is no second-lowest rank, the one set held is led.
   SetHand(g, 3, "3x9");
-  SetHand(g, 2, "3xK");
-  EXPECT_EQ(Lead(LeadAgainstFinisher), "13:3/0/0/0");
-  SetHand(g, 2, "2xJ17");
-  EXPECT_EQ(Lead(LeadAgainstFinisher), "17:0/0/0/2");
+  Expect(LeadAgainstFinisher, "3xK", "13:3/0/0/0");
+  Expect(LeadAgainstFinisher, "2xJ17", "17:0/0/0/2");
 }
 
 TEST_F(LeadTable, PartnerFeedingNeedsAnExactMatchBelowThePartnersRank) {
   g.Seats[3].Finished = true;
   SetHand(g, 4, "3xQ");
-  SetHand(g, 2, "4x5 2x9");
-  EXPECT_EQ(Lead(LeadForPartner), "5:4/0/0/0");
-  SetHand(g, 2, "4x5 3xK");  // three kings match but would not be answered
-  EXPECT_EQ(Lead(LeadForPartner), "5:4/0/0/0");
-  SetHand(g, 2, "4x5 2x7 3xJ");
-  EXPECT_EQ(Lead(LeadForPartner), "11:3/0/0/0");
+  Expect(LeadForPartner, "4x5 2x9", "5:4/0/0/0");
+  Expect(LeadForPartner, "4x5 3xK", "5:4/0/0/0");  // three kings match but would not be answered
+  Expect(LeadForPartner, "4x5 2x7 3xJ", "11:3/0/0/0");
   // The partner is the next teammate not finished, even when an opponent sits between.
   g.Seats[3].Finished = false;
   EXPECT_EQ(Lead(LeadForPartner), "11:3/0/0/0");
@@ -158,12 +147,10 @@ TEST_F(LeadTable, FinishModeOnTheLastSetLeadsWildcardsWhenRunningOutIsUnsafe) {
   SetHand(g, 2, "2x9 1xJ16 1xJ17");
   SetHand(g, 3, "4x5");
   EXPECT_EQ(Lead(LeadInFinishMode), "16:0/0/1/1");
-  SetHand(g, 2, "2x9 2xJ17");
-  EXPECT_EQ(Lead(LeadInFinishMode), "17:0/0/0/2");
+  Expect(LeadInFinishMode, "2x9 2xJ17", "17:0/0/0/2");
 
   // A lone small joker is kept for the end only if an opponent's big joker could not beat it.
-  SetHand(g, 2, "1x9 1xJ16");
-  EXPECT_EQ(Lead(LeadInFinishMode), "16:0/0/1/0");
+  Expect(LeadInFinishMode, "1x9 1xJ16", "16:0/0/1/0");
   SetHand(g, 5, "1xJ17");
   EXPECT_EQ(Lead(LeadInFinishMode), "9:1/0/1/0");
 }
@@ -177,17 +164,13 @@ TEST_F(LeadTable, FinishModeWithSeveralSetsEscortsOrLeadsItsStrongestSet) {
   SetHand(g, 3, "4x5");
 
   // Enough jokers to escort all but one set: second-lowest plus one joker.
-  SetHand(g, 2, "2x4 3x7 1xJ17");
-  EXPECT_EQ(Lead(LeadInFinishMode), "7:3/0/0/1");
+  Expect(LeadInFinishMode, "2x4 3x7 1xJ17", "7:3/0/0/1");
   // Otherwise the lowest Zunda bucket from the tens up...
-  SetHand(g, 2, "1x3 2x5 3xQ 5x10");
-  EXPECT_EQ(Lead(LeadInFinishMode), "10:5/0/0/0");
+  Expect(LeadInFinishMode, "1x3 2x5 3xQ 5x10", "10:5/0/0/0");
   // ...else the twos...
-  SetHand(g, 2, "1x3 2x5 3x10 2x2");
-  EXPECT_EQ(Lead(LeadInFinishMode), "15:0/2/0/0");
+  Expect(LeadInFinishMode, "1x3 2x5 3x10 2x2", "15:0/2/0/0");
   // ...and a seat without twos leads its lowest set rather than nothing.
-  SetHand(g, 2, "1x3 2x5 3x10");
-  EXPECT_EQ(Lead(LeadInFinishMode), "3:1/0/0/0");
+  Expect(LeadInFinishMode, "1x3 2x5 3x10", "3:1/0/0/0");
 }
 
 TEST_F(LeadTable, OpponentWildcardCounts) {
@@ -205,6 +188,36 @@ TEST_F(LeadTable, OpponentWildcardCounts) {
   } catch (const FatalError& e) {
     EXPECT_STREQ(e.what(), "ERR:此数无效 13");
   }
+}
+
+::testing::AssertionResult IsLegalLead(const Game& g, int seat) {
+  const std::string fault = sim::LeadFault(g, seat);
+  if (fault.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << fault;
+}
+
+TEST(LeadProperty, EveryLeadIsLegalAndKeepsTheCardTotals) {
+  int leads = 0;
+  for (std::uint64_t seed = 1; seed <= 500; ++seed) {
+    testing::TestGame t(seed);
+    Game& g = t.game;
+    int seat = sim::DealRandomLeadPosition(g, seed);
+    // Play leads round the table until one seat is left, each seat leading in turn.
+    while (ActiveSeats(g) >= 2) {
+      const HandGrid before = g.Hand;
+      ChooseLead(g, seat);
+      ASSERT_TRUE(IsLegalLead(g, seat)) << "seed " << seed << " seat " << seat;
+      ASSERT_EQ(g.Hand, before) << "choosing a lead changed a hand, seed " << seed;
+      sim::LayTablePlay(g);
+      ASSERT_NO_THROW(CheckCardTotals(g)) << "seed " << seed;
+      ++leads;
+      if (g.Seats[seat].CardCount == 0) g.Seats[seat].Finished = true;
+      AssessSeats(g);
+      if (ActiveSeats(g) < 2) break;
+      seat = NextActiveSeat(g, seat);
+    }
+  }
+  EXPECT_GT(leads, 8000);
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
+// The rounds of a hand through the turn cycle: who answers next and how a round closes.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "core/game.h"
+#include "core/seats.h"
 #include "engine_fixture.h"
+#include "flow/responder.h"
 #include "flow/steps.h"
 #include "players/lead_choice.h"
 #include "rules/human_input.h"
@@ -12,6 +15,7 @@
 namespace zunda {
 namespace {
 
+using testing::LayTable;
 using testing::RunTicksUntil;
 using testing::RunTicksUntilState;
 using testing::SlotsOfRank;
@@ -76,20 +80,6 @@ TEST_F(RoundsTest, ALeaderThatGoesOutWithItsLeadLeavesTheLeadToTheNextSeat) {
   EXPECT_EQ(testing::EventLinesWith(g, "Delis: 接受“Corvan”的留封"), 1);
 }
 
-// A computer seat's play ends a burn that another seat still holds.
-TEST_F(RoundsTest, APlayByAnotherSeatEndsTheHumansBurn) {
-  testing::SetUpRound(g, {"2x4", "2x6", "2x7", "2x8", "2x9", "2x10"}, 2);
-  ASSERT_TRUE(RunTicksUntil(
-      g, [&] { return AnswerOf(g, 3); }, 20));
-  g.Seats[1].Burned = true;
-  g.Win.CmdShaoHuLe.Visible = true;
-  testing::AnswerWith(g, 3, 7, 2);
-  testing::Tick(g);
-  EXPECT_EQ(g.TablePlay.Seat, 3);
-  EXPECT_FALSE(g.Seats[1].Burned);
-  EXPECT_FALSE(g.Win.CmdShaoHuLe.Visible);
-}
-
 // Seat 2 leads two sixes; everybody declines. The seat opposite the table player is asked a
 // second time, and its second pass closes the round.
 TEST_F(RoundsTest, AnOrdinaryPlayThatEveryoneDeclinesClosesWithTheSecondPassOfTheOppositeSeat) {
@@ -117,24 +107,6 @@ TEST_F(RoundsTest, AnOrdinaryPlayThatEveryoneDeclinesClosesWithTheSecondPassOfTh
   EXPECT_TRUE(g.Flow.RoundOver);
   EXPECT_EQ(g.LeadSeat, 2);
   EXPECT_EQ(g.CurrentSeat, 2);
-
-  // The next round starts afresh: the shading of those passes is gone, the answers begin
-  // with the seat after the leader again, and the round ends the same way.
-  ASSERT_TRUE(RunTicksUntilState(g, TurnStep::SetUpLead, 5));
-  for (int seat : {3, 4, 5, 6, 1})
-    EXPECT_EQ(g.Win.LblName[seat].BackColor, kColorNormal) << seat;
-  asked.clear();
-  const bool ended = RunTicksUntil(
-      g,
-      [&] {
-        if (g.MainCourse == TurnStep::ApplyAnswer) asked.push_back(g.CurrentSeat);
-        if (g.MainCourse == TurnStep::HumanResponse && !g.Win.TmrMainCircle.Enabled)
-          Input(g, CmdPassClick);
-        return g.MainCourse == TurnStep::EndRound;
-      },
-      200);
-  EXPECT_TRUE(ended);
-  EXPECT_EQ(asked, (std::vector<int>{3, 4, 5, 6, 1, 5}));
 }
 
 class ClosingTest : public testing::GameTest {
@@ -215,37 +187,118 @@ TEST_F(ClosingTest, AnOrdinaryPlayClosesOnlyWhenEveryoneElseHasPassedOrFolded) {
   EXPECT_EQ(h.LeadSeat, 2);
 }
 
-}  // namespace
-}  // namespace zunda
+// Who answers next. Every seat holds cards; the `out` seats went out in that order, the
+// table play is three queens (a Zunda play), two sixes or a set with a big joker.
+struct ResponderCase {
+  std::vector<int> out;
+  char table;  // 'Z' Zunda, 'O' ordinary, 'B' with a big joker
+  int tableSeat;
+  std::vector<int> passed, shaded;
+  int s0, next;
+  int fold = -1;  // FoldInForce afterwards, when it matters
+  bool foldBefore = false;
+  int burner = 0, scorched = 0, emptied = 0, finished = 0;
+};
 
-namespace zunda {
-namespace {
+const ResponderCase kResponderCases[] = {
+    // Six seats: a Zunda play is answered first by the seat opposite the one who acted; when
+    // that seat has passed the turn goes back to the table player.
+    {{}, 'Z', 2, {}, {}, 2, 5, 1},
+    {{}, 'Z', 2, {5}, {}, 5, 2, 1},
+    {{}, 'Z', 2, {3, 4, 5, 6, 1}, {}, 1, 2},  // seat 1 burned, jumping 3 to 6, then declined
+    {{}, 'Z', 6, {1}, {}, 4, 6},
+    // An ordinary play goes round, skipping seats that passed.
+    {{}, 'O', 2, {}, {}, 2, 3, 0, true},
+    {{}, 'O', 2, {3, 4}, {}, 3, 5},
+    {{}, 'O', 2, {3, 4, 5, 6}, {}, 5, 1},
+    // Everyone else shaded: the table player's opposite, unless the table player is scorched
+    // or the opposite has no cards.
+    {{}, 'O', 2, {3, 4, 5, 6, 1}, {3, 4, 5, 6, 1}, 1, 5, 1},
+    {{}, 'O', 2, {3, 4, 5, 6, 1}, {3, 4, 5, 6, 1}, 1, 3, -1, false, 0, 2},
+    {{}, 'O', 2, {3, 4, 5, 6, 1}, {3, 4, 5, 6, 1}, 1, 2, -1, false, 0, 0, 5},
+    // The plain rotation back to the table player asks its opposite, or ends the round.
+    {{}, 'O', 2, {3, 4, 5, 6}, {3, 4, 6}, 6, 1},
+    {{}, 'O', 2, {3, 4, 5, 6, 1}, {3, 4, 6}, 1, 5, 1},
+    {{}, 'O', 2, {3, 4, 5, 6, 1}, {3, 4, 6}, 1, 2, -1, false, 0, 0, 0, 5},
+    // A burner answers next whatever the case; a big joker ends the round with its seat, or
+    // with the next seat when those were its last cards.
+    {{}, 'Z', 2, {}, {}, 2, 1, 1, false, 1},
+    {{4}, 'Z', 2, {}, {}, 2, 1, 1, false, 1},
+    {{}, 'B', 3, {}, {}, 3, 3},
+    {{}, 'B', 3, {}, {}, 3, 4, -1, false, 0, 0, 3, 3},
+    // Five seats, seat 4 out: seat 1 has lost its opposite. A Zunda play just laid by seat 1
+    // goes round to the first seat that has not passed.
+    {{4}, 'Z', 1, {}, {}, 1, 2},
+    {{4}, 'Z', 1, {2, 3}, {}, 1, 5},
+    // Laid by another seat: to the seat that must fold, else to the opposite.
+    {{4}, 'Z', 6, {}, {}, 6, 1},
+    {{4}, 'Z', 6, {1}, {}, 6, 3},
+    {{4}, 'Z', 2, {}, {}, 2, 5},
+    // Answers to seat 1's Zunda play go round; coming back to seat 1 forces the fold.
+    {{4}, 'Z', 1, {}, {}, 2, 3, 0},
+    {{4}, 'Z', 1, {2, 3, 5}, {}, 6, 1, 1},
+    // The seat opposite the Zunda play has acted.
+    {{4}, 'Z', 6, {}, {}, 3, 3, 1},
+    {{4}, 'Z', 3, {}, {}, 6, 1, 1},
+    {{4}, 'Z', 3, {1}, {}, 6, 6, -1, true},
+    // Another seat has acted.
+    {{4}, 'Z', 2, {}, {}, 6, 1},
+    {{4}, 'Z', 2, {}, {}, 3, 5},
+    // An ordinary play: round, the shaded round to the opposite, which may be out.
+    {{4}, 'O', 2, {}, {}, 2, 3},
+    {{4}, 'O', 2, {}, {}, 3, 5},
+    {{4}, 'O', 2, {3, 5, 6, 1}, {3, 5, 6, 1}, 1, 5, 1},
+    {{4}, 'O', 1, {2, 3, 5, 6}, {2, 3, 5, 6}, 6, 1},
+    // Four seats: the rotation never hands the turn to the table player.
+    {{4, 5}, 'O', 2, {3, 6, 1}, {}, 1, 3, 1},
+    {{4, 5}, 'O', 2, {3, 6, 1}, {}, 6, 1},
+};
 
-// While a computer seat is answering, the human's clicks and buttons change nothing and the
-// turn cycle goes on as before.
-TEST_F(RoundsTest, TheHumansCommandsOutOfTurnAreRefusedWithoutDisturbingTheCycle) {
-  testing::SetUpRound(g, {"2x9 1x4", "2x6 1x3", "2x3", "2x3", "2x3", "2x3"}, 2);
-  ASSERT_TRUE(RunTicksUntil(
-      g, [&] { return g.MainCourse == TurnStep::ComputerResponse && g.CurrentSeat == 4; }, 30));
-  const HandGrid hands = g.Hand;
-  const PlayRecord table = g.TablePlay;
+void SetUpResponder(Game& g, const ResponderCase& c) {
+  for (int seat = 1; seat <= kSeats; ++seat)
+    testing::SetHand(g, seat, "2x3 2x4 2x5");
+  for (int seat : c.out)
+    testing::GoneOut(g, seat);
+  if (c.table == 'Z') LayTable(g, c.tableSeat, 12, 3);
+  if (c.table == 'O') LayTable(g, c.tableSeat, 6, 2);
+  if (c.table == 'B') LayTable(g, c.tableSeat, 9, 2, 1);
+  for (int seat : c.passed)
+    g.Seats[seat].Passed = true;
+  for (int seat : c.shaded)
+    ShadePassedLabel(g, seat);
+  g.Flow.FoldInForce = c.foldBefore;
+  g.Burn.BurnerSeat = c.burner;
+  if (c.scorched != 0) g.Seats[c.scorched].Scorched = true;
+  if (c.emptied != 0) testing::SetHand(g, c.emptied, "");
+  if (c.finished != 0) g.Seats[c.finished].Finished = true;
+}
 
-  Input(g, ImgHandMouseUp, SlotsOfRank(g, 9)[0], MouseButton::Left, 0);
-  EXPECT_EQ(g.Win.LblPrompt.Caption, "不要着急,还不到您出牌的时候!");
-  EXPECT_TRUE(testing::RaisedSlots(g).empty());
-  Input(g, CmdSendClick);
-  EXPECT_EQ(g.Win.LblPrompt.Caption, "不要着急,还不到您出牌的时候!");
-  Input(g, CmdPassClick);
-  EXPECT_FALSE(g.Flow.HumanPassed);
-  EXPECT_EQ(g.MainCourse, TurnStep::ComputerResponse);
-  EXPECT_EQ(g.CurrentSeat, 4);
-  EXPECT_EQ(g.Hand, hands);
-  EXPECT_EQ(g.TablePlay, table);
-  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+TEST(NextResponder, PicksTheSeatThatAnswersNext) {
+  for (const ResponderCase& c : kResponderCases) {
+    SCOPED_TRACE(::testing::Message() << c.table << " of seat " << c.tableSeat << ", "
+                                      << c.out.size() << " out, after seat " << c.s0);
+    testing::TestGame t;
+    Game& g = t.game;
+    SetUpResponder(g, c);
+    NextResponder(g, c.s0);
+    EXPECT_EQ(g.CurrentSeat, c.next);
+    EXPECT_TRUE(g.Seats[c.next].OnTurn);
+    if (c.fold >= 0) {
+      EXPECT_EQ(g.Flow.FoldInForce, c.fold == 1);
+    }
+    EXPECT_EQ(g.Burn.BurnerSeat, 0);
+  }
+}
 
-  testing::Tick(g);
-  EXPECT_EQ(g.MainCourse, TurnStep::ApplyAnswer);
-  EXPECT_EQ(g.CurrentSeat, 4);
+TEST(NextResponder, PassedSeatsMetOnTheWayFoldWithFiveInPlay) {
+  testing::TestGame t;
+  Game& g = t.game;
+  SetUpResponder(g, {{4}, 'Z', 1, {2, 3}, {}, 1, 5});
+  ASSERT_TRUE(g.Seats[1].OppositeOut);
+  NextResponder(g, 1);
+  EXPECT_TRUE(g.Seats[2].Folded);
+  EXPECT_TRUE(g.Seats[3].Folded);
+  EXPECT_FALSE(g.Seats[5].Folded);
 }
 
 }  // namespace
