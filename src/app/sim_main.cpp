@@ -8,7 +8,7 @@
 #include "sim/decision_runner.h"
 #include "sim/hand_runner.h"
 #include "sim/play_signature.h"
-#include "sim/record_replay.h"
+#include "flow/hand_replay.h"
 #include "sim/sim_options.h"
 #include "sim/sim_summary.h"
 #include "store/hand_record_file.h"
@@ -49,7 +49,7 @@ int ReplayFile(const std::string& path) {
     std::cerr << "zunda-sim: " << path << " is refused: " << read.Problem << "\n";
     return 2;
   }
-  const std::string problem = zunda::sim::ReplayHands(read.Records);
+  const std::string problem = zunda::ReplayRun(read.Records);
   if (!problem.empty()) {
     std::cerr << "zunda-sim: the replay of " << path << " differs from its record: " << problem
               << "\n";

@@ -26,6 +26,7 @@ void AddEventLine(Game& g, std::string_view name, const std::string& text) {
     events.Items.push_back(std::move(line));
   }
   events.ListIndex = static_cast<int>(events.Items.size()) - 1;
+  RecordEventLine(g, events.Items.back());
 }
 
 }  // namespace zunda

@@ -45,6 +45,9 @@ class GameStore {
   virtual SaveResult WriteRunData(const Game& g, int slot) = 0;
   // Writes the score counters of the seats and the players.
   virtual SaveResult SaveScores(const Game& g) = 0;
+  // Adds the record of the hand just finished (g.Record) to the kept hands, the oldest
+  // dropped beyond their number.
+  virtual SaveResult KeepHand(const Game& g) = 0;
 };
 
 }  // namespace zunda

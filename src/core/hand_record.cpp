@@ -1,8 +1,11 @@
 #include "core/hand_record.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <string_view>
 
+#include "core/fnv1a.h"
 #include "core/game.h"
 
 namespace zunda {
@@ -33,14 +36,46 @@ int CodeNumber(const CardCode& code) {
   return k >= 0 && k < kCodeCount && CodeAt(k) == code ? k : -1;
 }
 
+namespace {
+
+std::string PlayedNow(Game& g) {
+  const CalendarDate date = g.host->Today();
+  const int minutes = static_cast<int>(std::floor(g.Clock() / 60));
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", date.year, date.month, date.day,
+                (minutes / 60) % 24, minutes % 60);
+  return text;
+}
+
+std::uint8_t Small(int value) {
+  return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+}
+
+}  // namespace
+
 void BeginHandRecord(Game& g) {
   HandRecord& record = g.Record;
   record.Version = kHandRecordVersion;
+  record.Played = PlayedNow(g);
+  record.Practice = false;
+  record.Closed = false;
+  record.Restored = false;
+  RecordedStart& start = record.Start;
+  start.FirstHand = g.FirstHand;
+  start.TripleCapture = g.Finish.ResultTripleCapture;
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    const auto i = static_cast<std::size_t>(seat - 1);
+    start.FinishOrder[i] = Small(g.FinishOrder[seat]);
+    start.Places[i] = Small(g.Seats[seat].Place);
+    start.TributeCounts[i] = Small(g.Seats[seat].TributeCount);
+    start.Names[i] = g.Seats[seat].Name;
+  }
   record.Actions.clear();
   record.Actions.reserve(kActionsReserved);
   record.Decks.clear();
   record.Decks.reserve(kDecksReserved);
   record.Outcome = RecordedOutcome{};
+  record.Outcome.EventHash = Fnv1a64().Value();
   record.Options = RecordedOptions{g.Options.JinGong,   g.HumanSeat,       g.DelayTimeShunPai,
                                    g.DelayTimeZundaPai, g.DelayTimeKouPai, g.DelayTimeShaoPai};
 }
@@ -60,6 +95,37 @@ void LoadRecordedDeck(const RecordedDeck& recorded, DeckArray& deck) {
     const CardCode code = CodeAt(recorded[static_cast<std::size_t>(i - 1)]);
     deck[i] = Card{code, code.Rank()};
   }
+}
+
+void ApplyRecordedStart(Game& g, const RecordedStart& start) {
+  g.FirstHand = start.FirstHand;
+  g.Finish.ResultTripleCapture = start.TripleCapture;
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    const auto i = static_cast<std::size_t>(seat - 1);
+    const int finisher = start.FinishOrder[i];
+    if (finisher > kSeats) Fatal("Err:记录的名次错误(" + std::to_string(finisher) + ")");
+    g.FinishOrder[seat] = finisher;
+    g.Seats[seat].Place = start.Places[i];
+    g.Seats[seat].TributeCount = start.TributeCounts[i];
+    if (!start.Names[i].empty()) g.Seats[seat].Name = start.Names[i];
+  }
+}
+
+void RecordEventLine(Game& g, std::string_view line) {
+  RecordedOutcome& outcome = g.Record.Outcome;
+  if (g.Record.Closed) return;
+  ++outcome.EventLines;
+  Fnv1a64 hash(outcome.EventHash);
+  hash.Add(line);
+  hash.AddByte('\n');
+  outcome.EventHash = hash.Value();
+}
+
+void CloseHandRecord(Game& g) {
+  if (g.Record.Closed) return;
+  for (int place = 1; place <= kSeats; ++place)
+    g.Record.Outcome.FinishOrder[static_cast<std::size_t>(place - 1)] = g.FinishOrder[place];
+  g.Record.Closed = true;
 }
 
 void RecordAction(Game& g, RecordedAction action) {

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/cards.h"
@@ -15,8 +17,10 @@ struct Game;
 // the human seat in the order it was applied, each with the tick it came in. The computer
 // seats decide from the state alone, so a fresh game that is dealt the same decks and given
 // the same decisions at the same ticks plays the same hand (src/app/sim/record_replay.*).
+// A record also holds what the hand took over from the hands before it, so that one hand
+// replays on its own (src/flow/hand_replay.*).
 // Written and read as text by src/store/hand_record_file.* (docs/HAND_RECORD.md).
-inline constexpr int kHandRecordVersion = 1;
+inline constexpr int kHandRecordVersion = 2;
 
 enum class RecordedKind : std::uint8_t {
   Play,           // a set laid: Cards holds the number of cards of each rank 3..17
@@ -64,17 +68,48 @@ struct RecordedOutcome {
   bool operator==(const RecordedOutcome&) const = default;
 };
 
+// What a hand starts from besides its deck: the previous hand's finishing order (which
+// decides the tribute and the leader), each seat's place and tribute count, and the names
+// the event lines show.
+struct RecordedStart {
+  bool FirstHand = true;
+  std::array<std::uint8_t, kSeats> FinishOrder{};  // by place, 0 for a place nobody took
+  std::array<std::uint8_t, kSeats> Places{};       // by seat
+  std::array<std::uint8_t, kSeats> TributeCounts{};
+  bool TripleCapture = false;
+  std::array<std::string, kSeats> Names;
+  bool operator==(const RecordedStart&) const = default;
+};
+
 struct HandRecord {
   int Version = kHandRecordVersion;
+  // When the hand was dealt, "YYYY-MM-DD HH:MM"; shown in the history.
+  std::string Played;
+  // A practice hand (branched from a kept hand, or with a play taken back) is not scored.
+  bool Practice = false;
   RecordedOptions Options;
+  RecordedStart Start;
   std::vector<RecordedDeck> Decks;  // every deck dealt in the hand; the last was accepted
   std::vector<RecordedAction> Actions;
   RecordedOutcome Outcome;
+  // Set once the hand has ended and its outcome is complete; not written to files.
+  bool Closed = false;
+  // Set when a saved hand was loaded into it: the actions before the load are another
+  // hand's, so the record no longer replays; not written to files.
+  bool Restored = false;
   bool operator==(const HandRecord&) const = default;
 };
 
-// A new hand: the record is emptied (its storage kept) and takes the options in force.
+// A new hand: the record is emptied (its storage kept) and takes the options in force and
+// what the hand starts from. Called before the hand's set-up, while the seats still hold
+// the previous hand's result.
 void BeginHandRecord(Game& g);
+// An event line the hand showed, counted into the outcome until the record is closed.
+void RecordEventLine(Game& g, std::string_view line);
+// The hand has ended: the finishing order goes into the outcome and the record is closed.
+void CloseHandRecord(Game& g);
+// Puts what a record's hand starts from onto a game before its deal.
+void ApplyRecordedStart(Game& g, const RecordedStart& start);
 // A deck just shuffled and cut, before it is dealt.
 void RecordDeal(Game& g);
 // The one entry of the human seat's decisions: stamped with the tick and appended.

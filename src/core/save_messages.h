@@ -29,6 +29,7 @@ std::string FillIn(std::string_view text, std::initializer_list<std::string_view
 inline constexpr char kOptionsTopic[] = "options";
 inline constexpr char kScoresTopic[] = "scores";
 inline constexpr char kRunDataTopic[] = "run data";
+inline constexpr char kHistoryTopic[] = "history";
 
 // After an automatic save of `topic` (a file or a group of files): a failure is told once,
 // and not again while that save keeps failing; a success makes the next failure told again.

@@ -54,6 +54,7 @@ void CarryOutRestore(Game& g) {
     return;
   }
   RecordAction(g, SimpleAction(RecordedKind::Restore, g.HumanSeat));
+  g.Record.Restored = true;
   // Only a hand actually loaded counts as a restart.
   RecordRestart(g);
   SaveScores(g);
@@ -114,9 +115,17 @@ void RecordRunData(Game& g) {
 }
 
 void RecordScores(Game& g) {
-  RecordHandResult(g);
+  // A practice hand is played for its own sake and leaves the score table alone.
+  if (!g.Record.Practice) RecordHandResult(g);
   SaveScores(g);
   ShowRankingInTalkList(g);
+}
+
+void KeepHandInHistory(Game& g) {
+  CloseHandRecord(g);
+  // A hand a saved hand was loaded into no longer replays from its record.
+  if (g.Store == nullptr || g.Record.Restored) return;
+  TellSaveResult(g, kHistoryTopic, g.Store->KeepHand(g));
 }
 
 void SaveScores(Game& g) {

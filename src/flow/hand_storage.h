@@ -24,6 +24,8 @@ void RecordRunData(Game& g);
 // The end of a hand for the score table: counts the result, saves the counters and shows the
 // ranking in the talk list.
 void RecordScores(Game& g);
+// Closes the hand's record and adds it to the kept hands.
+void KeepHandInHistory(Game& g);
 // Writes the counters as they stand (the game has stopped).
 void SaveScores(Game& g);
 

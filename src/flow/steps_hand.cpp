@@ -117,6 +117,7 @@ void EndHand(Game& g) {
   } else {
     ShowFinishSummary(g);
     RecordScores(g);  // counts the result, saves the score file, refreshes the ranking
+    KeepHandInHistory(g);
     const int last = g.FinishOrder[6];
     if (last != 0 && last != g.HumanSeat && !g.TripleCapture) {
       const std::string name = Trim(g.Seats[last].Name);

@@ -4,6 +4,7 @@
 
 #include "core/game.h"
 #include "store/file_system.h"
+#include "store/hand_history.h"
 #include "store/program_folder.h"
 #include "store/score_file.h"
 #include "store/snapshot.h"
@@ -24,6 +25,11 @@ SaveResult FileGameStore::WriteRunData(const Game& g, int slot) {
 
 SaveResult FileGameStore::SaveScores(const Game& g) {
   return SaveScoreFile(g);
+}
+
+SaveResult FileGameStore::KeepHand(const Game& g) {
+  if (!KeepsHistory) return {};
+  return KeepInHistory(g.AppPath, g.Record);
 }
 
 void InstallFileStore(Game& g, FileGameStore& store) {

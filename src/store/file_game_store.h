@@ -14,6 +14,10 @@ class FileGameStore : public GameStore {
   RestoreResult RestoreHand(Game& g) override;
   SaveResult WriteRunData(const Game& g, int slot) override;
   SaveResult SaveScores(const Game& g) override;
+  SaveResult KeepHand(const Game& g) override;
+
+  // The simulator plays thousands of hands a second and keeps none of them.
+  bool KeepsHistory = true;
 };
 
 // Makes the game use the store for its files and tell the deal whether a saved hand exists.

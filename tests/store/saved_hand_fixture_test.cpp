@@ -8,7 +8,7 @@
 #include "core/display.h"
 #include "flow/hand_storage.h"
 #include "played_game.h"
-#include "sim/fnv1a.h"
+#include "core/fnv1a.h"
 #include "store/snapshot.h"
 #include "store_files.h"
 #include "window_input.h"
@@ -47,7 +47,7 @@ TEST(SavedHandFixture, AnOlderSavedPairLoadsAndPlaysOnAsItDidThen) {
         << p.driver->Problem();
     orders += (hands > 1 ? " " : "") + FinishOrder(p.g());
   }
-  sim::Fnv1a64 hash;
+  Fnv1a64 hash;
   std::size_t lines = 0;
   const std::string passSuffix = std::string(": ") + kPassLine;
   for (const std::string& line : p.g().Win.LstDispEvent.Items) {

@@ -43,7 +43,7 @@ HandRunner::HandRunner(const SimOptions& options, std::ostream& report, std::ost
   // yield the host is idle, which lets the engine skip the yields of its tight loops.
   host_.OnDoEvents([this] { pilot_.DuringWait(game_); }, &game_.Win.CmdNotSP.Visible);
   SetUpFiles();
-  if (!options.recordPath.empty()) outcome_.emplace();
+  keepRecords_ = !options.recordPath.empty();
 }
 
 bool HandRunner::PlayHand() {
@@ -129,7 +129,7 @@ void HandRunner::AfterStep() {
 
 void HandRunner::EndOfHand() {
   if (rehearsal_ == nullptr) CheckEndOfHand();
-  if (rehearsal_ == nullptr && outcome_) records_.push_back(outcome_->Finish(game_));
+  if (rehearsal_ == nullptr && keepRecords_) records_.push_back(game_.Record);
   ++summary_.hands;
   ticksThisHand_ = 0;
   host_.ClearMessages();
@@ -154,7 +154,6 @@ void HandRunner::DrainEvents() {
       continue;
     }
     if (events_ != nullptr) *events_ << line << '\n';
-    if (outcome_) outcome_->Line(line);
     CountEvent(line);
     if (saveRestore_) ViolationIf(saveRestore_->Line(line));
   }

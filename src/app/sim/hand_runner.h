@@ -11,7 +11,6 @@
 #include "decision_dump.h"
 #include "play_invariants.h"
 #include "players/autopilot.h"
-#include "record_replay.h"
 #include "save_restore_check.h"
 #include "scratch_folder.h"
 #include "sim_host.h"
@@ -89,7 +88,7 @@ class HandRunner {
   std::unique_ptr<ScratchFolder> scratch_;
   FileGameStore store_;
   std::optional<SaveRestoreCheck> saveRestore_;
-  std::optional<OutcomeKeeper> outcome_;
+  bool keepRecords_ = false;
   std::vector<HandRecord> records_;
   // Collects the event lines while a hand is rehearsed; null otherwise.
   std::vector<std::string>* rehearsal_ = nullptr;

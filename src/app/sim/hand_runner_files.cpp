@@ -20,6 +20,7 @@ void HandRunner::SetUpFiles() {
     // The game keeps its score file as it would in the program folder.
     game_.AppPath = MakeAppPath(scratch_->ProgramFolder());
     InstallFileStore(game_, store_);
+    store_.KeepsHistory = false;
   }
   if (options_.saveRestore > 0) {
     saveRestore_.emplace(options_.seed, options_.saveRestore, options_.hands,

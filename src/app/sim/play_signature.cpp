@@ -6,7 +6,7 @@
 #include <streambuf>
 
 #include "core/game.h"
-#include "fnv1a.h"
+#include "core/fnv1a.h"
 #include "hand_runner.h"
 #include "players/decision_log.h"
 #include "players/decision_observer.h"

@@ -1,9 +1,8 @@
-#include "record_replay.h"
+#include "flow/hand_replay.h"
 
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "core/game.h"
 #include "core/scripted_host.h"
@@ -16,11 +15,10 @@
 #include "rules/human_input.h"
 #include "rules/tribute.h"
 
-namespace zunda::sim {
+namespace zunda {
 
 namespace {
 
-constexpr TurnStep kHandEndState = TurnStep::EndHand;
 // No hand comes near this many steps; a replay that goes astray may.
 constexpr long kMostSteps = 40000;
 
@@ -55,19 +53,35 @@ PlayRecord SetOf(const RecordedAction& action) {
   return set;
 }
 
-class Replayer {
+bool IsMarker(const RecordedAction& action) {
+  return action.Kind == RecordedKind::Save || action.Kind == RecordedKind::Restore;
+}
+
+}  // namespace
+
+class HandReplay::Impl {
  public:
-  Replayer() : game_(host_) {
-    SetStartupDefaults(game_);
-    host_.answer = [this] { return TakeAnswer(); };
-    host_.OnDoEvents([this] { DuringWait(); }, &game_.Win.CmdNotSP.Visible);
+  Impl() { Reset(); }
+
+  void Reset() {
+    game_.reset();
+    host_ = std::make_unique<ReplayHost>();
+    game_ = std::make_unique<Game>(*host_);
+    SetStartupDefaults(*game_);
+    host_->answer = [this] { return TakeAnswer(); };
+    host_->OnDoEvents([this] { DuringWait(); }, &game_->Win.CmdNotSP.Visible);
+    started_ = false;
   }
 
-  std::string Hand(const HandRecord& record) {
-    Game& g = game_;
+  std::string Hand(const HandRecord& record, bool alone, std::size_t stopAt) {
+    if (alone) Reset();
+    Game& g = *game_;
     record_ = &record;
     next_ = 0;
     problem_.clear();
+    pendingPlay_.reset();
+    frames_ = FrameLog();
+    lines_.clear();
     const RecordedOptions& o = record.Options;
     if (o.HumanSeat != g.HumanSeat) return "the record's human seat is not seat 1";
     g.Options.JinGong = o.Tribute;
@@ -81,6 +95,7 @@ class Replayer {
       started_ = true;
       MnuZundaRunClick(g);
       RunPostedActions(g);
+      if (alone) g.Guard([&] { ApplyRecordedStart(g, record.Start); });
     }
     bool ended = false;
     for (long step = 0; step < kMostSteps && !ended && problem_.empty(); ++step) {
@@ -88,9 +103,11 @@ class Replayer {
       SkipMarkers();
       Timer& timer = g.Win.TmrMainCircle;
       if (timer.Enabled) {
-        host_.SleepMs(timer.Interval);
-        ended = g.MainCourse == kHandEndState;
+        host_->SleepMs(timer.Interval);
+        ended = g.MainCourse == TurnStep::EndHand;
         TmrMainCircleTimer(g);
+      } else if (next_ >= stopAt) {
+        return "";
       } else if (next_ < record.Actions.size()) {
         ApplyNext();
         RunPostedActions(g);
@@ -99,10 +116,12 @@ class Replayer {
         Problem("the game waits for the human in state " + std::string(TurnStepName(g.MainCourse)) +
                 ", but the record has no more actions");
       }
+      frames_.AfterStep(g, next_);
       Drain();
     }
     if (!problem_.empty()) return problem_;
     if (!ended) return "the hand did not end";
+    if (stopAt != kToTheEnd) return "the hand ended before the action it was to stop at";
     SkipMarkers();
     if (next_ < record.Actions.size()) {
       return std::to_string(record.Actions.size() - next_) + " recorded actions were not used";
@@ -110,23 +129,26 @@ class Replayer {
     return Compare(record.Outcome);
   }
 
+  const std::vector<ReviewFrame>& Frames() const { return frames_.Frames(); }
+  const std::vector<std::string>& Lines() const { return lines_; }
+  Game& ReplayedGame() { return *game_; }
+
  private:
   std::string Fatal() const {
-    return host_.FatalMessages().empty() ? std::string("no reason given")
-                                         : host_.FatalMessages().front();
+    return host_->FatalMessages().empty() ? std::string("no reason given")
+                                          : host_->FatalMessages().front();
   }
 
   void Problem(const std::string& text) {
     if (problem_.empty()) {
-      problem_ = "tick " + std::to_string(game_.Flow.TicksThisHand) + ": " + text;
+      problem_ = "tick " + std::to_string(game_->Flow.TicksThisHand) + ": " + text;
     }
   }
 
   // Saves and restores leave the hand as it was; the replay goes on without them.
   void SkipMarkers() {
     const auto& actions = record_->Actions;
-    while (next_ < actions.size() && (actions[next_].Kind == RecordedKind::Save ||
-                                      actions[next_].Kind == RecordedKind::Restore))
+    while (next_ < actions.size() && IsMarker(actions[next_]))
       ++next_;
   }
 
@@ -147,14 +169,14 @@ class Replayer {
 
   void DuringWait() {
     const RecordedAction* action = Peek();
-    if (action == nullptr || action->Tick != game_.Flow.TicksThisHand) return;
+    if (action == nullptr || action->Tick != game_->Flow.TicksThisHand) return;
     if (action->Kind == RecordedKind::OfferBurn || action->Kind == RecordedKind::DeclineBurn) {
       ApplyNext();
     }
   }
 
   void ApplyNext() {
-    Game& g = game_;
+    Game& g = *game_;
     const RecordedAction action = *Peek();
     if (action.Tick != g.Flow.TicksThisHand) {
       Problem("the record's next action comes at tick " + std::to_string(action.Tick));
@@ -193,7 +215,7 @@ class Replayer {
   }
 
   void Play(const RecordedAction& action) {
-    Game& g = game_;
+    Game& g = *game_;
     const PlayRecord set = SetOf(action);
     if (!RaiseSetByClicks(g, set) || !g.Win.CmdSend.Visible) {
       Problem("the recorded play " + DescribeSet(set) + " cannot be raised");
@@ -208,14 +230,14 @@ class Replayer {
   // A recorded play, once applied, must have been laid.
   void CheckPlayLaid() {
     if (!pendingPlay_) return;
-    if (!game_.Flow.HumanCommitted) {
+    if (!game_->Flow.HumanCommitted) {
       Problem("the recorded play " + DescribeSet(*pendingPlay_) + " is refused");
     }
     pendingPlay_.reset();
   }
 
   void ReturnTribute(const RecordedAction& action) {
-    Game& g = game_;
+    Game& g = *game_;
     for (int i = 0; i < action.Count; ++i) {
       const int slot = LoweredSlotWith(g, CodeAt(action.Cards[static_cast<std::size_t>(i)]));
       if (slot != 0) ImgHandMouseUp(g, slot, MouseButton::Left, 0);
@@ -227,15 +249,18 @@ class Replayer {
     CmdHGClick(g);
   }
 
+  // The replay's event list keeps one step's lines; the hand's lines are kept here.
   void Drain() {
-    ListBox& list = game_.Win.LstDispEvent;
-    for (const std::string& line : list.Items)
-      outcome_.Line(line);
+    ListBox& list = game_->Win.LstDispEvent;
+    if (!game_->Record.Decks.empty()) {
+      for (std::string& line : list.Items)
+        lines_.push_back(std::move(line));
+    }
     list.Clear();
   }
 
   std::string Compare(const RecordedOutcome& wanted) {
-    const RecordedOutcome shown = outcome_.Finish(game_).Outcome;
+    const RecordedOutcome& shown = game_->Record.Outcome;
     if (shown.EventLines != wanted.EventLines || shown.EventHash != wanted.EventHash) {
       return "the event lines differ (" + std::to_string(shown.EventLines) + " lines, the record " +
              std::to_string(wanted.EventLines) + ")";
@@ -244,42 +269,52 @@ class Replayer {
     return "";
   }
 
-  ReplayHost host_;
-  Game game_;
+  std::unique_ptr<ReplayHost> host_;
+  std::unique_ptr<Game> game_;
   const HandRecord* record_ = nullptr;
   std::size_t next_ = 0;
   std::string problem_;
   std::optional<PlayRecord> pendingPlay_;
   bool started_ = false;
-  OutcomeKeeper outcome_;
+  FrameLog frames_;
+  std::vector<std::string> lines_;
 };
 
-}  // namespace
+HandReplay::HandReplay() : impl_(std::make_unique<Impl>()) {}
+HandReplay::~HandReplay() = default;
 
-void OutcomeKeeper::Line(const std::string& line) {
-  ++lines_;
-  hash_.Add(line);
-  hash_.AddByte('\n');
+std::string HandReplay::Alone(const HandRecord& record, std::size_t stopAt) {
+  return impl_->Hand(record, true, stopAt);
 }
 
-HandRecord OutcomeKeeper::Finish(const Game& g) {
-  HandRecord record = g.Record;
-  record.Outcome.EventLines = lines_;
-  record.Outcome.EventHash = hash_.Value();
-  for (int place = 1; place <= kSeats; ++place)
-    record.Outcome.FinishOrder[static_cast<std::size_t>(place - 1)] = g.FinishOrder[place];
-  lines_ = 0;
-  hash_ = Fnv1a64();
-  return record;
+std::string HandReplay::Next(const HandRecord& record) {
+  return impl_->Hand(record, false, kToTheEnd);
 }
 
-std::string ReplayHands(const std::vector<HandRecord>& records) {
-  Replayer replayer;
+const std::vector<ReviewFrame>& HandReplay::Frames() const {
+  return impl_->Frames();
+}
+
+const std::vector<std::string>& HandReplay::EventLines() const {
+  return impl_->Lines();
+}
+
+Game& HandReplay::ReplayedGame() {
+  return impl_->ReplayedGame();
+}
+
+std::string ReplayRun(const std::vector<HandRecord>& records) {
+  HandReplay replay;
   for (std::size_t i = 0; i < records.size(); ++i) {
-    const std::string problem = replayer.Hand(records[i]);
+    const std::string problem = replay.Next(records[i]);
     if (!problem.empty()) return "hand " + std::to_string(i + 1) + ": " + problem;
   }
   return "";
 }
 
-}  // namespace zunda::sim
+std::string CheckHandRecord(const HandRecord& record) {
+  HandReplay replay;
+  return replay.Alone(record);
+}
+
+}  // namespace zunda

@@ -3,12 +3,15 @@
 #include <cstdint>
 #include <string_view>
 
-namespace zunda::sim {
+namespace zunda {
 
 // 64-bit FNV-1a: small, fast and the same on every machine, which is all a signature of the
 // play needs (nobody forges it).
 class Fnv1a64 {
  public:
+  Fnv1a64() = default;
+  // Goes on from a value an earlier hash reached.
+  explicit Fnv1a64(std::uint64_t value) : hash_(value) {}
   void Add(std::string_view bytes) {
     for (const char c : bytes)
       AddByte(static_cast<unsigned char>(c));
@@ -34,4 +37,4 @@ class Fnv1a64 {
   std::uint64_t hash_ = kOffsetBasis;
 };
 
-}  // namespace zunda::sim
+}  // namespace zunda

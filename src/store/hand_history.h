@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "core/hand_record.h"
+#include "core/save_result.h"
+
+namespace zunda {
+
+// The kept hands: the records of the last finished hands, one small file each in the folder
+// "History" of the program folder (docs/HAND_RECORD.md).
+inline constexpr int kKeptHands = 200;
+inline constexpr char kHistoryFolder[] = "History";
+
+struct KeptHand {
+  QString Path;  // the file it was read from
+  HandRecord Record;
+};
+
+// Adds a finished hand; beyond kKeptHands the oldest files are removed. A failed write leaves
+// the kept hands as they were.
+SaveResult KeepInHistory(const std::string& programFolder, const HandRecord& record);
+
+struct HistoryRead {
+  std::vector<KeptHand> Hands;  // oldest first
+  int Refused = 0;              // files in the folder that are not readable records
+};
+HistoryRead ReadHistory(const std::string& programFolder);
+
+// One hand's record as a file of its own, to share a deal: written whole or not at all.
+SaveResult ExportHand(const QString& path, const HandRecord& record);
+
+struct ImportedHand {
+  HandRecord Record;
+  std::string Problem;  // empty when the file holds one hand that replays as recorded
+  bool Ok() const { return Problem.empty(); }
+};
+// Reads a file ExportHand wrote (or a kept hand's file); a damaged or foreign file, a file of
+// more than one hand and a record that does not replay as it says are refused with the reason.
+ImportedHand ImportHand(const QString& path);
+
+}  // namespace zunda
