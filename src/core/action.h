@@ -25,6 +25,7 @@ enum class ActionKind : std::uint8_t {
   NewGame,        // the new-game command
   EndHand,        // the command that ends the hand in play
   Exit,           // the exit command, once the user confirmed it
+  TakeBack,       // take back the human's last play or pass
 };
 
 struct Action {

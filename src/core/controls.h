@@ -123,6 +123,8 @@ struct MainWindowControls {
   MenuItem MnuSave{false};
   MenuItem MnuRead{false};
   MenuItem MnuForcePause{false};
+  // The take-back (悔牌): shown when the option allows it, enabled while it can be done.
+  MenuItem MnuTakeBack{false, false};
 
   bool operator==(const MainWindowControls&) const = default;
 };

@@ -14,6 +14,9 @@ struct ExtrasOptions {
   bool HoldLastPlay = false;
   // A finished round stays on the table at least this long; 0 keeps the turn cycle's wait.
   int RoundStayMs = 0;
+  // The human may take back a play (悔牌); the hand then counts as practice. Off, so the
+  // game's own rules stand unless the player chooses otherwise.
+  bool TakeBack = false;
   bool operator==(const ExtrasOptions&) const = default;
 };
 

@@ -5,6 +5,7 @@
 #include "core/display.h"
 #include "core/game.h"
 #include "core/scoped_flag.h"
+#include "flow/hand_branch.h"
 #include "flow/hand_storage.h"
 #include "flow/round_pace.h"
 #include "flow/turn_cycle.h"
@@ -48,6 +49,11 @@ void Scorch(Game& g) {
   if (!ScorchedVerdict(g, g.HumanSeat, true)) return;
   g.MainCourse = TurnStep::EndRound;
   ResumeTurnCycle(g);
+}
+
+void TakeBack(Game& g) {
+  const std::string refused = TakeBackLastPlay(g);
+  if (!refused.empty()) g.Msg(refused, Host::Buttons::Ok, Host::Icon::Exclamation);
 }
 
 void RestartTurnCycle(Game& g, TurnStep step, double intervalMs) {
@@ -114,6 +120,9 @@ void ApplyAction(Game& g, const Action& action) {
       return;
     case ActionKind::Exit:
       BeginExit(g);
+      return;
+    case ActionKind::TakeBack:
+      TakeBack(g);
       return;
   }
 }
