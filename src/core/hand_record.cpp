@@ -63,6 +63,7 @@ void BeginHandRecord(Game& g) {
   RecordedStart& start = record.Start;
   start.FirstHand = g.FirstHand;
   start.TripleCapture = g.Finish.ResultTripleCapture;
+  start.PassFolds = g.Input.PassConfirms;
   for (int seat = 1; seat <= kSeats; ++seat) {
     const auto i = static_cast<std::size_t>(seat - 1);
     start.FinishOrder[i] = Small(g.FinishOrder[seat]);
@@ -100,6 +101,7 @@ void LoadRecordedDeck(const RecordedDeck& recorded, DeckArray& deck) {
 void ApplyRecordedStart(Game& g, const RecordedStart& start) {
   g.FirstHand = start.FirstHand;
   g.Finish.ResultTripleCapture = start.TripleCapture;
+  g.Input.PassConfirms = start.PassFolds;
   for (int seat = 1; seat <= kSeats; ++seat) {
     const auto i = static_cast<std::size_t>(seat - 1);
     const int finisher = start.FinishOrder[i];

@@ -69,14 +69,16 @@ struct RecordedOutcome {
 };
 
 // What a hand starts from besides its deck: the previous hand's finishing order (which
-// decides the tribute and the leader), each seat's place and tribute count, and the names
-// the event lines show.
+// decides the tribute and the leader), each seat's place and tribute count, whether a pass
+// folds, and the names the event lines show.
 struct RecordedStart {
   bool FirstHand = true;
   std::array<std::uint8_t, kSeats> FinishOrder{};  // by place, 0 for a place nobody took
   std::array<std::uint8_t, kSeats> Places{};       // by seat
   std::array<std::uint8_t, kSeats> TributeCounts{};
   bool TripleCapture = false;
+  // A pass still folds as the human's last prompt said, until the human is prompted again.
+  bool PassFolds = false;
   std::array<std::string, kSeats> Names;
   bool operator==(const RecordedStart&) const = default;
 };

@@ -1,9 +1,22 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
+#include "core/hand_record.h"
+
 namespace zunda {
+
+// A hand to be played again from a moment of its record: a branch from a kept hand, or the
+// running hand itself for a take-back.
+struct TakeOverRequest {
+  bool Pending = false;
+  HandRecord Record;
+  std::size_t NextAction = 0;  // the replay stops where the human is to make this decision
+  bool Practice = true;
+  bool operator==(const TakeOverRequest&) const = default;
+};
 
 // Requests of the save and load menu commands and the run-data recorder's ring position.
 struct StorageState {
@@ -17,6 +30,8 @@ struct StorageState {
   // The files the program writes by itself whose last save failed and the player has been
   // told so: a failure is told once, not at every hand, until a save of that file succeeds.
   std::vector<std::string> FailedSavesTold;
+  // Carried out outside a tick: the hand the running game takes over.
+  TakeOverRequest TakeOver;
   bool operator==(const StorageState&) const = default;
 };
 

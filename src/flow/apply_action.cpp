@@ -143,6 +143,7 @@ void RunPostedActions(Game& g) {
   // Between ticks the end of a round may be held or lengthened; the actions may have moved
   // the hand to or past such an end.
   g.Guard([&] { ApplyRoundPace(g); });
+  if (!g.Stopped) SyncTakeBackMenu(g);
 }
 
 }  // namespace zunda

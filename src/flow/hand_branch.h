@@ -29,4 +29,9 @@ std::string TakeBackLastPlay(Game& g);
 // The menu command; applied by the turn cycle like every other action.
 void MnuTakeBackClick(Game& g);
 
+// A branch or take-back asked for inside a tick, carried out as the tick ends.
+void CarryOutTakeOver(Game& g);
+// The take-back menu item: shown when the option allows it, enabled when it can be done.
+void SyncTakeBackMenu(Game& g);
+
 }  // namespace zunda

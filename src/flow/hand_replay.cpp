@@ -116,7 +116,7 @@ class HandReplay::Impl {
         Problem("the game waits for the human in state " + std::string(TurnStepName(g.MainCourse)) +
                 ", but the record has no more actions");
       }
-      frames_.AfterStep(g, next_);
+      if (keepFrames_) frames_.AfterStep(g, next_);
       Drain();
     }
     if (!problem_.empty()) return problem_;
@@ -277,6 +277,11 @@ class HandReplay::Impl {
   std::optional<PlayRecord> pendingPlay_;
   bool started_ = false;
   FrameLog frames_;
+
+ public:
+  bool keepFrames_ = false;
+
+ private:
   std::vector<std::string> lines_;
 };
 
@@ -289,6 +294,10 @@ std::string HandReplay::Alone(const HandRecord& record, std::size_t stopAt) {
 
 std::string HandReplay::Next(const HandRecord& record) {
   return impl_->Hand(record, false, kToTheEnd);
+}
+
+void HandReplay::KeepFrames(bool keep) {
+  impl_->keepFrames_ = keep;
 }
 
 const std::vector<ReviewFrame>& HandReplay::Frames() const {

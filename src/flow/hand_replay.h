@@ -26,6 +26,9 @@ class HandReplay {
   HandReplay(const HandReplay&) = delete;
   HandReplay& operator=(const HandReplay&) = delete;
 
+  // Whether the frames are kept (the review wants them, a check of a record does not).
+  void KeepFrames(bool keep);
+
   // One hand on its own: a new game is started from what the record says the hand started
   // from. Returns "" or what differs.
   std::string Alone(const HandRecord& record, std::size_t stopAt = kToTheEnd);

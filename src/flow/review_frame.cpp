@@ -14,32 +14,46 @@ bool HandShowing(const Game& g) {
 
 ReviewFrame CaptureFrame(const Game& g) {
   ReviewFrame frame;
+  CaptureFrame(g, frame);
+  return frame;
+}
+
+void CaptureFrame(const Game& g, ReviewFrame& frame) {
+  frame.NextAction = 0;
   frame.Tick = g.Flow.TicksThisHand;
-  frame.Prompt = g.Win.LblPrompt.Visible ? g.Win.LblPrompt.Caption : std::string();
+  if (g.Win.LblPrompt.Visible) {
+    frame.Prompt = g.Win.LblPrompt.Caption;
+  } else {
+    frame.Prompt.clear();
+  }
   frame.EventLines = g.Record.Outcome.EventLines;
+  // Walked in order rather than indexed: a frame is taken after every step of a replay.
   for (int seat = 1; seat <= kSeats; ++seat) {
     ReviewSeat& shown = frame.Seats[static_cast<std::size_t>(seat - 1)];
     const Label& name = g.Win.LblName[seat];
-    shown.Name = name.Visible ? name.Caption : std::string();
-    for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
-      const int count = g.Hand[seat][rank].Count;
-      shown.Held[static_cast<std::size_t>(rank - kLowRank)] =
-          static_cast<std::uint8_t>(count < 0 ? 0 : count);
+    if (name.Visible) {
+      shown.Name = name.Caption;
+    } else {
+      shown.Name.clear();
     }
-    for (int k = 1; k <= kRowSlots; ++k) {
-      const Image& card = g.Win.ImgTable[kRowSlots * (seat - 1) + k];
-      if (card.Visible && !card.Tag.empty()) shown.Table.push_back(card.Tag);
-    }
+    std::size_t rank = 0;
+    for (const HandBucket& bucket : g.Hand[seat])
+      shown.Held[rank++] = static_cast<std::uint8_t>(bucket.Count < 0 ? 0 : bucket.Count);
+    shown.Table.clear();
   }
-  return frame;
+  int slot = 0;
+  for (const Image& card : g.Win.ImgTable) {
+    ReviewSeat& shown = frame.Seats[static_cast<std::size_t>(slot++ / kRowSlots)];
+    if (card.Visible && !card.Tag.empty()) shown.Table.push_back(card.Tag);
+  }
 }
 
 void FrameLog::AfterStep(const Game& g, std::size_t nextAction) {
   if (!HandShowing(g)) return;
-  ReviewFrame frame = CaptureFrame(g);
-  if (!frames_.empty() && frames_.back().SameTable(frame)) return;
-  frame.NextAction = nextAction;
-  frames_.push_back(std::move(frame));
+  CaptureFrame(g, scratch_);
+  if (!frames_.empty() && frames_.back().SameTable(scratch_)) return;
+  scratch_.NextAction = nextAction;
+  frames_.push_back(scratch_);
 }
 
 }  // namespace zunda

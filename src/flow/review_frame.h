@@ -40,6 +40,8 @@ struct ReviewFrame {
 bool HandShowing(const Game& g);
 // The table as the game shows it now.
 ReviewFrame CaptureFrame(const Game& g);
+// The same into a frame whose storage is reused.
+void CaptureFrame(const Game& g, ReviewFrame& frame);
 
 // Collects the frames of a hand as it goes: a frame is kept after every step that changed
 // what the table shows.
@@ -51,6 +53,7 @@ class FrameLog {
 
  private:
   std::vector<ReviewFrame> frames_;
+  ReviewFrame scratch_;
 };
 
 }  // namespace zunda

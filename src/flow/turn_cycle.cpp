@@ -9,6 +9,7 @@
 #include "core/scoped_flag.h"
 #include "core/text.h"
 #include "flow/apply_action.h"
+#include "flow/hand_branch.h"
 #include "flow/hand_storage.h"
 #include "flow/steps.h"
 
@@ -121,6 +122,10 @@ void TmrMainCircleTimer(Game& g) {
     }
   });
   if (g.Flow.NewGameRequested && !g.Flow.InTick && !g.Stopped) StartNewGame(g);
+  if (!g.Flow.InTick && !g.Stopped) {
+    g.Guard([&] { CarryOutTakeOver(g); });
+    SyncTakeBackMenu(g);
+  }
 }
 
 void MnuZundaRunClick(Game& g) {

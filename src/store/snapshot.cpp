@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/game.h"
+#include "core/run_state.h"
 #include "core/seats.h"
 #include "players/hand_analysis.h"
 #include "rules/tribute.h"
@@ -21,65 +22,6 @@ namespace {
 
 // A state file holds the event list of the whole game; far more than any real game writes.
 constexpr qint64 kStateFileMax = qint64{64} * 1024 * 1024;
-
-// What a loaded game takes over from the running one: the settings, the folders, the score
-// counters and what belongs to this run of the program rather than to the hand.
-void CarryOver(const Game& from, Game& to) {
-  to.Stopped = from.Stopped;
-  to.ErrorCode = from.ErrorCode;
-  to.AppPath = from.AppPath;
-  to.DataDir = from.DataDir;
-  to.HelpDir = from.HelpDir;
-  to.SkinDir = from.SkinDir;
-  to.SoundDir = from.SoundDir;
-  to.VersionText = from.VersionText;
-  to.OptionFilePresent = from.OptionFilePresent;
-  to.SavedHandExists = from.SavedHandExists;
-  to.Store = from.Store;
-  to.Decisions = from.Decisions;
-  to.PlayerCount = from.PlayerCount;
-  to.CardWeight = from.CardWeight;
-  to.DelayTimeShunPai = from.DelayTimeShunPai;
-  to.DelayTimeZundaPai = from.DelayTimeZundaPai;
-  to.DelayTimeKouPai = from.DelayTimeKouPai;
-  to.DelayTimeShaoPai = from.DelayTimeShaoPai;
-  to.Options = from.Options;
-  to.Skins = from.Skins;
-  // The conveniences (hint cycle, autoplay, held round) belong to this run, not to the hand.
-  to.Extras = from.Extras;
-  // The hand's record goes on through a restore, which is one of its actions.
-  to.Record = from.Record;
-  to.PresetDecks = from.PresetDecks;
-  to.PresetDecksDealt = from.PresetDecksDealt;
-  for (int seat = 1; seat <= kSeats; ++seat)
-    to.Seats[seat].Stats = from.Seats[seat].Stats;
-
-  to.Flow.Paused = from.Flow.Paused;
-  to.Flow.StopRequested = from.Flow.StopRequested;
-  to.Flow.ExitRequested = from.Flow.ExitRequested;
-  to.Flow.InTick = from.Flow.InTick;
-  to.Flow.NewGameRequested = from.Flow.NewGameRequested;
-  to.Input.OtherWindowOpen = from.Input.OtherWindowOpen;
-  to.Storage.SaveRequested = from.Storage.SaveRequested;
-  to.Storage.RestoreRequested = from.Storage.RestoreRequested;
-  to.Storage.FailedSavesTold = from.Storage.FailedSavesTold;
-
-  const MainWindowControls& a = from.Win;
-  MainWindowControls& b = to.Win;
-  b.Caption = a.Caption;
-  b.Minimized = a.Minimized;
-  b.CloseRequested = a.CloseRequested;
-  b.LblStatusBar[1] = a.LblStatusBar[1];
-  b.LblStatusBar[2] = a.LblStatusBar[2];
-  b.TmrMainCircle = a.TmrMainCircle;
-  b.TmrDelay = a.TmrDelay;
-  b.TmrMedia = a.TmrMedia;
-  b.MnuZundaRun = a.MnuZundaRun;
-  b.MnuZundaEnd = a.MnuZundaEnd;
-  b.MnuSave = a.MnuSave;
-  b.MnuRead = a.MnuRead;
-  b.MnuForcePause = a.MnuForcePause;
-}
 
 bool CardConsistent(const Card& card) {
   return card.Code.IsBlank() ? card.Rank == 0 : card.Rank == card.Code.Rank();
@@ -210,7 +152,7 @@ std::optional<FoundPair> NewestPair(const Game& like, const PairNames& names) {
       const std::optional<QByteArray> hands = Files().Read(handsPath, kHandsFileSize);
       if (!hands || PairCheck(*hands) != *check) continue;
       auto fresh = std::make_unique<Game>(*like.host);
-      CarryOver(like, *fresh);
+      CarryOverRunState(like, *fresh);
       if (!DecodeHandsFile(*hands, *fresh)) continue;
       if (DecodeStateFile(text, *fresh, *check) != StateFileResult::Read) continue;
       if (!Consistent(*fresh)) continue;
