@@ -733,6 +733,14 @@ Player logged in: %2</translation>
         <source>一轮结束后牌面停留:</source>
         <translation>Table stays after a round:</translation>
     </message>
+    <message>
+        <source>允许悔牌(练习)</source>
+        <translation>Allow taking back a play (practice)</translation>
+    </message>
+    <message>
+        <source>可以收回自己上一手出的牌或过牌；悔过牌的这一局只算练习，不计积分</source>
+        <translation>You may take back your last play or pass; a hand with a play taken back is practice and is not scored</translation>
+    </message>
 </context>
 <context>
     <name>zunda::ExtrasController</name>

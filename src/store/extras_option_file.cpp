@@ -35,6 +35,7 @@ void LoadExtrasOptions(const classIniFile& ini, ExtrasOptions& extras) {
   ReadFlag(ini, "CardCounter", extras.CardCounter);
   ReadFlag(ini, "KeyboardPlay", extras.KeyboardPlay);
   ReadFlag(ini, "HoldLastPlay", extras.HoldLastPlay);
+  ReadFlag(ini, "TakeBack", extras.TakeBack);
   const std::string stay = Value(ini, "RoundStayMs");
   if (!stay.empty()) extras.RoundStayMs = std::clamp(ValInt(stay), 0, kRoundStayMsMax);
 }
@@ -45,6 +46,7 @@ void AddExtrasOptions(std::vector<classIniFile::KeyValue>& keys, const ExtrasOpt
   AddFlag(keys, "CardCounter", extras.CardCounter);
   AddFlag(keys, "KeyboardPlay", extras.KeyboardPlay);
   AddFlag(keys, "HoldLastPlay", extras.HoldLastPlay);
+  AddFlag(keys, "TakeBack", extras.TakeBack);
   keys.push_back({kExtrasSection, "RoundStayMs",
                   std::to_string(std::clamp(extras.RoundStayMs, 0, kRoundStayMsMax))});
 }

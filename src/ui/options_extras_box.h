@@ -25,6 +25,7 @@ class ExtrasBox : public QGroupBox {
   QCheckBox* ChkCardCounter;
   QCheckBox* ChkKeyboardPlay;
   QCheckBox* ChkHoldLastPlay;
+  QCheckBox* ChkTakeBack;
   QSlider* SldRoundStay;
   QLabel* LblRoundStay;
 

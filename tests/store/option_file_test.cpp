@@ -317,7 +317,7 @@ TEST_F(OptionFileTest, TheExtrasRoundTripUnderTheirOwnSectionAndDamagedKeysFallB
   // The menu switches write only their own section: every earlier line stays as it was.
   const QByteArray before = ReadBytes(File());
   ExtrasOptions& x = g.Options.Extras;
-  x = {false, false, true, false, true, 2250};
+  x = {false, false, true, false, true, 2250, true};
   const ExtrasOptions saved = x;
   g.Options.BarName = "changed elsewhere";
   SaveExtrasOptions(g);
@@ -325,7 +325,7 @@ TEST_F(OptionFileTest, TheExtrasRoundTripUnderTheirOwnSectionAndDamagedKeysFallB
   ASSERT_TRUE(after.startsWith(before));
   EXPECT_EQ(after.mid(before.size()),
             "[Extras]\r\nHint=0\r\nAutoplay=0\r\nCardCounter=1\r\nKeyboardPlay=0\r\n"
-            "HoldLastPlay=1\r\nRoundStayMs=2250\r\n");
+            "HoldLastPlay=1\r\nTakeBack=1\r\nRoundStayMs=2250\r\n");
   x = ExtrasOptions{};
   ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
   EXPECT_EQ(x, saved);
@@ -335,12 +335,14 @@ TEST_F(OptionFileTest, TheExtrasRoundTripUnderTheirOwnSectionAndDamagedKeysFallB
                                    {"Hint", ""},
                                    {"Autoplay", "1"},
                                    {"HoldLastPlay", "0"},
+                                   {"TakeBack", "1"},
                                    {"RoundStayMs", "999999"},
                                    {"KeyboardPlay", "1"}})
     ini.WriteIniKey(kExtrasSection, key, value);
   ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
   ExtrasOptions expected;
   expected.CardCounter = true;
+  expected.TakeBack = true;
   expected.RoundStayMs = kRoundStayMsMax;
   EXPECT_EQ(x, expected);
   ini.WriteIniKey(kExtrasSection, "RoundStayMs", "-40");

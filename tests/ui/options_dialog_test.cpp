@@ -84,8 +84,10 @@ TEST_F(OptionsDialogTest, OkSavesEveryEditedOptionAndTheProgramRunsOnThem) {
   dialog.Music->ChkMidiBack[3]->click();
   ExtrasBox& box = *page.Extras;
   EXPECT_TRUE(box.ChkHint->isChecked() && !box.ChkCardCounter->isChecked());
+  EXPECT_FALSE(box.ChkTakeBack->isChecked());
   box.ChkHint->setChecked(false);
   box.ChkCardCounter->setChecked(true);
+  box.ChkTakeBack->setChecked(true);
   box.SldRoundStay->setValue(1130);  // the value sits on the slider's steps
   EXPECT_EQ(box.LblRoundStay->text(), QStringLiteral("至少1250毫秒"));
   EXPECT_TRUE(g().Options.Extras.Hint) << "nothing changes before OK";
@@ -105,6 +107,8 @@ TEST_F(OptionsDialogTest, OkSavesEveryEditedOptionAndTheProgramRunsOnThem) {
   EXPECT_EQ(Key("Extras", "Hint"), "0");
   EXPECT_EQ(Key("Extras", "CardCounter"), "1");
   EXPECT_EQ(Key("Extras", "RoundStayMs"), "1250");
+  EXPECT_EQ(Key("Extras", "TakeBack"), "1");
+  EXPECT_TRUE(g().Options.Extras.TakeBack);
   EXPECT_FALSE(g().Options.JinGong);
   EXPECT_DOUBLE_EQ(g().DelayTimeKouPai, 2.5);
 }
