@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "flow/turn_cycle.h"
 #include "store/option_file.h"
+#include "ui/dialog_open_scope.h"
 #include "ui/language.h"
 #include "ui/motion_choice.h"
 #include "ui/music/background_music.h"
@@ -22,28 +23,6 @@
 namespace zunda {
 
 namespace {
-
-// The turn cycle idles and the main window keeps its hands off the focus while the dialog is
-// open; both go back to what they were when it closes.
-class DialogOpenScope {
- public:
-  explicit DialogOpenScope(Game& g)
-      : g_(g), paused_(g.Flow.Paused), otherWindow_(g.Input.OtherWindowOpen) {
-    g.Flow.Paused = true;
-    g.Input.OtherWindowOpen = true;
-  }
-  ~DialogOpenScope() {
-    g_.Flow.Paused = paused_;
-    g_.Input.OtherWindowOpen = otherWindow_;
-  }
-  DialogOpenScope(const DialogOpenScope&) = delete;
-  DialogOpenScope& operator=(const DialogOpenScope&) = delete;
-
- private:
-  Game& g_;
-  bool paused_;
-  bool otherWindow_;
-};
 
 std::string& HumanName(Game& g) {
   return g.Seats[g.HumanSeat].Name;
