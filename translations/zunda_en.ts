@@ -685,6 +685,17 @@ Player logged in: %2</translation>
     </message>
 </context>
 <context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>未完</source>
+        <translation>unfinished</translation>
+    </message>
+    <message>
+        <source>练习</source>
+        <translation>practice</translation>
+    </message>
+</context>
+<context>
     <name>zunda::CardCounterPanel</name>
     <message>
         <source>记牌器</source>
@@ -1106,6 +1117,108 @@ Zunda for six seats with four packs: you against five computer seats.</translati
     <message>
         <source>新密码:</source>
         <translation>New password:</translation>
+    </message>
+</context>
+<context>
+    <name>zunda::ReviewTable</name>
+    <message>
+        <source>小虎</source>
+        <translation>Small joker</translation>
+    </message>
+    <message>
+        <source>大虎</source>
+        <translation>Big joker</translation>
+    </message>
+</context>
+<context>
+    <name>zunda::ReviewWindow</name>
+    <message>
+        <source>复盘</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>|&lt; 开始</source>
+        <translation>|&lt; Start</translation>
+    </message>
+    <message>
+        <source>&lt; 上一步</source>
+        <translation>&lt; Back</translation>
+    </message>
+    <message>
+        <source>下一步 &gt;</source>
+        <translation>Forward &gt;</translation>
+    </message>
+    <message>
+        <source>结束 &gt;|</source>
+        <translation>End &gt;|</translation>
+    </message>
+    <message>
+        <source>←→ 上一步/下一步，Home/End 到开始/结束</source>
+        <translation>←→ back/forward, Home/End to the start/end</translation>
+    </message>
+    <message>
+        <source>第%1/%2步</source>
+        <translation>Step %1/%2</translation>
+    </message>
+    <message>
+        <source>自动播放</source>
+        <translation>Play through</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>从头再打</source>
+        <translation>Play again from the start</translation>
+    </message>
+    <message>
+        <source>从此处接着打</source>
+        <translation>Play on from here</translation>
+    </message>
+    <message>
+        <source>计入积分</source>
+        <translation>Scored</translation>
+    </message>
+    <message>
+        <source>不选时接着打的这一局只算练习</source>
+        <translation>When not ticked, the hand played on is practice only</translation>
+    </message>
+    <message>
+        <source>导出...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>还没有留下的牌局。</source>
+        <translation>No hands have been kept yet.</translation>
+    </message>
+    <message>
+        <source>这一局无法重放：%1</source>
+        <translation>This hand cannot be replayed: %1</translation>
+    </message>
+    <message>
+        <source>当前牌局将被放弃，是否继续？</source>
+        <translation>The hand in progress will be given up. Go on?</translation>
+    </message>
+    <message>
+        <source>无法接着打这一局：%1</source>
+        <translation>This hand cannot be taken over: %1</translation>
+    </message>
+    <message>
+        <source>导出牌局</source>
+        <translation>Export the hand</translation>
+    </message>
+    <message>
+        <source>牌局没有导出到“%1”：%2</source>
+        <translation>The hand was not exported to “%1”: %2</translation>
+    </message>
+    <message>
+        <source>牌局记录 (*.txt);;所有文件 (*)</source>
+        <translation>Hand records (*.txt);;All files (*)</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QSlider>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <set>
 #include <sstream>
@@ -21,6 +23,7 @@
 #include "ui/engine_texts.h"
 #include "ui/language.h"
 #include "ui/options_dialog.h"
+#include "ui/review_window.h"
 #include "ui/shown_text.h"
 
 namespace zunda {
@@ -186,7 +189,7 @@ class EnglishProgram : public testing::ProgramTest {
   }
 };
 
-TEST_F(EnglishProgram, TheTableAndTheOptionsDialogShowNoChineseButNames) {
+TEST_F(EnglishProgram, TheTableTheOptionsDialogAndTheReviewWindowShowNoChineseButNames) {
   StartGame();
   ASSERT_TRUE(TickUntil([&] { return g().Flow.WaitHuman; }));
   QStringList texts = WidgetTexts(Window());
@@ -201,6 +204,20 @@ TEST_F(EnglishProgram, TheTableAndTheOptionsDialogShowNoChineseButNames) {
 
   FrmOptionsTab dialog(g(), program().Hooks(), &Window());
   EXPECT_EQ(Chinese(WidgetTexts(dialog)), std::vector<std::string>{});
+
+  // The review window over a practice hand, at a moment in its middle.
+  sim::SimOptions options;
+  options.hands = 1;
+  options.recordPath = "kept in memory";
+  std::ostringstream report;
+  sim::HandRunner runner(options, report, nullptr);
+  ASSERT_TRUE(runner.PlayHand());
+  HandRecord record = runner.Records().at(0);
+  record.Practice = true;
+  ReviewWindow review(g(), {record}, &Window());
+  ASSERT_EQ(review.Pages->currentIndex(), 0);
+  review.SldFrame->setValue(review.SldFrame->maximum() / 2);
+  EXPECT_EQ(Chinese(WidgetTexts(review)), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -1,0 +1,235 @@
+// The review window: the walk through a kept hand's frames, the lines of the hand list, the
+// dialog on a real record with its keys and auto-play, and the question before a hand in play is
+// given up.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTest>
+#include <sstream>
+
+#include "flow/hand_replay.h"
+#include "program_fixture.h"
+#include "sim/hand_runner.h"
+#include "test_game.h"
+#include "ui/review_model.h"
+#include "ui/review_table.h"
+#include "ui/review_texts.h"
+#include "ui/review_window.h"
+
+namespace zunda {
+namespace {
+
+// The records of a few whole hands the autopilot played for the human.
+const std::vector<HandRecord>& PlayedRecords() {
+  static const std::vector<HandRecord> records = [] {
+    sim::SimOptions options;
+    options.hands = 3;
+    options.seed = 5;
+    options.recordPath = "kept in memory";
+    std::ostringstream report;
+    sim::HandRunner runner(options, report, nullptr);
+    for (int hand = 0; hand < options.hands && runner.PlayHand(); ++hand) {
+    }
+    return runner.Records();
+  }();
+  return records;
+}
+
+// The last hand of the run: it starts from the hands before it, with a tribute.
+const HandRecord& Played() {
+  return PlayedRecords().back();
+}
+
+HandRecord Broken() {
+  HandRecord record = Played();
+  record.Outcome.FinishOrder[0] = record.Outcome.FinishOrder[0] % kSeats + 1;
+  return record;
+}
+
+TEST(ReviewModel, WalksTheFramesOfAKeptHandShowingItsLinesAndStopsAtBothEnds) {
+  ASSERT_GE(PlayedRecords().size(), 2u);
+  ReviewModel model;
+  ASSERT_EQ(model.Open(Played()), "");
+  ASSERT_GT(model.FrameCount(), 10u);
+  HandReplay replay;
+  ASSERT_EQ(replay.Alone(Played()), "");
+  const std::vector<std::string>& lines = replay.EventLines();
+  long shownBefore = 0;
+  for (std::size_t i = 0; i < model.FrameCount(); ++i) {
+    ASSERT_TRUE(i == 0 || model.Forward());
+    const std::vector<std::string> shown = model.ShownEvents();
+    ASSERT_EQ(static_cast<long>(shown.size()), model.Frame().EventLines) << "frame " << i;
+    ASSERT_TRUE(std::equal(shown.begin(), shown.end(), lines.begin())) << "frame " << i;
+    ASSERT_GE(model.Frame().EventLines, shownBefore) << "the lines only grow";
+    shownBefore = model.Frame().EventLines;
+  }
+  EXPECT_TRUE(model.AtEnd());
+  EXPECT_FALSE(model.Forward());
+  EXPECT_FALSE(model.Last());
+  EXPECT_EQ(model.Index(), model.FrameCount() - 1);
+
+  EXPECT_TRUE(model.JumpTo(1));
+  EXPECT_EQ(model.Index(), 1u);
+  EXPECT_TRUE(model.Back());
+  EXPECT_FALSE(model.Back());
+  EXPECT_FALSE(model.First());
+  EXPECT_TRUE(model.AtStart());
+  EXPECT_TRUE(model.JumpTo(100000));
+  EXPECT_EQ(model.Index(), model.FrameCount() - 1);
+  EXPECT_TRUE(model.First());
+  EXPECT_EQ(model.Frame(), replay.Frames().front());
+
+  // A record that does not replay as it says shows no table at all.
+  EXPECT_NE(model.Open(Broken()), "");
+  EXPECT_TRUE(model.Empty());
+  EXPECT_FALSE(model.Forward() || model.Last() || model.JumpTo(3));
+  EXPECT_TRUE(model.ShownEvents().empty());
+}
+
+TEST(ReviewTexts, AHandsLineNamesTheHumanFirstWithItsTitleAndMarksPractice) {
+  HandRecord record;
+  record.Played = "2024-05-01 20:31";
+  record.Start.Names = {"Aldor", "Bersa", "Corvan ", "Delis", "Eske", "Fenn"};
+  record.Options.HumanSeat = 3;
+  record.Outcome.FinishOrder = {5, 3, 1, 2, 4, 6};
+  EXPECT_EQ(HandListText(record).toStdString(),
+            "2024-05-01 20:31  二科\nCorvan, Delis, Eske, Fenn, Aldor, Bersa");
+  record.Practice = true;
+  record.Outcome.FinishOrder = {};  // a hand given up before anyone went out
+  EXPECT_EQ(HandListText(record).toStdString(),
+            "2024-05-01 20:31  未完  练习\nCorvan, Delis, Eske, Fenn, Aldor, Bersa");
+
+  ReviewSeat seat;
+  EXPECT_EQ(HeldCardsText(seat).toStdString(), "-");
+  seat.Held[3 - kLowRank] = 2;
+  seat.Held[5 - kLowRank] = 1;
+  seat.Held[15 - kLowRank] = 4;
+  seat.Held[kSmallJoker - kLowRank] = 1;
+  EXPECT_EQ(HeldCardsText(seat).toStdString(), "3×2 5×1 钱×4 小虎×1");
+}
+
+class ReviewWindowTest : public ::testing::Test {
+ protected:
+  ReviewWindowTest() : window(g, {Played(), Broken()}) {
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
+  const ReviewModel& model() { return window.Model(); }
+  // The table and the event list show the model's frame.
+  void ExpectShowsTheFrame() {
+    ASSERT_TRUE(window.Table->Shown().has_value());
+    EXPECT_EQ(*window.Table->Shown(), model().Frame());
+    EXPECT_EQ(window.LstEvents->count(), model().Frame().EventLines);
+    EXPECT_EQ(window.SldFrame->value(), static_cast<int>(model().Index()));
+  }
+
+  testing::TestGame t;
+  Game& g = t.game;
+  ReviewWindow window;
+};
+
+TEST_F(ReviewWindowTest, ShowsTheNewestHandStepsByKeysAndSliderAndAutoPlaysToTheEnd) {
+  ASSERT_EQ(window.LstHands->count(), 2);
+  EXPECT_EQ(window.LstHands->currentRow(), 0);
+  ASSERT_EQ(window.Pages->currentIndex(), 0);
+  EXPECT_EQ(window.SldFrame->maximum(), static_cast<int>(model().FrameCount()) - 1);
+  ExpectShowsTheFrame();
+  EXPECT_FALSE(window.CmdBack->isEnabled());
+
+  QTest::keyClick(&window, Qt::Key_Right);
+  QTest::keyClick(&window, Qt::Key_Right);
+  EXPECT_EQ(model().Index(), 2u);
+  ExpectShowsTheFrame();
+  QTest::keyClick(&window, Qt::Key_End);
+  EXPECT_TRUE(model().AtEnd());
+  ExpectShowsTheFrame();
+  EXPECT_FALSE(window.CmdForward->isEnabled());
+  window.SldFrame->setValue(4);
+  EXPECT_EQ(model().Index(), 4u);
+  ExpectShowsTheFrame();  // the event list shrinks back as well
+
+  // Played through, auto-play starts again from the first frame and moves on its timer.
+  QTest::keyClick(&window, Qt::Key_End);
+  window.CboPace->setCurrentIndex(0);
+  window.CmdAutoPlay->click();
+  EXPECT_EQ(model().Index(), 0u);
+  EXPECT_TRUE(window.AutoPlayTimer()->isActive());
+  EXPECT_EQ(window.AutoPlayTimer()->interval(), 250);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return model().Index() >= 1; }, 10000));
+  ExpectShowsTheFrame();
+  window.SldFrame->setValue(window.SldFrame->maximum() - 1);
+  window.AutoPlayStep();
+  EXPECT_TRUE(model().AtEnd());
+  EXPECT_FALSE(window.AutoPlayTimer()->isActive());
+  EXPECT_FALSE(window.CmdAutoPlay->isChecked());
+
+  // A hand that does not replay tells why in place of the table.
+  window.LstHands->setCurrentRow(1);
+  EXPECT_EQ(window.Pages->currentIndex(), 1);
+  EXPECT_TRUE(window.LblProblem->text().contains(QString::fromStdString(model().Problem())));
+  EXPECT_FALSE(window.CmdBranch->isEnabled() || window.CmdAutoPlay->isEnabled());
+  EXPECT_TRUE(window.CmdExport->isEnabled());
+}
+
+TEST_F(ReviewWindowTest, ABranchAsksBeforeAHandInPlayIsGivenUpAndTakesTheFramesAction) {
+  std::vector<std::tuple<std::size_t, bool>> branches;
+  window.SetBrancher([&](const HandRecord& record, std::size_t next, bool scored) {
+    EXPECT_EQ(record, Played());
+    branches.emplace_back(next, scored);
+    return std::string();
+  });
+  window.SldFrame->setValue(window.SldFrame->maximum() / 2);
+  const std::size_t next = model().Frame().NextAction;
+  ASSERT_GT(next, 0u) << "the middle of the hand comes after some of the human's actions";
+  g.Record.Decks.resize(1);
+  g.Ai.HandInPlay = true;
+  ASSERT_TRUE(HandShowing(g));
+
+  // Each question is a new box, which may well take the place of the one before in memory.
+  int asked = 0;
+  const auto answerWith = [&](QMessageBox::StandardButton answer) {
+    auto* timer = new QTimer(&window);
+    QObject::connect(timer, &QTimer::timeout, timer, [&asked, timer, answer] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      ++asked;
+      EXPECT_EQ(box->text(), QStringLiteral("当前牌局将被放弃，是否继续？"));
+      box->button(answer)->click();
+      timer->deleteLater();
+      timer->stop();
+    });
+    timer->start(5);
+  };
+  answerWith(QMessageBox::No);
+  window.CmdBranch->click();
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(branches.empty());
+  EXPECT_TRUE(window.isVisible() && !window.Branched());
+
+  answerWith(QMessageBox::Yes);
+  window.ChkScored->setChecked(true);
+  window.CmdBranch->click();
+  EXPECT_EQ(asked, 2);
+  ASSERT_EQ(branches.size(), 1u);
+  EXPECT_EQ(branches[0], std::make_tuple(next, true));
+  EXPECT_TRUE(window.Branched());
+  EXPECT_EQ(window.result(), QDialog::Accepted);
+
+  // With no hand in play there is nothing to give up and nothing is asked.
+  g.Ai.HandInPlay = false;
+  window.ChkScored->setChecked(false);
+  window.CmdPlayAgain->click();
+  EXPECT_EQ(asked, 2);
+  ASSERT_EQ(branches.size(), 2u);
+  EXPECT_EQ(branches[1], std::make_tuple(std::size_t{0}, false));
+}
+
+}  // namespace
+}  // namespace zunda
