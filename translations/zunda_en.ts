@@ -906,6 +906,26 @@ Zunda for six seats with four packs: you against five computer seats.</translati
         <source>帮助文件未发现：</source>
         <translation>Help file not found: </translation>
     </message>
+    <message>
+        <source>复盘</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>无法接着打这一局：%1</source>
+        <translation>This hand cannot be taken over: %1</translation>
+    </message>
+    <message>
+        <source>导入牌局</source>
+        <translation>Import a hand</translation>
+    </message>
+    <message>
+        <source>牌局记录 (*.txt);;所有文件 (*)</source>
+        <translation>Hand records (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>无法导入“%1”：%2</source>
+        <translation>“%1” cannot be imported: %2</translation>
+    </message>
 </context>
 <context>
     <name>zunda::GamePage</name>
@@ -1039,6 +1059,18 @@ Zunda for six seats with four packs: you against five computer seats.</translati
     <message>
         <source>关于(&amp;A)...</source>
         <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>悔牌(&amp;T)</source>
+        <translation>&amp;Take back</translation>
+    </message>
+    <message>
+        <source>复盘(&amp;R)...</source>
+        <translation>&amp;Review...</translation>
+    </message>
+    <message>
+        <source>导入牌局(&amp;I)...</source>
+        <translation>&amp;Import a hand...</translation>
     </message>
 </context>
 <context>

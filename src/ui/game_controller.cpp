@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
@@ -10,6 +11,7 @@
 #include "core/game.h"
 #include "core/table_display.h"
 #include "flow/apply_action.h"
+#include "flow/hand_branch.h"
 #include "flow/hand_storage.h"
 #include "flow/turn_cycle.h"
 #include "players/autopilot.h"
@@ -17,9 +19,11 @@
 #include "rules/burning.h"
 #include "rules/human_input.h"
 #include "rules/tribute.h"
+#include "store/hand_history.h"
 #include "store/option_file.h"
 #include "store/program_folder.h"
 #include "ui/boss_window.h"
+#include "ui/dialog_open_scope.h"
 #include "ui/extras_controller.h"
 #include "ui/frm_score.h"
 #include "ui/language.h"
@@ -28,6 +32,8 @@
 #include "ui/motion_choice.h"
 #include "ui/music/background_music.h"
 #include "ui/options_dialog.h"
+#include "ui/review_window.h"
+#include "ui/shown_text.h"
 #include "ui/table_view.h"
 
 namespace zunda {
@@ -131,7 +137,10 @@ void GameController::StartDemo() {
 void GameController::Sync() {
   // What the handlers posted is applied as the window settles; inside a tick the wait that let
   // this event run applies it instead.
-  if (!g_.Flow.InTick) RunPostedActions(g_);
+  if (!g_.Flow.InTick) {
+    RunPendingBranch();
+    RunPostedActions(g_);
+  }
   // The player hands over one hand: the next one is theirs again.
   if (g_.Flow.HandOver && !handWasOver_ && autoplay_ && !demo_) SetAutoplay(false);
   handWasOver_ = g_.Flow.HandOver;
@@ -218,6 +227,15 @@ void GameController::OnMenu(MenuCommand which) {
     case MenuCommand::ForcePause:
       MnuForcePauseClick(g_);
       break;
+    case MenuCommand::TakeBack:
+      MnuTakeBackClick(g_);
+      break;
+    case MenuCommand::Review:
+      OpenReview(KeptHandsNewestFirst());
+      break;
+    case MenuCommand::ImportHand:
+      ImportAndReview();
+      break;
     case MenuCommand::FileExit:
       MnuFileExitClick(g_);
       break;
@@ -302,6 +320,64 @@ void GameController::RunAutopilot() {
   if (!autoplay_ || g_.Flow.InTick || Autopilot::TaskFor(g_) == AutopilotTask::None) return;
   autopilot_->Act(g_);
   Sync();
+}
+
+std::vector<HandRecord> GameController::KeptHandsNewestFirst() const {
+  std::vector<KeptHand> kept = ReadHistory(g_.AppPath).Hands;
+  std::vector<HandRecord> hands;
+  hands.reserve(kept.size());
+  for (auto hand = kept.rbegin(); hand != kept.rend(); ++hand)
+    hands.push_back(std::move(hand->Record));
+  return hands;
+}
+
+void GameController::OpenReview(std::vector<HandRecord> hands) {
+  bool branched = false;
+  {
+    const DialogOpenScope open(g_);
+    ReviewWindow review(g_, std::move(hands), &window_);
+    review.SetBrancher([this](const HandRecord& record, std::size_t nextAction, bool scored) {
+      if (!g_.Flow.InTick) return BranchFromRecord(g_, record, nextAction, scored);
+      pendingBranch_ = PendingBranch{record, nextAction, scored};
+      return std::string();
+    });
+    review.exec();
+    branched = review.Branched();
+  }
+  if (!branched) return;
+  // The hand taken over is the human's to play, as after a restore.
+  if (!demo_) SetAutoplay(false);
+  window_.Table()->Motion().Clear();
+}
+
+void GameController::RunPendingBranch() {
+  if (!pendingBranch_) return;
+  const PendingBranch branch = std::move(*pendingBranch_);
+  pendingBranch_.reset();
+  const std::string problem = BranchFromRecord(g_, branch.Record, branch.NextAction, branch.Scored);
+  window_.Table()->Motion().Clear();
+  if (!problem.empty())
+    QMessageBox::warning(&window_, tr("复盘"), tr("无法接着打这一局：%1").arg(ShownText(problem)));
+}
+
+void GameController::ImportAndReview() {
+  std::optional<ImportedHand> imported;
+  QString path;
+  {
+    const DialogOpenScope open(g_);
+    path = QFileDialog::getOpenFileName(&window_, tr("导入牌局"), QString(),
+                                        tr("牌局记录 (*.txt);;所有文件 (*)"));
+    if (path.isEmpty()) return;
+    imported = ImportHand(path);
+    if (!imported->Ok()) {
+      QMessageBox::warning(&window_, tr("导入牌局"),
+                           tr("无法导入“%1”：%2").arg(path, ShownText(imported->Problem)));
+      return;
+    }
+  }
+  std::vector<HandRecord> hands = KeptHandsNewestFirst();
+  hands.insert(hands.begin(), std::move(imported->Record));
+  OpenReview(std::move(hands));
 }
 
 }  // namespace zunda

@@ -4,6 +4,10 @@
 #include <QPointer>
 #include <QTimer>
 #include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/hand_record.h"
 
 #include "ui/options_hooks.h"
 #include "ui/window_commands.h"
@@ -60,6 +64,17 @@ class GameController : public QObject {
   void OnMusicTick();
   void StopMusic();
   void RunAutopilot();
+  void OpenReview(std::vector<HandRecord> hands);
+  void ImportAndReview();
+  std::vector<HandRecord> KeptHandsNewestFirst() const;
+  // A hand taken over from the review window while a tick waited under it: the tick must end
+  // before the game changes hands, so the next settle carries it out.
+  struct PendingBranch {
+    HandRecord Record;
+    std::size_t NextAction = 0;
+    bool Scored = false;
+  };
+  void RunPendingBranch();
 
   Game& g_;
   MainWindow& window_;
@@ -75,6 +90,7 @@ class GameController : public QObject {
   bool demo_ = false;
   bool handWasOver_ = false;  // as the last Sync saw it
   bool manualMainTick_ = false;
+  std::optional<PendingBranch> pendingBranch_;
 };
 
 }  // namespace zunda

@@ -138,6 +138,10 @@ void MainWindow::BuildMenus() {
   AddCommand(run, tr("保存牌局"), MenuCommand::Save);
   AddCommand(run, tr("读取牌局"), MenuCommand::Read);
   AddCommand(run, tr("强制暂停"), MenuCommand::ForcePause);
+  AddCommand(run, tr("悔牌(&T)"), MenuCommand::TakeBack);
+  run->addSeparator();
+  AddCommand(run, tr("复盘(&R)..."), MenuCommand::Review);
+  AddCommand(run, tr("导入牌局(&I)..."), MenuCommand::ImportHand);
   run->addSeparator();
   AddCommand(run, tr("Zunda战绩"), MenuCommand::ZundaTopTen);
   run->addSeparator();
@@ -235,7 +239,8 @@ void MainWindow::SyncMenus() {
       {MenuCommand::ZundaEnd, &win.MnuZundaEnd},
       {MenuCommand::Save, &win.MnuSave},
       {MenuCommand::Read, &win.MnuRead},
-      {MenuCommand::ForcePause, &win.MnuForcePause}};
+      {MenuCommand::ForcePause, &win.MnuForcePause},
+      {MenuCommand::TakeBack, &win.MnuTakeBack}};
   for (const auto& [which, item] : items) {
     QAction* action = menuActions_.at(which);
     action->setEnabled(item->Enabled);

@@ -1,10 +1,12 @@
 // The review window: the walk through a kept hand's frames, the lines of the hand list, the
-// dialog on a real record with its keys and auto-play, and the question before a hand in play is
-// given up.
+// dialog on a real record with its keys and auto-play, the question before a hand in play is
+// given up, and the game menu's items for it.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -229,6 +231,63 @@ TEST_F(ReviewWindowTest, ABranchAsksBeforeAHandInPlayIsGivenUpAndTakesTheFramesA
   EXPECT_EQ(asked, 2);
   ASSERT_EQ(branches.size(), 2u);
   EXPECT_EQ(branches[1], std::make_tuple(std::size_t{0}, false));
+}
+
+class ReviewMenuTest : public testing::ProgramTest {};
+
+TEST_F(ReviewMenuTest, TheTakeBackItemFollowsTheEngineAndTheReviewOpensOverAPausedGame) {
+  StartGame();
+  QAction* takeBack = Window().MenuAction(MenuCommand::TakeBack);
+  for (const MenuItem item :
+       {MenuItem{false, false}, MenuItem{false, true}, MenuItem{true, true}}) {
+    g().Win.MnuTakeBack = item;
+    controller().Sync();
+    EXPECT_EQ(takeBack->isVisible(), item.Visible);
+    EXPECT_EQ(takeBack->isEnabled(), item.Enabled);
+  }
+
+  bool pausedMeanwhile = false;
+  testing::ModalWatcher watcher([&](QWidget& modal) {
+    auto* review = qobject_cast<ReviewWindow*>(&modal);
+    ASSERT_NE(review, nullptr);
+    pausedMeanwhile = g().Flow.Paused;
+    EXPECT_EQ(review->Pages->currentIndex(), 1) << "no kept hand: the window says so";
+    review->reject();
+  });
+  const bool pausedBefore = g().Flow.Paused;
+  Menu(MenuCommand::Review);
+  EXPECT_EQ(watcher.seen, 1);
+  EXPECT_TRUE(pausedMeanwhile);
+  EXPECT_EQ(g().Flow.Paused, pausedBefore);
+}
+
+TEST_F(ReviewMenuTest, AnImportedFileThatIsRefusedIsToldWithItsReasonAndChangesNothing) {
+  StartGame();
+  const QString path = QString::fromStdString(Folder() + "/not a hand.txt");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not a hand record\n");
+  file.close();
+  const HandRecord before = g().Record;
+  QString told;
+  int reviews = 0;
+  testing::ModalWatcher watcher([&](QWidget& modal) {
+    if (auto* chooser = qobject_cast<QFileDialog*>(&modal)) {
+      chooser->selectFile(path);
+      static_cast<QDialog*>(chooser)->accept();  // as the Open button does
+    } else if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
+      told = box->text();
+      box->accept();
+    } else if (auto* review = qobject_cast<ReviewWindow*>(&modal)) {
+      ++reviews;
+      review->reject();
+    }
+  });
+  Menu(MenuCommand::ImportHand);
+  EXPECT_TRUE(told.startsWith(QStringLiteral("无法导入“%1”：").arg(path))) << told.toStdString();
+  EXPECT_GT(told.size(), path.size() + 8) << "the reason is given";
+  EXPECT_EQ(reviews, 0);
+  EXPECT_EQ(g().Record, before);
 }
 
 }  // namespace
