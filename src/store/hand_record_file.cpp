@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "store/file_system.h"
+#include "store/percent_text.h"
 #include "store/safe_write.h"
 
 namespace zunda {
@@ -58,6 +59,45 @@ std::string NumberText(double value) {
   return std::string(buffer.data(), result.ptr);
 }
 
+// "YYYY-MM-DD HH:MM" of a day and a time that can be.
+bool IsPlayedText(std::string_view text) {
+  if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':') {
+    return false;
+  }
+  const auto field = [text](std::size_t at, std::size_t size, int low, int high) {
+    int value = 0;
+    for (const char c : text.substr(at, size)) {
+      if (c < '0' || c > '9') return false;
+      value = value * 10 + (c - '0');
+    }
+    return value >= low && value <= high;
+  };
+  return field(0, 4, 0, 9999) && field(5, 2, 1, 12) && field(8, 2, 1, 31) && field(11, 2, 0, 23) &&
+         field(14, 2, 0, 59);
+}
+
+std::string SeatList(const std::array<std::uint8_t, kSeats>& values) {
+  std::string list;
+  for (const std::uint8_t value : values) {
+    if (!list.empty()) list += ',';
+    list += std::to_string(value);
+  }
+  return list;
+}
+
+void AppendStart(std::string& out, const RecordedStart& start) {
+  out += "start first=" + std::to_string(start.FirstHand ? 1 : 0) +
+         " order=" + SeatList(start.FinishOrder) + " places=" + SeatList(start.Places) +
+         " tribute=" + SeatList(start.TributeCounts) +
+         " capture=" + std::to_string(start.TripleCapture ? 1 : 0) + "\n";
+  out += "names ";
+  for (std::size_t i = 0; i < start.Names.size(); ++i) {
+    if (i > 0) out += ',';
+    out += PercentEncoded(start.Names[i]);
+  }
+  out += "\n";
+}
+
 void AppendCards(std::string& out, const RecordedAction& action) {
   if (action.Kind == RecordedKind::Play) {
     bool first = true;
@@ -82,10 +122,14 @@ void AppendCards(std::string& out, const RecordedAction& action) {
 void AppendHand(std::string& out, const HandRecord& record) {
   const RecordedOptions& o = record.Options;
   out += "hand\n";
+  // A date the reader would refuse is left out rather than costing the hand its record.
+  out += IsPlayedText(record.Played) ? "played " + record.Played + "\n" : "played\n";
+  out += "practice " + std::to_string(record.Practice ? 1 : 0) + "\n";
   out += "options tribute=" + std::to_string(o.Tribute ? 1 : 0) +
          " human=" + std::to_string(o.HumanSeat) + " shun=" + NumberText(o.DelayShun) +
          " zunda=" + NumberText(o.DelayZunda) + " kou=" + NumberText(o.DelayKou) +
          " shao=" + NumberText(o.DelayShao) + "\n";
+  AppendStart(out, record.Start);
   for (const RecordedDeck& deck : record.Decks) {
     out += "deck ";
     for (const std::uint8_t k : deck) {
@@ -186,6 +230,77 @@ class Reader {
       return Fail("the record is of version " + std::to_string(version) +
                   ", newer than this program's " + std::to_string(kHandRecordVersion));
     }
+    version_ = version;
+    return true;
+  }
+
+  // The value of the next word of a line when it is key=value.
+  static std::optional<std::string_view> Setting(std::string_view& line, std::string_view key) {
+    const std::string_view word = Word(line);
+    const std::size_t equals = word.find('=');
+    if (equals == std::string_view::npos || word.substr(0, equals) != key) return std::nullopt;
+    return word.substr(equals + 1);
+  }
+
+  static bool Flag(std::string_view text, bool& value) {
+    value = text == "1";
+    return text == "0" || text == "1";
+  }
+
+  bool ReadPlayed(std::string_view line, HandRecord& record) {
+    if (Word(line) != "played") return Fail("the hand's date is missing");
+    if (!line.empty() && !IsPlayedText(line)) return Fail("the date is not YYYY-MM-DD HH:MM");
+    record.Played = std::string(line);
+    return true;
+  }
+
+  bool ReadPractice(std::string_view line, HandRecord& record) {
+    if (Word(line) != "practice") return Fail("the hand's practice mark is missing");
+    return Flag(line, record.Practice) || Fail("practice is 0 or 1");
+  }
+
+  // Comma-separated, one number 0..6 for each seat or place.
+  static bool SeatNumbers(std::string_view text, std::array<std::uint8_t, kSeats>& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      const std::size_t comma = text.find(',');
+      const bool last = i + 1 == values.size();
+      if (last != (comma == std::string_view::npos)) return false;
+      int value = 0;
+      if (!Number(text.substr(0, comma), value) || value < 0 || value > kSeats) return false;
+      values[i] = static_cast<std::uint8_t>(value);
+      if (!last) text.remove_prefix(comma + 1);
+    }
+    return true;
+  }
+
+  bool ReadStart(std::string_view line, RecordedStart& start) {
+    if (Word(line) != "start") return Fail("the hand's start is missing");
+    const auto flag = [&](std::string_view key, bool& value) {
+      const std::optional<std::string_view> text = Setting(line, key);
+      return (text && Flag(*text, value)) || Fail("start " + std::string(key) + " is 0 or 1");
+    };
+    const auto seats = [&](std::string_view key, std::array<std::uint8_t, kSeats>& values) {
+      const std::optional<std::string_view> text = Setting(line, key);
+      return (text && SeatNumbers(*text, values)) ||
+             Fail("start " + std::string(key) + " is six numbers 0..6");
+    };
+    return flag("first", start.FirstHand) && seats("order", start.FinishOrder) &&
+           seats("places", start.Places) && seats("tribute", start.TributeCounts) &&
+           flag("capture", start.TripleCapture) &&
+           (line.empty() || Fail("more after the start than expected"));
+  }
+
+  bool ReadNames(std::string_view line, RecordedStart& start) {
+    if (Word(line) != "names") return Fail("the hand's names are missing");
+    for (std::size_t i = 0; i < start.Names.size(); ++i) {
+      const std::size_t comma = line.find(',');
+      const bool last = i + 1 == start.Names.size();
+      if (last != (comma == std::string_view::npos)) return Fail("six names expected");
+      std::optional<std::string> name = PercentDecoded(line.substr(0, comma));
+      if (!name) return Fail("a name is not percent-encoded");
+      start.Names[i] = std::move(*name);
+      if (!last) line.remove_prefix(comma + 1);
+    }
     return true;
   }
 
@@ -201,16 +316,12 @@ class Reader {
                                                   "zunda",   "kou",   "shao"};
     std::array<double*, 4> waits = {&o.DelayShun, &o.DelayZunda, &o.DelayKou, &o.DelayShao};
     for (std::size_t i = 0; i < keys.size(); ++i) {
-      const std::string_view word = Word(line);
-      const std::size_t equals = word.find('=');
-      if (equals == std::string_view::npos || word.substr(0, equals) != keys[i]) {
-        return Fail("option " + std::string(keys[i]) + " expected");
-      }
-      const std::string_view value = word.substr(equals + 1);
+      const std::optional<std::string_view> setting = Setting(line, keys[i]);
+      if (!setting) return Fail("option " + std::string(keys[i]) + " expected");
+      const std::string_view value = *setting;
       bool ok = false;
       if (i == 0) {
-        ok = value == "0" || value == "1";
-        o.Tribute = value == "1";
+        ok = Flag(value, o.Tribute);
       } else if (i == 1) {
         ok = Number(value, o.HumanSeat) && o.HumanSeat >= 1 && o.HumanSeat <= kSeats;
       } else {
@@ -327,10 +438,22 @@ class Reader {
     return line.empty() || Fail("more after the outcome than expected");
   }
 
+  // The next line of a hand's head, which cannot be its last.
+  bool HeadLine(std::string_view& line) { return NextLine(line) || Fail("the hand ends early"); }
+
   bool ReadHand(HandRecord& record) {
+    record.Version = version_;
     std::string_view line;
-    if (!NextLine(line)) return Fail("the hand ends early");
-    if (!ReadOptions(line, record.Options)) return false;
+    // Version 1 has the options only: the rest keeps its defaults.
+    if (version_ >= 2) {
+      if (!HeadLine(line) || !ReadPlayed(line, record)) return false;
+      if (!HeadLine(line) || !ReadPractice(line, record)) return false;
+    }
+    if (!HeadLine(line) || !ReadOptions(line, record.Options)) return false;
+    if (version_ >= 2) {
+      if (!HeadLine(line) || !ReadStart(line, record.Start)) return false;
+      if (!HeadLine(line) || !ReadNames(line, record.Start)) return false;
+    }
     bool outcomeRead = false;
     while (NextLine(line)) {
       if (line == "end") {
@@ -356,6 +479,7 @@ class Reader {
   static constexpr int kMostOfARank = 40;  // more cards than any set can hold
   std::string_view rest_;
   int lineNumber_ = 0;
+  int version_ = kHandRecordVersion;
   std::string problem_;
 };
 
