@@ -391,6 +391,8 @@ class Reader {
     int seat = 0;
     if (!Number(Word(line), action.Tick) || action.Tick < 0) return Fail("a tick expected");
     if (!Number(Word(line), seat) || seat < 1 || seat > kSeats) return Fail("a seat expected");
+    // Only the human seat's decisions are recorded; the computer seats decide for themselves.
+    if (seat != record.Options.HumanSeat) return Fail("an action of a seat not the human's");
     action.Seat = static_cast<std::uint8_t>(seat);
     const std::optional<RecordedKind> kind = KindNamed(Word(line));
     if (!kind) return Fail("an unknown action");

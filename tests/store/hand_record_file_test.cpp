@@ -116,6 +116,7 @@ TEST(HandRecordFile, ADamagedOrNewerRecordIsRefusedWithItsReason) {
       {replaced("20 1 answer", "2 1 answer"), "out of order"},
       {replaced("50 1 pass", "50 7 pass"), "a seat expected"},
       {replaced("50 1 pass", "50 1x pass"), "a seat expected"},
+      {replaced("50 1 pass", "50 2 pass"), "not the human's"},
       {replaced("outcome 87", "outcome x"), "line count"},
       {good.substr(0, good.size() - 4), "ends early"},
   };
