@@ -122,6 +122,11 @@ bool DiskFileSystem::IsFolder(const QString& path) {
   return QFileInfo(path).isDir();
 }
 
+QStringList DiskFileSystem::Entries(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                QDir::NoDotAndDotDot);
+}
+
 std::unique_ptr<NewFile> DiskFileSystem::CreateBeside(const QString& path, SaveResult& error) {
   return OpenNewFile(path, false, error);
 }

@@ -15,6 +15,7 @@ class DiskFileSystem final : public FileSystem {
   std::optional<QByteArray> Read(const QString& path, qint64 limit) override;
   std::optional<FileStamp> Stamp(const QString& path) override;
   bool IsFolder(const QString& path) override;
+  QStringList Entries(const QString& folder) override;
   std::unique_ptr<NewFile> CreateBeside(const QString& path, SaveResult& error) override;
   std::unique_ptr<NewFile> OpenInPlace(const QString& path, SaveResult& error) override;
   SaveResult Rename(const QString& from, const QString& to) override;

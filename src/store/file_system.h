@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -45,6 +46,8 @@ class FileSystem {
   // Nothing when there is no such file.
   virtual std::optional<FileStamp> Stamp(const QString& path) = 0;
   virtual bool IsFolder(const QString& path) = 0;
+  // The names of the files and folders in folder, in no set order; none when it is missing.
+  virtual QStringList Entries(const QString& folder) = 0;
   // A new file beside path that replaces it whole at Commit. Null when it cannot be made
   // (a missing or read-only folder); error says why.
   virtual std::unique_ptr<NewFile> CreateBeside(const QString& path, SaveResult& error) = 0;

@@ -1,5 +1,6 @@
 #include "memory_disk.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 #include "store/safe_write.h"
@@ -116,6 +117,18 @@ std::optional<FileStamp> MemoryDisk::Stamp(const QString& path) {
 
 bool MemoryDisk::IsFolder(const QString& path) {
   return folders_.count(path) > 0;
+}
+
+QStringList MemoryDisk::Entries(const QString& folder) {
+  QStringList names;
+  const auto add = [&](const QString& path) {
+    if (path != folder && FolderOf(path) == folder) names.append(QFileInfo(path).fileName());
+  };
+  for (const auto& entry : files_)
+    add(entry.first);
+  for (const QString& path : folders_)
+    add(path);
+  return names;
 }
 
 std::unique_ptr<NewFile> MemoryDisk::CreateBeside(const QString& path, SaveResult& error) {

@@ -43,6 +43,7 @@ class MemoryDisk final : public FileSystem {
   std::optional<QByteArray> Read(const QString& path, qint64 limit) override;
   std::optional<FileStamp> Stamp(const QString& path) override;
   bool IsFolder(const QString& path) override;
+  QStringList Entries(const QString& folder) override;
   std::unique_ptr<NewFile> CreateBeside(const QString& path, SaveResult& error) override;
   std::unique_ptr<NewFile> OpenInPlace(const QString& path, SaveResult& error) override;
   SaveResult Rename(const QString& from, const QString& to) override;
@@ -83,6 +84,7 @@ class SteppedFiles final : public FileSystem {
   }
   std::optional<FileStamp> Stamp(const QString& path) override { return inner_.Stamp(path); }
   bool IsFolder(const QString& path) override { return inner_.IsFolder(path); }
+  QStringList Entries(const QString& folder) override { return inner_.Entries(folder); }
   std::unique_ptr<NewFile> CreateBeside(const QString& path, SaveResult& error) override;
   std::unique_ptr<NewFile> OpenInPlace(const QString& path, SaveResult& error) override;
   SaveResult Rename(const QString& from, const QString& to) override {
