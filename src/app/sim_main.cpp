@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "flow/hand_replay.h"
 #include "sim/deal_runner.h"
 #include "sim/decision_runner.h"
 #include "sim/hand_runner.h"
 #include "sim/play_signature.h"
-#include "flow/hand_replay.h"
 #include "sim/sim_options.h"
 #include "sim/sim_summary.h"
 #include "store/hand_record_file.h"

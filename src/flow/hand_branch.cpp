@@ -34,16 +34,15 @@ ListBox EventsWithHand(const Game& g, const std::vector<std::string>& handLines)
   ListBox events = g.Win.LstDispEvent;
   const bool inHand = !g.Record.Closed && !g.Record.Decks.empty();
   const auto shown = static_cast<std::size_t>(std::max(0L, g.Record.Outcome.EventLines));
-  const std::size_t keep = inHand ? events.Items.size() - std::min(shown, events.Items.size())
-                                  : events.Items.size();
+  const std::size_t keep =
+      inHand ? events.Items.size() - std::min(shown, events.Items.size()) : events.Items.size();
   events.Items.resize(keep);
   events.Items.insert(events.Items.end(), handLines.begin(), handLines.end());
   events.ListIndex = static_cast<int>(events.Items.size()) - 1;
   return events;
 }
 
-std::string TakeOverNow(Game& g, const HandRecord& record, std::size_t nextAction,
-                        bool practice) {
+std::string TakeOverNow(Game& g, const HandRecord& record, std::size_t nextAction, bool practice) {
   HandReplay replay;
   const std::string problem = replay.Alone(record, nextAction);
   if (!problem.empty()) return problem;
@@ -109,8 +108,7 @@ std::string TakeBackLastPlay(Game& g) {
 void CarryOutTakeOver(Game& g) {
   if (!g.Storage.TakeOver.Pending) return;
   const TakeOverRequest request = std::exchange(g.Storage.TakeOver, TakeOverRequest{});
-  const std::string problem =
-      TakeOverNow(g, request.Record, request.NextAction, request.Practice);
+  const std::string problem = TakeOverNow(g, request.Record, request.NextAction, request.Practice);
   if (!problem.empty()) {
     g.Msg(kTakeBackFailed + problem, Host::Buttons::Ok, Host::Icon::Exclamation);
   }

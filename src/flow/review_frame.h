@@ -16,7 +16,7 @@ struct Game;
 struct ReviewSeat {
   std::string Name;
   std::array<std::uint8_t, kBigJoker - kLowRank + 1> Held{};  // ranks 3..17
-  std::vector<std::string> Table;                              // card codes, left to right
+  std::vector<std::string> Table;                             // card codes, left to right
   bool operator==(const ReviewSeat&) const = default;
 };
 

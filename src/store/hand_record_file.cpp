@@ -89,7 +89,8 @@ void AppendStart(std::string& out, const RecordedStart& start) {
   out += "start first=" + std::to_string(start.FirstHand ? 1 : 0) +
          " order=" + SeatList(start.FinishOrder) + " places=" + SeatList(start.Places) +
          " tribute=" + SeatList(start.TributeCounts) +
-         " capture=" + std::to_string(start.TripleCapture ? 1 : 0) + "\n";
+         " capture=" + std::to_string(start.TripleCapture ? 1 : 0) +
+         " folds=" + std::to_string(start.PassFolds ? 1 : 0) + "\n";
   out += "names ";
   for (std::size_t i = 0; i < start.Names.size(); ++i) {
     if (i > 0) out += ',';
@@ -286,7 +287,7 @@ class Reader {
     };
     return flag("first", start.FirstHand) && seats("order", start.FinishOrder) &&
            seats("places", start.Places) && seats("tribute", start.TributeCounts) &&
-           flag("capture", start.TripleCapture) &&
+           flag("capture", start.TripleCapture) && flag("folds", start.PassFolds) &&
            (line.empty() || Fail("more after the start than expected"));
   }
 

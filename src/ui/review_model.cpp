@@ -10,6 +10,7 @@ std::string ReviewModel::Open(const HandRecord& record) {
   record_ = record;
   index_ = 0;
   HandReplay replay;
+  replay.KeepFrames(true);
   problem_ = replay.Alone(record);
   if (problem_.empty() && replay.Frames().empty()) problem_ = "the hand showed no table";
   if (!problem_.empty()) {

@@ -109,7 +109,8 @@ PlayedHand PlayUntilHandEnds(TestGame& t, HandDriver& driver, long long hand) {
     Game& g = t.game;
     if (driver.HandsEnded() == hand - 1 && WaitsForHuman(g)) {
       if (played.waits.empty() || played.waits.back().actions != g.Record.Actions.size()) {
-        played.waits.push_back({g.Record.Actions.size(), CaptureFrame(g), g.Win.LstDispEvent.Items});
+        played.waits.push_back(
+            {g.Record.Actions.size(), CaptureFrame(g), g.Win.LstDispEvent.Items});
       }
     }
     if (!driver.Advance()) break;
@@ -195,8 +196,8 @@ TEST(HandBranch, TheTakeBackReturnsToTheHumansLastDecision) {
   EXPECT_TRUE(g.Win.MnuTakeBack.Enabled);
 
   const std::size_t last = DecisionBefore(g.Record, g.Record.Actions.size());
-  const auto before = std::find_if(waits.begin(), waits.end(),
-                                   [&](const Wait& w) { return w.actions == last; });
+  const auto before =
+      std::find_if(waits.begin(), waits.end(), [&](const Wait& w) { return w.actions == last; });
   ASSERT_NE(before, waits.end());
   MnuTakeBackClick(g);
   RunPostedActions(g);

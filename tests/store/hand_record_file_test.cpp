@@ -67,6 +67,7 @@ TEST(HandRecordFile, ADamagedOrNewerRecordIsRefusedWithItsReason) {
       {replaced("order=3,1,5", "order=3,1,7"), "start order"},
       {replaced("places=2,4,1,6,3,5", "places=2,4,1,6,3"), "start places"},
       {replaced(" capture=1", ""), "start capture"},
+      {replaced(" folds=", " fold="), "start folds"},
       {replaced("start first", "start last"), "start first"},
       {replaced("names Bob", "names 张"), "percent-encoded"},
       {replaced("names Bob%20", "names Bob%2G"), "percent-encoded"},

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "core/display.h"
+#include "core/fnv1a.h"
 #include "flow/hand_storage.h"
 #include "played_game.h"
-#include "core/fnv1a.h"
 #include "store/snapshot.h"
 #include "store_files.h"
 #include "window_input.h"

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <sstream>
 
+#include "flow/apply_action.h"
+#include "flow/hand_branch.h"
 #include "flow/hand_replay.h"
 #include "program_fixture.h"
 #include "sim/hand_runner.h"
@@ -61,6 +63,7 @@ TEST(ReviewModel, WalksTheFramesOfAKeptHandShowingItsLinesAndStopsAtBothEnds) {
   ASSERT_EQ(model.Open(Played()), "");
   ASSERT_GT(model.FrameCount(), 10u);
   HandReplay replay;
+  replay.KeepFrames(true);
   ASSERT_EQ(replay.Alone(Played()), "");
   const std::vector<std::string>& lines = replay.EventLines();
   long shownBefore = 0;
@@ -238,12 +241,12 @@ class ReviewMenuTest : public testing::ProgramTest {};
 TEST_F(ReviewMenuTest, TheTakeBackItemFollowsTheEngineAndTheReviewOpensOverAPausedGame) {
   StartGame();
   QAction* takeBack = Window().MenuAction(MenuCommand::TakeBack);
-  for (const MenuItem item :
-       {MenuItem{false, false}, MenuItem{false, true}, MenuItem{true, true}}) {
-    g().Win.MnuTakeBack = item;
+  for (const bool allowed : {true, false}) {
+    g().Options.Extras.TakeBack = allowed;
+    RunPostedActions(g());
     controller().Sync();
-    EXPECT_EQ(takeBack->isVisible(), item.Visible);
-    EXPECT_EQ(takeBack->isEnabled(), item.Enabled);
+    EXPECT_EQ(takeBack->isVisible(), allowed);
+    EXPECT_EQ(takeBack->isEnabled(), TakeBackAvailable(g()));
   }
 
   bool pausedMeanwhile = false;

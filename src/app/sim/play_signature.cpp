@@ -5,8 +5,8 @@
 #include <sstream>
 #include <streambuf>
 
-#include "core/game.h"
 #include "core/fnv1a.h"
+#include "core/game.h"
 #include "hand_runner.h"
 #include "players/decision_log.h"
 #include "players/decision_observer.h"
