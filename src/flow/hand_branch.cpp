@@ -44,7 +44,7 @@ ListBox EventsWithHand(const Game& g, const std::vector<std::string>& handLines)
 
 std::string TakeOverNow(Game& g, const HandRecord& record, std::size_t nextAction, bool practice) {
   HandReplay replay;
-  const std::string problem = replay.Alone(record, nextAction);
+  std::string problem = replay.Alone(record, nextAction);
   if (!problem.empty()) return problem;
   const Game& hand = replay.ReplayedGame();
   Game taken = hand;

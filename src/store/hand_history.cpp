@@ -16,7 +16,7 @@ namespace zunda {
 namespace {
 
 // A record is a few KB; a file far larger is not one, and is not read into memory.
-constexpr qint64 kMostRecordBytes = 1024 * 1024;
+constexpr qint64 kMostRecordBytes = qint64{1024} * 1024;
 // The numbers a kept hand's name may hold; the next one must still be recognised.
 constexpr long long kLastNumber = 999'999'999'999LL;
 
