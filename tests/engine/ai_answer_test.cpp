@@ -32,12 +32,21 @@ struct AnswerTest : testing::AnswerTable {
     EXPECT_EQ(JokerAnswer(g, 2), std::string(want) != "pass") << hand;
     EXPECT_EQ(Shape(g.Selection), want) << hand;
   }
+  // The same, after `tableSeat` has laid `play`.
+  void Expect(int tableSeat, const PlayRecord& play, Chooser chooser, const char* hand, bool strong,
+              const char* want) {
+    Lay(tableSeat, play);
+    Expect(chooser, hand, strong, want);
+  }
   bool Hold(int rank, int seat = 2) { return HoldBack(g, seat, rank, g.TablePlay); }
+  bool HoldOn(int tableSeat, const PlayRecord& play, int rank) {
+    Lay(tableSeat, play);
+    return Hold(rank);
+  }
 };
 
 TEST_F(AnswerTest, ChooseAnswerLeavesAPartnersOrAFinishedPlayersBigPlayAlone) {
-  Lay(4, MakePlay(12, 3));
-  Expect(ChooseAnswer, "3xK 1xJ17", true, "pass");
+  Expect(4, MakePlay(12, 3), ChooseAnswer, "3xK 1xJ17", true, "pass");
   Lay(3, MakePlay(7, 6));
   Out(3);
   Expect(ChooseAnswer, "6x9", true, "pass");
@@ -66,8 +75,7 @@ TEST_F(AnswerTest, ChooseAnswerStopsAnOpponentAboutToGoOutWithWildcards) {
 }
 
 TEST_F(AnswerTest, ChooseAnswerRunsOutOnTheLastSetOrInFinishMode) {
-  Lay(3, MakePlay(5, 3));
-  Expect(ChooseAnswer, "2x9 1xJ16", false, "9:2/0/1/0");
+  Expect(3, MakePlay(5, 3), ChooseAnswer, "2x9 1xJ16", false, "9:2/0/1/0");
   g.Seats[2].FinishMode = true;
   Out(5);
   Expect(ChooseAnswer, "2x9 1xJ16 2x4", false, "9:2/0/1/0");
@@ -77,8 +85,7 @@ TEST_F(AnswerTest, ChooseAnswerRunsOutOnTheLastSetOrInFinishMode) {
 }
 
 TEST_F(AnswerTest, ChooseAnswerLetsAStrongHandFightWhenTheTableIsWorthIt) {
-  Lay(3, MakePlay(6, 3));
-  Expect(ChooseAnswer, "2x9 1xJ16 2x3 2x4", true, "9:2/0/1/0");
+  Expect(3, MakePlay(6, 3), ChooseAnswer, "2x9 1xJ16 2x3 2x4", true, "9:2/0/1/0");
   Out(5);
   Out(6);
   EXPECT_EQ(Answer(ChooseAnswer), "pass") << "four seats: only the exact set";
@@ -86,8 +93,7 @@ TEST_F(AnswerTest, ChooseAnswerLetsAStrongHandFightWhenTheTableIsWorthIt) {
   EXPECT_EQ(Answer(ChooseAnswer), "9:2/0/1/0") << "declining would fold";
   g.Flow.FoldInForce = false;
 
-  Lay(3, MakePlay(9, 5));
-  Expect(ChooseAnswer, "4xJ 1x2 2x4", true, "pass");
+  Expect(3, MakePlay(9, 5), ChooseAnswer, "4xJ 1x2 2x4", true, "pass");
   Lay(3, MakePlay(10, 5));
   EXPECT_EQ(Answer(ChooseAnswer), "11:4/1/0/0") << "a Zunda play";
   Out(1);
@@ -132,46 +138,37 @@ TEST_F(AnswerTest, JokerAnswerMeetsJokersOnTheTableWithBigJokers) {
 
 TEST_F(AnswerTest, FollowToFinishKeepsOrImprovesTheFightersAnswer) {
   // A Zunda play, the whole hand, or a single card: nothing better is looked for.
-  Lay(3, MakePlay(11, 4));
-  Expect(FollowToFinish, "4xQ 2x9 1xJ16", true, "12:4/0/0/0");
-  Lay(3, MakePlay(5, 3));
-  Expect(FollowToFinish, "3x8", false, "8:3/0/0/0");
+  Expect(3, MakePlay(11, 4), FollowToFinish, "4xQ 2x9 1xJ16", true, "12:4/0/0/0");
+  Expect(3, MakePlay(5, 3), FollowToFinish, "3x8", false, "8:3/0/0/0");
   // A set completed with one wildcard, unless the jokers left would be too few.
   Expect(FollowToFinish, "3x8 2x9 1xJ16", false, "9:2/0/1/0");
   Expect(FollowToFinish, "3x8 2x9 1xJ16 1x3 1x4", false, "8:3/0/0/0");
   // A two makes the completed set a Zunda play when jokers are scarce.
-  Lay(3, MakePlay(11, 3));
-  Expect(FollowToFinish, "2xQ 1x2 1xJ16 2x3 2x4", false, "12:2/1/0/0");
+  Expect(3, MakePlay(11, 3), FollowToFinish, "2xQ 1x2 1xJ16 2x3 2x4", false, "12:2/1/0/0");
   Expect(FollowToFinish, "2xQ 1x2 1xJ16 2x3", false, "12:2/0/1/0");
   Expect(FollowToFinish, "2xQ 1xJ16 2x3 2x4", false, "pass");
   // Two or three wildcards, twos first.
-  Lay(3, MakePlay(6, 4));
-  Expect(FollowToFinish, "2x8 2x2 2x3", false, "8:2/2/0/0");
+  Expect(3, MakePlay(6, 4), FollowToFinish, "2x8 2x2 2x3", false, "8:2/2/0/0");
   Expect(FollowToFinish, "2x8 1x2 1xJ16 2x3", false, "8:2/1/1/0");
   Expect(FollowToFinish, "1x8 1x2 1xJ16 1xJ17 2x3", false, "8:1/1/1/1");
   // Small jokers on the table: the big jokers come on top.
-  Lay(3, MakePlay(6, 3, 0, 1));
-  Expect(FollowToFinish, "1x8 2x2 1xJ17 2x3", false, "8:1/2/0/1");
+  Expect(3, MakePlay(6, 3, 0, 1), FollowToFinish, "1x8 2x2 1xJ17 2x3", false, "8:1/2/0/1");
   // A single card is met with the lowest wildcard.
-  Lay(3, MakePlay(13, 1));
-  Expect(FollowToFinish, "1xJ16 1xJ17 2x3", false, "16:0/0/1/0");
+  Expect(3, MakePlay(13, 1), FollowToFinish, "1xJ16 1xJ17 2x3", false, "16:0/0/1/0");
   Lay(3, MakePlay(0, 0, 0, 1));
   EXPECT_EQ(Answer(FollowToFinish), "17:0/0/0/1");
 }
 
 TEST_F(AnswerTest, FollowToFinishPlaysWildcardsAloneOnlyFewAndLate) {
-  Lay(3, MakePlay(7, 3));
-  Expect(FollowToFinish, "3x2 1x3 1x4 1x5 1x6", false, "pass");  // four sets left
+  Expect(3, MakePlay(7, 3), FollowToFinish, "3x2 1x3 1x4 1x5 1x6", false,
+         "pass");  // four sets left
   Expect(FollowToFinish, "3x2 1x3 1x4", false, "15:0/3/0/0");
-  Lay(3, MakePlay(7, 4));
-  Expect(FollowToFinish, "4x2 1x3 1x4", false, "pass");  // four twos
+  Expect(3, MakePlay(7, 4), FollowToFinish, "4x2 1x3 1x4", false, "pass");  // four twos
   // A single joker against a single ace: only with few sets left.
-  Lay(3, MakePlay(14, 1));
-  Expect(FollowToFinish, "2xJ16 2x5 2x6 2x7 2x8", true, "pass");
+  Expect(3, MakePlay(14, 1), FollowToFinish, "2xJ16 2x5 2x6 2x7 2x8", true, "pass");
   Expect(FollowToFinish, "2xJ16 2x5 2x6", true, "16:0/0/1/0");
   // A partner's big play stands unless it is the last set.
-  Lay(4, MakePlay(12, 3));
-  Expect(FollowToFinish, "2xK 1xJ16 2x3", false, "pass");
+  Expect(4, MakePlay(12, 3), FollowToFinish, "2xK 1xJ16 2x3", false, "pass");
   Expect(FollowToFinish, "2xK 1xJ16", false, "13:2/0/1/0");
 }
 
@@ -189,8 +186,8 @@ TEST_F(AnswerTest, WildAnswerTakesTheFirstRankWithEnoughWildcards) {
 }
 
 TEST_F(AnswerTest, FollowExactAnswersOnlyWithAWholeSetOfTheSizeNeeded) {
-  Lay(3, MakePlay(8, 3));
-  Expect(FollowExact, "4x9 2xJ", false, "pass");  // nines not split, jacks not completed
+  Expect(3, MakePlay(8, 3), FollowExact, "4x9 2xJ", false,
+         "pass");  // nines not split, jacks not completed
   Expect(FollowExact, "2x4 3x10 4xJ", false, "10:3/0/0/0");
   // The answer carries the seat's own cards.
   for (int i = 1; i <= 3; ++i)
@@ -199,21 +196,17 @@ TEST_F(AnswerTest, FollowExactAnswersOnlyWithAWholeSetOfTheSizeNeeded) {
   EXPECT_EQ(g.Selection.Tag, 'N');
 
   // Small jokers on the table are met by big jokers; a big joker is not answered.
-  Lay(3, MakePlay(5, 2, 0, 1));
-  Expect(FollowExact, "2x9 1xJ17 2x3", true, "9:2/0/0/1");
+  Expect(3, MakePlay(5, 2, 0, 1), FollowExact, "2x9 1xJ17 2x3", true, "9:2/0/0/1");
   Expect(FollowExact, "2x9 1xJ16 2x3", true, "pass");
-  Lay(3, MakePlay(5, 2, 0, 0, 1));
-  Expect(FollowExact, "2x9 2x3", true, "pass");
+  Expect(3, MakePlay(5, 2, 0, 0, 1), FollowExact, "2x9 2x3", true, "pass");
   // Jokers only one rank above the table.
-  Lay(3, MakePlay(0, 0, 2));
-  Expect(FollowExact, "2xJ17 1x5", true, "pass");
+  Expect(3, MakePlay(0, 0, 2), FollowExact, "2xJ17 1x5", true, "pass");
   Expect(FollowExact, "2xJ16 1x5", true, "16:0/0/2/0");
 }
 
 TEST_F(AnswerTest, FollowExactWeighsTheSeatsNearTheEnd) {
   // A weak hand not ahead of the opposite seat keeps its twos, even its last one.
-  Lay(3, MakePlay(9, 1));
-  Expect(FollowExact, "1x2", false, "pass");
+  Expect(3, MakePlay(9, 1), FollowExact, "1x2", false, "pass");
   g.Seats[2].HandScore = 300;
   EXPECT_EQ(Answer(FollowExact), "15:0/1/0/0");
 
@@ -229,8 +222,7 @@ TEST_F(AnswerTest, FollowExactWeighsTheSeatsNearTheEnd) {
   SetUp();
   Out(3);
   Give(4, "3xQ");
-  Lay(1, MakePlay(3, 3));
-  Expect(FollowExact, "3x4 3x9", false, "4:3/0/0/0");
+  Expect(1, MakePlay(3, 3), FollowExact, "3x4 3x9", false, "4:3/0/0/0");
   Lay(1, MakePlay(6, 3));
   EXPECT_EQ(Answer(FollowExact), "pass");
 }
@@ -246,65 +238,50 @@ TEST_F(AnswerTest, TheHumansChoiceIsKeptForTheHuman) {
 }
 
 TEST_F(AnswerTest, FollowFightMeetsASingleCardWithWildcardsFromAStrongHandOnly) {
-  Lay(3, MakePlay(14, 1));
-  Expect(FollowFight, "2x5 3x2", true, "15:0/1/0/0");
+  Expect(3, MakePlay(14, 1), FollowFight, "2x5 3x2", true, "15:0/1/0/0");
   Expect(FollowFight, "2x5 3x2", false, "pass");
-  Lay(3, MakePlay(0, 0, 1));
-  Expect(FollowFight, "2x5 2xJ16", true, "16:0/0/1/0");
-  Lay(3, MakePlay(0, 0, 0, 1));
-  Expect(FollowFight, "2x5 2xJ17", true, "17:0/0/0/1");
+  Expect(3, MakePlay(0, 0, 1), FollowFight, "2x5 2xJ16", true, "16:0/0/1/0");
+  Expect(3, MakePlay(0, 0, 0, 1), FollowFight, "2x5 2xJ17", true, "17:0/0/0/1");
   // Without a suitable wildcard the set is not split, except for the partner's single card.
-  Lay(3, MakePlay(9, 1));
-  Expect(FollowFight, "3xJ 2xJ16", true, "pass");
+  Expect(3, MakePlay(9, 1), FollowFight, "3xJ 2xJ16", true, "pass");
   Lay(4, MakePlay(9, 1));
   EXPECT_EQ(Answer(FollowFight), "11:1/0/0/0");
 }
 
 TEST_F(AnswerTest, FollowFightCompletesShortSetsWithAJokerOrATwo) {
-  Lay(3, MakePlay(6, 3));
-  Expect(FollowFight, "2x9 1xJ16 2x3 2x4", true, "9:2/0/1/0");
+  Expect(3, MakePlay(6, 3), FollowFight, "2x9 1xJ16 2x3 2x4", true, "9:2/0/1/0");
   Expect(FollowFight, "2x9 1xJ17 2x3 2x4", true, "9:2/0/0/1");
   Expect(FollowFight, "2x9 1x2", true, "9:2/1/0/0");  // the whole hand: a two first
   // Kings and aces take a two, nothing else.
   Expect(FollowFight, "2xK 1xJ16 2x4", true, "pass");
   Expect(FollowFight, "2xK 1x2 2x4", true, "13:2/1/0/0");
   // Small jokers on the table: a two and the big jokers.
-  Lay(3, MakePlay(7, 2, 0, 1));
-  Expect(FollowFight, "1x9 1x2 2xJ17 3x4", true, "9:1/1/0/1");
+  Expect(3, MakePlay(7, 2, 0, 1), FollowFight, "1x9 1x2 2xJ17 3x4", true, "9:1/1/0/1");
 
   // Longer sets spend jokers on low ranks and twos on high ones.
-  Lay(3, MakePlay(5, 4));
-  Expect(FollowFight, "3x8 1xJ16 2x3", true, "8:3/0/1/0");
+  Expect(3, MakePlay(5, 4), FollowFight, "3x8 1xJ16 2x3", true, "8:3/0/1/0");
   Expect(FollowFight, "3xQ 1x2 2x3", true, "12:3/1/0/0");
-  Lay(3, MakePlay(5, 3, 0, 1));
-  Expect(FollowFight, "2x8 1x2 1xJ16 1xJ17 2x3", true, "8:2/1/0/1");
-  Lay(3, MakePlay(4, 5));
-  Expect(FollowFight, "4x7 1xJ17 2x3", true, "pass");  // no big joker on a low rank
+  Expect(3, MakePlay(5, 3, 0, 1), FollowFight, "2x8 1x2 1xJ16 1xJ17 2x3", true, "8:2/1/0/1");
+  Expect(3, MakePlay(4, 5), FollowFight, "4x7 1xJ17 2x3", true,
+         "pass");  // no big joker on a low rank
   Expect(FollowFight, "4x7 1xJ16 2x3", true, "7:4/0/1/0");
   Expect(FollowFight, "4x10 1x2 2x3", true, "10:4/1/0/0");
 }
 
 TEST_F(AnswerTest, FollowFightAnswersAcesAndAboveWithTheNextRankUpOnly) {
-  Lay(3, MakePlay(14, 2));
-  Expect(FollowFight, "3x2 2x5", true, "15:0/2/0/0");
-  Lay(3, MakePlay(0, 0, 2));
-  Expect(FollowFight, "3xJ16 1x5", true, "16:0/0/2/0");
+  Expect(3, MakePlay(14, 2), FollowFight, "3x2 2x5", true, "15:0/2/0/0");
+  Expect(3, MakePlay(0, 0, 2), FollowFight, "3xJ16 1x5", true, "16:0/0/2/0");
   Expect(FollowFight, "3xJ17 1x5 1x7", true, "pass");  // two ranks above twos
-  Lay(3, MakePlay(0, 0, 0, 2));
-  Expect(FollowFight, "2xJ17", true, "17:0/0/0/2");
+  Expect(3, MakePlay(0, 0, 0, 2), FollowFight, "2xJ17", true, "17:0/0/0/2");
 
   // On its last set a strong hand throws its top cards, if they beat the table.
-  Lay(3, MakePlay(6, 5));
-  Expect(FollowFight, "1xJ17 1x2 3x9", true, "9:3/1/0/1");
-  Lay(3, MakePlay(0, 0, 2));
-  Expect(FollowFight, "1xJ17 2x2 1x5", true, "pass");
-  Lay(3, MakePlay(9, 4));
-  Expect(FollowFight, "1xJ16 4x5", true, "pass");
+  Expect(3, MakePlay(6, 5), FollowFight, "1xJ17 1x2 3x9", true, "9:3/1/0/1");
+  Expect(3, MakePlay(0, 0, 2), FollowFight, "1xJ17 2x2 1x5", true, "pass");
+  Expect(3, MakePlay(9, 4), FollowFight, "1xJ16 4x5", true, "pass");
 }
 
 TEST_F(AnswerTest, SplitSearchPrefersARankWithTwoSpareCards) {
-  Lay(3, MakePlay(6, 3));
-  Expect(FollowFight, "4x8 5x9", true, "9:3/0/0/0");
+  Expect(3, MakePlay(6, 3), FollowFight, "4x8 5x9", true, "9:3/0/0/0");
   // The codes are the last of the bucket: the cards the executor takes out.
   for (int i = 1; i <= 3; ++i)
     EXPECT_EQ(g.Selection.BaseCodes[i], g.Hand[2][9].Codes[i + 2]);
@@ -334,17 +311,13 @@ TEST_F(AnswerTest, HoldBackKeepsJokersAndTwosForStrongHandsAndHighTables) {
   Give(2, "2x5 2x9 2x10 2xJ17", true);
   EXPECT_TRUE(Hold(17)) << "three sets left";
   Give(2, "2x5 2x9 2xJ17", true);
-  Lay(3, MakePlay(7, 1, 0, 1));
-  EXPECT_TRUE(Hold(17));
+  EXPECT_TRUE(HoldOn(3, MakePlay(7, 1, 0, 1), 17));
 
   // Twos on a long set only against aces or higher; on four aces many twos or few sets.
   Give(2, "3x2 2x5 2x9 2x10", true);
-  Lay(3, MakePlay(14, 2));
-  EXPECT_FALSE(Hold(15));
-  Lay(3, MakePlay(13, 2));
-  EXPECT_TRUE(Hold(15));
-  Lay(3, MakePlay(14, 4));
-  EXPECT_TRUE(Hold(15));
+  EXPECT_FALSE(HoldOn(3, MakePlay(14, 2), 15));
+  EXPECT_TRUE(HoldOn(3, MakePlay(13, 2), 15));
+  EXPECT_TRUE(HoldOn(3, MakePlay(14, 4), 15));
   Give(2, "5x2 2x5 2x9 2x10", true);
   EXPECT_FALSE(Hold(15)) << "more than four twos";
   Give(2, "3x2 2x5 2x9", true);
@@ -356,32 +329,23 @@ TEST_F(AnswerTest, HoldBackKeepsJokersAndTwosForStrongHandsAndHighTables) {
 TEST_F(AnswerTest, HoldBackThresholdsForHighRanksMoveDownTheRanks) {
   // Aces: a strong hand with two sets answers a pair of nines, with three sets it does not.
   Give(2, "2x5 2xA", true);
-  Lay(3, MakePlay(9, 2));
-  EXPECT_FALSE(Hold(14));
+  EXPECT_FALSE(HoldOn(3, MakePlay(9, 2), 14));
   Give(2, "2x5 2x7 2xA", true);
   EXPECT_TRUE(Hold(14));
-  Lay(3, MakePlay(11, 2));
-  EXPECT_FALSE(Hold(14)) << "jacks are above ten";
+  EXPECT_FALSE(HoldOn(3, MakePlay(11, 2), 14)) << "jacks are above ten";
   // Kings: a weak hand answers a short set above nine, never a partner's set of ten or more.
   Give(2, "2x5 2x7 2xK");
-  Lay(3, MakePlay(10, 2));
-  EXPECT_FALSE(Hold(13));
-  Lay(3, MakePlay(9, 2));
-  EXPECT_TRUE(Hold(13));
-  Lay(3, MakePlay(10, 4));
-  EXPECT_TRUE(Hold(13)) << "four cards";
-  Lay(4, MakePlay(11, 2));
-  EXPECT_TRUE(Hold(13)) << "the partner's jacks";
+  EXPECT_FALSE(HoldOn(3, MakePlay(10, 2), 13));
+  EXPECT_TRUE(HoldOn(3, MakePlay(9, 2), 13));
+  EXPECT_TRUE(HoldOn(3, MakePlay(10, 4), 13)) << "four cards";
+  EXPECT_TRUE(HoldOn(4, MakePlay(11, 2), 13)) << "the partner's jacks";
   // Queens: a strong hand with three sets keeps them against sixes, not against sevens.
   Give(2, "2x5 2x9 2xQ", true);
-  Lay(3, MakePlay(6, 2));
-  EXPECT_TRUE(Hold(12));
-  Lay(3, MakePlay(7, 2));
-  EXPECT_FALSE(Hold(12));
+  EXPECT_TRUE(HoldOn(3, MakePlay(6, 2), 12));
+  EXPECT_FALSE(HoldOn(3, MakePlay(7, 2), 12));
   // Jacks and below are never kept for their own sake.
   g.Seats[2].StrongHand = false;
-  Lay(3, MakePlay(5, 3));
-  EXPECT_FALSE(Hold(11));
+  EXPECT_FALSE(HoldOn(3, MakePlay(5, 3), 11));
 }
 
 TEST_F(AnswerTest, HoldBackOfASingleCardSpareTwosAndJokersTwoRanksUp) {
@@ -393,26 +357,19 @@ TEST_F(AnswerTest, HoldBackOfASingleCardSpareTwosAndJokersTwoRanksUp) {
   Give(2, "2x2 2x5 2x7", true);
   EXPECT_FALSE(Hold(15)) << "strong hand";
   Give(2, "1xJ16 1xJ17 2x5 2x7", true);
-  Lay(3, MakePlay(14, 1));
-  EXPECT_TRUE(Hold(16));
-  Lay(3, MakePlay(0, 0, 1));
-  EXPECT_FALSE(Hold(16)) << "a small joker is one rank up from a two";
+  EXPECT_TRUE(HoldOn(3, MakePlay(14, 1), 16));
+  EXPECT_FALSE(HoldOn(3, MakePlay(0, 0, 1), 16)) << "a small joker is one rank up from a two";
   EXPECT_TRUE(Hold(17));
-  Lay(3, MakePlay(0, 0, 0, 1));
-  EXPECT_FALSE(Hold(17));
+  EXPECT_FALSE(HoldOn(3, MakePlay(0, 0, 0, 1), 17));
 }
 
 TEST_F(AnswerTest, HoldBackLeavesPartnersPlaysAndZundaPlaysStanding) {
   Give(2, "3x5 3x10 3xQ 1xJ16", true);
-  Lay(4, MakePlay(9, 5));
-  EXPECT_TRUE(Hold(10)) << "partner's five nines";
-  Lay(4, MakePlay(8, 5));
-  EXPECT_FALSE(Hold(10));
-  Lay(4, MakePlay(13, 2));
-  EXPECT_TRUE(Hold(14)) << "partner's Zunda play";
+  EXPECT_TRUE(HoldOn(4, MakePlay(9, 5), 10)) << "partner's five nines";
+  EXPECT_FALSE(HoldOn(4, MakePlay(8, 5), 10));
+  EXPECT_TRUE(HoldOn(4, MakePlay(13, 2), 14)) << "partner's Zunda play";
   // An opponent's Zunda play is only fought by a strong hand.
-  Lay(3, MakePlay(0, 0, 1));
-  EXPECT_FALSE(Hold(16));
+  EXPECT_FALSE(HoldOn(3, MakePlay(0, 0, 1), 16));
   g.Seats[2].StrongHand = false;
   EXPECT_TRUE(Hold(16));
 
@@ -421,12 +378,9 @@ TEST_F(AnswerTest, HoldBackLeavesPartnersPlaysAndZundaPlaysStanding) {
   Out(1);
   Out(3);
   Give(2, "3x5 3x10", true);
-  Lay(4, MakePlay(8, 2));
-  EXPECT_TRUE(Hold(10));
-  Lay(4, MakePlay(7, 2));
-  EXPECT_FALSE(Hold(10));
-  Lay(4, MakePlay(5, 5));
-  EXPECT_TRUE(Hold(10)) << "five cards";
+  EXPECT_TRUE(HoldOn(4, MakePlay(8, 2), 10));
+  EXPECT_FALSE(HoldOn(4, MakePlay(7, 2), 10));
+  EXPECT_TRUE(HoldOn(4, MakePlay(5, 5), 10)) << "five cards";
 }
 
 TEST_F(AnswerTest, HoldBackLetsThePartnerKeepARoundEveryOpponentGaveUp) {
@@ -454,8 +408,8 @@ TEST_F(AnswerTest, HoldBackGivesWayToTheLastOpponentOrGoingOut) {
   EXPECT_FALSE(Hold(17)) << "seat 3 is the last opponent";
   SetUp();
   Give(2, "2xJ17");
-  Lay(4, MakePlay(13, 2));
-  EXPECT_FALSE(Hold(17)) << "the jokers empty the hand, even over a partner's Zunda play";
+  EXPECT_FALSE(HoldOn(4, MakePlay(13, 2), 17))
+      << "the jokers empty the hand, even over a partner's Zunda play";
 }
 
 TEST_F(AnswerTest, LeaveTablePlayLetsTheSeatBehindAFinishedPlayerTakeOver) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "core/game.h"
 #include "engine_fixture.h"
@@ -23,11 +24,7 @@ using testing::SlotsOfRank;
 class BurnOffer : public testing::GameTest {
  protected:
   void SetUp() override {
-    GiveCards(g, 1, kBigJoker, 2);
-    GiveCards(g, 1, kSmallJoker, 1);
-    GiveCards(g, 1, 12, 4);
-    GiveCards(g, 1, 8, 3);
-    GiveCards(g, 1, 5, 1);
+    testing::SetHand(g, 1, "2xJ17 1xJ16 4xQ 3x8 1x5");
     g.Seats[1].BurnRight = true;
     ShowHand(g, 1);
     LayTable(g, 2, 11, 4);
@@ -61,6 +58,7 @@ TEST_F(BurnOffer, ABurnableZundaPlayOpensTheWaitWithTheDeclineButton) {
   EXPECT_EQ(g.Burn.BurnOfferMode, 2);
 }
 
+// Each way out of the wait (yes, no, the decline button) cuts the wait's end by ten seconds.
 TEST_F(BurnOffer, SayingYesBurnsAndPassesOverTheSeatsBetween) {
   double delayEndBefore = 0;
   g.Burn.BurnerTurnTaken = true;  // left over from an earlier burn
@@ -71,11 +69,9 @@ TEST_F(BurnOffer, SayingYesBurnsAndPassesOverTheSeatsBetween) {
   });
   EXPECT_EQ(t.host.Messages(), std::vector<std::string>{"您要烧牌吗?"});
   EXPECT_DOUBLE_EQ(g.Flow.DelayEnd, delayEndBefore - 10);
-  EXPECT_EQ(g.Burn.BurnerSeat, 1);
-  EXPECT_EQ(g.Burn.BurnedSeat, 2);
-  EXPECT_FALSE(g.Burn.BurnerTurnTaken);
-  EXPECT_TRUE(g.Seats[1].Burned);
-  EXPECT_TRUE(g.Win.CmdShaoHuLe.Visible);
+  EXPECT_EQ(std::tuple(g.Burn.BurnerSeat, g.Burn.BurnedSeat, g.Burn.BurnerTurnTaken),
+            std::tuple(1, 2, false));
+  EXPECT_TRUE(g.Seats[1].Burned && g.Win.CmdShaoHuLe.Visible);
   EXPECT_EQ(g.Win.LstDispEvent.Items.back(), "Aldor: 确认烧牌!");
   for (int seat = 3; seat <= 6; ++seat)
     EXPECT_TRUE(g.Seats[seat].Passed && g.Win.LblName[seat].Opaque) << seat;
@@ -83,7 +79,7 @@ TEST_F(BurnOffer, SayingYesBurnsAndPassesOverTheSeatsBetween) {
   EXPECT_EQ(g.MainCourse, TurnStep::HumanAnswered);
 }
 
-TEST_F(BurnOffer, SayingNoOnlyEndsTheWait) {
+TEST_F(BurnOffer, SayingNoOrDecliningOnlyEndsTheWait) {
   double delayEndBefore = 0;
   WaitWith([&] {
     delayEndBefore = g.Flow.DelayEnd;
@@ -94,11 +90,8 @@ TEST_F(BurnOffer, SayingNoOnlyEndsTheWait) {
   EXPECT_EQ(g.Burn.BurnerSeat, 0);
   EXPECT_FALSE(g.Seats[1].Burned || g.Seats[3].Passed);
   EXPECT_EQ(g.MainCourse, TurnStep::Idle);
-}
 
-TEST_F(BurnOffer, DecliningEndsTheWaitAndLeavesTheTurnCycleAlone) {
   g.MainCourse = TurnStep::ApplyAnswer;
-  double delayEndBefore = 0;
   WaitWith([&] {
     delayEndBefore = g.Flow.DelayEnd;
     Input(g, DeclineBurn);
@@ -111,23 +104,17 @@ TEST_F(BurnOffer, DecliningEndsTheWaitAndLeavesTheTurnCycleAlone) {
 }
 
 TEST_F(BurnOffer, NoWaitForTheOppositeSeatABigJokerOrFourSeatsInPlay) {
-  LayTable(g, 4, 11, 4);
-  g.CurrentSeat = 4;
-  WaitWith(nullptr);
-  EXPECT_FALSE(sawDecline);
+  const auto waitsAfter = [&](int seat, int bigJokers) {
+    LayTable(g, seat, 11, 4, bigJokers);
+    g.CurrentSeat = seat;
+    WaitWith(nullptr);
+    return sawDecline;
+  };
+  EXPECT_FALSE(waitsAfter(4, 0));
   EXPECT_EQ(g.Burn.BurnOfferMode, 2);
-
-  LayTable(g, 2, 11, 4, 1);
-  g.CurrentSeat = 2;
-  WaitWith(nullptr);
-  EXPECT_FALSE(sawDecline);
-
-  LayTable(g, 6, 11, 4);
-  g.CurrentSeat = 6;
-  g.Seats[2].Finished = true;
-  g.Seats[3].Finished = true;
-  WaitWith(nullptr);
-  EXPECT_FALSE(sawDecline);
+  EXPECT_FALSE(waitsAfter(2, 1));
+  g.Seats[2].Finished = g.Seats[3].Finished = true;
+  EXPECT_FALSE(waitsAfter(6, 0));
 }
 
 TEST_F(BurnOffer, AfterALeadTheModeDependsOnWhetherTheHumanIsNext) {
@@ -173,9 +160,7 @@ TEST_F(BurnOffer, TheHumansOwnZundaPlayIsNeverOfferedForBurning) {
 class JokerObligation : public testing::GameTest {
  protected:
   void SetUp() override {
-    GiveCards(g, 1, kBigJoker, 1);
-    GiveCards(g, 1, 9, 2);
-    GiveCards(g, 1, 4, 1);
+    testing::SetHand(g, 1, "1xJ17 2x9 1x4");
     ShowHand(g, 1);
     LayTable(g, 2, 6, 2);
     g.Seats[1].Burned = true;
@@ -238,10 +223,7 @@ TEST_F(JokerObligation, PassingEndsTheBurnButKeepsTheScorchedButton) {
 class ScorchedVerdicts : public testing::GameTest {
  protected:
   void SetUp() override {
-    GiveCards(g, 1, kSmallJoker, 1);
-    GiveCards(g, 1, 9, 2);
-    GiveCards(g, 1, 6, 1);
-    GiveCards(g, 1, 4, 1);
+    testing::SetHand(g, 1, "1xJ16 2x9 1x6 1x4");
     g.Seats[1].Burned = true;
     g.Burn.BurnerSeat = 1;
     g.Burn.BurnedSeat = 2;
@@ -256,13 +238,9 @@ class ScorchedVerdicts : public testing::GameTest {
 TEST_F(ScorchedVerdicts, TheButtonPlacesTheHumanLastAndEndsTheRound) {
   Input(g, CmdShaoHuLeClick);
   const SeatRecord& human = g.Seats[1];
-  EXPECT_TRUE(human.Scorched && human.Finished);
-  EXPECT_FALSE(human.Burned);
-  EXPECT_EQ(human.Place, 6);
-  EXPECT_EQ(g.Burn.ScorchedCounter, 1);
-  EXPECT_EQ(g.Burn.BurnerSeat, 0);
-  EXPECT_TRUE(g.Seats[4].OppositeOut);
-  EXPECT_EQ(g.LeadSeat, 2);
+  EXPECT_TRUE(human.Scorched && human.Finished && !human.Burned && g.Seats[4].OppositeOut);
+  EXPECT_EQ(std::tuple(human.Place, g.Burn.ScorchedCounter, g.Burn.BurnerSeat, g.LeadSeat),
+            std::tuple(6, 1, 0, 2));
   EXPECT_EQ(Events()[0], "Aldor: 烧糊了!被判为:大落");
   EXPECT_EQ(Events().back(), "Bersa: 被判定获得发牌权");
   EXPECT_EQ(g.Win.LblName[1].Caption.rfind("Aldor-烧糊了", 0), 0u);
@@ -271,14 +249,12 @@ TEST_F(ScorchedVerdicts, TheButtonPlacesTheHumanLastAndEndsTheRound) {
   EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
   Input(g, CmdShaoHuLeClick);  // judged once only
-  EXPECT_EQ(g.Burn.ScorchedCounter, 1);
-  EXPECT_EQ(human.Place, 6);
+  EXPECT_EQ(std::tuple(g.Burn.ScorchedCounter, human.Place), std::tuple(1, 6));
 }
 
 TEST_F(ScorchedVerdicts, TooFewJokersAfterAPlayScorchTheBurnerAutomatically) {
   g.Seats[1].JokerCount = 2;  // two jokers for three sets still hold
   AutoScorchedVerdict(g, 1);
-  EXPECT_FALSE(g.Seats[1].Scorched);
   g.Seats[1].JokerCount = 1;
   g.Seats[1].Burned = false;  // only a burner is judged
   AutoScorchedVerdict(g, 1);
@@ -288,20 +264,17 @@ TEST_F(ScorchedVerdicts, TooFewJokersAfterAPlayScorchTheBurnerAutomatically) {
   AutoScorchedVerdict(g, 1);
   EXPECT_EQ(t.host.Messages(),
             std::vector<std::string>{"嘿嘿,数一数您手里的大小鬼数量,是不是烧糊了?"});
-  EXPECT_TRUE(g.Seats[1].Scorched);
-  EXPECT_EQ(g.Seats[1].Place, 6);
+  EXPECT_TRUE(g.Seats[1].Scorched && g.Seats[1].Place == 6);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "哈哈,您烧糊了!恭喜您成为大落");
   // The turn cycle goes on from the step that laid the play.
   EXPECT_EQ(g.MainCourse, TurnStep::ApplyAnswer);
-  EXPECT_TRUE(g.Win.CmdPass.Visible);
-  EXPECT_FALSE(g.Flow.HumanCommitted);
+  EXPECT_TRUE(g.Win.CmdPass.Visible && !g.Flow.HumanCommitted);
 }
 
 TEST_F(ScorchedVerdicts, ALeadForASeatThatHasGoneOutPassesOn) {
   g.Seats[2].Finished = true;
   AutoScorchedVerdict(g, 1);
-  EXPECT_EQ(g.LeadSeat, 3);
-  EXPECT_EQ(g.Burn.BurnedSeat, 3);
+  EXPECT_EQ(std::tuple(g.LeadSeat, g.Burn.BurnedSeat), std::tuple(3, 3));
   EXPECT_EQ(Events().back(), "Corvan: 被判定获得发牌权");
 }
 

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "core/cards.h"
 #include "core/seats.h"
@@ -79,35 +80,24 @@ TEST(InitHand, PutsTheWholeHandBackToItsStartingState) {
   }
 
   const Game& c = clean.game;
-  EXPECT_EQ(g.Flow, c.Flow);
-  EXPECT_EQ(g.Burn, c.Burn);
-  EXPECT_EQ(g.Seats, c.Seats);
-  EXPECT_EQ(g.Win, c.Win);
-  EXPECT_EQ(g.Table, c.Table);
-  EXPECT_EQ(g.Hand, c.Hand);
-  EXPECT_EQ(g.PlayedByRank, c.PlayedByRank);
-  EXPECT_EQ(g.PrevFinishOrder, g.FinishOrder);
+  EXPECT_TRUE(g.Flow == c.Flow && g.Burn == c.Burn && g.Seats == c.Seats);
+  EXPECT_TRUE(g.Win == c.Win && g.Table == c.Table && g.Hand == c.Hand);
+  EXPECT_TRUE(g.PlayedByRank == c.PlayedByRank && g.PrevFinishOrder == g.FinishOrder);
   // The table play is cleared; its codes stay.
   EXPECT_EQ(g.TablePlay.Total + g.TablePlay.BaseCount, 0);
   EXPECT_EQ(g.TablePlay.Tag, ' ');
   EXPECT_EQ(g.TablePlay.BaseCodes[1].Str(), "H09");
 
   EXPECT_EQ(c.Win.LblPrompt.Caption, "初始化起始状态");
-  EXPECT_FALSE(c.Win.TmrPrompt.Enabled);
-  EXPECT_TRUE(c.HandStarted);
-  EXPECT_TRUE(c.Flow.Running);
-  EXPECT_TRUE(c.Flow.StopRequested);
-  EXPECT_DOUBLE_EQ(c.Flow.ShortWait, 0.2);
-  EXPECT_DOUBLE_EQ(c.Flow.NextInterval, 20);
+  EXPECT_TRUE(!c.Win.TmrPrompt.Enabled && c.HandStarted && c.Flow.Running && c.Flow.StopRequested);
+  EXPECT_EQ(std::tuple(c.Flow.ShortWait, c.Flow.NextInterval), std::tuple(0.2, 20.0));
   EXPECT_TRUE(c.Burn.BurnBeaten);
   EXPECT_EQ(c.LeadSeat, 5);  // the previous hand's last place
   EXPECT_EQ(c.Win.LblName[3].Caption, "Corvan");
   for (int seat = 1; seat <= kSeats; ++seat) {
-    EXPECT_EQ(c.Seats[seat].CardCount, 36);
-    EXPECT_EQ(c.Seats[seat].SetCount, 12);
-    EXPECT_EQ(c.Seats[seat].Team, seat % 2 == 1 ? 'S' : 'N');
-    EXPECT_EQ(c.Seats[seat].IsHuman, seat == 1);
-    EXPECT_EQ(c.Seats[seat].Place, seat);
+    const SeatRecord& s = c.Seats[seat];
+    EXPECT_EQ(std::tuple(s.CardCount, s.SetCount, s.Team, s.IsHuman, s.Place),
+              std::tuple(36, 12, seat % 2 == 1 ? 'S' : 'N', seat == 1, seat));
     EXPECT_EQ(c.Win.Frame1[seat].ToolTipText, "该家没有出牌");
   }
 }
@@ -137,21 +127,19 @@ TEST_F(NewHandTest, AsksOnlyWhenAHandIsBeingDealtAgainAndCancelOnlyRestartsTheTi
   t.host.QueueAnswer(Host::Answer::Cancel);
   steps::NewGame(g);
   ASSERT_EQ(t.host.Messages(), std::vector<std::string>{"真要重新洗牌、抓牌吗？"});
-  EXPECT_EQ(g.MainCourse, TurnStep::NewGame);
-  EXPECT_EQ(g.Win.TmrMainCircle, (Timer{true, 10}));
-  EXPECT_FALSE(g.Flow.Running);
-  EXPECT_TRUE(g.Deck[1].Code.IsBlank());
+  EXPECT_EQ(std::tuple(g.MainCourse, g.Win.TmrMainCircle),
+            std::tuple(TurnStep::NewGame, Timer{true, 10}));
+  EXPECT_TRUE(!g.Flow.Running && g.Deck[1].Code.IsBlank());
 
   for (bool firstHand : {false, true}) {
     g.FirstHand = firstHand;
     g.HandStarted = true;  // a first hand is never confirmed
     t.host.QueueAnswer(Host::Answer::Ok);
     steps::NewGame(g);
-    EXPECT_EQ(g.MainCourse, TurnStep::DealHand);
-    EXPECT_EQ(g.Win.TmrMainCircle, (Timer{true, 20}));
+    EXPECT_EQ(std::tuple(g.MainCourse, g.Win.TmrMainCircle),
+              std::tuple(TurnStep::DealHand, Timer{true, 20}));
     EXPECT_TRUE(g.Flow.Running);
-    EXPECT_EQ(g.Deck[1].Code.Str(), "C03");
-    EXPECT_EQ(g.Deck[216].Code.Str(), "J17");
+    EXPECT_EQ(g.Deck[1].Code.Str() + g.Deck[216].Code.Str(), "C03J17");
   }
   EXPECT_EQ(t.host.Messages().size(), 2u);
 }
@@ -184,9 +172,9 @@ TEST(Shuffle, WrongCountsOfHighCardsStopTheGameWithTheCounts) {
   ASSERT_EQ(g.Deck[13].Rank, kTwo);
   g.Deck[13] = g.Deck[54];  // a two becomes a fifth big joker
   g.Guard([&] { ShuffleDeck(g); });
-  ASSERT_EQ(t.host.FatalMessages().size(), 1u);
-  EXPECT_EQ(t.host.FatalMessages()[0],
-            "Err:随机数产生错误,请将此现象通知作者,谢谢!大虎:5 小虎:4 小两:15");
+  EXPECT_EQ(
+      t.host.FatalMessages(),
+      std::vector<std::string>{"Err:随机数产生错误,请将此现象通知作者,谢谢!大虎:5 小虎:4 小两:15"});
   EXPECT_TRUE(g.Stopped);
 }
 
@@ -201,15 +189,19 @@ std::map<int, std::string> PairAfterMoreThrees() {
 
 // All sixteen threes, no seat with two of one suit; seats 2 and 5 end with four each.
 std::map<int, std::string> TieOfFourThrees(int firstToFour) {
-  const int other = firstToFour == 2 ? 5 : 2;
-  return {{DealPosition(2, 1), "C03"},           {DealPosition(2, 2), "D03"},
-          {DealPosition(2, 3), "H03"},           {DealPosition(5, 1), "C03"},
-          {DealPosition(5, 2), "D03"},           {DealPosition(5, 3), "H03"},
-          {DealPosition(firstToFour, 4), "S03"}, {DealPosition(other, 5), "S03"},
-          {DealPosition(1, 6), "C03"},           {DealPosition(1, 7), "D03"},
-          {DealPosition(4, 6), "C03"},           {DealPosition(4, 7), "D03"},
-          {DealPosition(3, 6), "H03"},           {DealPosition(3, 7), "S03"},
-          {DealPosition(6, 6), "H03"},           {DealPosition(6, 7), "S03"}};
+  std::map<int, std::string> deck;
+  for (int seat : {2, 5}) {
+    deck[DealPosition(seat, 1)] = "C03";
+    deck[DealPosition(seat, 2)] = "D03";
+    deck[DealPosition(seat, 3)] = "H03";
+    deck[DealPosition(seat, firstToFour == seat ? 4 : 5)] = "S03";
+  }
+  for (const auto& [seat, a, b] :
+       {std::tuple{1, "C03", "D03"}, {4, "C03", "D03"}, {3, "H03", "S03"}, {6, "H03", "S03"}}) {
+    deck[DealPosition(seat, 6)] = a;
+    deck[DealPosition(seat, 7)] = b;
+  }
+  return deck;
 }
 
 TEST(DealLeader, APairOfThreesOfOneSuitLeadsEvenAgainstMoreThrees) {
@@ -223,17 +215,14 @@ TEST(DealLeader, APairOfThreesOfOneSuitLeadsEvenAgainstMoreThrees) {
   EXPECT_EQ(g.Win.LblPrompt.Caption, "Corvan上班");
   EXPECT_EQ(g.Win.LstDispEvent.Items, std::vector<std::string>{"Corvan: 上班"});
   // No threes are counted once the pair has made the leader.
-  EXPECT_EQ(g.Deal.ThreesDealt[2], 3);
-  EXPECT_EQ(g.Deal.ThreesDealt[3], 2);
+  EXPECT_EQ(std::tuple(g.Deal.ThreesDealt[2], g.Deal.ThreesDealt[3]), std::tuple(3, 2));
 
   const PlayRecord& shown = g.Table.ShownPlay[2];
   EXPECT_EQ(testing::Shape(shown), "3:2/0/0/0");
   EXPECT_EQ(shown.BaseCodes[1].Str() + shown.BaseCodes[2].Str(), "C03C03");
-  for (int slot : {41, 42}) {
-    EXPECT_TRUE(g.Win.ImgTable[slot].Visible);
-    EXPECT_EQ(g.Win.ImgTable[slot].Tag, "C03");
-    EXPECT_TRUE(g.Table.TableSlotUsed[slot]);
-  }
+  for (int slot : {41, 42})
+    EXPECT_TRUE(g.Win.ImgTable[slot].Visible && g.Win.ImgTable[slot].Tag == "C03" &&
+                g.Table.TableSlotUsed[slot]);
   EXPECT_FALSE(g.Win.ImgTable[43].Visible);
 }
 
@@ -244,8 +233,7 @@ TEST(DealLeader, WithoutAPairTheSeatFirstToReachTheMostThreesLeads) {
     InitHand(g);
     g.DeckCopy = DeckWith(TieOfFourThrees(first));
     DealCards(g);
-    EXPECT_EQ(g.LeadSeat, first);
-    EXPECT_EQ(g.Deal.MostThrees, 4);
+    EXPECT_EQ(std::tuple(g.LeadSeat, g.Deal.MostThrees), std::tuple(first, 4));
     EXPECT_EQ(g.Win.LblPrompt.Caption, "3都不成对，3牌最多者发牌");
     EXPECT_EQ(g.Win.LstDispEvent.Items, std::vector<std::string>{g.Seats[first].Name + ": 上班"});
     for (int slot = 1; slot <= kTableSlots; ++slot)
@@ -335,14 +323,12 @@ TEST(DealLoop, AnUnevenDealIsDealtAgainAndTheFirstLeaderStays) {
 
     EXPECT_EQ(d.t.host.Draws(), d.queued);
     EXPECT_EQ(g.DeckCopy, EvenDealWithPairForSeatFour());
-    EXPECT_EQ(g.Deal.ShortBuckets, 0);
-    EXPECT_EQ(g.LeadSeat, 1);
+    EXPECT_EQ(std::tuple(g.Deal.ShortBuckets, g.LeadSeat), std::tuple(0, 1));
     EXPECT_EQ(EventLinesWith(g, "裁  判: 洗牌不匀,重新洗牌、抓牌"), firstHand ? 1 : 0);
     EXPECT_EQ(EventLinesWith(g, "Aldor: 好吧\n"), firstHand ? 1 : 0);
     EXPECT_EQ(EventLinesWith(g, "Delis: 上班"), 0);
     // The leader took its pair of threes back before the second deal.
-    EXPECT_FALSE(g.Win.ImgTable[1].Visible || g.Table.TableSlotUsed[2]);
-    EXPECT_FALSE(g.Win.LblPrompt.Visible);
+    EXPECT_FALSE(g.Win.ImgTable[1].Visible || g.Table.TableSlotUsed[2] || g.Win.LblPrompt.Visible);
     EXPECT_EQ(g.PlayedByRank[3], 0);
   }
 }
@@ -371,8 +357,7 @@ TEST(DealLoop, ALaterHandWithoutALastPlaceStopsInsteadOfDealingForEver) {
   InitHand(g);
   BuildDeck(g.Deck);
   g.Guard([&] { DealUntilAccepted(g); });
-  ASSERT_EQ(t.host.FatalMessages().size(), 1u);
-  EXPECT_EQ(t.host.FatalMessages()[0], "Err:发牌方座次错误,LeadSeat=0");
+  EXPECT_EQ(t.host.FatalMessages(), std::vector<std::string>{"Err:发牌方座次错误,LeadSeat=0"});
   EXPECT_LE(t.host.Draws(), kDeckSize + 5);
 }
 
@@ -392,8 +377,7 @@ TEST(UnevenDeal, MoreThanFifteenShortBucketsOfThreesToAcesOrNoLeaderIsRejected) 
     }
   }
   EXPECT_FALSE(IsUnevenDeal(g));
-  EXPECT_EQ(g.Deal.ShortBuckets, 15);
-  EXPECT_EQ(g.Win.LblPrompt.Caption, "重新洗牌");
+  EXPECT_EQ(std::tuple(g.Deal.ShortBuckets, g.Win.LblPrompt.Caption), std::tuple(15, "重新洗牌"));
   g.Hand[6][kAce].Count = 1;
   EXPECT_TRUE(IsUnevenDeal(g));
   EXPECT_EQ(g.Deal.ShortBuckets, 16);
