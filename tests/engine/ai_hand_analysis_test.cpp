@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "core/seats.h"
 #include "engine_fixture.h"
@@ -48,13 +50,9 @@ TEST_F(HandScoreTest, AddsWeightsZundaBucketsGapsAndFewSetBonuses) {
   SetHand(g, 2, "3x5 5x10 2xK 1x2 1xJ17");
   g.Ai.GapBonus.Fill(999);  // whatever was left in the table is overwritten first
   EXPECT_EQ(ScoreHand(g, 2), 1020);
-  EXPECT_EQ(g.Ai.GapBonus[3], 150);
-  EXPECT_EQ(g.Ai.GapBonus[5], 100);
-  EXPECT_EQ(g.Ai.GapBonus[7], 70);
-  EXPECT_EQ(g.Ai.GapBonus[10], 50);
-  EXPECT_EQ(g.Ai.GapBonus[13], 30);
-  EXPECT_EQ(g.Ai.GapBonus[14], 20);
-  EXPECT_EQ(g.Ai.GapBonus[17], 10);
+  const auto& gap = g.Ai.GapBonus;
+  EXPECT_EQ(std::vector({gap[3], gap[5], gap[7], gap[10], gap[13], gap[14], gap[17]}),
+            std::vector({150, 100, 70, 50, 30, 20, 10}));
 
   // Two sets with a big joker to escort one of them: +500 and +600. All gaps together are 780.
   SetHand(g, 2, "3x5 1x9 1xJ17");
@@ -76,11 +74,10 @@ TEST(Assessment, StrongHandCountsTheSeatItself) {
   for (int seat = 1; seat <= 6; ++seat)
     g.Seats[seat].HandScore = scores[seat - 1];
   // Seat 1: itself, seat 2 and seat 5 are below 1080: three, not enough.
-  EXPECT_FALSE(IsStrongHand(g, 1));
   // Seat 2: below 1159 are seats 1, 2, 3, 5.
-  EXPECT_TRUE(IsStrongHand(g, 2));
-  EXPECT_TRUE(IsStrongHand(g, 4));
-  EXPECT_FALSE(IsStrongHand(g, 5));
+  EXPECT_EQ(
+      std::vector({IsStrongHand(g, 1), IsStrongHand(g, 2), IsStrongHand(g, 4), IsStrongHand(g, 5)}),
+      std::vector({false, true, true, false}));
 }
 
 TEST(Assessment, NearFinishNeedsAtMostOneUnescortedSet) {
@@ -111,28 +108,24 @@ TEST(Assessment, AssessSeatsRenewsSeatsInOrderAgainstOlderScores) {
   }
   AssessSeats(g);
   const int plain = g.Seats[6].HandScore;
-  for (int seat = 1; seat <= 6; ++seat) {
-    EXPECT_EQ(g.Seats[seat].HandScore, plain) << seat;
-    EXPECT_FALSE(g.Seats[seat].FinishMode) << seat;
-  }
   // Seat 1 still saw the old 10000 of everybody else; from seat 4 on, four equal new scores.
-  EXPECT_FALSE(g.Seats[1].StrongHand);
-  EXPECT_FALSE(g.Seats[3].StrongHand);
-  EXPECT_TRUE(g.Seats[4].StrongHand);
-  EXPECT_TRUE(g.Seats[6].StrongHand);
+  for (int seat = 1; seat <= 6; ++seat) {
+    EXPECT_EQ(
+        std::tuple(g.Seats[seat].HandScore, g.Seats[seat].FinishMode, g.Seats[seat].StrongHand),
+        std::tuple(plain, false, seat >= 4))
+        << seat;
+  }
 
   // A seat down to twos and jokers goes into finish mode with 300 on top of its score.
   SetHand(g, 2, "3x2 1xJ16");
   g.Seats[2].StrongHand = false;
   AssessSeats(g);
-  EXPECT_TRUE(g.Seats[2].FinishMode);
-  EXPECT_TRUE(g.Seats[2].StrongHand);
+  EXPECT_TRUE(g.Seats[2].FinishMode && g.Seats[2].StrongHand);
   EXPECT_EQ(g.Seats[2].HandScore, ScoreHand(g, 2) + 300);
   // Going out of finish mode keeps the strength found in step 2.
   SetHand(g, 2, "2x3 2x5 2x7 2x9 2xJ");
   AssessSeats(g);
-  EXPECT_FALSE(g.Seats[2].FinishMode);
-  EXPECT_TRUE(g.Seats[2].StrongHand);
+  EXPECT_TRUE(!g.Seats[2].FinishMode && g.Seats[2].StrongHand);
 }
 
 // With nothing to run at a yield the assessment is done in one pass; with a window (here a

@@ -40,23 +40,19 @@ TEST_F(CommitTest, BuildsThePlayFromTheRaisedSlotsAndLaysIt) {
   EXPECT_EQ(g.Selection, play);
 
   EXPECT_TRUE(g.Flow.HumanCommitted);
-  EXPECT_FALSE(g.Win.CmdSend.Visible || g.Win.CmdReturn.Visible || g.Win.CmdPass.Visible);
-  EXPECT_FALSE(g.Win.LblPrompt.Visible);
+  EXPECT_FALSE(g.Win.CmdSend.Visible || g.Win.CmdReturn.Visible || g.Win.CmdPass.Visible ||
+               g.Win.LblPrompt.Visible);
   for (int slot : {2, 4, 6, 7}) {
     const Image& image = g.Win.ImgHand[slot];
-    EXPECT_EQ(image.Top, kHandLowered) << slot;
-    EXPECT_FALSE(image.Visible) << slot;
-    EXPECT_EQ(image.Tag + image.ToolTipText, "") << slot;
+    EXPECT_TRUE(image.Top == kHandLowered && !image.Visible && image.Tag + image.ToolTipText == "")
+        << slot;
   }
-  EXPECT_EQ(g.Win.ImgHand[5].Tag, "C09");
-  EXPECT_TRUE(g.Win.ImgHand[5].Visible);
+  EXPECT_TRUE(g.Win.ImgHand[5].Tag == "C09" && g.Win.ImgHand[5].Visible);
 
   // The buckets keep the codes that stay in hand; the counts fall when the play is executed.
   EXPECT_EQ(g.Hand[1][9].Count, 3);
-  EXPECT_EQ(g.Hand[1][9].Codes[1].Str(), "C09");
-  EXPECT_TRUE(g.Hand[1][9].Codes[2].IsBlank());
-  EXPECT_EQ(g.Hand[1][kTwo].Codes[1].Str(), "S15");
-  EXPECT_TRUE(g.Hand[1][kTwo].Codes[2].IsBlank());
+  EXPECT_EQ(g.Hand[1][9].Codes[1].Str() + g.Hand[1][kTwo].Codes[1].Str(), "C09S15");
+  EXPECT_TRUE(g.Hand[1][9].Codes[2].IsBlank() && g.Hand[1][kTwo].Codes[2].IsBlank());
 }
 
 TEST_F(CommitTest, TwosAndJokersAloneMakeAPlayWithoutBaseCards) {
@@ -75,13 +71,9 @@ TEST_F(CommitTest, RefusesACountThatDiffersFromTheTablePlay) {
   Raise(g, {6, 7});
   EXPECT_FALSE(CommitSelection(g));
   EXPECT_EQ(g.Win.LblPrompt.Caption, "选中牌的张数与上家不一样，请重选");
-  EXPECT_TRUE(g.Win.LblPrompt.Visible);
-  EXPECT_EQ(g.TablePlay, table);
-  EXPECT_EQ(g.Hand, hand);
-  EXPECT_FALSE(g.Flow.HumanCommitted);
-  EXPECT_TRUE(g.Win.CmdSend.Visible);
-  EXPECT_EQ(g.Win.ImgHand[6].Top, kHandRaised);
-  EXPECT_EQ(g.Win.ImgHand[7].Tag, "H09");
+  EXPECT_TRUE(g.Win.LblPrompt.Visible && g.Win.CmdSend.Visible && !g.Flow.HumanCommitted);
+  EXPECT_TRUE(g.TablePlay == table && g.Hand == hand);
+  EXPECT_TRUE(g.Win.ImgHand[6].Top == kHandRaised && g.Win.ImgHand[7].Tag == "H09");
 }
 
 TEST_F(CommitTest, RefusesASmallJokerOnTheTableWithoutABigOne) {
@@ -90,17 +82,13 @@ TEST_F(CommitTest, RefusesASmallJokerOnTheTableWithoutABigOne) {
   Raise(g, {2, 5, 6, 7});
   EXPECT_FALSE(CommitSelection(g));
   EXPECT_EQ(g.Win.LblPrompt.Caption, "您必须至少挂2张大虎方可出牌");
-  EXPECT_EQ(g.TablePlay, MakePlay(5, 2, 0, 2));
-  EXPECT_EQ(g.Hand, hand);
-  EXPECT_FALSE(g.Flow.HumanCommitted);
-  EXPECT_EQ(g.Win.ImgHand[2].Top, kHandRaised);
+  EXPECT_TRUE(g.TablePlay == MakePlay(5, 2, 0, 2) && g.Hand == hand);
+  EXPECT_TRUE(!g.Flow.HumanCommitted && g.Win.ImgHand[2].Top == kHandRaised);
 }
 
 TEST_F(CommitTest, NothingRaisedLaysNothing) {
   g.LeadSeat = 1;
-  EXPECT_FALSE(CommitSelection(g));
-  EXPECT_FALSE(g.Flow.HumanCommitted);
-  EXPECT_EQ(g.TablePlay.Total, 0);
+  EXPECT_FALSE(CommitSelection(g) || g.Flow.HumanCommitted || g.TablePlay.Total != 0);
 }
 
 }  // namespace

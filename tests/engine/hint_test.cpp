@@ -2,6 +2,8 @@
 // other sets the human may lay, lowest first; it never plays and never changes the hand.
 #include "players/hint.h"
 
+#include "rules/answer_rule.h"
+
 #include <gtest/gtest.h>
 
 #include "core/game.h"
@@ -39,23 +41,11 @@ PlayRecord RaisedSet(const Game& g) {
   return set;
 }
 
-int LowestRank(const PlayRecord& set) {
-  for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
-    if (CardsOfRank(set, rank) > 0) return rank;
-  }
-  return 0;
-}
-
 // The human holds two 4s, four 9s, two kings, three twos, a small and a big joker.
 class HintTest : public testing::GameTest {
  protected:
   void SetUp() override {
-    GiveCards(g, 1, 4, 2);
-    GiveCards(g, 1, 9, 4);
-    GiveCards(g, 1, 13, 2);
-    GiveCards(g, 1, kTwo, 3);
-    GiveCards(g, 1, kSmallJoker, 1);
-    GiveCards(g, 1, kBigJoker, 1);
+    testing::SetHand(g, 1, "2x4 4x9 2xK 3x2 1xJ16 1xJ17");
     for (int seat = 2; seat <= kSeats; ++seat)
       GiveCards(g, seat, 3 + seat, 6);
     ShowHand(g, 1);
@@ -79,7 +69,7 @@ TEST_F(HintTest, AnswersStartWithTheAutopilotsChoiceAndFollowLowestFirst) {
     EXPECT_TRUE(IsLegalHumanPlay(g, 1, sets[i])) << i;
     EXPECT_EQ(sets[i].Total, 2);
     if (i > 1) {
-      EXPECT_LE(LowestRank(sets[i - 1]), LowestRank(sets[i])) << i;
+      EXPECT_LE(LowestRankOf(sets[i - 1]), LowestRankOf(sets[i])) << i;
     }
   }
 
@@ -89,11 +79,9 @@ TEST_F(HintTest, AnswersStartWithTheAutopilotsChoiceAndFollowLowestFirst) {
     ASSERT_EQ(Input(g, ShowHint), HintShown::Set) << press;
     EXPECT_TRUE(SameCards(RaisedSet(g), sets[press % sets.size()])) << press;
     EXPECT_EQ(g.MainCourse, before.MainCourse);
-    EXPECT_FALSE(g.Flow.HumanCommitted) << "a hint never plays";
-    EXPECT_FALSE(g.Win.TmrMainCircle.Enabled);
+    EXPECT_FALSE(g.Flow.HumanCommitted || g.Win.TmrMainCircle.Enabled) << "a hint never plays";
   }
-  EXPECT_EQ(g.Hand, before.Hand);
-  EXPECT_EQ(g.TablePlay, before.TablePlay);
+  EXPECT_TRUE(g.Hand == before.Hand && g.TablePlay == before.TablePlay);
   EXPECT_TRUE(g.Win.CmdSend.Visible) << "the raised set may be laid with the play button";
 
   // A new table starts the cycle again.
@@ -104,7 +92,7 @@ TEST_F(HintTest, AnswersStartWithTheAutopilotsChoiceAndFollowLowestFirst) {
   EXPECT_TRUE(SameCards(RaisedSet(g), again[0]));
   EXPECT_TRUE(SameCards(again[0], AutopilotAnswer(g, 1)));
   for (const PlayRecord& set : again)
-    EXPECT_GT(LowestRank(set), 10);
+    EXPECT_GT(LowestRankOf(set), 10);
 }
 
 TEST_F(HintTest, LeadsOfferEveryWholeRankAfterTheChoice) {
@@ -117,20 +105,19 @@ TEST_F(HintTest, LeadsOfferEveryWholeRankAfterTheChoice) {
   EXPECT_TRUE(SameCards(sets[0], choice));
   std::vector<int> ranks;
   for (std::size_t i = 1; i < sets.size(); ++i) {
-    ranks.push_back(LowestRank(sets[i]));
+    ranks.push_back(LowestRankOf(sets[i]));
     EXPECT_EQ(sets[i].Total, g.Hand[1][ranks.back()].Count) << "the whole set of the rank";
   }
   std::vector<int> expected;
   for (int rank : {4, 9, 13, kTwo, kSmallJoker, kBigJoker}) {
-    if (LowestRank(choice) != rank || choice.Total != g.Hand[1][rank].Count)
+    if (LowestRankOf(choice) != rank || choice.Total != g.Hand[1][rank].Count)
       expected.push_back(rank);
   }
   EXPECT_EQ(ranks, expected);
 
   ASSERT_EQ(Input(g, ShowHint), HintShown::Set);
   EXPECT_TRUE(SameCards(RaisedSet(g), choice));
-  EXPECT_EQ(g.MainCourse, TurnStep::Idle);
-  EXPECT_FALSE(g.Flow.HumanCommitted);
+  EXPECT_TRUE(g.MainCourse == TurnStep::Idle && !g.Flow.HumanCommitted);
 }
 
 TEST_F(HintTest, ABurnersSetsAllCarryAJoker) {
@@ -140,7 +127,7 @@ TEST_F(HintTest, ABurnersSetsAllCarryAJoker) {
   const std::vector<PlayRecord> sets = HintSets(g);
   ASSERT_FALSE(sets.empty());
   for (const PlayRecord& set : sets) {
-    EXPECT_GT(set.SmallJokers + set.BigJokers, 0) << "rank " << LowestRank(set);
+    EXPECT_GT(set.SmallJokers + set.BigJokers, 0) << "rank " << LowestRankOf(set);
     EXPECT_TRUE(IsLegalHumanPlay(g, 1, set));
   }
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/options_dialog_rules.h"
 
 namespace zunda {
@@ -24,14 +26,10 @@ OptionsModel ThreePlayers() {
 TEST(PlayerTable, LogInComparesTrimmedPasswords) {
   OptionsModel o = ThreePlayers();
   PlayerOutcome out = LogIn(o, 1, "wrong");
-  EXPECT_FALSE(out.Done);
-  EXPECT_EQ(out.Message, "Err : 密码错。");
-  EXPECT_EQ(o.CurPlayer, 0);
-
+  EXPECT_EQ(std::tuple(out.Done, out.Message, o.CurPlayer), std::tuple(false, "Err : 密码错。", 0));
   out = LogIn(o, 1, "  pw ");
-  EXPECT_TRUE(out.Done);
-  EXPECT_EQ(out.Message, "成功登录:Bersa\n当前登录玩家 : Bersa");
-  EXPECT_EQ(o.CurPlayer, 1);
+  EXPECT_EQ(std::tuple(out.Done, out.Message, o.CurPlayer),
+            std::tuple(true, "成功登录:Bersa\n当前登录玩家 : Bersa", 1));
 
   // The first player has no password: an empty box (or blanks) logs him in.
   EXPECT_TRUE(LogIn(o, 0, "   ").Done);
@@ -49,17 +47,15 @@ TEST(PlayerTable, AddingRefusesDuplicatesOverlongNamesAndAFullTable) {
   OptionsModel o = ThreePlayers();
   const OptionsModel before = o;
   PlayerOutcome out = AddPlayer(o, " Bersa ");
-  EXPECT_FALSE(out.Done);
-  EXPECT_EQ(out.Message, "该玩家已经存在!");
+  EXPECT_EQ(std::tuple(out.Done, out.Message), std::tuple(false, "该玩家已经存在!"));
   EXPECT_FALSE(AddPlayer(o, std::string(31, 'x')).Done);
   EXPECT_EQ(o, before);
 
   out = AddPlayer(o, "  ");
-  EXPECT_TRUE(out.Done);
-  EXPECT_EQ(out.Message, "New Player 添加完毕, None Password.");
-  EXPECT_EQ(o.PlayerNum, 4);
-  EXPECT_EQ(o.Players[3].Name, "New Player");
-  EXPECT_EQ(o.Players[3].Password, "");
+  EXPECT_EQ(std::tuple(out.Done, out.Message),
+            std::tuple(true, "New Player 添加完毕, None Password."));
+  EXPECT_EQ(std::tuple(o.PlayerNum, o.Players[3].Name, o.Players[3].Password),
+            std::tuple(4, "New Player", ""));
   EXPECT_EQ(AddPlayer(o, "").Message, "该玩家已经存在!");
 
   // Thirty characters fit the name field, also when they are Chinese.
@@ -86,8 +82,7 @@ TEST(PlayerTable, PasswordsChangeOnlyWithTheOldOneAndNeverForTheFirstPlayer) {
   EXPECT_EQ(o, before);
 
   const PlayerOutcome out = ChangePassword(o, 1, "pw", " 123456789012 ");
-  EXPECT_TRUE(out.Done);
-  EXPECT_EQ(out.Message, "密码修改完毕!");
+  EXPECT_EQ(std::tuple(out.Done, out.Message), std::tuple(true, "密码修改完毕!"));
   EXPECT_TRUE(PasswordMatches(o.Players[1], "123456789012"));
   EXPECT_TRUE(LogIn(o, 1, "123456789012").Done);
   // Removing a password: the new one left empty.
@@ -109,8 +104,7 @@ TEST(OptionsDialogRules, LogInQuestionComparesTheSeatsTwelveCharacters) {
 TEST(OptionsDialogRules, ScrollPositionsStayOnTheirScales) {
   OptionsModel o;
   SetGameSpeedMs(o, 300);
-  EXPECT_DOUBLE_EQ(o.DelayTimeShunPai, 0.2);
-  EXPECT_DOUBLE_EQ(o.DelayTimeZundaPai, 0.2);
+  EXPECT_EQ(std::tuple(o.DelayTimeShunPai, o.DelayTimeZundaPai), std::tuple(0.2, 0.2));
   SetFoldDelayMs(o, 50);
   EXPECT_EQ(FoldDelayMs(o), 100);
   SetBurnWaitSeconds(o, 11);
@@ -133,22 +127,12 @@ TEST(OptionsDialogRules, DefaultsTouchOnlyMusicWaitsAndBossCaption) {
   o.BarName = "Excel";
   SetDialogDefaults(o);
 
-  EXPECT_TRUE(o.BackMusicCtrl[0]);
-  EXPECT_TRUE(o.BackMusicCtrl[1]);
-  EXPECT_FALSE(o.BackMusicCtrl[3]);
-  EXPECT_TRUE(o.MusicOn);
-  EXPECT_EQ(o.MusicMode, 1);
-  EXPECT_EQ(o.CurBackMusic, 0);
-  EXPECT_EQ(GameSpeedMs(o), 40);
-  EXPECT_EQ(FoldDelayMs(o), 500);
-  EXPECT_EQ(BurnWaitSeconds(o), 5);
-  EXPECT_EQ(o.BarName, "WINDOWS");
-
-  OptionsModel untouched = ThreePlayers();
-  EXPECT_EQ(o.Players, untouched.Players);
-  EXPECT_EQ(o.CurSkin, "Mine");
-  EXPECT_FALSE(o.JinGong);
-  EXPECT_TRUE(o.RecRunData);
+  EXPECT_TRUE(o.BackMusicCtrl[0] && o.BackMusicCtrl[1] && !o.BackMusicCtrl[3] && o.MusicOn);
+  EXPECT_EQ(std::tuple(o.MusicMode, o.CurBackMusic, GameSpeedMs(o), FoldDelayMs(o),
+                       BurnWaitSeconds(o), o.BarName),
+            std::tuple(1, 0, 40, 500, 5, "WINDOWS"));
+  EXPECT_EQ(o.Players, ThreePlayers().Players);
+  EXPECT_EQ(std::tuple(o.CurSkin, o.JinGong, o.RecRunData), std::tuple("Mine", false, true));
   EXPECT_TRUE(SameSkin("parisdress", " ParisDress"));
   EXPECT_FALSE(SameSkin("Paris", "ParisDress"));
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "core/cards.h"
 #include "core/rounding.h"
@@ -16,19 +17,13 @@ namespace {
 using namespace std::string_view_literals;
 
 TEST(SeatArithmetic, WrapsRoundTheTableOfSix) {
-  EXPECT_EQ(NextSeat(6), 1);
-  EXPECT_EQ(NextSeat(3), 4);
-  EXPECT_EQ(PrevSeat(1), 6);
-  EXPECT_EQ(OppositeSeat(3), 6);
-  EXPECT_EQ(OppositeSeat(4), 1);
-  EXPECT_EQ(SeatPlusTwo(5), 1);
-  EXPECT_EQ(SeatPlusTwo(6), 2);
-  EXPECT_TRUE(SameTeam(1, 5));
-  EXPECT_FALSE(SameTeam(1, 4));
-  EXPECT_EQ(TeamLetter(3), 'S');
-  EXPECT_EQ(TeamLetter(6), 'N');
-  for (int seat = 1; seat <= 6; ++seat)
+  for (int seat = 1; seat <= 6; ++seat) {
+    EXPECT_EQ(std::tuple(NextSeat(seat), PrevSeat(seat), OppositeSeat(seat), SeatPlusTwo(seat)),
+              std::tuple(seat % 6 + 1, (seat + 4) % 6 + 1, (seat + 2) % 6 + 1, (seat + 1) % 6 + 1));
+    EXPECT_EQ(TeamLetter(seat), seat % 2 == 1 ? 'S' : 'N');
     EXPECT_FALSE(SameTeam(seat, OppositeSeat(seat)));
+  }
+  EXPECT_TRUE(SameTeam(1, 5));
 }
 
 TEST(SeatArithmetic, ImpossibleSeatsTakeTheFatalPathWithTheirTexts) {
@@ -80,8 +75,7 @@ TEST_F(HandSummaries, CountSetsTreatsTwosAndJokersAsOneSet) {
   g.Hand[2][kTwo].Count = 2;
   g.Hand[2][kBigJoker].Count = 1;
   g.Seats[2].CardCount = CardsInHand(g, 2);
-  EXPECT_EQ(g.Seats[2].CardCount, 3);
-  EXPECT_EQ(CountSets(g, 2), 1);
+  EXPECT_EQ(std::tuple(g.Seats[2].CardCount, CountSets(g, 2)), std::tuple(3, 1));
   g.Hand[2][5].Count = 1;
   g.Hand[2][kAce].Count = 3;
   EXPECT_EQ(CountSets(g, 2), 2);
@@ -90,52 +84,43 @@ TEST_F(HandSummaries, CountSetsTreatsTwosAndJokersAsOneSet) {
 TEST(Cards, DeckHoldsFourPacksInCodeTableOrder) {
   DeckArray deck;
   BuildDeck(deck);
-  EXPECT_EQ(deck[1].Code.Str(), "C03");
-  EXPECT_EQ(deck[54].Code.Str(), "J17");
-  EXPECT_EQ(deck[55].Code.Str(), "C03");
+  EXPECT_EQ(deck[1].Code.Str() + deck[54].Code.Str() + deck[55].Code.Str(), "C03J17C03");
   EXPECT_EQ(deck[216].Rank, 17);
   Arr<int, 3, 17> perRank;
   for (const Card& card : deck) {
     EXPECT_EQ(card.Rank, card.Code.Rank());
     ++perRank[card.Rank];
   }
-  for (int rank = 3; rank <= 15; ++rank)
-    EXPECT_EQ(perRank[rank], 16) << rank;
-  EXPECT_EQ(perRank[16], 4);
-  EXPECT_EQ(perRank[17], 4);
+  for (int rank = 3; rank <= 17; ++rank)
+    EXPECT_EQ(perRank[rank], rank <= 15 ? 16 : 4) << rank;
 }
 
 TEST(Cards, LabelsAndPictureNumbers) {
-  EXPECT_EQ(RankLabel(10), "10");
-  EXPECT_EQ(RankLabel(3), " 3");
-  EXPECT_EQ(RankLabel(15), " 钱");
-  EXPECT_EQ(RankLabel(16), "小虎");
-  EXPECT_EQ(RankLabel(17), "大虎");
-  EXPECT_EQ(PictureIndex("C03"), 1);
-  EXPECT_EQ(PictureIndex("D03"), 14);
-  EXPECT_EQ(PictureIndex("h14"), 38);
-  EXPECT_EQ(PictureIndex("S15"), 52);
-  EXPECT_EQ(PictureIndex("J16"), 53);
-  EXPECT_EQ(PictureIndex("J17"), 54);
-  EXPECT_EQ(PictureIndex("X05"), 0);
+  for (const auto& [rank, label] :
+       {std::pair{10, "10"}, {3, " 3"}, {15, " 钱"}, {16, "小虎"}, {17, "大虎"}})
+    EXPECT_EQ(RankLabel(rank), label);
+  for (const auto& [code, index] : {std::pair{"C03", 1},
+                                    {"D03", 14},
+                                    {"h14", 38},
+                                    {"S15", 52},
+                                    {"J16", 53},
+                                    {"J17", 54},
+                                    {"X05", 0}})
+    EXPECT_EQ(PictureIndex(code), index) << code;
   EXPECT_THROW(RankLabel(18), FatalError);
-  EXPECT_EQ(CodeAt(0).Str(), "C03");
-  EXPECT_EQ(CodeAt(53).Str(), "J17");
+  EXPECT_EQ(CodeAt(0).Str() + CodeAt(53).Str(), "C03J17");
   EXPECT_THROW(CodeAt(54), FatalError);
   EXPECT_THROW(CodeAt(-1), FatalError);
 }
 
 TEST(Text, LenientNumbersAndFixedWidths) {
-  EXPECT_EQ(Val("  0.02"), 0.02);
-  EXPECT_EQ(Val("12abc"), 12);
-  EXPECT_EQ(Val("abc"), 0);
-  EXPECT_EQ(Val(""), 0);
-  EXPECT_EQ(Val("-3.5x"), -3.5);
+  for (const auto& [text, value] :
+       {std::pair{"  0.02", 0.02}, {"12abc", 12.0}, {"abc", 0.0}, {"", 0.0}, {"-3.5x", -3.5}})
+    EXPECT_EQ(Val(text), value) << text;
   EXPECT_EQ(ValInt("99999999999999"), 0);
   EXPECT_EQ(CleanIniValue("  5 \0"sv), "5");
-  EXPECT_EQ(ShortestDecimal(0.02), "0.02");
-  EXPECT_EQ(ShortestDecimal(5), "5");
-  EXPECT_EQ(ShortestDecimal(0.5), "0.5");
+  EXPECT_EQ(ShortestDecimal(0.02) + " " + ShortestDecimal(5) + " " + ShortestDecimal(0.5),
+            "0.02 5 0.5");
   EXPECT_EQ(FixedWidth("张三", 4), "张三  ");
   EXPECT_EQ(LeftChars("一二三四", 2), "一二");
 }
@@ -143,17 +128,8 @@ TEST(Text, LenientNumbersAndFixedWidths) {
 // The timer's interval is rounded inline; it must round exactly as the library does, halves
 // away from zero included, and hand what it cannot do plainly to the library.
 TEST(Rounding, HalvesGoAwayFromZeroAsInTheLibrary) {
-  const double edges[] = {-0.0,
-                          9.99,
-                          10.49,
-                          5000.4999,
-                          0.49999999999999994,
-                          4503599627370495.5,
-                          1e15,
-                          -1e15,
-                          3e18,
-                          std::numeric_limits<double>::quiet_NaN()};
-  for (const double x : edges)
+  for (const double x : {-0.0, 9.99, 10.49, 5000.4999, 0.49999999999999994, 4503599627370495.5,
+                         1e15, -1e15, 3e18, std::numeric_limits<double>::quiet_NaN()})
     EXPECT_EQ(RoundHalfAway(x), std::lround(x)) << x;
   for (int i = -2000; i <= 2000; ++i) {
     for (const double x : {i * 0.5, i * 0.25 + 0.001 * (i % 7)})

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "engine_fixture.h"
+#include "rules/hand_display.h"
 #include "rules/tribute.h"
 
 namespace zunda {
@@ -28,17 +30,6 @@ void ExpectWholeDeckHeld(const Game& g) {
     EXPECT_EQ(count, 4) << code;
 }
 
-// Lays out the human's hand row as the hand display does: highest rank first, all lowered.
-void LayOutHumanHand(Game& g) {
-  int slot = 0;
-  for (int rank = kBigJoker; rank >= kLowRank; --rank) {
-    const HandBucket& bucket = g.Hand[g.HumanSeat][rank];
-    for (int i = 1; i <= bucket.Count; ++i) {
-      g.Win.ImgHand[++slot] = Image{bucket.Codes[i].Str(), kHandLowered, 0, true, ""};
-    }
-  }
-}
-
 // Places 1..6 are seats 2, 3, 1, 4, 6, 5: first and last are opponents; the human is third.
 class TributeTest : public GameTest {
  protected:
@@ -52,8 +43,7 @@ TEST_F(TributeTest, NeedsTheOptionAFinishedHandAndItsWholeOrder) {
   g.Options.JinGong = false;
   const HandGrid dealt = g.Hand;
   EXPECT_FALSE(RunTribute(g));
-  EXPECT_EQ(g.Hand, dealt);
-  EXPECT_EQ(g.Seats[5].TributeCount, 0);
+  EXPECT_TRUE(g.Hand == dealt && g.Seats[5].TributeCount == 0);
   g.Options.JinGong = true;
   g.PrevFinishOrder[4] = 2;  // seat 2 twice, seat 4 nowhere
   EXPECT_FALSE(TributeDue(g));
@@ -80,10 +70,10 @@ TEST_F(TributeTest, LastPlacesPayTheirHighestCardsAndGetLowCardsBack) {
   EXPECT_FALSE(BeginReturnPhase(g)) << "the human receives nothing, so nobody is waited for";
   FinishTribute(g);
   EXPECT_FALSE(g.Tribute.InProgress);
-  EXPECT_EQ(g.Hand[2][kSmallJoker].Count, 2);
-  EXPECT_EQ(g.Hand[5][3].Count, 2) << "a pair of threes split: seat 2 has no single low card";
-  EXPECT_EQ(g.Hand[3][kBigJoker].Count, 1);
-  EXPECT_EQ(g.Seats[6].JokerCount, 3);
+  // Seat 5 gets a pair of threes split: seat 2 has no single low card.
+  EXPECT_EQ(std::tuple(g.Hand[2][kSmallJoker].Count, g.Hand[5][3].Count, g.Hand[3][kBigJoker].Count,
+                       g.Seats[6].JokerCount),
+            std::tuple(2, 2, 1, 3));
   ExpectWholeDeckHeld(g);
   EXPECT_EQ(LastEvents(g, 7), (std::vector<std::string>{
                                   "",
@@ -112,15 +102,13 @@ TEST(TributeAfterTripleCapture, EveryPairExchangesOneCardAndTheHumanChoosesItsRe
     EXPECT_EQ(g.Seats[seat].TributeCount, 1);
   ASSERT_TRUE(BeginReturnPhase(g));
   EXPECT_EQ(g.Win.LblPrompt.Caption, "您吃1张贡,请选择还贡的牌!");
-  LayOutHumanHand(g);
+  ShowHand(g, 1);
   ASSERT_EQ(g.Win.ImgHand[36].Tag, "C03");
   ReturnTributeClick(g, 36);
   Input(g, CmdHGClick);
-  EXPECT_TRUE(g.Seats[1].ReturnDone);
+  EXPECT_TRUE(g.Seats[1].ReturnDone && g.Win.TmrMainCircle.Enabled);
   EXPECT_EQ(g.MainCourse, TurnStep::AnnounceLeader);
-  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
-  EXPECT_EQ(g.Hand[1][kTwo].Count, 5);
-  EXPECT_EQ(g.Hand[4][3].Count, 5);
+  EXPECT_EQ(std::tuple(g.Hand[1][kTwo].Count, g.Hand[4][3].Count), std::tuple(5, 5));
   ExpectWholeDeckHeld(g);
   EXPECT_EQ(LastEvents(g, 6), (std::vector<std::string>{
                                   "Corvan 还贡牌: 3",
@@ -137,8 +125,7 @@ TEST(TributeAfterTripleCapture, EveryPairExchangesOneCardAndTheHumanChoosesItsRe
     GoOut(g, seat);
   g.PrevFinishOrder = g.FinishOrder;
   SetTributeCounts(g);
-  EXPECT_EQ(g.Seats[2].TributeCount, 2);
-  EXPECT_EQ(g.Seats[3].TributeCount, 0);
+  EXPECT_EQ(std::tuple(g.Seats[2].TributeCount, g.Seats[3].TributeCount), std::tuple(2, 0));
 }
 
 TEST_F(TributeTest, BetweenTeammatesTheHumanIsAskedAndAComputerNeverTakes) {
@@ -147,8 +134,7 @@ TEST_F(TributeTest, BetweenTeammatesTheHumanIsAskedAndAComputerNeverTakes) {
   t.host.QueueAnswer(Host::Answer::No);
   ASSERT_TRUE(RunTribute(g));
   EXPECT_EQ(t.host.Messages(), std::vector<std::string>{"大落是联邦,是否吃贡?"});
-  EXPECT_EQ(g.Seats[1].TributeCount, 0);
-  EXPECT_EQ(g.Seats[3].TributeCount, 0);
+  EXPECT_EQ(g.Seats[1].TributeCount + g.Seats[3].TributeCount, 0);
   EXPECT_TRUE(g.Seats[1].TributeSlots[1].Code.IsBlank());
   EXPECT_FALSE(BeginReturnPhase(g));
   FinishTribute(g);
@@ -197,9 +183,8 @@ TEST_F(TributeChoice, PayersGoDownFromJokersAndComputersReturnLowSinglesFirst) {
   TakeTribute(g);
   ChooseReturnCards(g, 2);
   ExchangeTribute(g);
-  EXPECT_EQ(g.Seats[2].CardCount, 3);
-  EXPECT_EQ(g.Seats[2].JokerCount, 1);
-  EXPECT_EQ(g.Seats[5].CardCount, 3);
+  EXPECT_EQ(std::tuple(g.Seats[2].CardCount, g.Seats[2].JokerCount, g.Seats[5].CardCount),
+            std::tuple(3, 1, 3));
   EXPECT_TRUE(t.host.FatalMessages().empty());
 }
 
@@ -214,7 +199,7 @@ class HumanReturn : public GameTest {
     ChooseTributeCards(g);
     TakeTribute(g);
     ASSERT_TRUE(BeginReturnPhase(g));
-    LayOutHumanHand(g);  // slots: C13, S09, D05, C03, H03
+    ShowHand(g, 1);  // slots: C13, S09, D05, C03, H03
   }
 };
 
@@ -225,11 +210,9 @@ TEST_F(HumanReturn, TheButtonShowsOnlyWithExactlyTheCardsOwed) {
   EXPECT_TRUE(g.Win.CmdHG.Visible);
   ReturnTributeClick(g, 5);
   EXPECT_EQ(g.Win.LblPrompt.Caption, "太多了！");
-  EXPECT_EQ(g.Win.ImgHand[5].Top, kHandLowered);
-  EXPECT_TRUE(g.Win.CmdHG.Visible);
+  EXPECT_TRUE(g.Win.ImgHand[5].Top == kHandLowered && g.Win.CmdHG.Visible);
   ReturnTributeClick(g, 1);
-  EXPECT_EQ(g.Win.ImgHand[1].Top, kHandLowered);
-  EXPECT_FALSE(g.Win.CmdHG.Visible);
+  EXPECT_TRUE(g.Win.ImgHand[1].Top == kHandLowered && !g.Win.CmdHG.Visible);
   Input(g, CmdHGClick);  // hidden: nothing happens
   EXPECT_TRUE(ReturnChoiceOpen(g));
 }
@@ -238,14 +221,12 @@ TEST_F(HumanReturn, TheChosenCardsThemselvesChangeHands) {
   ReturnTributeClick(g, 4);  // C03, the first three of its bucket
   ReturnTributeClick(g, 2);
   Input(g, CmdHGClick);
-  EXPECT_FALSE(ReturnChoiceOpen(g));
-  EXPECT_FALSE(g.Win.CmdHG.Visible || g.Win.LblPrompt.Visible);
-  EXPECT_EQ(g.Seats[4].ReturnSlots[2].Code.Str(), "C03");
-  EXPECT_EQ(g.Seats[4].ReturnSlots[2].Rank, 3);
-  ASSERT_EQ(g.Hand[1][3].Count, 1);
-  EXPECT_EQ(g.Hand[1][3].Codes[1].Str(), "H03");
-  EXPECT_EQ(g.Hand[4][3].Codes[1].Str(), "C03");
-  EXPECT_EQ(g.Hand[1][kBigJoker].Count, 2);
+  EXPECT_FALSE(ReturnChoiceOpen(g) || g.Win.CmdHG.Visible || g.Win.LblPrompt.Visible);
+  EXPECT_EQ(std::tuple(g.Seats[4].ReturnSlots[2].Code.Str(), g.Seats[4].ReturnSlots[2].Rank),
+            std::tuple("C03", 3));
+  EXPECT_EQ(std::tuple(g.Hand[1][3].Count, g.Hand[1][3].Codes[1].Str(), g.Hand[4][3].Codes[1].Str(),
+                       g.Hand[1][kBigJoker].Count),
+            std::tuple(1, "H03", "C03", 2));
   EXPECT_EQ(g.Win.LstDispEvent.Items[1], "Aldor 还贡牌: 9  3");
 }
 
@@ -255,8 +236,7 @@ TEST_F(HumanReturn, APendingStopEndsTheHandWithoutAnExchange) {
   ReturnTributeClick(g, 1);
   ReturnTributeClick(g, 2);
   Input(g, CmdHGClick);
-  EXPECT_EQ(g.MainCourse, TurnStep::Stop);
-  EXPECT_EQ(g.Win.TmrMainCircle.Interval, 1);
+  EXPECT_EQ(std::tuple(g.MainCourse, g.Win.TmrMainCircle.Interval), std::tuple(TurnStep::Stop, 1));
   EXPECT_EQ(g.Hand, before);
 }
 
