@@ -39,6 +39,10 @@ struct AnswerTest : testing::AnswerTable {
     Expect(chooser, hand, strong, want);
   }
   bool Hold(int rank, int seat = 2) { return HoldBack(g, seat, rank, g.TablePlay); }
+  bool HoldWith(const char* hand, bool strong, int rank) {
+    Give(2, hand, strong);
+    return Hold(rank);
+  }
   bool HoldOn(int tableSeat, const PlayRecord& play, int rank) {
     Lay(tableSeat, play);
     return Hold(rank);
@@ -303,13 +307,11 @@ TEST_F(AnswerTest, SplitSearchPrefersARankWithTwoSpareCards) {
 TEST_F(AnswerTest, HoldBackKeepsJokersAndTwosForStrongHandsAndHighTables) {
   // Jokers on a long set only from a strong hand with few sets and no small joker on the table.
   Lay(3, MakePlay(7, 2));
-  Give(2, "2x5 2x9 2xJ17", true);
-  EXPECT_FALSE(Hold(17));
+  EXPECT_FALSE(HoldWith("2x5 2x9 2xJ17", true, 17));
   EXPECT_FALSE(Hold(16));
   g.Seats[2].StrongHand = false;
   EXPECT_TRUE(Hold(17));
-  Give(2, "2x5 2x9 2x10 2xJ17", true);
-  EXPECT_TRUE(Hold(17)) << "three sets left";
+  EXPECT_TRUE(HoldWith("2x5 2x9 2x10 2xJ17", true, 17)) << "three sets left";
   Give(2, "2x5 2x9 2xJ17", true);
   EXPECT_TRUE(HoldOn(3, MakePlay(7, 1, 0, 1), 17));
 
@@ -318,10 +320,8 @@ TEST_F(AnswerTest, HoldBackKeepsJokersAndTwosForStrongHandsAndHighTables) {
   EXPECT_FALSE(HoldOn(3, MakePlay(14, 2), 15));
   EXPECT_TRUE(HoldOn(3, MakePlay(13, 2), 15));
   EXPECT_TRUE(HoldOn(3, MakePlay(14, 4), 15));
-  Give(2, "5x2 2x5 2x9 2x10", true);
-  EXPECT_FALSE(Hold(15)) << "more than four twos";
-  Give(2, "3x2 2x5 2x9", true);
-  EXPECT_FALSE(Hold(15)) << "two sets left";
+  EXPECT_FALSE(HoldWith("5x2 2x5 2x9 2x10", true, 15)) << "more than four twos";
+  EXPECT_FALSE(HoldWith("3x2 2x5 2x9", true, 15)) << "two sets left";
   g.Seats[2].StrongHand = false;
   EXPECT_TRUE(Hold(15));
 }
@@ -330,8 +330,7 @@ TEST_F(AnswerTest, HoldBackThresholdsForHighRanksMoveDownTheRanks) {
   // Aces: a strong hand with two sets answers a pair of nines, with three sets it does not.
   Give(2, "2x5 2xA", true);
   EXPECT_FALSE(HoldOn(3, MakePlay(9, 2), 14));
-  Give(2, "2x5 2x7 2xA", true);
-  EXPECT_TRUE(Hold(14));
+  EXPECT_TRUE(HoldWith("2x5 2x7 2xA", true, 14));
   EXPECT_FALSE(HoldOn(3, MakePlay(11, 2), 14)) << "jacks are above ten";
   // Kings: a weak hand answers a short set above nine, never a partner's set of ten or more.
   Give(2, "2x5 2x7 2xK");
@@ -350,12 +349,9 @@ TEST_F(AnswerTest, HoldBackThresholdsForHighRanksMoveDownTheRanks) {
 
 TEST_F(AnswerTest, HoldBackOfASingleCardSpareTwosAndJokersTwoRanksUp) {
   Lay(3, MakePlay(9, 1));
-  Give(2, "2x2 2x5 2x7");
-  EXPECT_TRUE(Hold(15));
-  Give(2, "3x2 2x5 2x7");
-  EXPECT_FALSE(Hold(15)) << "three twos";
-  Give(2, "2x2 2x5 2x7", true);
-  EXPECT_FALSE(Hold(15)) << "strong hand";
+  EXPECT_TRUE(HoldWith("2x2 2x5 2x7", false, 15));
+  EXPECT_FALSE(HoldWith("3x2 2x5 2x7", false, 15)) << "three twos";
+  EXPECT_FALSE(HoldWith("2x2 2x5 2x7", true, 15)) << "strong hand";
   Give(2, "1xJ16 1xJ17 2x5 2x7", true);
   EXPECT_TRUE(HoldOn(3, MakePlay(14, 1), 16));
   EXPECT_FALSE(HoldOn(3, MakePlay(0, 0, 1), 16)) << "a small joker is one rank up from a two";

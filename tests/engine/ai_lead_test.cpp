@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "core/seats.h"
@@ -190,25 +191,13 @@ TEST_F(LeadTable, OpponentWildcardCounts) {
   }
 }
 
-// How often each lead chooser's situation came up, to be sure the positions reach them all.
-struct Situations {
-  int finishMode = 0;
-  int againstFinisher = 0;
-  int forPartner = 0;
-  int plain = 0;
-};
-
-void Classify(Game& g, int seat, Situations& seen) {
+// Which lead chooser's situation came up (finish mode, against a finisher, for a partner,
+// plain), to be sure the positions reach them all.
+int Situation(Game& g, int seat) {
   const int next = NextActiveSeat(g, seat);
-  if (g.Seats[seat].FinishMode) {
-    ++seen.finishMode;
-  } else if (g.Seats[next].SetCount == 1 && !SameTeam(seat, next)) {
-    ++seen.againstFinisher;
-  } else if (g.Seats[next].SetCount == 1 && LowestRank(g, seat) < LowestRank(g, next)) {
-    ++seen.forPartner;
-  } else {
-    ++seen.plain;
-  }
+  if (g.Seats[seat].FinishMode) return 0;
+  if (g.Seats[next].SetCount == 1 && !SameTeam(seat, next)) return 1;
+  return g.Seats[next].SetCount == 1 && LowestRank(g, seat) < LowestRank(g, next) ? 2 : 3;
 }
 
 ::testing::AssertionResult IsLegalLead(const Game& g, int seat) {
@@ -218,7 +207,7 @@ void Classify(Game& g, int seat, Situations& seen) {
 }
 
 TEST(LeadProperty, EveryLeadIsLegalAndKeepsTheCardTotals) {
-  Situations seen;
+  std::array<int, 4> seen{};
   int leads = 0;
   for (std::uint64_t seed = 1; seed <= 500; ++seed) {
     testing::TestGame t(seed);
@@ -226,7 +215,7 @@ TEST(LeadProperty, EveryLeadIsLegalAndKeepsTheCardTotals) {
     int seat = sim::DealRandomLeadPosition(g, seed);
     // Play leads round the table until one seat is left, each seat leading in turn.
     while (ActiveSeats(g) >= 2) {
-      Classify(g, seat, seen);
+      ++seen[static_cast<std::size_t>(Situation(g, seat))];
       const HandGrid before = g.Hand;
       ChooseLead(g, seat);
       ASSERT_TRUE(IsLegalLead(g, seat)) << "seed " << seed << " seat " << seat;
@@ -241,10 +230,8 @@ TEST(LeadProperty, EveryLeadIsLegalAndKeepsTheCardTotals) {
     }
   }
   EXPECT_GT(leads, 8000);
-  EXPECT_GT(seen.finishMode, 2000);
-  EXPECT_GT(seen.againstFinisher, 400);
-  EXPECT_GT(seen.forPartner, 100);
-  EXPECT_GT(seen.plain, 3000);
+  EXPECT_TRUE(seen[0] > 2000 && seen[1] > 400 && seen[2] > 100 && seen[3] > 3000)
+      << seen[0] << " " << seen[1] << " " << seen[2] << " " << seen[3];
 }
 
 }  // namespace

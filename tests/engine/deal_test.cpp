@@ -39,15 +39,15 @@ void DirtyHand(Game& g) {
   g.Burn.BurnOfferMode = g.Burn.BurnerSeat = g.Burn.BurnedSeat = g.Burn.ScorchedCounter = 2;
   g.Burn.BurnerTurnTaken = true;
   g.Burn.BurnBeaten = false;
-  for (MenuItem* m : {&w.MnuSave, &w.MnuForcePause, &w.MnuZundaRun, &w.MnuZundaEnd}) {
+  for (MenuItem* m : {&w.MnuSave, &w.MnuForcePause, &w.MnuZundaRun, &w.MnuZundaEnd})
     m->Enabled = false;
-  }
-  for (Button* b : {&w.CmdPass, &w.CmdHG, &w.CmdNotSP, &w.CmdReturn, &w.CmdSend, &w.CmdShaoHuLe}) {
+  for (Button* b : {&w.CmdPass, &w.CmdHG, &w.CmdNotSP, &w.CmdReturn, &w.CmdSend, &w.CmdShaoHuLe})
     b->Visible = true;
-  }
   w.LblName[3] = Label{"Corvan 头科", "Corvan", "", false, kColorWhite, kColorOut, true, 1};
   g.Hand[5][12].Count = 4;
   w.ImgHand[36].Visible = true;
+  w.Frame1[2].ToolTipText = "";
+  g.PlayedByRank[kTwo] = 6;
   for (SeatRecord& s : g.Seats) {
     s.Team = 'X';
     s.IsHuman = true;
@@ -56,8 +56,6 @@ void DirtyHand(Game& g) {
     s.Passed = s.Folded = s.Finished = s.BurnRight = s.Burned = s.Scorched = true;
     s.StrongHand = s.FinishMode = s.OppositeOut = s.OnTurn = true;
   }
-  w.Frame1[2].ToolTipText = "";
-  g.PlayedByRank[kTwo] = 6;
 }
 
 TEST(InitHand, PutsTheWholeHandBackToItsStartingState) {
@@ -278,9 +276,8 @@ DeckArray UnevenDeal() {
   const DeckArray sorted = testing::DeckSortedByRank();
   DeckArray deck;
   for (int seat = 1; seat <= kSeats; ++seat) {
-    for (int round = 1; round <= 36; ++round) {
+    for (int round = 1; round <= 36; ++round)
       deck[DealPosition(seat, round)] = sorted[36 * (seat - 1) + round];
-    }
   }
   return deck;
 }
@@ -366,15 +363,13 @@ TEST(UnevenDeal, MoreThanFifteenShortBucketsOfThreesToAcesOrNoLeaderIsRejected) 
   Game& g = t.game;
   g.LeadSeat = 2;
   for (int seat = 1; seat <= kSeats; ++seat) {
-    for (int rank = kLowRank; rank <= kBigJoker; ++rank) {
+    for (int rank = kLowRank; rank <= kBigJoker; ++rank)
       g.Hand[seat][rank].Count = rank <= kAce ? 2 : 0;  // twos and jokers do not count
-    }
   }
   int shortened = 0;
   for (int seat = 1; seat <= kSeats && shortened < 15; ++seat) {
-    for (int rank = kLowRank; rank <= kAce && shortened < 15; ++rank, ++shortened) {
+    for (int rank = kLowRank; rank <= kAce && shortened < 15; ++rank, ++shortened)
       g.Hand[seat][rank].Count = shortened % 2;
-    }
   }
   EXPECT_FALSE(IsUnevenDeal(g));
   EXPECT_EQ(std::tuple(g.Deal.ShortBuckets, g.Win.LblPrompt.Caption), std::tuple(15, "重新洗牌"));
