@@ -38,6 +38,14 @@ struct AnswerTest : testing::AnswerTable {
     Lay(tableSeat, play);
     Expect(chooser, hand, strong, want);
   }
+  void Joker(int tableSeat, const PlayRecord& play, const char* hand, const char* want) {
+    Lay(tableSeat, play);
+    Joker(hand, want);
+  }
+  std::string AnswerTo(int tableSeat, const PlayRecord& play, Chooser chooser) {
+    Lay(tableSeat, play);
+    return Answer(chooser);
+  }
   bool Hold(int rank, int seat = 2) { return HoldBack(g, seat, rank, g.TablePlay); }
   bool HoldWith(const char* hand, bool strong, int rank) {
     Give(2, hand, strong);
@@ -54,8 +62,7 @@ TEST_F(AnswerTest, ChooseAnswerLeavesAPartnersOrAFinishedPlayersBigPlayAlone) {
   Lay(3, MakePlay(7, 6));
   Out(3);
   Expect(ChooseAnswer, "6x9", true, "pass");
-  Lay(1, MakePlay(0, 0, 0, 0, 1));
-  EXPECT_EQ(Answer(ChooseAnswer), "pass") << "a big joker";
+  EXPECT_EQ(AnswerTo(1, MakePlay(0, 0, 0, 0, 1), ChooseAnswer), "pass") << "a big joker";
 }
 
 TEST_F(AnswerTest, ChooseAnswerStopsAnOpponentAboutToGoOutWithWildcards) {
@@ -98,27 +105,21 @@ TEST_F(AnswerTest, ChooseAnswerLetsAStrongHandFightWhenTheTableIsWorthIt) {
   g.Flow.FoldInForce = false;
 
   Expect(3, MakePlay(9, 5), ChooseAnswer, "4xJ 1x2 2x4", true, "pass");
-  Lay(3, MakePlay(10, 5));
-  EXPECT_EQ(Answer(ChooseAnswer), "11:4/1/0/0") << "a Zunda play";
+  EXPECT_EQ(AnswerTo(3, MakePlay(10, 5), ChooseAnswer), "11:4/1/0/0") << "a Zunda play";
   Out(1);
-  Lay(3, MakePlay(9, 5));
-  EXPECT_EQ(Answer(ChooseAnswer), "11:4/1/0/0") << "three seats in play";
+  EXPECT_EQ(AnswerTo(3, MakePlay(9, 5), ChooseAnswer), "11:4/1/0/0") << "three seats in play";
 }
 
 TEST_F(AnswerTest, JokerAnswerTakesTheExactSetElseTheLargestHighestSet) {
-  Lay(3, MakePlay(5, 3));
-  Joker("3x9 2xK 1x2", "9:3/0/0/0");
-  Lay(3, MakePlay(5, 4));
-  Joker("2x7 2x10 1x2 1xJ16", "10:2/1/1/0");
+  Joker(3, MakePlay(5, 3), "3x9 2xK 1x2", "9:3/0/0/0");
+  Joker(3, MakePlay(5, 4), "2x7 2x10 1x2 1xJ16", "10:2/1/1/0");
   // A larger set is cut to size, with the bucket's last cards.
-  Lay(3, MakePlay(5, 2));
-  Joker("3x9", "9:2/0/0/0");
+  Joker(3, MakePlay(5, 2), "3x9", "9:2/0/0/0");
   EXPECT_EQ(g.Selection.BaseCodes[1], g.Hand[2][9].Codes[2]);
   EXPECT_EQ(g.Selection.BaseCodes[2], g.Hand[2][9].Codes[3]);
 
   // Nothing above the table: wildcards alone, the twos from the end of the bucket.
-  Lay(3, MakePlay(13, 3));
-  Joker("2x2 1xJ16 3x4", "15:0/2/1/0");
+  Joker(3, MakePlay(13, 3), "2x2 1xJ16 3x4", "15:0/2/1/0");
   EXPECT_EQ(g.Selection.TwoCodes[1], g.Hand[2][15].Codes[2]);
   EXPECT_EQ(g.Selection.TwoCodes[2], g.Hand[2][15].Codes[1]);
   Joker("3xJ16 3x4", "16:0/0/3/0");
@@ -126,18 +127,15 @@ TEST_F(AnswerTest, JokerAnswerTakesTheExactSetElseTheLargestHighestSet) {
 }
 
 TEST_F(AnswerTest, JokerAnswerMeetsJokersOnTheTableWithBigJokers) {
-  Lay(3, MakePlay(5, 2, 0, 1));
-  Joker("1x9 1x2 2x4", "pass");
+  Joker(3, MakePlay(5, 2, 0, 1), "1x9 1x2 2x4", "pass");
   Joker("1x9 1x2 1xJ17 2x4", "9:1/1/0/1");
   Lay(3, MakePlay(5, 2, 0, 0, 1));
   EXPECT_FALSE(JokerAnswer(g, 2)) << "a big joker on the table";
 
-  Lay(3, MakePlay(0, 0, 2, 1));
-  Joker("1xJ16 2xJ17", "16:0/0/1/2");
+  Joker(3, MakePlay(0, 0, 2, 1), "1xJ16 2xJ17", "16:0/0/1/2");
   Joker("3xJ16 1xJ17", "16:0/0/2/1");
   Joker("3xJ16", "pass");  // no big joker for the small one
-  Lay(3, MakePlay(0, 0, 0, 2));
-  Joker("2xJ17", "17:0/0/0/2");
+  Joker(3, MakePlay(0, 0, 0, 2), "2xJ17", "17:0/0/0/2");
 }
 
 TEST_F(AnswerTest, FollowToFinishKeepsOrImprovesTheFightersAnswer) {
@@ -159,8 +157,7 @@ TEST_F(AnswerTest, FollowToFinishKeepsOrImprovesTheFightersAnswer) {
   Expect(3, MakePlay(6, 3, 0, 1), FollowToFinish, "1x8 2x2 1xJ17 2x3", false, "8:1/2/0/1");
   // A single card is met with the lowest wildcard.
   Expect(3, MakePlay(13, 1), FollowToFinish, "1xJ16 1xJ17 2x3", false, "16:0/0/1/0");
-  Lay(3, MakePlay(0, 0, 0, 1));
-  EXPECT_EQ(Answer(FollowToFinish), "17:0/0/0/1");
+  EXPECT_EQ(AnswerTo(3, MakePlay(0, 0, 0, 1), FollowToFinish), "17:0/0/0/1");
 }
 
 TEST_F(AnswerTest, FollowToFinishPlaysWildcardsAloneOnlyFewAndLate) {
@@ -227,8 +224,7 @@ TEST_F(AnswerTest, FollowExactWeighsTheSeatsNearTheEnd) {
   Out(3);
   Give(4, "3xQ");
   Expect(1, MakePlay(3, 3), FollowExact, "3x4 3x9", false, "4:3/0/0/0");
-  Lay(1, MakePlay(6, 3));
-  EXPECT_EQ(Answer(FollowExact), "pass");
+  EXPECT_EQ(AnswerTo(1, MakePlay(6, 3), FollowExact), "pass");
 }
 
 TEST_F(AnswerTest, TheHumansChoiceIsKeptForTheHuman) {
@@ -248,8 +244,7 @@ TEST_F(AnswerTest, FollowFightMeetsASingleCardWithWildcardsFromAStrongHandOnly) 
   Expect(3, MakePlay(0, 0, 0, 1), FollowFight, "2x5 2xJ17", true, "17:0/0/0/1");
   // Without a suitable wildcard the set is not split, except for the partner's single card.
   Expect(3, MakePlay(9, 1), FollowFight, "3xJ 2xJ16", true, "pass");
-  Lay(4, MakePlay(9, 1));
-  EXPECT_EQ(Answer(FollowFight), "11:1/0/0/0");
+  EXPECT_EQ(AnswerTo(4, MakePlay(9, 1), FollowFight), "11:1/0/0/0");
 }
 
 TEST_F(AnswerTest, FollowFightCompletesShortSetsWithAJokerOrATwo) {
