@@ -21,16 +21,6 @@ using testing::GiveHand;
 using testing::MakePlay;
 using testing::Raise;
 
-// `threes` cards of rank 3 in distinct codes as filler, then the given codes.
-std::vector<std::string> Hand(int threes, std::vector<std::string> more) {
-  static constexpr const char* kCodes[] = {"C03", "D03", "H03", "S03"};
-  std::vector<std::string> cards;
-  for (int i = 0; i < threes; ++i)
-    cards.push_back(kCodes[i % 4]);
-  cards.insert(cards.end(), more.begin(), more.end());
-  return cards;
-}
-
 TEST(ZundaPlay, RecognisesTheRanksAndSizesThatOpenBurning) {
   const std::vector<std::tuple<const char*, PlayRecord, bool>> cases = {
       {"empty record", PlayRecord(), false},
@@ -215,7 +205,7 @@ TEST_F(ExecutePlayTest, TakesTheCardsOutAndUpdatesTheSeatsCounters) {
 }
 
 TEST_F(ExecutePlayTest, AnnouncesThePlayOnEventListPromptAndTableTips) {
-  GiveHand(g, 2, Hand(12, {"C13", "D13", "H13"}));
+  testing::SetHand(g, 2, "12x3 3xK");
   g.TablePlay = MakePlay(13, 3);
   g.Flow.FirstWaitPending = true;
   g.Flow.LongDelay = true;
@@ -233,7 +223,7 @@ TEST(ExecutePlay, AnnouncesTheCardsLeftOnlyFromTenDown) {
   for (int left : {11, 10, 1, 0}) {
     testing::TestGame t;
     Game& g = t.game;
-    GiveHand(g, 2, Hand(left, {"C08", "D08"}));
+    testing::SetHand(g, 2, "2x8" + (left > 0 ? " " + std::to_string(left) + "x3" : ""));
     g.TablePlay = MakePlay(8, 2);
     ExecutePlay(g, 2);
     const bool told = left >= 1 && left <= 10;
@@ -250,7 +240,7 @@ TEST(ExecutePlay, AnnouncesTheCardsLeftOnlyFromTenDown) {
 struct SeatingTest : testing::GameTest {
   SeatingTest() {
     for (int seat = 1; seat <= kSeats; ++seat)
-      GiveHand(g, seat, Hand(12, {"C12", "D12", "H12", "S12", "J17"}));
+      testing::SetHand(g, seat, "12x3 4xQ 1xJ17");
   }
   void Lay(int seat, const PlayRecord& play) {
     g.PrevTablePlay = g.TablePlay;

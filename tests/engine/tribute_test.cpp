@@ -134,7 +134,7 @@ TEST_F(TributeTest, BetweenTeammatesTheHumanIsAskedAndAComputerNeverTakes) {
   t.host.QueueAnswer(Host::Answer::No);
   ASSERT_TRUE(RunTribute(g));
   EXPECT_EQ(t.host.Messages(), std::vector<std::string>{"大落是联邦,是否吃贡?"});
-  EXPECT_EQ(g.Seats[1].TributeCount + g.Seats[3].TributeCount, 0);
+  EXPECT_EQ(std::tuple(g.Seats[1].TributeCount, g.Seats[3].TributeCount), std::tuple(0, 0));
   EXPECT_TRUE(g.Seats[1].TributeSlots[1].Code.IsBlank());
   EXPECT_FALSE(BeginReturnPhase(g));
   FinishTribute(g);
