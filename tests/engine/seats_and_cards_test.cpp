@@ -6,6 +6,7 @@
 
 #include "core/cards.h"
 #include "core/rounding.h"
+#include "core/save_messages.h"
 #include "core/scripted_host.h"
 #include "core/seats.h"
 #include "core/text.h"
@@ -123,6 +124,9 @@ TEST(Text, LenientNumbersAndFixedWidths) {
             "0.02 5 0.5");
   EXPECT_EQ(FixedWidth("张三", 4), "张三  ");
   EXPECT_EQ(LeftChars("一二三四", 2), "一二");
+  // A percent sign that numbers nothing, and the text after the last value, stay as written.
+  EXPECT_EQ(FillIn("100% “%1”，%2。", {"a", "b"}), "100% “a”，b。");
+  EXPECT_EQ(FillIn("no values", {}), "no values");
 }
 
 // The timer's interval is rounded inline; it must round exactly as the library does, halves
