@@ -176,6 +176,9 @@ TEST_F(JokerObligation, LaterPlaysNeedAJokerOrTheWholeHand) {
   BurnBeaten(g, 1);  // the burner's first play was laid
   EXPECT_FALSE(g.Burn.BurnBeaten);
   EXPECT_TRUE(g.Seats[1].Burned);
+  // Laying over a seat that did not burn leaves the burn standing.
+  EXPECT_EQ(std::pair(g.Burn.BurnerSeat, g.Burn.BurnedSeat), std::pair(1, 2));
+  EXPECT_TRUE(g.Win.CmdShaoHuLe.Visible);
 
   Left(SlotsOfRank(g, 9)[0]);
   EXPECT_FALSE(g.Win.CmdSend.Visible);
