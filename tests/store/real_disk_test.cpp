@@ -1,8 +1,5 @@
-// Saves on the real disk that cannot finish. The program killed between two steps of a save
-// (once, or in two saves one after the other) must leave the last pair that was written whole
-// loadable and the option file as it was. A disk that fills up (a small tmpfs, where the
-// machine allows mounting one) makes every save go through or fail as "disk full", and the
-// files the player had stay byte for byte.
+// Saves on the real disk that cannot finish: a process killed between two steps of a save,
+// and a full tmpfs (where the machine allows mounting one).
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 
@@ -36,7 +33,7 @@ using testing::WriteBytes;
 
 constexpr int kDiedAtStep = 3;
 constexpr int kSaveEnded = 4;
-// The games the helper saves: each its own deal, so that their pairs differ.
+// Each its own deal, so that the pairs differ.
 constexpr std::uint64_t kFirstSave = 3;
 constexpr std::uint64_t kSecondSave = 4;
 
@@ -44,7 +41,6 @@ bool HumanLeads(const Game& g) {
   return HumanAwaited(g) && g.Flow.LeadMode && !g.Win.TmrMainCircle.Enabled;
 }
 
-// The hands file of the game the helper plays from the seed, as its save writes it.
 QByteArray HandsOfSave(std::uint64_t seed) {
   PlayedGame p(seed);
   p.driver->NewGame();
@@ -52,8 +48,7 @@ QByteArray HandsOfSave(std::uint64_t seed) {
   return EncodeHandsFile(p.g());
 }
 
-// A game waiting for the human's lead has saved its hand and its options; it has then played
-// on, so that a new save differs from the older one.
+// A game that saved its pair and options at the human's lead, then played on.
 class InterruptedSaveTest : public ::testing::Test {
  protected:
   InterruptedSaveTest() : p(2) {
@@ -68,7 +63,6 @@ class InterruptedSaveTest : public ::testing::Test {
     p.host.ClearMessages();
   }
 
-  // The hands of the pair that folder loads; empty when none loads.
   QByteArray LoadedHands(const std::string& folder) {
     testing::TestGame loaded;
     loaded.game.AppPath = folder;
@@ -92,8 +86,7 @@ class InterruptedSaveTest : public ::testing::Test {
   QByteArray options;
 };
 
-// The helper plays a game of its own in the folder and ends itself after the given number of
-// steps of its save, the way a killed program would: no destructors, no flushing.
+// The helper saves a game of its own and _Exits after `steps` steps of the save.
 int SaveAndDieAfter(int steps, std::uint64_t seed, const std::string& folder) {
   QProcess helper;
   helper.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -103,7 +96,6 @@ int SaveAndDieAfter(int steps, std::uint64_t seed, const std::string& folder) {
   return helper.exitCode();
 }
 
-// The steps of a save into a folder that holds a pair, counted on the real disk.
 int StepsOfASave(const Game& g, const std::string& folder) {
   DiskFileSystem disk;
   int steps = 0;
@@ -126,22 +118,19 @@ TEST_F(InterruptedSaveTest, KilledAtAnyStepOnceOrTwiceInARowTheLastWholePairLoad
     const std::string folder = FolderWithOlderPair("cut" + std::to_string(step));
     ASSERT_EQ(SaveAndDieAfter(step, kFirstSave, folder), step < steps ? kDiedAtStep : kSaveEnded);
     const QByteArray once = LoadedHands(folder);
-    // Until the new pair is whole the older one loads; from then on the new one, at every
-    // later step too.
     ASSERT_TRUE(once == olderHands || once == first);
     if (firstWasWhole) {
       EXPECT_EQ(once, first);
     }
     firstWasWhole = once == first;
 
-    // The next save, killed at the same step, never loses what the first left loadable.
+    // The next save, killed at the same step, never loses what the first left.
     const int exit = SaveAndDieAfter(step, kSecondSave, folder);
     ASSERT_TRUE(exit == kDiedAtStep || exit == kSaveEnded);
     const QByteArray twice = LoadedHands(folder);
     EXPECT_TRUE(twice == once || twice == second);
   }
   EXPECT_TRUE(firstWasWhole);
-  // Saved in full, the last save leaves nothing behind but its pair.
   const std::string last = JoinPath(p.g().AppPath, "cut" + std::to_string(steps));
   EXPECT_EQ(testing::Entries(QString::fromStdString(last)),
             (QStringList{"Option.ini", "PaiXing.znd", "Var.znd"}));
@@ -159,7 +148,6 @@ class RealFullDisk : public ::testing::Test {
     mounted_ = true;
     ForgetIniFiles();
   }
-  // Runs after a failed test too, before the folder itself is removed.
   void TearDown() override {
     ForgetIniFiles();
     if (mounted_) ::umount2(QFile::encodeName(folder_.path()).constData(), MNT_DETACH);
@@ -167,7 +155,6 @@ class RealFullDisk : public ::testing::Test {
 
   std::string Folder() const { return folder_.path().toStdString(); }
 
-  // Fills the disk to the last byte, or leaves `pages` pages of it free.
   void Fill(int pages) {
     QFile::remove(folder_.filePath("filler"));
     QFile filler(folder_.filePath("filler"));
@@ -204,7 +191,6 @@ TEST_F(RealFullDisk, SavesGoThroughOrFailAsDiskFullAndTheOldFilesStay) {
   for (const std::string& file : files)
     old.push_back(ReadBytes(p.File(file)));
 
-  // Everything changes: names, scores and the hand.
   g.Options.Players[1].Name = std::string(20, 'x');
   g.Seats[1].Stats[kScoreIndex] = 123456;
   ASSERT_TRUE(p.AdvanceUntil([&] { return g.MainCourse == TurnStep::CloseAnswer; }));
@@ -220,7 +206,6 @@ TEST_F(RealFullDisk, SavesGoThroughOrFailAsDiskFullAndTheOldFilesStay) {
       const bool mustFail = pages == 0 || !results[i].Ok();
       EXPECT_EQ(results[i].Fault, mustFail ? WriteFault::DiskFull : WriteFault::None) << i;
     }
-    // A file whose save failed is the old one, byte for byte.
     for (std::size_t i = 0; i < files.size(); ++i) {
       if (!results[std::min<std::size_t>(i, 2)].Ok()) {
         EXPECT_EQ(ReadBytes(p.File(files[i])), old[i]) << files[i];
@@ -237,7 +222,6 @@ TEST_F(RealFullDisk, SavesGoThroughOrFailAsDiskFullAndTheOldFilesStay) {
   ASSERT_EQ(ReadSavedHand(loaded.game, g.AppPath).Outcome, RestoreOutcome::Restored);
   EXPECT_EQ(EncodeHandsFile(loaded.game), old[2]);
 
-  // With room again the same saves go through.
   QFile::remove(QString::fromStdString(p.File("filler")));
   for (const SaveResult& result : saveAll())
     EXPECT_TRUE(result.Ok()) << result.File;
