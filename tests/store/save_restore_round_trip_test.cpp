@@ -1,5 +1,4 @@
-// Saving and loading a hand at many points of seeded games: the loaded game must be the
-// game that was saved, and play must go on exactly as it would have without the break.
+// A hand saved and loaded at many points of seeded games plays on as it would have unbroken.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -32,8 +31,7 @@ constexpr std::array<const char*, kPointKinds> kPointNames = {
     "tribute return pending", "after a triple capture", "random"};
 using PointCounts = std::array<int, kPointKinds>;
 
-// A hand that runs longer than this is taken as caught in a round that never ends; both games
-// are then ended by the menu command, identically, and a new game starts.
+// Past this a hand is taken as stuck in an endless round and both games are ended alike.
 constexpr int kAdvancesPerHandLimit = 2000;
 
 std::vector<Point> PointsOf(const Game& g) {
@@ -46,14 +44,11 @@ std::vector<Point> PointsOf(const Game& g) {
   return points;
 }
 
-// Two games from the same seed in lockstep. The second is saved and loaded again at every
-// interesting point first met in a hand and at random points besides; right after each load
-// it must equal the first, and at the end of every hand both must have shown the same event
-// lines and messages.
+// Two games from one seed in lockstep; the second is saved and loaded at the first of each
+// kind of point in a hand and at random, must then equal the first, and must tell the same.
 class Lockstep {
  public:
-  // Both games run in the same program folder, since paths show in the controls; the
-  // snapshots go to a folder of their own.
+  // One program folder for both, since paths show in the controls.
   explicit Lockstep(std::uint64_t seed)
       : seed_(seed),
         unbroken_(seed),
@@ -67,7 +62,6 @@ class Lockstep {
     action(broken_);
   }
 
-  // Applied to both games before every step.
   void BeforeEachStep(std::function<void(PlayedGame&)> action) { beforeStep_ = std::move(action); }
 
   void Run(int advances, PointCounts& met) {
@@ -158,8 +152,7 @@ void CaptureByOddTeam(PlayedGame& p) {
   g.MainCourse = TurnStep::EndRound;
 }
 
-// Keeps the human able to burn, and turns a computer's lead into a pair of kings or aces
-// when it holds one: a Zunda play the human is offered to burn.
+// Keeps the human able to burn and makes a computer lead a pair of kings or aces it holds.
 void OfferBurns(PlayedGame& p) {
   Game& g = p.g();
   if (g.Ai.HandInPlay) g.Seats[g.HumanSeat].BurnRight = true;
@@ -192,7 +185,6 @@ TEST(SaveRestoreRoundTrip, ContinuesIdenticallyFromManyPointsOfSeededGames) {
     if (HasFatalFailure()) return;
   }
 
-  // A hand ended by a triple capture, the next hand's tribute and the human's return.
   Lockstep capture(5);
   capture.Both([](PlayedGame& p) {
     p.driver->NewGame();
@@ -202,7 +194,6 @@ TEST(SaveRestoreRoundTrip, ContinuesIdenticallyFromManyPointsOfSeededGames) {
   capture.Run(3000, met);
   if (HasFatalFailure()) return;
 
-  // The human may burn from the start and burns at every offer.
   Lockstep burning(8);
   burning.Both([](PlayedGame& p) {
     p.driver->NewGame();
@@ -229,9 +220,8 @@ struct SilentObserver final : DecisionObserver {
   void AfterDecision(const Game&, DecisionKind, int) override {}
 };
 
-// The last seat counts no cards once the hand is over but still shows them; a save made then
-// is a sound one and must load. The loaded game keeps its decision observer, so that the
-// decision log of a run that saves and restores has no gaps.
+// The last seat shows cards it no longer counts once the hand is over; that save loads, and
+// the loaded game keeps its decision observer.
 TEST(SaveRestoreRoundTrip, AHandSavedAsItEndsLoadsBack) {
   PlayedGame p(2);
   SilentObserver observer;
@@ -244,8 +234,7 @@ TEST(SaveRestoreRoundTrip, AHandSavedAsItEndsLoadsBack) {
   EXPECT_EQ(p.g().Decisions, &observer);
 }
 
-// A state file edited by hand may name a tribute card its payer does not hold: the exchange
-// would stop the game with an error a tick after the load, so the pair is refused instead.
+// A tribute card the payer does not hold would stop the game a tick after the load.
 TEST(SavedTribute, ATributeCardThePayerDoesNotHoldIsRefusedAndTheGameKept) {
   PlayedGame p(5);
   p.driver->NewGame();
@@ -253,7 +242,6 @@ TEST(SavedTribute, ATributeCardThePayerDoesNotHoldIsRefusedAndTheGameKept) {
   CaptureByOddTeam(p);
   ASSERT_TRUE(p.AdvanceUntil([&] { return p.g().Tribute.InProgress; }));
   Game& g = p.g();
-  // The triple capture was scored and written: the seats sum to zero in the score file.
   for (int seat : {1, 3, 5})
     EXPECT_EQ(g.Seats[seat].Stats[kScoreIndex], 12);
   EXPECT_EQ(g.Seats[2].Stats[kThreeLostIndex], 1);
@@ -272,8 +260,7 @@ TEST(SavedTribute, ATributeCardThePayerDoesNotHoldIsRefusedAndTheGameKept) {
   }
   ASSERT_NE(receiver, 0);
   ASSERT_NE(payer, 0);
-  // A card of the receiver's own whose code the payer holds no copy of stands in for the
-  // first card it is paid.
+  // A card of the receiver's that the payer holds no copy of stands in for the first one paid.
   auto payerHolds = [&](const Card& card) {
     const HandBucket& bucket = g.Hand[payer][card.Rank];
     for (int i = 1; i <= bucket.Count; ++i) {
