@@ -65,13 +65,10 @@ TEST_F(OptionFileTest, DefaultsAreWrittenByteForByteAndLoadAsOnePlayer) {
   EXPECT_EQ(o.PlayerNum, 1);
   EXPECT_EQ(g.PlayerCount, 1);
   EXPECT_EQ(o.Players[0].Name, "Aldor");
-  EXPECT_EQ(o.SkinsList, (std::vector<std::string>{"Normal", "ParisDress", "military"}));
-  EXPECT_EQ(o.CurSkin, "ParisDress");
   EXPECT_TRUE(o.JinGong);
   EXPECT_DOUBLE_EQ(o.DelayTimeKouPai, 0.5);
   EXPECT_DOUBLE_EQ(o.DelayTimeShaoPai, 5);
   EXPECT_DOUBLE_EQ(g.DelayTimeZundaPai, 0.02);
-  EXPECT_TRUE(o.MusicList.empty());
   EXPECT_TRUE(t.host.Messages().empty());
 }
 

@@ -213,15 +213,6 @@ TEST_F(RealFullDisk, SavesGoThroughOrFailAsDiskFullAndTheOldFilesStay) {
     }
   }
 
-  Fill(0);
-  saveAll();
-  testing::TestGame loaded;
-  loaded.game.AppPath = g.AppPath;
-  ForgetIniFiles();
-  ASSERT_EQ(LoadOptions(loaded.game), OptionsLoadResult::Loaded);
-  ASSERT_EQ(ReadSavedHand(loaded.game, g.AppPath).Outcome, RestoreOutcome::Restored);
-  EXPECT_EQ(EncodeHandsFile(loaded.game), old[2]);
-
   QFile::remove(QString::fromStdString(p.File("filler")));
   for (const SaveResult& result : saveAll())
     EXPECT_TRUE(result.Ok()) << result.File;
