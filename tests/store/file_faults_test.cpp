@@ -14,6 +14,7 @@
 #include "store/hands_file.h"
 #include "store/ini_file.h"
 #include "store/option_file.h"
+#include "store/safe_write.h"
 #include "store/score_file.h"
 #include "store/snapshot.h"
 #include "test_game.h"
@@ -292,6 +293,23 @@ TEST_F(SavedPairFaults, AFullDiskOrAKillKeepsTheOlderPairAlsoWhenWrittenInPlace)
   disk.capacity = disk.Used() + first.Hands.size();
   EXPECT_EQ(Save(first).Fault, WriteFault::DiskFull);
   EXPECT_EQ(Loaded(), older);
+}
+
+// The old contents an interrupted write in place kept aside must go back before the next save,
+// or they would later be put back over it.
+TEST_F(FileFaultsTest, ASaveAfterAWriteInPlaceWasInterruptedIsNeverUndoneByItsLeftovers) {
+  const QString path = File("score.ini");
+  ASSERT_TRUE(ReplaceFile(path, "old").Ok());
+  disk.lockedFolders = {kApp};
+  const MemoryDisk locked = disk;
+  AtEveryKill(
+      locked, [&] { ReplaceFile(path, "interrupted"); },
+      [&](int step) {
+        disk.lockedFolders.clear();
+        ASSERT_TRUE(ReplaceFile(path, "newest").Ok()) << step;
+        RecoverUnfinishedWrites(kApp);
+        EXPECT_EQ(disk.Contents()[path], "newest") << step;
+      });
 }
 
 TEST_F(FileFaultsTest, AFailingAutomaticSaveIsToldOnceUntilItSucceedsAgain) {

@@ -51,7 +51,8 @@ HandRecord SampleRecord() {
                     SimpleAction(RecordedKind::Pass, 1)};
   for (std::size_t i = 0; i < record.Actions.size(); ++i)
     record.Actions[i].Tick = static_cast<long>(10 * i);
-  record.Outcome = RecordedOutcome{87, 0x9f3c2a0e11b4d6c8ULL, {3, 1, 5, 2, 6, 4}};
+  // Given up after three seats went out: the rest of the order is empty.
+  record.Outcome = RecordedOutcome{87, 0x9f3c2a0e11b4d6c8ULL, {3, 1, 5, 0, 0, 0}};
   return record;
 }
 
@@ -124,6 +125,9 @@ TEST(HandRecordFile, ADamagedOrNewerRecordIsRefusedWithItsReason) {
     EXPECT_NE(at, std::string::npos) << from;
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
   };
+  std::string overfull = "return C03";
+  for (int i = 0; i < kRecordedCards; ++i)
+    overfull += ",J16";
   const struct {
     std::string text;
     std::string reason;
@@ -151,6 +155,7 @@ TEST(HandRecordFile, ADamagedOrNewerRecordIsRefusedWithItsReason) {
       {replaced("10 1 burn", "10 1 jump"), "unknown action"},
       {replaced("10 1 burn", "10 1 burn 3x9"), "no cards"},
       {replaced("20 1 answer no", "20 1 answer maybe"), "yes or no"},
+      {replaced("return C03,J16", overfull), "too many returned cards"},
       {replaced("20 1 answer", "2 1 answer"), "out of order"},
       {replaced("50 1 pass", "50 7 pass"), "a seat expected"},
       {replaced("50 1 pass", "50 1x pass"), "a seat expected"},

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <vector>
 
+#include "store/gbk.h"
 #include "store/ini_text.h"
 #include "store_files.h"
 
@@ -148,6 +149,9 @@ TEST(IniText, CleanTextIsJudgedInItsOwnEncoding) {
   EXPECT_FALSE(IsCleanText(gbk, TextEncoding::Utf8));
   EXPECT_TRUE(IsCleanText(utf8, TextEncoding::Utf8));
   EXPECT_FALSE(IsCleanText(QByteArray("ab\0c", 4), TextEncoding::Utf8));
+  EXPECT_TRUE(IsCleanText("\xe0\xa4\xb9", TextEncoding::Utf8));  // the lowest lead of three bytes
+  // A cut never ends inside a character: of 钱钱 in three bytes one character is left.
+  EXPECT_EQ(CutGbk("\xc7\xae\xc7\xae", 3), QByteArray("\xc7\xae"));
 }
 
 TEST_F(IniFileTest, AWriteNeverChangesTheEncodingTheOtherLinesAreReadIn) {

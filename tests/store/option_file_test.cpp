@@ -217,10 +217,12 @@ TEST_F(OptionFileTest, SkinsRulesAndMusicRoundTrip) {
   EXPECT_TRUE(o.MusicOn);
   EXPECT_EQ(o.MusicMode, 1);
 
+  o.BackMusicCtrl[1] = false;
   o.BackMusicCtrl[3] = true;
   SaveOptions(g);
   ASSERT_EQ(LoadOptions(g), OptionsLoadResult::Loaded);
   EXPECT_EQ(o.MusicMode, 3);
+  EXPECT_TRUE(o.MusicOn) << "the first box alone switches the music on";
 
   o.BackMusicCtrl.Fill(false);
   o.MusicList = {"a.mid"};

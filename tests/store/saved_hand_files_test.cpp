@@ -181,6 +181,7 @@ TEST_F(SavedHandTest, DamagedFilesAndImpossibleValuesAreRefusedWithWhatIsWrong) 
       {"a value after the last", hands, state + "#TRUE#\r\n", kStateDamaged},
       {"no state", hands, {}, kStateDamaged},
       {"a flag of neither kind", hands, changed(state, "#TRUE#", "#MAYB#"), kStateDamaged},
+      {"the card table of another build", hands, changed(state, "J16J17", "J17J16"), kStateDamaged},
       {"an unterminated string", hands, state.left(state.lastIndexOf('"')), kStateDamaged},
       {"no saved hand at all", hands, "not a saved hand at all", kStateDamaged},
       {"not GBK", hands, notGbk, kStateDamaged},
