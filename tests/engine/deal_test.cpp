@@ -91,7 +91,10 @@ TEST(InitHand, PutsTheWholeHandBackToItsStartingState) {
   EXPECT_EQ(std::tuple(c.Flow.ShortWait, c.Flow.NextInterval), std::tuple(0.2, 20.0));
   EXPECT_TRUE(c.Burn.BurnBeaten);
   EXPECT_EQ(c.LeadSeat, 5);  // the previous hand's last place
-  EXPECT_EQ(c.Win.LblName[3].Caption, "Corvan");
+  const Label& label = c.Win.LblName[3];
+  EXPECT_EQ(
+      std::tuple(label.Caption, label.Visible, label.BackColor, label.Opaque, label.BorderStyle),
+      std::tuple("Corvan", true, kColorNormal, false, 0));
   for (int seat = 1; seat <= kSeats; ++seat) {
     const SeatRecord& s = c.Seats[seat];
     EXPECT_EQ(std::tuple(s.CardCount, s.SetCount, s.Team, s.IsHuman, s.Place),
