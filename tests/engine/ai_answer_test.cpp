@@ -164,6 +164,8 @@ TEST_F(AnswerTest, FollowToFinishPlaysWildcardsAloneOnlyFewAndLate) {
   Expect(3, MakePlay(7, 3), FollowToFinish, "3x2 1x3 1x4 1x5 1x6", false,
          "pass");  // four sets left
   Expect(FollowToFinish, "3x2 1x3 1x4", false, "15:0/3/0/0");
+  Expect(3, MakePlay(13, 3), FollowToFinish, "3x2 1x3 1x4 1x5 1x6", false,
+         "15:0/3/0/0");  // over kings also with many sets
   Expect(3, MakePlay(7, 4), FollowToFinish, "4x2 1x3 1x4", false, "pass");  // four twos
   // A single joker against a single ace: only with few sets left.
   Expect(3, MakePlay(14, 1), FollowToFinish, "2xJ16 2x5 2x6 2x7 2x8", true, "pass");
@@ -264,6 +266,7 @@ TEST_F(AnswerTest, FollowFightCompletesShortSetsWithAJokerOrATwo) {
   Expect(3, MakePlay(4, 5), FollowFight, "4x7 1xJ17 2x3", true,
          "pass");  // no big joker on a low rank
   Expect(FollowFight, "4x7 1xJ16 2x3", true, "7:4/0/1/0");
+  Expect(FollowFight, "4x9 1xJ16 2x3", true, "9:4/0/1/0");  // nines are the last to take one
   Expect(FollowFight, "4x10 1x2 2x3", true, "10:4/1/0/0");
 }
 
