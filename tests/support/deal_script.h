@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -20,10 +19,6 @@ class SequenceHost : public ScriptedHost {
   explicit SequenceHost(std::uint64_t seed = 1) : ScriptedHost(seed) {}
 
   void QueueDraw(double u) { queued_.push_back(u); }
-  void QueueDraws(std::initializer_list<double> values) {
-    for (double u : values)
-      queued_.push_back(u);
-  }
   double Random() override {
     ++draws_;
     if (queued_.empty()) return ScriptedHost::Random();
