@@ -16,15 +16,13 @@ using testing::AwaitHuman;
 using testing::GiveCards;
 using testing::LayTable;
 using testing::RaisedSlots;
+using testing::SetHand;
 using testing::SlotsOfRank;
 
 using HandDisplay = testing::GameTest;
 
 TEST_F(HandDisplay, LaysRankGroupsFromTheHighestWithGapsBeforeTwosAndBelow) {
-  GiveCards(g, 1, kBigJoker, 2);
-  GiveCards(g, 1, kTwo, 1);
-  GiveCards(g, 1, kAce, 3);
-  GiveCards(g, 1, 5, 2);
+  SetHand(g, 1, "2xJ17 1x2 3xA 2x5");
   g.Win.ImgHand[2].Top = kHandRaised;
   g.Win.ImgHand[20].Tag = "C09";  // left over from an earlier hand
   g.Win.ImgHand[20].Visible = true;
@@ -57,12 +55,8 @@ TEST_F(HandDisplay, LaysRankGroupsFromTheHighestWithGapsBeforeTwosAndBelow) {
 }
 
 TEST_F(HandDisplay, AHandOfMoreThan36CardsIsFatalUnlessTributeChangedIt) {
-  // Dealt 36 cards, then a big joker came in and the single 3 went back: kept gaps would need
-  // 37 slots.
-  GiveCards(g, 1, 3, 1);
-  GiveCards(g, 1, 4, 16);
-  GiveCards(g, 1, 5, 16);
-  GiveCards(g, 1, 6, 3);
+  // Dealt 36, a big joker in and the single 3 back: kept gaps would need 37 slots.
+  SetHand(g, 1, "1x3 16x4 16x5 3x6");
   g.DealtHand[1][kBigJoker].Count = 0;
   g.Hand[1][3].Count = 0;
   g.Hand[1][kBigJoker].Count = 1;
@@ -86,19 +80,14 @@ TEST_F(HandDisplay, AHandOfMoreThan36CardsIsFatalUnlessTributeChangedIt) {
 class HandClicks : public testing::GameTest {
  protected:
   void SetUp() override {
-    GiveCards(g, 1, kBigJoker, 1);
-    GiveCards(g, 1, kTwo, 1);
-    GiveCards(g, 1, 10, 3);
-    GiveCards(g, 1, 9, 3);
-    GiveCards(g, 1, 7, 4);
-    GiveCards(g, 1, 4, 1);
+    SetHand(g, 1, "1xJ17 1x2 3x10 3x9 4x7 1x4");
     ShowHand(g, 1);
     LayTable(g, 2, 5, 2);
     g.LeadSeat = 0;
     AwaitHuman(g);
   }
-  void Left(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Left, 0); }
-  void Right(int slot) { Input(g, ImgHandMouseUp, slot, MouseButton::Right, 0); }
+  void Left(int slot) { testing::Click(g, slot); }
+  void Right(int slot) { testing::Click(g, slot, MouseButton::Right); }
   std::string Prompt() const { return g.Win.LblPrompt.Caption; }
 };
 
@@ -382,8 +371,7 @@ class TurnPrompt : public testing::GameTest {
  protected:
   void SetUp() override {
     g.AppPath = "C:\\Zunda";
-    GiveCards(g, 1, 10, 4);
-    GiveCards(g, 1, 3, 2);
+    SetHand(g, 1, "4x10 2x3");
     g.CurrentSeat = 1;
     g.Seats[1].OnTurn = true;
   }

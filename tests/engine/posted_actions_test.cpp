@@ -15,7 +15,6 @@ namespace zunda {
 namespace {
 
 using testing::AwaitHuman;
-using testing::GiveCards;
 using testing::LayTable;
 using testing::RunTicksUntilState;
 using testing::SlotsOfRank;
@@ -24,8 +23,7 @@ using testing::SlotsOfRank;
 class PostedActions : public testing::GameTest {
  protected:
   void SetUp() override {
-    GiveCards(g, 1, 7, 2);
-    GiveCards(g, 1, 4, 1);
+    testing::SetHand(g, 1, "2x7 1x4");
     ShowHand(g, 1);
     LayTable(g, 2, 5, 2);
     AwaitHuman(g);
@@ -89,13 +87,11 @@ TEST_F(PostedActions, ATickWithActionsWaitingAppliesThemAndRunsNoStep) {
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
 }
 
-// A save requested from the menu while a step waits: the event posts it, the wait applies it
-// right after the event (the request is set before the engine yields again), and the save
-// itself runs between two steps, at the start of the next tick.
+// A save asked for during a step's wait is applied right after the event and runs at the next
+// tick, between two steps.
 class ActionDuringAWait : public testing::GameTest {
  protected:
-  // Posts the save at the first yield where `when` holds, inside a tick, and notes whether it
-  // had been applied by the next yield.
+  // Posts the save at the first yield inside a tick where `when` holds.
   void PostSaveWhen(std::function<bool()> when) {
     t.host.OnDoEvents([this, when] {
       if (posted) {
