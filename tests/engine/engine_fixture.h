@@ -95,9 +95,8 @@ inline void Click(Game& g, int slot, MouseButton button = MouseButton::Left) {
   Input(g, ImgHandMouseUp, slot, button, 0);
 }
 
-// Six seats in play, each with the same middling hand and no strength flags; a test gives the
-// seats that matter their own hands, lays a table play and asks one seat (seat 2 unless
-// told) for its answer.
+// Six seats in play with the same middling hand; a test gives the seats that matter their
+// hands, lays a play and asks one seat (seat 2 unless told) for its answer.
 struct AnswerTable : GameTest {
   void SetUp() override {
     for (int seat = 1; seat <= kSeats; ++seat) {
@@ -155,8 +154,8 @@ inline void Scorch(Game& g, int seat) {
   SeatFinished(g, seat);
 }
 
-// The four packs dealt one card at a time round the table: every seat gets nine codes four
-// times over; seat 5 holds the four small jokers and seat 6 the four big ones.
+// The four packs dealt round the table one card at a time: seat 5 gets the small jokers and
+// seat 6 the big ones.
 inline void DealRoundTheTable(Game& g) {
   g.Hand = HandGrid{};
   DeckArray deck;

@@ -12,8 +12,7 @@
 
 namespace zunda::testing {
 
-// A scripted host whose draws come from a queue of chosen values first and from the seeded
-// generator once the queue is empty.
+// A scripted host that draws its queued values first, then from the seeded generator.
 class SequenceHost : public ScriptedHost {
  public:
   explicit SequenceHost(std::uint64_t seed = 1) : ScriptedHost(seed) {}
@@ -50,8 +49,7 @@ constexpr int DealPosition(int seat, int round) {
   return 6 * (round - 1) + seat;
 }
 
-// A full four-pack deck in which the given positions hold the given codes; every other
-// position takes the remaining cards in the order the deck is built.
+// A four-pack deck with the given codes at the given positions, the rest in build order.
 DeckArray DeckWith(const std::map<int, std::string>& fixed);
 
 // The full deck sorted by rank, each rank in the order the deck is built.

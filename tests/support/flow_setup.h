@@ -10,47 +10,35 @@
 
 namespace zunda::testing {
 
-// The one way tests build hands. Every builder puts cards into the seat's buckets (and the
-// dealt hand the analysis compares with) and brings CardCount, SetCount and JokerCount up to
-// date. Generated codes run through the suits C, D, H, S in turn; jokers are J16 and J17.
+// Hand builders fill the seat's buckets and dealt hand and bring its counts up to date;
+// generated codes run through the suits C, D, H, S.
 
 // Adds n cards of the rank (3..17) to what the seat holds.
 void GiveCards(Game& g, int seat, int rank, int n);
 // Adds the cards of the codes, in the order given within a rank.
 void GiveCards(Game& g, int seat, const std::vector<std::string_view>& codes);
-// Replaces a seat's hand with the cards of a compact description: blank-separated items "NxR",
-// N cards of rank R, where R is 3..10, J, Q, K, A, 2 (the twos), or a joker code J16 / J17;
-// numeric ranks 11..17 are accepted too. "" empties the hand. Example: "3x5 2x9 1xJ17". A
-// malformed description throws std::invalid_argument.
+// Replaces a seat's hand: "3x5 2x9 1xJ17" is three 5s, two 9s and a big joker (ranks 3..10,
+// J, Q, K, A, 2, J16, J17 or 11..17); "" empties it. A malformed one throws invalid_argument.
 void SetHand(Game& g, int seat, std::string_view description);
-// Replaces a seat's hand with the cards of the codes. For the human seat the hand slots show
-// them as the hand display does: highest rank first, every slot lowered.
+// Replaces a seat's hand with the codes; the human's slots show them highest rank first.
 void GiveHand(Game& g, int seat, std::vector<std::string> codes);
 
-// A hand in the middle of play, ready for the turn cycle: every seat holds the cards of its
-// description (seat 1 first), every other card of the four packs counts as played, the table
-// is clear and the next tick starts a round led by `leader`. The timer runs; the human's hand
-// is on display.
+// A hand in mid-play: the seats hold their descriptions (seat 1 first), the rest of the packs
+// counts as played, and the running timer's next tick starts a round led by `leader`.
 void SetUpRound(Game& g, const std::array<std::string_view, 6>& hands, int leader);
-// Gives every seat the cards of its description in the middle of whatever state the game is
-// in, counts the rest of the packs as played and shows the human's hand.
+// The same hands given in whatever state the game is in.
 void ReplaceHands(Game& g, const std::array<std::string_view, 6>& hands);
-// A seat that has already left the hand: its cards are gone and it takes the next place.
-// Call after SetUpRound, in the order the seats went out.
+// A seat that has left the hand and taken the next place; call in the order they went out.
 void GoneOut(Game& g, int seat);
-// The answer a computer seat gives in place of its chooser, for tests that run the turn cycle
-// up to TurnStep::ApplyAnswer: `count` cards of `rank` from the end of its bucket, with jokers
-// attached.
+// A computer seat's answer put in place of its chooser's before TurnStep::ApplyAnswer.
 void AnswerWith(Game& g, int seat, int rank, int count, int smallJokers = 0, int bigJokers = 0);
 // A finishing order as a plain list, seat of place 1 first.
 std::vector<int> Order(const Arr<int, 1, kSeats>& order);
 // The lines of the event list that contain `text`.
 int EventLinesWith(const Game& g, std::string_view text);
 
-// Fires the main timer's tick, as the window would, while the timer is enabled: the virtual
-// clock moves on by the timer's interval before each tick. Stops as soon as `done` holds
-// (checked before every tick) or after maxTicks ticks. True when `done` held. When `trace`
-// is given, the state each tick started from is appended to it.
+// Ticks the main timer while it is enabled, the clock moving on by its interval, until `done`
+// holds (true) or maxTicks ran; `trace` gets the state each tick started from.
 bool RunTicksUntil(Game& g, const std::function<bool()>& done, int maxTicks,
                    std::vector<TurnStep>* trace = nullptr);
 // Runs ticks until the next tick would start from `state`.

@@ -7,18 +7,15 @@
 
 namespace zunda::testing {
 
-// Plays whole games through the turn cycle: runs the ticks the main timer asks for and, when
-// the cycle waits for the human, acts for seat 1 through the real clicks and buttons. Every
-// choice of the human is a function of the game state alone, so two games in the same state
-// go on the same way. The human leads its lowest set, answers with its lowest set that
-// beats the table, returns its lowest cards as tribute, and burns now and then.
+// Plays whole games: runs the timer's ticks and acts for the human through the real clicks,
+// as a function of the game state alone (lowest lead, lowest beating answer, lowest returns,
+// a burn now and then), so two games in the same state go on the same way.
 class HandDriver {
  public:
   HandDriver(Game& g, ScriptedHost& host);
 
   void NewGame();
-  // One tick, or one action of the human. False once the game has stopped or got stuck
-  // (Problem() then says why).
+  // One tick or one action of the human; false once the game stopped or got stuck (Problem()).
   bool Advance();
 
   // Burn at every offer instead of now and then.

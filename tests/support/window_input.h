@@ -8,9 +8,7 @@
 
 namespace zunda::testing {
 
-// An input as the window delivers it: the engine's handler runs (and posts what it asks of
-// the hand), then the window settles, which applies the posted actions. Inside a wait the
-// wait itself applies them right after the event, so the order is the same either way.
+// An input as the window delivers it: the handler posts, then the settle applies the posts.
 template <typename Handler, typename... Args>
 decltype(auto) Input(Game& g, Handler&& handler, Args&&... args) {
   using Result = std::invoke_result_t<Handler, Game&, Args...>;
