@@ -1,5 +1,4 @@
-// One hand replayed on its own from its record, the review frames, and the hand taken over
-// by a branch or a take-back.
+// A hand replayed alone from its record, and a hand taken over by a branch or a take-back.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -80,20 +79,20 @@ bool WaitsForHuman(const Game& g) {
   return HandShowing(g) && !g.Win.TmrMainCircle.Enabled && g.Flow.WaitHuman;
 }
 
-// Plays hands with the driver until `hand` (1-based) ends; its waits and its record.
+// Plays hands with the driver until `hand` (1-based) ends or it waited `maxWaits` times.
 struct PlayedHand {
   std::vector<Wait> waits;
   HandRecord record;
 };
-PlayedHand PlayUntilHandEnds(TestGame& t, HandDriver& driver, long long hand) {
+PlayedHand PlayUntilHandEnds(TestGame& t, HandDriver& driver, long long hand,
+                             std::size_t maxWaits = 1000) {
   PlayedHand played;
   while (driver.HandsEnded() < hand) {
     Game& g = t.game;
-    if (driver.HandsEnded() == hand - 1 && WaitsForHuman(g)) {
-      if (played.waits.empty() || played.waits.back().actions != g.Record.Actions.size()) {
-        played.waits.push_back(
-            {g.Record.Actions.size(), CaptureFrame(g), g.Win.LstDispEvent.Items});
-      }
+    if (driver.HandsEnded() == hand - 1 && WaitsForHuman(g) &&
+        (played.waits.empty() || played.waits.back().actions != g.Record.Actions.size())) {
+      played.waits.push_back({g.Record.Actions.size(), CaptureFrame(g), g.Win.LstDispEvent.Items});
+      if (played.waits.size() == maxWaits) break;
     }
     if (!driver.Advance()) break;
   }
@@ -109,9 +108,8 @@ std::size_t DecisionBefore(const HandRecord& record, std::size_t end) {
   return 0;
 }
 
-// A game that takes a kept hand over from one of its moments stands where the live hand
-// stood and, given the same decisions, plays the same hand to the same end; it is practice
-// and leaves the scores alone.
+// A hand taken over from a kept moment stands where the live hand stood, plays on to the same
+// end given the same decisions, and is practice, unscored.
 TEST(HandBranch, ABranchedHandGoesOnAsTheLiveHandDid) {
   TestGame live(11);
   HandDriver driver(live.game, live.host);
@@ -151,23 +149,15 @@ TEST(HandBranch, AMomentTheRecordNeverReachesLeavesTheGameAlone) {
   EXPECT_FALSE(other.game.Storage.TakeOver.Pending);
 }
 
-// The take-back puts the hand back where the human made its last decision: the same table,
-// the same event list, the decision not yet recorded, and the hand marked as practice. It
-// is there only when the option allows it.
+// The take-back, offered only with its option, returns to the human's last decision as
+// practice: the same table and events, the decision not yet recorded.
 TEST(HandBranch, TheTakeBackReturnsToTheHumansLastDecision) {
   TestGame t(11);
   Game& g = t.game;
   HandDriver driver(g, t.host);
   driver.NewGame();
-  std::vector<Wait> waits;
-  while (true) {
-    if (driver.HandsEnded() == 1 && WaitsForHuman(g) &&
-        (waits.empty() || waits.back().actions != g.Record.Actions.size())) {
-      waits.push_back({g.Record.Actions.size(), CaptureFrame(g), g.Win.LstDispEvent.Items});
-      if (waits.size() == 4) break;
-    }
-    ASSERT_TRUE(driver.Advance()) << driver.Problem();
-  }
+  const std::vector<Wait> waits = PlayUntilHandEnds(t, driver, 2, 4).waits;
+  ASSERT_EQ(waits.size(), 4U) << driver.Problem();
 
   RunPostedActions(g);
   EXPECT_FALSE(g.Win.MnuTakeBack.Visible);
