@@ -1,6 +1,5 @@
-// The autopilot plays the human seat only through the hand clicks and the buttons: these cases
-// check that the sets it means are the sets that end up raised and laid, and that it answers
-// a burn wait and the tribute return.
+// The autopilot plays the human seat through the clicks and buttons: the sets it means are the
+// sets raised and laid, and it answers a burn wait and the tribute return.
 #include <gtest/gtest.h>
 
 #include "core/game.h"
@@ -54,8 +53,7 @@ class AutopilotClicks : public testing::GameTest {
 };
 
 TEST_F(AutopilotClicks, WildcardsGoUpFirstAndARankThatFillsItselfIsTrimmed) {
-  // Three 5s on the table: one 9 with a two and a small joker. Clicking the 9 after the
-  // wildcards raises 9s up to the table's size; the extra ones are put back.
+  // A 9, a two and a small joker on three 5s: the 9's click raises 9s to the table's size.
   LayTable(g, 2, 5, 3);
   const PlayRecord set = SetOf(9, 1, 1, 1, 0);
   ASSERT_TRUE(IsLegalHumanPlay(g, 1, set));
@@ -154,8 +152,7 @@ TEST_F(AutopilotReturn, TheComputersChoiceIsClickedAndConfirmed) {
   RunPostedActions(g);
   Autopilot::Applied(g, outcome);
   EXPECT_TRUE(outcome.fault.empty()) << outcome.fault;
-  // The singles from the three upward, as a computer receiver returns them, in the order of
-  // the hand display.
+  // The singles from the three up, as a computer returns them, in hand display order.
   EXPECT_EQ(g.Seats[4].ReturnSlots[1].Code.Str(), "D05");
   EXPECT_EQ(g.Seats[4].ReturnSlots[2].Code.Str(), "C03");
   EXPECT_EQ(g.Hand[4][3].Count, 1);

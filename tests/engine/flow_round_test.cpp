@@ -69,8 +69,6 @@ TEST_F(RoundsTest, ABigJokerAnswerEndsTheRoundWithItsSeatWithoutAskingTheOthers)
   EXPECT_EQ(g.Burn.BurnOfferMode, 0) << "no burn offer between rounds";
 }
 
-// Seat 3 leads its last card, a big joker: it goes out, the round ends, and seat 4 takes
-// over its lead with a leave-seal.
 TEST_F(RoundsTest, ALeaderThatGoesOutWithItsLeadLeavesTheLeadToTheNextSeat) {
   testing::SetUpRound(g, {"2x5", "2x6", "1xJ17", "2x7", "2x8", "2x9"}, 3);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::EndRound, 20));
@@ -80,8 +78,7 @@ TEST_F(RoundsTest, ALeaderThatGoesOutWithItsLeadLeavesTheLeadToTheNextSeat) {
   EXPECT_EQ(testing::EventLinesWith(g, "Delis: 接受“Corvan”的留封"), 1);
 }
 
-// Seat 2 leads two sixes; everybody declines. The seat opposite the table player is asked a
-// second time, and its second pass closes the round.
+// Everybody declines two sixes; the opposite seat's second pass closes the round.
 TEST_F(RoundsTest, AnOrdinaryPlayThatEveryoneDeclinesClosesWithTheSecondPassOfTheOppositeSeat) {
   testing::SetUpRound(g, {"2x9 1x4", "2x6 1x3", "2x3", "2x3", "2x3", "2x3"}, 2);
   ASSERT_TRUE(RunTicksUntilState(g, TurnStep::ExecuteLead, 10));
@@ -187,8 +184,7 @@ TEST_F(ClosingTest, AnOrdinaryPlayClosesOnlyWhenEveryoneElseHasPassedOrFolded) {
   EXPECT_EQ(h.LeadSeat, 2);
 }
 
-// Who answers next. Every seat holds cards; the `out` seats went out in that order, the
-// table play is three queens (a Zunda play), two sixes or a set with a big joker.
+// Who answers next; the `out` seats went out in that order.
 struct ResponderCase {
   std::vector<int> out;
   char table;  // 'Z' Zunda, 'O' ordinary, 'B' with a big joker

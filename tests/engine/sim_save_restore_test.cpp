@@ -1,5 +1,4 @@
-// The checks of zunda-sim --save-restore and of the score file find what they are there for: a
-// broken load, and seats' points that do not add up to zero.
+// zunda-sim's checks find a broken load and points that do not add up to zero.
 #include <gtest/gtest.h>
 
 #include <QFile>

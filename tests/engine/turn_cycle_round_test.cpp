@@ -1,6 +1,5 @@
-// Rounds of the turn cycle that once went wrong in whole simulated hands: each case is the
-// smallest position that led to a round asking the same seats for ever, or to a seat with no
-// cards being asked to lead.
+// The smallest positions that once made a round ask the same seats for ever or ask an empty
+// hand to lead.
 #include <gtest/gtest.h>
 
 #include "core/delay.h"
@@ -105,8 +104,7 @@ TEST_F(TurnCycleRound, AClosingPlayOfTheLastCardGoesOutAndHandsTheLeadOn) {
 }
 
 TEST_F(TurnCycleRound, ABurnerScorchedByItsOwnAnswerLeavesTheLeadToTheBurnedSeat) {
-  // The human burned seat 6, answered with a pair that left it too few jokers, and every other
-  // seat had folded: the verdict gave the lead to seat 6, and closing the answering keeps it.
+  // The human, burner of seat 6, scorched itself with its answer after all others folded.
   g.Burn.BurnerSeat = 1;
   g.Burn.BurnedSeat = 6;
   g.Seats[1].Burned = true;
@@ -133,8 +131,7 @@ TEST_F(TurnCycleRound, TheFirstHandOfANewGameIsMarkedAsPlayedWithoutTribute) {
 }
 
 TEST_F(TurnCycleRound, ALongWaitBegunJustBeforeMidnightEndsAfterIt) {
-  // Five seconds from 23:59:56 end at 00:00:01; a wait that never ended would spin for ever,
-  // so the test gives up after 100 virtual seconds.
+  // Five seconds from 23:59:56 end at 00:00:01; a wait that never ends is stopped.
   t.host.SetClock(86396.0);
   long yields = 0;
   t.host.OnDoEvents([&] {
