@@ -16,7 +16,6 @@ namespace zunda {
 namespace {
 
 using testing::AwaitHuman;
-using testing::GiveCards;
 using testing::LayTable;
 using testing::RaisedSlots;
 
@@ -42,11 +41,7 @@ int RaisedOfRank(const Game& g, int rank) {
 class AutopilotClicks : public testing::GameTest {
  protected:
   void SetUp() override {
-    GiveCards(g, 1, 4, 2);
-    GiveCards(g, 1, 9, 4);
-    GiveCards(g, 1, kTwo, 3);
-    GiveCards(g, 1, kSmallJoker, 2);
-    GiveCards(g, 1, kBigJoker, 1);
+    testing::SetHand(g, 1, "2x4 4x9 3x2 2xJ16 1xJ17");
     ShowHand(g, 1);
     AwaitHuman(g);
   }
@@ -113,8 +108,7 @@ TEST_F(AutopilotClicks, ALeadIsLaidThroughTheHandlersAndHandsTheTurnBack) {
 class AutopilotBurnWait : public testing::GameTest {
  protected:
   void SetUp() override {
-    GiveCards(g, 1, kBigJoker, 2);
-    GiveCards(g, 1, 12, 4);
+    testing::SetHand(g, 1, "2xJ17 4xQ");
     g.Seats[1].BurnRight = true;
     ShowHand(g, 1);
     LayTable(g, 2, 11, 4);
