@@ -119,14 +119,7 @@ class ClosingTest : public testing::GameTest {
   }
 };
 
-TEST_F(ClosingTest, AZundaPlayWhoseOppositeSeatHasFoldedIsClosedAfterAPass) {
-  steps::CloseAnswer(g);
-  EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
-  EXPECT_TRUE(g.Flow.RoundOver);
-  EXPECT_EQ(g.LeadSeat, 2);
-}
-
-TEST_F(ClosingTest, StaysOpenAfterAPlayOrWhenTheTablePlayerLostItsOppositeSeat) {
+TEST_F(ClosingTest, AZundaPlayIsClosedByAPassOfItsFoldedOppositeUnlessThatSeatIsOut) {
   g.Flow.LastActionWasPass = false;
   steps::CloseAnswer(g);
   EXPECT_EQ(g.MainCourse, TurnStep::AfterPlay);
@@ -136,6 +129,12 @@ TEST_F(ClosingTest, StaysOpenAfterAPlayOrWhenTheTablePlayerLostItsOppositeSeat) 
   g.Seats[2].OppositeOut = true;
   steps::CloseAnswer(g);
   EXPECT_EQ(g.MainCourse, TurnStep::AfterPlay);
+
+  g.Seats[2].OppositeOut = false;
+  steps::CloseAnswer(g);
+  EXPECT_EQ(g.MainCourse, TurnStep::EndRound);
+  EXPECT_TRUE(g.Flow.RoundOver);
+  EXPECT_EQ(g.LeadSeat, 2);
 }
 
 TEST_F(ClosingTest, ATablePlayerThatHasJustLaidItsLastCardsIsPlacedBeforeTheRoundEnds) {
