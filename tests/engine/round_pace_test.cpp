@@ -76,6 +76,14 @@ TEST_F(RoundPaceTest, AHeldRoundWaitsForItsClickOnce) {
   AtRoundEnd();
   ApplyRoundPace(g);
   EXPECT_TRUE(RoundHeld(g));
+
+  // Ending the hand asks for the stop and re-arms the timer: that ends the hold.
+  g.Flow.StopRequested = true;
+  g.Win.TmrMainCircle = Timer{true, 1};
+  ApplyRoundPace(g);
+  EXPECT_FALSE(RoundHeld(g));
+  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
+  EXPECT_FALSE(g.Win.LblPrompt.Visible);
 }
 
 TEST_F(RoundPaceTest, AutoplayNeverWaitsForAClick) {
@@ -96,19 +104,6 @@ TEST_F(RoundPaceTest, AutoplayNeverWaitsForAClick) {
   ApplyRoundPace(g);
   EXPECT_FALSE(RoundHeld(g));
   EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
-}
-
-TEST_F(RoundPaceTest, StoppingTheGameEndsAHold) {
-  g.Options.Extras.HoldLastPlay = true;
-  ApplyRoundPace(g);
-  ASSERT_TRUE(RoundHeld(g));
-  // The end-of-hand command asks for the stop and re-arms the timer.
-  g.Flow.StopRequested = true;
-  g.Win.TmrMainCircle = Timer{true, 1};
-  ApplyRoundPace(g);
-  EXPECT_FALSE(RoundHeld(g));
-  EXPECT_TRUE(g.Win.TmrMainCircle.Enabled);
-  EXPECT_FALSE(g.Win.LblPrompt.Visible);
 }
 
 }  // namespace
