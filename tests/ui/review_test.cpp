@@ -14,13 +14,12 @@
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTest>
-#include <sstream>
 
 #include "flow/apply_action.h"
 #include "flow/hand_branch.h"
 #include "flow/hand_replay.h"
 #include "program_fixture.h"
-#include "sim/hand_runner.h"
+#include "recorded_hands.h"
 #include "test_game.h"
 #include "ui/review_model.h"
 #include "ui/review_table.h"
@@ -32,17 +31,7 @@ namespace {
 
 // The records of a few whole hands the autopilot played for the human.
 const std::vector<HandRecord>& PlayedRecords() {
-  static const std::vector<HandRecord> records = [] {
-    sim::SimOptions options;
-    options.hands = 3;
-    options.seed = 5;
-    options.recordPath = "kept in memory";
-    std::ostringstream report;
-    sim::HandRunner runner(options, report, nullptr);
-    for (int hand = 0; hand < options.hands && runner.PlayHand(); ++hand) {
-    }
-    return runner.Records();
-  }();
+  static const std::vector<HandRecord> records = testing::RecordedHands(3, 5);
   return records;
 }
 

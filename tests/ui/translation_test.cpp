@@ -19,6 +19,7 @@
 #include "core/save_messages.h"
 #include "core/text.h"
 #include "program_fixture.h"
+#include "recorded_hands.h"
 #include "sim/hand_runner.h"
 #include "ui/engine_texts.h"
 #include "ui/language.h"
@@ -206,13 +207,9 @@ TEST_F(EnglishProgram, TheTableTheOptionsDialogAndTheReviewWindowShowNoChineseBu
   EXPECT_EQ(Chinese(WidgetTexts(dialog)), std::vector<std::string>{});
 
   // The review window over a practice hand, at a moment in its middle.
-  sim::SimOptions options;
-  options.hands = 1;
-  options.recordPath = "kept in memory";
-  std::ostringstream report;
-  sim::HandRunner runner(options, report, nullptr);
-  ASSERT_TRUE(runner.PlayHand());
-  HandRecord record = runner.Records().at(0);
+  const std::vector<HandRecord> records = testing::RecordedHands(1, 1);
+  ASSERT_EQ(records.size(), 1U);
+  HandRecord record = records[0];
   record.Practice = true;
   ReviewWindow review(g(), {record}, &Window());
   ASSERT_EQ(review.Pages->currentIndex(), 0);
