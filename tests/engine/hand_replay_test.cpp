@@ -166,6 +166,12 @@ TEST(HandBranch, TheTakeBackReturnsToTheHumansLastDecision) {
   RunPostedActions(g);
   EXPECT_TRUE(g.Win.MnuTakeBack.Visible);
   EXPECT_TRUE(g.Win.MnuTakeBack.Enabled);
+  // Neither a stopped game nor a restored hand, whose record lacks its start, takes back.
+  for (bool* blocker : {&g.Stopped, &g.Record.Restored}) {
+    *blocker = true;
+    EXPECT_FALSE(TakeBackAvailable(g));
+    *blocker = false;
+  }
 
   const std::size_t last = DecisionBefore(g.Record, g.Record.Actions.size());
   const auto before =
