@@ -18,10 +18,15 @@ namespace {
 using namespace std::string_view_literals;
 
 TEST(SeatArithmetic, WrapsRoundTheTableOfSix) {
+  // Of each seat: the next, the previous, the opposite, two on, and its team.
+  const std::tuple<int, int, int, int, char> around[] = {{2, 6, 4, 3, 'S'}, {3, 1, 5, 4, 'N'},
+                                                         {4, 2, 6, 5, 'S'}, {5, 3, 1, 6, 'N'},
+                                                         {6, 4, 2, 1, 'S'}, {1, 5, 3, 2, 'N'}};
   for (int seat = 1; seat <= 6; ++seat) {
-    EXPECT_EQ(std::tuple(NextSeat(seat), PrevSeat(seat), OppositeSeat(seat), SeatPlusTwo(seat)),
-              std::tuple(seat % 6 + 1, (seat + 4) % 6 + 1, (seat + 2) % 6 + 1, (seat + 1) % 6 + 1));
-    EXPECT_EQ(TeamLetter(seat), seat % 2 == 1 ? 'S' : 'N');
+    EXPECT_EQ(std::tuple(NextSeat(seat), PrevSeat(seat), OppositeSeat(seat), SeatPlusTwo(seat),
+                         TeamLetter(seat)),
+              around[seat - 1])
+        << seat;
     EXPECT_FALSE(SameTeam(seat, OppositeSeat(seat)));
   }
   EXPECT_TRUE(SameTeam(1, 5));
