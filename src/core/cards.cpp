@@ -9,9 +9,13 @@ CardCode CodeAt(int k) {
   return CardCode(kCardCodeTable.substr(static_cast<std::size_t>(k) * 3, 3));
 }
 
-std::string RankLabel(int rank) {
+std::string_view RankLabelView(int rank) {
   if (rank < kLowRank || rank > kBigJoker) Fatal("Err:牌点越界(" + std::to_string(rank) + ")");
-  return std::string(kRankLabels[static_cast<std::size_t>(rank - kLowRank)]);
+  return kRankLabels[static_cast<std::size_t>(rank - kLowRank)];
+}
+
+std::string RankLabel(int rank) {
+  return std::string(RankLabelView(rank));
 }
 
 int PictureIndex(std::string_view code) {

@@ -58,6 +58,8 @@ using DeckArray = Arr<Card, 1, kDeckSize>;
 // Code number k (0-based) of the card code table.
 CardCode CodeAt(int k);
 std::string RankLabel(int rank);
+// The same label without a copy.
+std::string_view RankLabelView(int rank);
 // Picture number 1..54 of a card face; 0 for an unknown suit letter.
 int PictureIndex(std::string_view code);
 void BuildDeck(DeckArray& deck);

@@ -89,6 +89,7 @@ struct Game {
   OptionsModel Options;
   MainWindowControls Win;
   TableDisplayState Table;
+  TableDisplayCache TableCache;
   SkinState Skins;
   DealState Deal;
   FlowState Flow;

@@ -72,6 +72,25 @@ void ResetTableDisplay(Game& g) {
   ShowPrompt(g, "");
 }
 
+void HideTableRow(Game& g, int seat) {
+  bool& clear = g.TableCache.RowClear[seat - 1];
+  if (clear) return;
+  for (int k = 1; k <= kTableImagesPerSeat; ++k) {
+    const int index = TableImage(seat, k);
+    Image& image = g.Win.ImgTable[index];
+    image.Visible = false;
+    AssignIfChanged(image.ToolTipText, kNotPlayedTip);
+    g.Table.TableSlotUsed[index] = false;
+  }
+  clear = true;
+}
+
+void SetTableRowTip(Game& g, int seat, std::string_view tip) {
+  for (int k = 1; k <= kTableImagesPerSeat; ++k)
+    g.Win.ImgTable[TableImage(seat, k)].ToolTipText = tip;
+  if (tip != kNotPlayedTip) g.TableCache.RowClear[seat - 1] = false;
+}
+
 void ShowPlay(Game& g, int seat, const PlayRecord& play) {
   Label& name = g.Win.LblName[seat];
   g.Seats[seat].Shade = SeatShade::None;
@@ -81,6 +100,7 @@ void ShowPlay(Game& g, int seat, const PlayRecord& play) {
     name.Opaque = false;
   }
   g.Table.ShownPlay[seat - 1] = play;
+  g.TableCache.RowClear[seat - 1] = false;
 
   // A row has 20 images; a larger set (possible with many twos attached) shows its first 20
   // cards and never spills into the next seat's row. Every card still counts as played.
@@ -112,11 +132,18 @@ void ShowPlay(Game& g, int seat, const PlayRecord& play) {
   g.PlayedByRank[kTwo] += play.TwoCount;
   if (play.BaseCount > 0) g.PlayedByRank[play.BaseRank] += play.BaseCount;
 
-  // Rebuilt in place: a play is shown dozens of times a hand and the text's storage is reused.
-  WritePlayedStatusText(g, g.Table.PlayedStatusText);
+  // Rebuilt in place when a count it shows changed: a play is shown dozens of times a hand.
+  TableDisplayCache& known = g.TableCache;
+  bool same = known.StatusTextKnown;
+  for (int rank = 10; rank <= kBigJoker; ++rank) {
+    same = same && known.StatusTextCounts[rank] == g.PlayedByRank[rank];
+    known.StatusTextCounts[rank] = g.PlayedByRank[rank];
+  }
+  if (!same) WritePlayedStatusText(g, g.Table.PlayedStatusText);
+  known.StatusTextKnown = true;
   // An empty status bar has been switched off by the user and stays empty.
   Label& status = g.Win.LblStatusBar[0];
-  if (!TrimView(status.Caption).empty()) status.Caption = g.Table.PlayedStatusText;
+  if (!TrimView(status.Caption).empty()) AssignIfChanged(status.Caption, g.Table.PlayedStatusText);
 }
 
 void WritePlayedStatusText(const Game& g, std::string& text) {

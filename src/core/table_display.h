@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/model.h"
 
@@ -17,6 +18,9 @@ inline constexpr int kTableRestTop = 120;
 inline constexpr int kTableImagesPerSeat = 20;
 inline constexpr int kFirstCardLeft = 60;
 
+// The tool tip of a table row, and of each of its images, while the seat has laid nothing.
+inline constexpr std::string_view kNotPlayedTip = "该家没有出牌";
+
 // Clears the whole table: every row hidden, the seat labels back to their plain names, the
 // play buttons hidden, the hand slots hidden and the prompt empty.
 void ResetTableDisplay(Game& g);
@@ -24,6 +28,11 @@ void ResetTableDisplay(Game& g);
 // Lays a play in the seat's row (jokers first, then twos, then the ordinary cards) and counts
 // its cards as played. Call it exactly once per play laid.
 void ShowPlay(Game& g, int seat, const PlayRecord& play);
+
+// Hides the seat's row of table images, each with the not-played tip.
+void HideTableRow(Game& g, int seat);
+// Gives every image of the seat's row the same tool tip.
+void SetTableRowTip(Game& g, int seat, std::string_view tip);
 
 // The status-bar summary of the high cards played so far, written over `text`, reusing its
 // storage.

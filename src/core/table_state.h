@@ -18,4 +18,19 @@ struct TableDisplayState {
   bool operator==(const TableDisplayState&) const = default;
 };
 
+// What the table display knows of its own controls, so that it can leave alone what would not
+// change. It is derived from the controls alone: a game without it (a restored one) shows and
+// plays the same.
+struct TableDisplayCache {
+  // Whether every image of a seat's row is hidden, unused and holds the not-played tip (index
+  // seat - 1). Rows are hidden a few hundred times a hand, mostly rows hidden already. Every
+  // writer of a row's images keeps it; false means not known.
+  Arr<bool, 0, 5> RowClear;
+  // The counts of the ranks from 10 up that the status text was written from: most plays
+  // change none of them.
+  Arr<int, 10, kBigJoker> StatusTextCounts;
+  bool StatusTextKnown = false;
+  bool operator==(const TableDisplayCache&) const = default;
+};
+
 }  // namespace zunda

@@ -5,17 +5,14 @@
 #include "core/game.h"
 #include "core/label_looks.h"
 #include "core/seats.h"
+#include "core/table_display.h"
 #include "core/text.h"
 
 namespace zunda {
 
 void NewRound(Game& g) {
-  constexpr std::string_view kNotPlayedTip = "该家没有出牌";
-  for (int i = 1; i <= kTableSlots; ++i) {
-    g.Win.ImgTable[i].Visible = false;
-    AssignIfChanged(g.Win.ImgTable[i].ToolTipText, kNotPlayedTip);
-    g.Table.TableSlotUsed[i] = false;
-  }
+  for (int seat = 1; seat <= kSeats; ++seat)
+    HideTableRow(g, seat);
   for (int seat = 1; seat <= kSeats; ++seat) {
     if (InPlay(g, seat)) {
       g.Seats[seat].Passed = false;

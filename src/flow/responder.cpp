@@ -5,13 +5,13 @@
 #include "core/game.h"
 #include "core/label_looks.h"
 #include "core/seats.h"
+#include "core/table_display.h"
 #include "core/text.h"
 #include "rules/play_rules.h"
 
 namespace zunda {
 
 namespace {
-constexpr std::string_view kNotPlayedTip = "该家没有出牌";
 
 void MarkOnTurn(Game& g, int seat) {
   for (int s = 1; s <= kSeats; ++s)
@@ -49,12 +49,7 @@ void ShadePassedLabel(Game& g, int seat) {
 }
 
 void HideSeatRow(Game& g, int seat) {
-  for (int k = 1; k <= 20; ++k) {
-    Image& image = g.Win.ImgTable[20 * (seat - 1) + k];
-    image.Visible = false;
-    AssignIfChanged(image.ToolTipText, kNotPlayedTip);
-    g.Table.TableSlotUsed[20 * (seat - 1) + k] = false;
-  }
+  HideTableRow(g, seat);
 }
 
 int FoldTarget(Game& g, int x) {

@@ -76,7 +76,9 @@ AutopilotOutcome Autopilot::Act(Game& g) {
 void Autopilot::Applied(const Game& g, AutopilotOutcome& outcome) {
   if (outcome.playPosted) outcome.laid = g.Flow.HumanCommitted && TurnHandedBack(g);
   if (!outcome.fault.empty() || outcome.unlessHandedBack.empty()) return;
-  if (!TurnHandedBack(g)) outcome.fault = outcome.unlessHandedBack;
+  if (TurnHandedBack(g)) return;
+  outcome.fault = outcome.unlessHandedBack;
+  if (outcome.unlessHandedBackSet) outcome.fault += DescribeSet(*outcome.unlessHandedBackSet);
 }
 
 void Autopilot::DuringWait(Game& g) {
@@ -141,7 +143,8 @@ AutopilotOutcome Autopilot::Lay(Game& g, const PlayRecord& set) {
     }
     outcome.playPosted = !g.Posted.empty() && g.Posted.back().Kind == ActionKind::Play;
     if (outcome.playPosted) {
-      outcome.unlessHandedBack = "the handlers refused " + DescribeSet(set);
+      outcome.unlessHandedBack = "the handlers refused ";
+      outcome.unlessHandedBackSet = set;
     } else if (!g.Stopped) {
       outcome.fault = "the handlers refused " + DescribeSet(set);
     }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/model.h"
 
@@ -16,8 +18,11 @@ struct AutopilotOutcome {
   bool laid = false;   // a set was laid through the handlers (known once the actions applied)
   // Why the handlers did not take what the choosers picked; empty when all went through.
   std::string fault;
-  // The fault to report when the posted action, once applied, did not hand the turn back.
-  std::string unlessHandedBack;
+  // The fault to report when the posted action, once applied, did not hand the turn back,
+  // followed by the set laid when there is one: described only when it is reported, since
+  // nearly every set goes through.
+  std::string_view unlessHandedBack;
+  std::optional<PlayRecord> unlessHandedBackSet;
   bool playPosted = false;
 };
 

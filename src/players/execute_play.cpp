@@ -1,6 +1,8 @@
 #include "players/execute_play.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 
 #include "core/display.h"
 #include "core/game.h"
@@ -77,15 +79,30 @@ void AnnounceCardsLeft(Game& g, int seat) {
 }  // namespace
 
 std::string PlayEventText(const PlayRecord& play) {
-  std::string text = std::to_string(play.Total) + "张 " + PlayLabel(play);
-  std::string jokers;
-  if (play.BigJokers > 0 && play.BaseRank != kBigJoker) {
-    jokers += std::to_string(play.BigJokers) + "大虎";
+  // Put together in one string: the text is written for every play of every hand.
+  std::string text;
+  text.reserve(40);
+  const auto number = [&](int n) {
+    std::array<char, 12> digits;
+    text.append(digits.data(), std::to_chars(digits.begin(), digits.end(), n).ptr);
+  };
+  number(play.Total);
+  text += "张 ";
+  text += RankLabelView(play.BaseRank);
+  const bool big = play.BigJokers > 0 && play.BaseRank != kBigJoker;
+  const bool small = play.SmallJokers > 0 && play.BaseRank != kSmallJoker;
+  if (big || small) {
+    text += '(';
+    if (big) {
+      number(play.BigJokers);
+      text += "大虎";
+    }
+    if (small) {
+      number(play.SmallJokers);
+      text += "小虎";
+    }
+    text += ')';
   }
-  if (play.SmallJokers > 0 && play.BaseRank != kSmallJoker) {
-    jokers += std::to_string(play.SmallJokers) + "小虎";
-  }
-  if (!jokers.empty()) text += "(" + jokers + ")";
   return text;
 }
 
@@ -127,9 +144,7 @@ void ExecutePlay(Game& g, int seat) {
   prompt.append(name).append(":").append(text);
   ShowPrompt(g, prompt);
 
-  for (int k = 1; k <= kTableImagesPerSeat; ++k) {
-    g.Win.ImgTable[kTableImagesPerSeat * (seat - 1) + k].ToolTipText = text;
-  }
+  SetTableRowTip(g, seat, text);
   g.Win.Frame1[seat].ToolTipText = text;
 
   AnnounceCardsLeft(g, seat);

@@ -7,6 +7,7 @@
 #include "core/game.h"
 #include "core/label_looks.h"
 #include "core/seats.h"
+#include "core/table_display.h"
 #include "core/text.h"
 
 namespace zunda {
@@ -16,7 +17,6 @@ namespace {
 // Six two-character titles packed in one string, as the event list and labels show them.
 constexpr std::string_view kTitles = "头科二科三科四科二落大落";
 constexpr std::size_t kTitleBytes = 6;  // two three-byte characters
-constexpr int kSeatTableImages = 20;
 
 int ScorchedSeats(const Game& g) {
   int count = 0;
@@ -41,11 +41,8 @@ void MarkLabelOut(Game& g, int seat, const std::string& title) {
 }
 
 void MarkRowEmpty(Game& g, int seat) {
-  const std::string tip(kNothingPlayedTip);
-  g.Win.Frame1[seat].ToolTipText = tip;
-  for (int k = 1; k <= kSeatTableImages; ++k) {
-    g.Win.ImgTable[kSeatTableImages * (seat - 1) + k].ToolTipText = tip;
-  }
+  g.Win.Frame1[seat].ToolTipText = kNotPlayedTip;
+  SetTableRowTip(g, seat, kNotPlayedTip);
 }
 
 // A seat that leaves without going out by itself: the triple capture and the unplaced seats

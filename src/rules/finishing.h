@@ -9,8 +9,6 @@ struct Game;
 
 // What the label, tool tip and summary show for the losing team after a triple capture.
 inline constexpr std::string_view kTripleCaptureMark = "抓三户";
-// Tool tip of a seat's frame and table cards while its row shows nothing.
-inline constexpr std::string_view kNothingPlayedTip = "该家没有出牌";
 
 // The finishing title of place 1..6: "头科", "二科", "三科", "四科", "二落", "大落".
 std::string TitleOf(int place);

@@ -55,6 +55,7 @@ void ClearTribute(Game& g, int seat) {
 
 void ShowTributeCards(Game& g, int payer) {
   const SeatRecord& s = g.Seats[payer];
+  g.TableCache.RowClear[payer - 1] = false;
   for (int k = 1; k <= SlotsFor(s); ++k) {
     const Card& card = s.TributeSlots[k];
     if (card.Rank == 0) break;

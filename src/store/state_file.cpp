@@ -277,6 +277,7 @@ void DeriveUnsavedState(Game& g) {
                                                    : SeatShade::None;
   }
   g.Input.PassConfirms = g.Win.CmdPass.ToolTipText == kPassConfirmsTip;
+  g.TableCache = TableDisplayCache();
 }
 
 }  // namespace

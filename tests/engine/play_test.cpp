@@ -13,6 +13,7 @@
 #include "players/execute_play.h"
 #include "rules/answer_rule.h"
 #include "rules/play_rules.h"
+#include "rules/tribute.h"
 
 namespace zunda {
 namespace {
@@ -363,6 +364,51 @@ TEST_F(ShowPlayTest, TheStatusBarCountsHighCardsFromBigJokerDownToTen) {
   ShowPlay(g, 4, MakePlay(10, 5));
   EXPECT_EQ(g.Table.PlayedStatusText, " 已经发出的牌: 大虎:2 小虎:0 钱:0 A:3 K:0 Q:0 J:0 10:5 ");
   EXPECT_EQ(g.Win.LblStatusBar[0].Caption, "") << "an empty status bar stays empty";
+
+  // A new hand counts from nothing again: its first play, of low cards, shows the zeros.
+  g.PlayedByRank.Fill(0);
+  ShowPlay(g, 5, MakePlay(4, 2));
+  EXPECT_EQ(g.Table.PlayedStatusText, " 已经发出的牌: 大虎:0 小虎:0 钱:0 A:0 K:0 Q:0 J:0 10:0 ");
+}
+
+// Every image of the row hidden, unused and with the not-played tip.
+bool RowIsClear(const Game& g, int seat) {
+  for (int index = 20 * (seat - 1) + 1; index <= 20 * seat; ++index) {
+    const Image& image = g.Win.ImgTable[index];
+    if (image.Visible || g.Table.TableSlotUsed[index] || image.ToolTipText != kNotPlayedTip)
+      return false;
+  }
+  return true;
+}
+
+TEST_F(ShowPlayTest, AHiddenRowIsClearAgainWhateverShowedInItSince) {
+  for (int seat = 1; seat <= kSeats; ++seat)
+    HideTableRow(g, seat);
+  ASSERT_TRUE(RowIsClear(g, 2) && RowIsClear(g, 3));
+
+  // A play shown without a tip, as the pair that makes the leader is; hidden once and again.
+  ShowPlay(g, 2, MakePlay(13, 3));
+  HideTableRow(g, 2);
+  EXPECT_TRUE(RowIsClear(g, 2));
+  HideTableRow(g, 2);
+  EXPECT_TRUE(RowIsClear(g, 2));
+
+  // A tip alone, as a seat that leaves the hand gets one.
+  SetTableRowTip(g, 2, "头科");
+  HideTableRow(g, 2);
+  EXPECT_TRUE(RowIsClear(g, 2));
+  SetTableRowTip(g, 2, kNotPlayedTip);
+  EXPECT_TRUE(RowIsClear(g, 2));
+
+  // The tribute a seat pays is shown in its row.
+  SeatRecord& payer = g.Seats[3];
+  payer.TributeCount = 2;
+  payer.TributeSlots[1] = Card{CardCode("S14"), 14};
+  payer.TributeSlots[2] = Card{CardCode("J17"), kBigJoker};
+  ShowTributeCards(g, 3);
+  ASSERT_TRUE(g.Win.ImgTable[41].Visible && g.Table.TableSlotUsed[42]);
+  HideTableRow(g, 3);
+  EXPECT_TRUE(RowIsClear(g, 3));
 }
 
 TEST_F(ShowPlayTest, AShownCardRestsAfterFiveStepsAndStopsOnRequest) {

@@ -31,6 +31,8 @@ inline std::vector<std::string> GameDifferences(const Game& a, const Game& b) {
         "the hand's seats and flags");
   check(a.Options == b.Options, "Options");
   check(a.Win == b.Win, "Win");
+  // The table display's cache, like the assessment's below, is derived: a restored game
+  // starts without it.
   check(a.Table == b.Table, "Table");
   check(a.Deal == b.Deal, "Deal");
   check(a.Flow == b.Flow, "Flow");

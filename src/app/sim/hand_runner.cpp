@@ -161,6 +161,8 @@ void HandRunner::DrainEvents() {
 }
 
 void HandRunner::CountEvent(const std::string& line) {
+  // Both lines counted hold an exclamation mark, and hardly any other line does.
+  if (line.find('!') == std::string::npos) return;
   if (line.ends_with("确认烧牌!")) ++burns_;
   if (line.find("烧糊了!被判为") != std::string::npos) ++scorched_;
 }
