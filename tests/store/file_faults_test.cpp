@@ -312,6 +312,25 @@ TEST_F(FileFaultsTest, ASaveAfterAWriteInPlaceWasInterruptedIsNeverUndoneByItsLe
       });
 }
 
+// Each write in place first puts back what an interrupted one kept aside, even when called on
+// its own: keeping aside what that one left half written would lose the old contents at the
+// next interruption.
+TEST_F(FileFaultsTest, TwoInterruptedWritesInPlaceInARowStillKeepTheOldContents) {
+  const QString path = File("score.ini");
+  ASSERT_TRUE(ReplaceFile(path, "old").Ok());
+  const MemoryDisk before = disk;
+  for (int first = 0; KilledAt(first, [&] { WriteInPlace({{path, "interrupted"}}); }); ++first) {
+    const MemoryDisk afterFirst = disk;
+    for (int second = 0; KilledAt(second, [&] { WriteInPlace({{path, "second"}}); }); ++second) {
+      RecoverUnfinishedWrites(kApp);
+      const QByteArray now = disk.Contents()[path];
+      ASSERT_TRUE(now == "old" || now == "second") << first << ", " << second << ": " << now.data();
+      disk = afterFirst;
+    }
+    disk = before;
+  }
+}
+
 TEST_F(FileFaultsTest, AFailingAutomaticSaveIsToldOnceUntilItSucceedsAgain) {
   const std::string full =
       "无法保存文件“/home/player/zunda/score.ini”：磁盘空间已满。游戏照常进行，下次保存时将再试"
