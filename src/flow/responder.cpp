@@ -1,12 +1,8 @@
 #include "flow/responder.h"
 
-#include <string_view>
-
 #include "core/game.h"
 #include "core/label_looks.h"
 #include "core/seats.h"
-#include "core/table_display.h"
-#include "core/text.h"
 #include "rules/play_rules.h"
 
 namespace zunda {
@@ -46,10 +42,6 @@ int NormalRotation(Game& g, int s0, int tableSeat) {
 
 void ShadePassedLabel(Game& g, int seat) {
   SetPassedOverLook(g, seat);
-}
-
-void HideSeatRow(Game& g, int seat) {
-  HideTableRow(g, seat);
 }
 
 int FoldTarget(Game& g, int x) {

@@ -21,7 +21,5 @@ bool AllOthersFolded(Game& g, int tableSeat);
 bool AllOthersShaded(const Game& g, int tableSeat);
 // Shades a seat's name label after it passed or was passed over.
 void ShadePassedLabel(Game& g, int seat);
-// Hides a seat's row of table cards, each with the tool tip of a seat that has not played.
-void HideSeatRow(Game& g, int seat);
 
 }  // namespace zunda

@@ -5,6 +5,7 @@
 #include "core/display.h"
 #include "core/game.h"
 #include "core/seats.h"
+#include "core/table_display.h"
 #include "core/text.h"
 #include "flow/hand_storage.h"
 #include "flow/new_round.h"
@@ -256,7 +257,7 @@ void ApplyAnswer(Game& g) {
         g.Seats[seat].Passed = true;
         g.Seats[seat].Folded = true;
         ShadePassedLabel(g, seat);
-        HideSeatRow(g, seat);
+        HideTableRow(g, seat);
       }
     }
   }
@@ -286,7 +287,7 @@ void ApplyAnswer(Game& g) {
     ExecutePlay(g, current);
   } else if (InPlay(g, current)) {
     ShadePassedLabel(g, current);
-    HideSeatRow(g, current);
+    HideTableRow(g, current);
     // The human's pass has its line from the button, an automatic one from the prompt.
     if (!IsHuman(g, current)) AddEventLine(g, g.Seats[current].Name, kPassLine);
   }
@@ -336,7 +337,7 @@ void CloseAnswer(Game& g) {
         // A seat judged scorched leaves no seal: the verdict gave the lead to the burned seat.
         if (!InPlay(g, t) && !g.Seats[t].Scorched) PassLeaveSeal(g, t);
       } else if (current != 0) {
-        HideSeatRow(g, current);
+        HideTableRow(g, current);
       }
       // Once the answering is closed the round is over: the table player leads next (or,
       // when it has gone out, the seat the leave-seal passed the lead to). Without this a

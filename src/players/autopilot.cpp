@@ -1,5 +1,7 @@
 #include "players/autopilot.h"
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/game.h"
@@ -12,6 +14,8 @@
 namespace zunda {
 
 namespace {
+
+constexpr std::string_view kHandlersRefused = "the handlers refused ";
 
 // The handlers handed the turn back to the turn cycle.
 bool TurnHandedBack(const Game& g) {
@@ -143,10 +147,10 @@ AutopilotOutcome Autopilot::Lay(Game& g, const PlayRecord& set) {
     }
     outcome.playPosted = !g.Posted.empty() && g.Posted.back().Kind == ActionKind::Play;
     if (outcome.playPosted) {
-      outcome.unlessHandedBack = "the handlers refused ";
+      outcome.unlessHandedBack = kHandlersRefused;
       outcome.unlessHandedBackSet = set;
     } else if (!g.Stopped) {
-      outcome.fault = "the handlers refused " + DescribeSet(set);
+      outcome.fault = std::string(kHandlersRefused) + DescribeSet(set);
     }
   }
   if (outcome.playPosted || g.Stopped) return outcome;

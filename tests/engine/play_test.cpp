@@ -373,7 +373,8 @@ TEST_F(ShowPlayTest, TheStatusBarCountsHighCardsFromBigJokerDownToTen) {
 
 // Every image of the row hidden, unused and with the not-played tip.
 bool RowIsClear(const Game& g, int seat) {
-  for (int index = 20 * (seat - 1) + 1; index <= 20 * seat; ++index) {
+  for (int index = kTableImagesPerSeat * (seat - 1) + 1; index <= kTableImagesPerSeat * seat;
+       ++index) {
     const Image& image = g.Win.ImgTable[index];
     if (image.Visible || g.Table.TableSlotUsed[index] || image.ToolTipText != kNotPlayedTip)
       return false;
@@ -393,11 +394,14 @@ TEST_F(ShowPlayTest, AHiddenRowIsClearAgainWhateverShowedInItSince) {
   HideTableRow(g, 2);
   EXPECT_TRUE(RowIsClear(g, 2));
 
-  // A tip alone, as a seat that leaves the hand gets one.
+  // A tip alone, and the not-played tip over a row that still shows a play, as a seat that
+  // leaves the hand gets it.
   SetTableRowTip(g, 2, "头科");
   HideTableRow(g, 2);
   EXPECT_TRUE(RowIsClear(g, 2));
+  ShowPlay(g, 2, MakePlay(9, 2));
   SetTableRowTip(g, 2, kNotPlayedTip);
+  HideTableRow(g, 2);
   EXPECT_TRUE(RowIsClear(g, 2));
 
   // The tribute a seat pays is shown in its row.
