@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "core/cards.h"
 #include "core/checked_array.h"
 #include "core/model.h"
@@ -10,7 +12,8 @@ namespace zunda {
 // whose buckets have not changed since is not counted again. It is derived from the hands
 // and the card weights alone: a game without it (a restored one) plays the same.
 struct SeatFiguresCache {
-  Arr<Arr<int, kLowRank, kBigJoker>, 1, kSeats> counts;
+  // The hand's change number the figures were counted at (HandGrid::Changes).
+  Arr<std::uint64_t, 1, kSeats> changes;
   Arr<int, 1, kSeats> rankScore;
   Arr<int, 1, kSeats> plainSets;
   Arr<bool, 1, kSeats> known;

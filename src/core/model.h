@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -21,7 +22,55 @@ struct HandBucket {
 };
 
 // Hand(seat, rank) as one bucket per rank 3..17 for each seat 1..6.
-using HandGrid = Arr<Arr<HandBucket, kLowRank, kBigJoker>, 1, kSeats>;
+//
+// Each seat's hand carries a change number: any access that could write it (through a
+// non-const grid) raises the number, so what is worked out from a hand can be kept while the
+// number stands. The numbers only ever rise, an assignment included, and equality compares
+// the cards alone.
+class HandGrid {
+ public:
+  using Row = Arr<HandBucket, kLowRank, kBigJoker>;
+
+  HandGrid() = default;
+  HandGrid(const HandGrid&) = default;
+  HandGrid& operator=(const HandGrid& other) {
+    rows_ = other.rows_;
+    for (int seat = 1; seat <= kSeats; ++seat)
+      changes_[seat] = std::max(changes_[seat], other.changes_[seat]) + 1;
+    return *this;
+  }
+
+  Row& operator[](int seat) {
+    Row& row = rows_[seat];
+    ++changes_[seat];
+    return row;
+  }
+  const Row& operator[](int seat) const { return rows_[seat]; }
+
+  auto begin() {
+    ChangeAll();
+    return rows_.begin();
+  }
+  auto end() {
+    ChangeAll();
+    return rows_.end();
+  }
+  auto begin() const { return rows_.begin(); }
+  auto end() const { return rows_.end(); }
+
+  std::uint64_t Changes(int seat) const { return changes_[seat]; }
+
+  bool operator==(const HandGrid& other) const { return rows_ == other.rows_; }
+
+ private:
+  void ChangeAll() {
+    for (std::uint64_t& changes : changes_)
+      ++changes;
+  }
+
+  Arr<Row, 1, kSeats> rows_;
+  Arr<std::uint64_t, 1, kSeats> changes_;
+};
 
 // A set of cards laid or about to be laid. Jokers are only counted; their codes are implied.
 struct PlayRecord {

@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "core/game.h"
 #include "core/seats.h"
@@ -154,38 +155,46 @@ constexpr auto kZundaBucket = [] {
   return fewest;
 }();
 
+struct RankFigures {
+  int score = 0;
+  int plainSets = 0;
+};
+
 // Walks the buckets through iterators: the ranks are the array's own, so no index needs a check.
-// A seat whose buckets are the ones counted last time keeps the figures of that count.
+// The gap bonus is the table's own; the assessment has just filled the game's copy from it.
+RankFigures CountRankFigures(const HandGrid::Row& hand,
+                             const Arr<int, kLowRank, kBigJoker>& weights) {
+  const auto bucket = hand.begin();
+  const auto weight = weights.begin();
+  RankFigures figures;
+  for (std::size_t i = 0; i < kGapBonus.size(); ++i) {
+    const int count = bucket[i].Count;
+    figures.score += count * weight[i];
+    if (count == 0) {
+      figures.score += kGapBonus[i];
+    } else if (count > 0 && i < kZundaBucket.size()) {
+      if (count >= kZundaBucket[i])
+        figures.score += 30;
+      else
+        ++figures.plainSets;
+    }
+  }
+  return figures;
+}
+
+// A seat whose hand has not been open to change since the last count keeps its figures.
 SeatFigures FiguresOf(Game& g, int seat) {
   SeatFiguresCache& cache = g.Ai.Figures;
-  const auto counted = cache.counts[seat].begin();
-  const auto bucket = g.Hand[seat].begin();
-  bool same = cache.known[seat];
-  for (std::size_t i = 0; i < kGapBonus.size(); ++i)
-    same &= bucket[i].Count == counted[i];
-  SeatFigures figures;
-  if (!same) {
-    const auto weight = g.CardWeight.begin();
-    const auto gap = g.Ai.GapBonus.begin();
-    int score = 0;
-    int plainSets = 0;
-    for (std::size_t i = 0; i < kGapBonus.size(); ++i) {
-      const int count = bucket[i].Count;
-      counted[i] = count;
-      score += count * weight[i];
-      if (count == 0) {
-        score += gap[i];
-      } else if (count > 0 && i < kZundaBucket.size()) {
-        if (count >= kZundaBucket[i])
-          score += 30;
-        else
-          ++plainSets;
-      }
-    }
-    cache.rankScore[seat] = score;
-    cache.plainSets[seat] = plainSets;
+  const HandGrid& hands = g.Hand;
+  const std::uint64_t changes = hands.Changes(seat);
+  if (!cache.known[seat] || cache.changes[seat] != changes) {
+    const RankFigures counted = CountRankFigures(hands[seat], g.CardWeight);
+    cache.rankScore[seat] = counted.score;
+    cache.plainSets[seat] = counted.plainSets;
+    cache.changes[seat] = changes;
     cache.known[seat] = true;
   }
+  SeatFigures figures;
   figures.plainSets = cache.plainSets[seat];
   figures.score = ScoreForSets(g, seat, cache.rankScore[seat]);
   return figures;
@@ -236,6 +245,17 @@ void AssessSeats(Game& g) {
   }
 }
 
+int SeatWithStaleFigures(const Game& g) {
+  const SeatFiguresCache& cache = g.Ai.Figures;
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    if (!cache.known[seat] || cache.changes[seat] != g.Hand.Changes(seat)) continue;
+    const RankFigures counted = CountRankFigures(g.Hand[seat], cache.weights);
+    if (counted.score != cache.rankScore[seat] || counted.plainSets != cache.plainSets[seat])
+      return seat;
+  }
+  return 0;
+}
+
 bool IsOwnTeamBigPlay(const Game& g, int seat, const PlayRecord& play) {
   return play.Tag == g.Seats[seat].Team && (IsZundaPlay(play) || play.Total >= 6);
 }
@@ -255,7 +275,7 @@ void CheckCardTotals(Game& g) {
     total += s.CardCount;
   // Run after every play: the sign bits of all the counts are gathered without a branch.
   int counts = 0;
-  for (const auto& hand : g.Hand) {
+  for (const auto& hand : std::as_const(g.Hand)) {
     for (const HandBucket& bucket : hand)
       counts |= bucket.Count;
   }

@@ -38,6 +38,10 @@ bool IsStrongHand(const Game& g, int seat);
 bool IsNearFinish(const Game& g, int seat);
 // Brings HandScore, StrongHand and FinishMode of seats 1..6 up to date, in seat order.
 void AssessSeats(Game& g);
+// The first seat whose figures the assessment keeps are marked current for its hand but
+// differ from a fresh count of that hand, or 0. Not 0 means a hand changed without its
+// change number rising.
+int SeatWithStaleFigures(const Game& g);
 
 // The play was laid by the seat's team and is big: a Zunda play or six cards or more.
 bool IsOwnTeamBigPlay(const Game& g, int seat, const PlayRecord& play);

@@ -128,6 +128,26 @@ TEST(Assessment, AssessSeatsRenewsSeatsInOrderAgainstOlderScores) {
   EXPECT_TRUE(!g.Seats[2].FinishMode && g.Seats[2].StrongHand);
 }
 
+// The figures of a seat are kept while its hand is not open to change. Hands put back from
+// another grid are a change, even when that grid's change numbers match the kept ones.
+TEST(Assessment, HandsPutBackFromAnotherGridAreCountedAgain) {
+  testing::TestGame kept;
+  testing::TestGame other;
+  for (int seat = 1; seat <= 6; ++seat) {
+    SetHand(kept.game, seat, seat == 3 ? "2x3 2x5 2x7 2x9 2xJ" : "3x6 3x8");
+    SetHand(other.game, seat, seat == 3 ? "2x2 2x4 2x6 2x8 2xJ" : "3x6 3x8");
+  }
+  ASSERT_EQ(kept.game.Hand.Changes(3), other.game.Hand.Changes(3));
+  AssessSeats(kept.game);
+  AssessSeats(other.game);
+  ASSERT_NE(kept.game.Seats[3].HandScore, other.game.Seats[3].HandScore);
+
+  kept.game.Hand = other.game.Hand;
+  AssessSeats(kept.game);
+  EXPECT_EQ(kept.game.Seats[3].HandScore, other.game.Seats[3].HandScore);
+  EXPECT_EQ(SeatWithStaleFigures(kept.game), 0);
+}
+
 // With nothing to run at a yield the assessment is done in one pass; with a window (here a
 // hook that runs at every yield) it yields after every rank. Both must give the same figures.
 TEST(Assessment, OnePassAndYieldingAssessmentsAgree) {

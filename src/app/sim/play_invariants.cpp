@@ -69,6 +69,9 @@ void PlayChecker::AfterStep(Game& g, std::vector<std::string>& out) {
   }
   CheckHandSizes(g, out);
   CheckSeatsOnTurn(g, out);
+  if (const int seat = SeatWithStaleFigures(g)) {
+    out.push_back("the figures kept for " + SeatText(seat) + " no longer match its hand");
+  }
 
   if (g.MainCourse == TurnStep::Tribute) {
     // The deal is accepted and nothing has changed hands yet.
