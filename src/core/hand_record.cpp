@@ -22,18 +22,36 @@ constexpr int kCodeCount = 54;
 
 int CodeNumber(const CardCode& code) {
   // The table runs through the suits C, D, H, S with the ranks 3..15 each, then the jokers: the
-  // place follows from the code, and the table confirms it.
-  constexpr std::string_view kSuits = "CDHS";
+  // place follows from the code, and the table confirms it. Every card of every deal is
+  // numbered for its record, so the place is worked out without a search.
   constexpr int kSuitRanks = kTwo - kLowRank + 1;
   const int rank = code.Rank();
-  const std::size_t suit = kSuits.find(code.ch[0]);
   int k = -1;
-  if (code.ch[0] == 'J' && (rank == kSmallJoker || rank == kBigJoker)) {
-    k = static_cast<int>(kSuits.size()) * kSuitRanks + rank - kSmallJoker;
-  } else if (suit != std::string_view::npos && rank >= kLowRank && rank <= kTwo) {
-    k = static_cast<int>(suit) * kSuitRanks + rank - kLowRank;
+  const auto suited = [&](int suit) {
+    if (rank >= kLowRank && rank <= kTwo) k = suit * kSuitRanks + rank - kLowRank;
+  };
+  switch (code.ch[0]) {
+    case 'C':
+      suited(0);
+      break;
+    case 'D':
+      suited(1);
+      break;
+    case 'H':
+      suited(2);
+      break;
+    case 'S':
+      suited(3);
+      break;
+    case 'J':
+      if (rank == kSmallJoker || rank == kBigJoker) k = 4 * kSuitRanks + rank - kSmallJoker;
+      break;
+    default:
+      break;
   }
-  return k >= 0 && k < kCodeCount && CodeAt(k) == code ? k : -1;
+  if (k < 0 || k >= kCodeCount) return -1;
+  const std::string_view listed = kCardCodeTable.substr(static_cast<std::size_t>(k) * 3, 3);
+  return std::equal(listed.begin(), listed.end(), code.ch.begin()) ? k : -1;
 }
 
 namespace {

@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <limits>
+#include <string_view>
 #include <tuple>
 
 #include "core/cards.h"
+#include "core/hand_record.h"
 #include "core/rounding.h"
 #include "core/save_messages.h"
 #include "core/scripted_host.h"
@@ -117,6 +119,21 @@ TEST(Cards, LabelsAndPictureNumbers) {
   EXPECT_EQ(CodeAt(0).Str() + CodeAt(53).Str(), "C03J17");
   EXPECT_THROW(CodeAt(54), FatalError);
   EXPECT_THROW(CodeAt(-1), FatalError);
+}
+
+// A record numbers each card by its place in the code table; anything else is not a card.
+TEST(Cards, CodeNumbersAreTablePlacesAndNothingElseNumbers) {
+  for (const char suit : std::string_view("CDHSJXc ")) {
+    for (int digits = 0; digits <= 19; ++digits) {
+      const char text[] = {suit, static_cast<char>('0' + digits / 10),
+                           static_cast<char>('0' + digits % 10), '\0'};
+      int listed = -1;
+      for (int k = 0; k < 54; ++k)
+        listed = CodeAt(k).Str() == text ? k : listed;
+      EXPECT_EQ(CodeNumber(CardCode(text)), listed) << text;
+    }
+  }
+  EXPECT_EQ(CodeNumber(CardCode("C3 ")), -1);
 }
 
 TEST(Text, LenientNumbersAndFixedWidths) {
