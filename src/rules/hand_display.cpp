@@ -1,6 +1,9 @@
 #include "rules/hand_display.h"
 
+#include <array>
+#include <charconv>
 #include <string>
+#include <string_view>
 
 #include "core/game.h"
 #include "core/seats.h"
@@ -72,29 +75,33 @@ void ShowHand(Game& g, int seat) {
   }
 
   const bool keepGaps = GapsFit(g, seat);
+  const HandGrid& hands = g.Hand;
   int slot = 0;
   int left = kFirstLeft;
   std::string tip;
   for (int rank = kBigJoker; rank >= kLowRank; --rank) {
-    const HandBucket& bucket = g.Hand[seat][rank];
+    const HandBucket& bucket = hands[seat][rank];
     const bool dealt = (keepGaps ? g.DealtHand[seat][rank].Count : bucket.Count) > 0;
     if (dealt && left != kFirstLeft && rank <= kTwo) left += kGroupGap;
     // The tip is written into one buffer whose storage is reused rank after rank.
     if (bucket.Count > 0) {
+      std::array<char, 12> digits;
       tip = TrimView(kRankLabels[static_cast<std::size_t>(rank - kLowRank)]);
       tip += ' ';
-      tip += std::to_string(bucket.Count);
+      tip.append(digits.data(), std::to_chars(digits.begin(), digits.end(), bucket.Count).ptr);
       tip += "张";
       tip += kUsageHint;
     }
+    // The hand is shown again after every play of the seat and most slots keep their card:
+    // texts are written only where they change.
     for (int i = 1; i <= bucket.Count; ++i) {
       ++slot;
       if (slot > kHandSlots) Fatal("Err: in 显示手中牌 : M=" + std::to_string(slot));
       Image& card = g.Win.ImgHand[slot];
       card.Left = left;
       const CardCode& code = bucket.Codes[i];
-      card.Tag.assign(code.ch.begin(), code.ch.end());
-      card.ToolTipText = tip;
+      AssignIfChanged(card.Tag, std::string_view(code.ch.data(), code.ch.size()));
+      AssignIfChanged(card.ToolTipText, tip);
       card.Visible = true;
       left += kCardStep;
     }
