@@ -9,46 +9,13 @@ const char* const kCrashReportText =
     "并在EMAIL正文中说明Zunda程序版本和错误现象,以及您使用的Windows版本和电脑CPU型号和内存大小,"
     "以便快速排除错误,我将用加倍的努力、以更完美的软件来报答您的热情帮助！谢谢您！";
 
-namespace {
-void CheckSeat(int who) {
-  if (who < 1 || who > kSeats) {
-    Fatal("Err:程序发生致命错误,F座次编号_下家之变量Who＝" + std::to_string(who) +
-          "，请将此信息告诉编者");
-  }
-}
-}  // namespace
-
-int NextSeat(int who) {
-  CheckSeat(who);
-  return who == kSeats ? 1 : who + 1;
+void BadSeat(int who) {
+  Fatal("Err:程序发生致命错误,F座次编号_下家之变量Who＝" + std::to_string(who) +
+        "，请将此信息告诉编者");
 }
 
-int PrevSeat(int who) {
-  CheckSeat(who);
-  return who == 1 ? kSeats : who - 1;
-}
-
-int OppositeSeat(int who) {
-  CheckSeat(who);
-  return who + 3 > kSeats ? who - 3 : who + 3;
-}
-
-int SeatPlusTwo(int who) {
-  CheckSeat(who);
-  return who + 2 > kSeats ? who - 4 : who + 2;
-}
-
-bool IsEven(int n) {
-  return n == 2 * (n / 2);
-}
-
-bool SameTeam(int a, int b) {
-  return IsEven(a - b);
-}
-
-char TeamLetter(int who) {
-  if (who < 1 || who > kSeats) Fatal("Err:FNS=" + std::to_string(who));
-  return IsEven(who) ? 'N' : 'S';
+void BadTeamSeat(int who) {
+  Fatal("Err:FNS=" + std::to_string(who));
 }
 
 bool InPlay(const Game& g, int seat) {

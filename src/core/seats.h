@@ -2,19 +2,50 @@
 
 #include <string>
 
+#include "core/model.h"
+
 namespace zunda {
 
 struct Game;
 
+// A seat number outside 1..6: the fatal path with the seat arithmetic's texts.
+[[noreturn, gnu::cold]] void BadSeat(int who);
+[[noreturn, gnu::cold]] void BadTeamSeat(int who);
+
 // Seat arithmetic round the table of six. Seats 1, 3, 5 are team "S", seats 2, 4, 6 team "N";
-// the seat three places round is always an opponent.
-int NextSeat(int who);
-int PrevSeat(int who);
-int OppositeSeat(int who);
-int SeatPlusTwo(int who);
-bool SameTeam(int a, int b);
-char TeamLetter(int who);
-bool IsEven(int n);
+// the seat three places round is always an opponent. Inline: the computer players ask these
+// dozens of times for every decision.
+inline void CheckSeat(int who) {
+  if (who < 1 || who > kSeats) [[unlikely]]
+    BadSeat(who);
+}
+inline int NextSeat(int who) {
+  CheckSeat(who);
+  return who == kSeats ? 1 : who + 1;
+}
+inline int PrevSeat(int who) {
+  CheckSeat(who);
+  return who == 1 ? kSeats : who - 1;
+}
+inline int OppositeSeat(int who) {
+  CheckSeat(who);
+  return who + 3 > kSeats ? who - 3 : who + 3;
+}
+inline int SeatPlusTwo(int who) {
+  CheckSeat(who);
+  return who + 2 > kSeats ? who - 4 : who + 2;
+}
+inline bool IsEven(int n) {
+  return n == 2 * (n / 2);
+}
+inline bool SameTeam(int a, int b) {
+  return IsEven(a - b);
+}
+inline char TeamLetter(int who) {
+  if (who < 1 || who > kSeats) [[unlikely]]
+    BadTeamSeat(who);
+  return IsEven(who) ? 'N' : 'S';
+}
 
 // A seat is in play while it has neither finished nor been scorched.
 bool InPlay(const Game& g, int seat);
