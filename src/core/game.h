@@ -147,4 +147,11 @@ struct Game {
   }
 };
 
+// A seat is in play while it has neither finished nor been scorched. Here rather than in
+// core/seats.h, which does not know the game: it is asked several times for every decision.
+inline bool InPlay(const Game& g, int seat) {
+  const SeatRecord& s = g.Seats[seat];
+  return !s.Finished && !s.Scorched;
+}
+
 }  // namespace zunda

@@ -18,11 +18,6 @@ void BadTeamSeat(int who) {
   Fatal("Err:FNS=" + std::to_string(who));
 }
 
-bool InPlay(const Game& g, int seat) {
-  const SeatRecord& s = g.Seats[seat];
-  return !s.Finished && !s.Scorched;
-}
-
 int NextActiveSeat(Game& g, int who) {
   int seat = who;
   for (int step = 0; step < kSeats; ++step) {

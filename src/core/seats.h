@@ -47,8 +47,7 @@ inline char TeamLetter(int who) {
   return IsEven(who) ? 'N' : 'S';
 }
 
-// A seat is in play while it has neither finished nor been scorched.
-bool InPlay(const Game& g, int seat);
+// The next seat round the table that is in play (InPlay, core/game.h), and how many are.
 int NextActiveSeat(Game& g, int who);
 int ActiveSeats(const Game& g);
 int CardsInHand(const Game& g, int seat);
