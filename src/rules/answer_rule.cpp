@@ -1,6 +1,7 @@
 #include "rules/answer_rule.h"
 
 #include "core/game.h"
+#include "rules/hand_display.h"
 
 namespace zunda {
 
@@ -10,7 +11,7 @@ int RaisedOfRank(const Game& g, int seat, int rank) {
   if (seat != g.HumanSeat) return 0;
   int count = 0;
   for (int slot = 1; slot <= kHandSlots; ++slot) {
-    if (IsSlotRaised(g, slot) && CardCode(g.Win.ImgHand[slot].Tag).Rank() == rank) ++count;
+    if (HandSlotRaised(g, slot) && CardCode(g.Win.ImgHand[slot].Tag).Rank() == rank) ++count;
   }
   return count;
 }
@@ -20,7 +21,7 @@ int RaisedOfRank(const Game& g, int seat, int rank) {
 PlayRecord RaisedSet(const Game& g) {
   PlayRecord set;
   for (int slot = kHandSlots; slot >= 1; --slot) {
-    if (!IsSlotRaised(g, slot)) continue;
+    if (!HandSlotRaised(g, slot)) continue;
     const int rank = CardCode(g.Win.ImgHand[slot].Tag).Rank();
     if (rank == kTwo) {
       ++set.TwoCount;
@@ -54,15 +55,11 @@ bool Answers(const PlayRecord& table, const PlayRecord& set) {
   return LowestRankOf(set) > table.BaseRank && set.BigJokers >= table.SmallJokers;
 }
 
-bool IsSlotRaised(const Game& g, int slot) {
-  return g.Win.ImgHand[slot].Top == kHandRaised;
-}
-
 int SelectedCount(const Game& g, int seat) {
   if (seat != g.HumanSeat) return 0;
   int count = 0;
   for (int slot = 1; slot <= kHandSlots; ++slot)
-    count += IsSlotRaised(g, slot) ? 1 : 0;
+    count += HandSlotRaised(g, slot) ? 1 : 0;
   return count;
 }
 

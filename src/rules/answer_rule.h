@@ -17,8 +17,6 @@ int LowestRankOf(const PlayRecord& set);
 // are taken as they are; whether the seat holds the cards is the caller's question.
 bool Answers(const PlayRecord& table, const PlayRecord& set);
 
-// A hand slot is selected while its card stands at the raised position.
-bool IsSlotRaised(const Game& g, int slot);
 // Raised slots of the human's hand display: all of them, the big jokers, the small jokers.
 // Other seats have no display, so their counts are 0.
 int SelectedCount(const Game& g, int seat);

@@ -5,21 +5,18 @@
 #include "core/display.h"
 #include "core/game.h"
 #include "rules/answer_rule.h"
+#include "rules/hand_display.h"
 #include "rules/play_rules.h"
 
 namespace zunda {
 
 namespace {
 
-int SlotRank(const Game& g, int slot) {
-  return CardCode(g.Win.ImgHand[slot].Tag).Rank();
-}
-
 // The lowest raised rank: slots are ordered from the highest rank down, so it is the rank of
 // the highest-numbered raised slot. 0 when nothing is raised.
 int LowestRaisedRank(const Game& g) {
   for (int slot = kHandSlots; slot >= 1; --slot) {
-    if (IsSlotRaised(g, slot)) return SlotRank(g, slot);
+    if (HandSlotRaised(g, slot)) return HandSlotRank(g, slot);
   }
   return 0;
 }
@@ -31,7 +28,7 @@ void BuildSelection(Game& g, int baseRank) {
   sel.Seat = g.HumanSeat;
   sel.BaseRank = baseRank;
   for (int slot = kHandSlots; slot >= 1; --slot) {
-    if (!IsSlotRaised(g, slot)) continue;
+    if (!HandSlotRaised(g, slot)) continue;
     const CardCode code(g.Win.ImgHand[slot].Tag);
     const int rank = code.Rank();
     if (rank == kTwo) {
@@ -54,7 +51,7 @@ void KeepLoweredCodes(Game& g, int rank) {
   int kept = 0;
   for (int slot = 1; slot <= kHandSlots; ++slot) {
     const Image& image = g.Win.ImgHand[slot];
-    if (image.Tag.empty() || IsSlotRaised(g, slot) || SlotRank(g, slot) != rank) continue;
+    if (image.Tag.empty() || HandSlotRaised(g, slot) || HandSlotRank(g, slot) != rank) continue;
     bucket.Codes[++kept] = CardCode(image.Tag);
   }
   for (int i = kept + 1; i <= decltype(bucket.Codes)::kHigh; ++i)
@@ -98,7 +95,7 @@ bool CommitSelection(Game& g) {
   }
   ShowPrompt(g, "");
   for (int slot = 1; slot <= kHandSlots; ++slot) {
-    if (!IsSlotRaised(g, slot)) continue;
+    if (!HandSlotRaised(g, slot)) continue;
     Image& image = g.Win.ImgHand[slot];
     image.Top = kHandLowered;
     image.Visible = false;

@@ -37,24 +37,11 @@ bool GapsFit(const Game& g, int seat) {
 
 }  // namespace
 
-bool HandSlotRaised(const Game& g, int slot) {
-  return g.Win.ImgHand[slot].Top == kHandRaised;
-}
-
 bool AnyHandSlotRaised(const Game& g) {
   for (int slot = 1; slot <= kHandSlots; ++slot) {
     if (HandSlotRaised(g, slot)) return true;
   }
   return false;
-}
-
-int HandSlotRank(const Game& g, int slot) {
-  return CardCode(g.Win.ImgHand[slot].Tag).Rank();
-}
-
-bool HandSlotHoldsCard(const Game& g, int slot) {
-  const Image& card = g.Win.ImgHand[slot];
-  return card.Visible && HandSlotRank(g, slot) >= kLowRank;
 }
 
 void RaiseHandSlot(Game& g, int slot) {

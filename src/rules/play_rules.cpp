@@ -21,12 +21,6 @@ void ClearPrevTablePlay(Game& g) {
   ClearPlayCounts(g.PrevTablePlay);
 }
 
-bool IsZundaPlay(const PlayRecord& play) {
-  if (play.Total <= 0) return false;
-  if (play.BigJokers > 0 || play.SmallJokers > 0) return true;
-  return IsZundaSet(play.BaseRank, play.Total);
-}
-
 namespace {
 
 // The strongest set of `total` cards whose lowest card has the given rank: one card of that

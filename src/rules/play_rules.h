@@ -15,9 +15,6 @@ void ClearTablePlay(Game& g);
 void ClearSelection(Game& g);
 void ClearPrevTablePlay(Game& g);
 
-// A play big enough to open burning and to change the pass and fold rules.
-bool IsZundaPlay(const PlayRecord& play);
-
 // The fewest cards of one rank, without jokers, that make a Zunda play: five tens, four jacks,
 // three queens, two kings or aces, one two or joker. Ranks below ten never make one alone.
 inline constexpr int kNeverZunda = std::numeric_limits<int>::max();
@@ -45,6 +42,14 @@ constexpr int ZundaMinimum(int rank) {
 // 15..17 counts as one). Used where a whole bucket is judged, without building a record.
 inline bool IsZundaSet(int rank, int total) {
   return total > 0 && total >= ZundaMinimum(rank);
+}
+
+// A play big enough to open burning and to change the pass and fold rules. Inline: asked
+// several times for every play and answer.
+inline bool IsZundaPlay(const PlayRecord& play) {
+  if (play.Total <= 0) return false;
+  if (play.BigJokers > 0 || play.SmallJokers > 0) return true;
+  return IsZundaSet(play.BaseRank, play.Total);
 }
 
 // True when the seat's hand holds no answer to the table play.
