@@ -16,16 +16,6 @@ bool IsContinuation(char c) {
 }
 }  // namespace
 
-std::string_view TrimView(std::string_view text) {
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first < last && IsBlank(text[first]))
-    ++first;
-  while (last > first && IsBlank(text[last - 1]))
-    --last;
-  return text.substr(first, last - first);
-}
-
 std::string Trim(std::string_view text) {
   return std::string(TrimView(text));
 }

@@ -7,8 +7,18 @@ namespace zunda {
 
 // Strings are UTF-8 inside the program; lengths the rules give in characters count code points.
 std::string Trim(std::string_view text);
-// The same text without copying it: a view into `text`.
-std::string_view TrimView(std::string_view text);
+// The same text without copying it: a view into `text`. Inline: every event line and
+// prompt trims a name.
+inline std::string_view TrimView(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  std::size_t first = 0;
+  std::size_t last = text.size();
+  while (first < last && blank(text[first]))
+    ++first;
+  while (last > first && blank(text[last - 1]))
+    --last;
+  return text.substr(first, last - first);
+}
 // Writes the text unless the target already holds it: texts that are set again and again to
 // what they already say (the table's tool tips at every round) then cost a comparison.
 inline void AssignIfChanged(std::string& target, std::string_view text) {

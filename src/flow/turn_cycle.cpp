@@ -110,7 +110,9 @@ void TmrMainCircleTimer(Game& g) {
     ++g.Flow.TicksThisHand;
     // Save and load requests from the menu run here, between two steps. A loaded hand that
     // waits for the human runs no step; the human's action goes on from there.
-    const bool skipStep = CarryOutStorageRequests(g);
+    const StorageState& storage = g.Storage;
+    const bool skipStep =
+        (storage.SaveRequested || storage.RestoreRequested) && CarryOutStorageRequests(g);
     if (!skipStep && !RunStep(g)) Fatal("Err:TmrMainCircle_Timer:MainCourse");
     g.HandStarted = false;
     g.Win.MnuZundaRun.Enabled = true;
