@@ -5,20 +5,20 @@
 
 namespace zunda {
 
-void ShowPrompt(Game& g, const std::string& text) {
+void ShowPrompt(Game& g, std::string_view text) {
   Label& prompt = g.Win.LblPrompt;
-  prompt.Caption = text;
+  prompt.Caption.assign(text.data(), text.size());
   prompt.ForeColor = kColorWhite;
   prompt.Visible = !TrimView(text).empty();
   g.Win.TmrPrompt.Enabled = prompt.Visible;
   ++g.Extras.PromptsShown;
 }
 
-void AddEventLine(Game& g, std::string_view name, const std::string& text) {
+void AddEventLine(Game& g, std::string_view name, std::string_view text) {
   ListBox& events = g.Win.LstDispEvent;
   const std::string_view who = TrimView(name);
   if (who.empty()) {
-    events.AddItem(text);
+    events.Items.emplace_back(text);
   } else {
     std::string line;
     line.reserve(who.size() + 2 + text.size());

@@ -78,32 +78,37 @@ void AnnounceCardsLeft(Game& g, int seat) {
 
 }  // namespace
 
-std::string PlayEventText(const PlayRecord& play) {
-  // Put together in one string: the text is written for every play of every hand.
-  std::string text;
-  text.reserve(40);
-  const auto number = [&](int n) {
-    std::array<char, 12> digits;
-    text.append(digits.data(), std::to_chars(digits.begin(), digits.end(), n).ptr);
-  };
-  number(play.Total);
-  text += "张 ";
-  text += RankLabelView(play.BaseRank);
+PlayEventText::PlayEventText(const PlayRecord& play) {
+  AppendNumber(play.Total);
+  Append("张 ");
+  Append(RankLabelView(play.BaseRank));
   const bool big = play.BigJokers > 0 && play.BaseRank != kBigJoker;
   const bool small = play.SmallJokers > 0 && play.BaseRank != kSmallJoker;
   if (big || small) {
-    text += '(';
+    Append("(");
     if (big) {
-      number(play.BigJokers);
-      text += "大虎";
+      AppendNumber(play.BigJokers);
+      Append("大虎");
     }
     if (small) {
-      number(play.SmallJokers);
-      text += "小虎";
+      AppendNumber(play.SmallJokers);
+      Append("小虎");
     }
-    text += ')';
+    Append(")");
   }
-  return text;
+}
+
+void PlayEventText::Append(std::string_view text) {
+  if (text.size() > chars_.size() - size_) Fatal("Err:PlayEventText");
+  std::copy(text.begin(), text.end(), chars_.begin() + static_cast<std::ptrdiff_t>(size_));
+  size_ += text.size();
+}
+
+void PlayEventText::AppendNumber(int n) {
+  std::array<char, 12> digits;
+  Append(std::string_view(
+      digits.data(), static_cast<std::size_t>(std::to_chars(digits.begin(), digits.end(), n).ptr -
+                                              digits.data())));
 }
 
 void ExecutePlay(Game& g, int seat) {
@@ -136,7 +141,8 @@ void ExecutePlay(Game& g, int seat) {
     if (InPlay(g, opposite)) ReopenSeat(g, opposite);
   }
 
-  const std::string text = PlayEventText(play);
+  const PlayEventText played(play);
+  const std::string_view text = played.View();
   const std::string_view name = TrimView(me.Name);
   AddEventLine(g, name, text);
   std::string prompt;
@@ -145,7 +151,7 @@ void ExecutePlay(Game& g, int seat) {
   ShowPrompt(g, prompt);
 
   SetTableRowTip(g, seat, text);
-  g.Win.Frame1[seat].ToolTipText = text;
+  g.Win.Frame1[seat].ToolTipText.assign(text);
 
   AnnounceCardsLeft(g, seat);
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <string>
+#include <array>
+#include <cstddef>
+#include <string_view>
 
 #include "core/model.h"
 
@@ -14,7 +16,21 @@ struct Game;
 // the joker obligation. Every play, human or computer, lead or answer, goes through here.
 void ExecutePlay(Game& g, int seat);
 
-// The play as the event list names it: "4张  9(1大虎)" for three 9s with a big joker.
-std::string PlayEventText(const PlayRecord& play);
+// The play as the event list names it: "4张  9(1大虎)" for three 9s with a big joker. Kept in
+// a buffer of its own rather than a string: it is written for every play of every hand.
+class PlayEventText {
+ public:
+  explicit PlayEventText(const PlayRecord& play);
+  std::string_view View() const { return {chars_.data(), size_}; }
+
+ private:
+  void Append(std::string_view text);
+  void AppendNumber(int n);
+
+  // Room for the longest any counts could give: three numbers of eleven characters, a
+  // two-character rank and both jokers come to 57 bytes.
+  std::array<char, 64> chars_{};
+  std::size_t size_ = 0;
+};
 
 }  // namespace zunda

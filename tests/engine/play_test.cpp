@@ -171,7 +171,7 @@ TEST(PlayEventText, NamesCountRankAndAttachedJokers) {
       {MakePlay(0, 0, 0, 0, 3), "3张 大虎"},
   };
   for (const auto& [play, text] : cases)
-    EXPECT_EQ(PlayEventText(play), text);
+    EXPECT_EQ(PlayEventText(play).View(), text);
 }
 
 TEST(RecordedPlay, KeepsTheCountOfEachRankAndOtherActionsHoldNone) {
