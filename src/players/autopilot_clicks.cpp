@@ -11,19 +11,11 @@ namespace zunda {
 
 namespace {
 
-// The rank of the card a slot shows, or 0 for an empty or hidden slot. The scans below run
-// after every click, so the slot's cheap raised test comes first and its tag is read once.
-int ShownRank(const Game& g, int slot) {
-  const Image& card = g.Win.ImgHand[slot];
-  if (!card.Visible) return 0;
-  const int rank = CardCode(card.Tag).Rank();
-  return rank >= kLowRank ? rank : 0;
-}
-
+// The scans below run after every click: the slot's cheap raised test comes first.
 int RaisedOfRank(const Game& g, int rank) {
   int count = 0;
   for (int slot = 1; slot <= kHandSlots; ++slot) {
-    if (HandSlotRaised(g, slot) && ShownRank(g, slot) == rank) ++count;
+    if (HandSlotRaised(g, slot) && ShownCardRank(g, slot) == rank) ++count;
   }
   return count;
 }
@@ -31,7 +23,7 @@ int RaisedOfRank(const Game& g, int rank) {
 // A slot of the rank that stands raised (or lowered), from the end of the row.
 int FindSlot(const Game& g, int rank, bool raised) {
   for (int slot = kHandSlots; slot >= 1; --slot) {
-    if (HandSlotRaised(g, slot) == raised && ShownRank(g, slot) == rank) return slot;
+    if (HandSlotRaised(g, slot) == raised && ShownCardRank(g, slot) == rank) return slot;
   }
   return 0;
 }
@@ -43,7 +35,7 @@ bool RaisedExactly(const Game& g, const PlayRecord& set) {
   for (int slot = 1; slot <= kHandSlots; ++slot) {
     if (!HandSlotRaised(g, slot)) continue;
     ++raised;
-    if (const int rank = ShownRank(g, slot); rank > 0 && rank <= kBigJoker)
+    if (const int rank = ShownCardRank(g, slot); rank > 0 && rank <= kBigJoker)
       ++raisedOfRank[static_cast<std::size_t>(rank)];
   }
   for (int rank = kLowRank; rank <= kBigJoker; ++rank) {

@@ -19,9 +19,15 @@ bool AnyHandSlotRaised(const Game& g);
 inline int HandSlotRank(const Game& g, int slot) {
   return CardCode(g.Win.ImgHand[slot].Tag).Rank();
 }
+// The rank of the card a visible slot shows, 0 for a hidden or empty slot: both questions of
+// a scan of the row with the tag read once.
+inline int ShownCardRank(const Game& g, int slot) {
+  if (!g.Win.ImgHand[slot].Visible) return 0;
+  const int rank = HandSlotRank(g, slot);
+  return rank >= kLowRank ? rank : 0;
+}
 inline bool HandSlotHoldsCard(const Game& g, int slot) {
-  const Image& card = g.Win.ImgHand[slot];
-  return card.Visible && HandSlotRank(g, slot) >= kLowRank;
+  return ShownCardRank(g, slot) != 0;
 }
 // The first slot that shows the card `code` and is not raised; 0 when there is none.
 int LoweredSlotWith(const Game& g, const CardCode& code);
