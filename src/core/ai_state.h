@@ -21,6 +21,14 @@ struct SeatFiguresCache {
   bool operator==(const SeatFiguresCache&) const = default;
 };
 
+// The hand's change number at which each seat's buckets were last found none below zero: a
+// bucket only goes below zero through a write, which raises the number.
+struct CheckedHandsCache {
+  Arr<std::uint64_t, 1, kSeats> changes;
+  Arr<bool, 1, kSeats> known;
+  bool operator==(const CheckedHandsCache&) const = default;
+};
+
 // Working tables of the computer players.
 struct AiState {
   Arr<int, kLowRank, kBigJoker> GapBonus;
@@ -31,6 +39,7 @@ struct AiState {
   // choosers then never propose an answer for the human seat.
   bool KeepHumanChoice = false;
   SeatFiguresCache Figures;
+  CheckedHandsCache CheckedHands;
   bool operator==(const AiState&) const = default;
 };
 

@@ -41,13 +41,15 @@ void BuildAnswer(Game& g, int seat, const AnswerCandidate& candidate) {
     ClearSelection(g);
     return;
   }
+  // Read through a const grid: a write access would count as a change of the seat's hand.
+  const HandGrid& hands = g.Hand;
   if (answer.BaseCount > 0) {
-    const HandBucket& bucket = g.Hand[seat][answer.BaseRank];
+    const HandBucket& bucket = hands[seat][answer.BaseRank];
     const int first = bucket.Count - answer.BaseCount;
     for (int i = 1; i <= answer.BaseCount; ++i)
       answer.BaseCodes[i] = bucket.Codes[first + i];
   }
-  const HandBucket& twos = g.Hand[seat][kTwo];
+  const HandBucket& twos = hands[seat][kTwo];
   for (int i = 1; i <= answer.TwoCount; ++i)
     answer.TwoCodes[i] = twos.Codes[twos.Count + 1 - i];
   CheckCardTotals(g);

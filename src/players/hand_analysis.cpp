@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <limits>
 #include <string>
-#include <utility>
 
 #include "core/game.h"
 #include "core/seats.h"
@@ -273,13 +273,24 @@ void CheckCardTotals(Game& g) {
     total += played;
   for (const SeatRecord& s : g.Seats)
     total += s.CardCount;
-  // Run after every play: the sign bits of all the counts are gathered without a branch.
-  int counts = 0;
-  for (const auto& hand : std::as_const(g.Hand)) {
-    for (const HandBucket& bucket : hand)
+  // Run after every play, which changes one hand: only hands written since they were last
+  // checked are looked at, their sign bits gathered without a branch.
+  CheckedHandsCache& checked = g.Ai.CheckedHands;
+  const HandGrid& hands = g.Hand;
+  bool negative = false;
+  for (int seat = 1; seat <= kSeats; ++seat) {
+    const std::uint64_t changes = hands.Changes(seat);
+    if (checked.known[seat] && checked.changes[seat] == changes) continue;
+    int counts = 0;
+    for (const HandBucket& bucket : hands[seat])
       counts |= bucket.Count;
+    if (counts < 0) {
+      negative = true;
+      continue;
+    }
+    checked.changes[seat] = changes;
+    checked.known[seat] = true;
   }
-  const bool negative = counts < 0;
   // A bucket below zero is reported before the total, whichever seat holds it.
   if (negative) {
     g.ErrorCode = 4;
