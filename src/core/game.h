@@ -154,4 +154,12 @@ inline bool InPlay(const Game& g, int seat) {
   return !s.Finished && !s.Scorched;
 }
 
+// How many seats are in play; asked at most steps of a round.
+inline int ActiveSeats(const Game& g) {
+  int count = 0;
+  for (int seat = 1; seat <= kSeats; ++seat)
+    count += InPlay(g, seat) ? 1 : 0;
+  return count;
+}
+
 }  // namespace zunda

@@ -29,13 +29,6 @@ int NextActiveSeat(Game& g, int who) {
   Fatal(std::string("Err:") + kCrashReportText + "1");
 }
 
-int ActiveSeats(const Game& g) {
-  int count = 0;
-  for (int seat = 1; seat <= kSeats; ++seat)
-    count += InPlay(g, seat) ? 1 : 0;
-  return count;
-}
-
 int CardsInHand(const Game& g, int seat) {
   int total = 0;
   for (int rank = kLowRank; rank <= kBigJoker; ++rank)

@@ -47,9 +47,9 @@ inline char TeamLetter(int who) {
   return IsEven(who) ? 'N' : 'S';
 }
 
-// The next seat round the table that is in play (InPlay, core/game.h), and how many are.
+// The next seat round the table that is in play (InPlay, core/game.h; ActiveSeats there
+// counts them).
 int NextActiveSeat(Game& g, int who);
-int ActiveSeats(const Game& g);
 int CardsInHand(const Game& g, int seat);
 int CountSets(const Game& g, int seat);
 
