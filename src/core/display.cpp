@@ -1,17 +1,44 @@
 #include "core/display.h"
 
+#include <functional>
+
 #include "core/game.h"
 #include "core/text.h"
 
 namespace zunda {
 
-void ShowPrompt(Game& g, std::string_view text) {
+namespace {
+
+// Shows the caption just written: white, and visible and blinking unless it is blank.
+void ShowPromptCaption(Game& g) {
   Label& prompt = g.Win.LblPrompt;
-  prompt.Caption.assign(text.data(), text.size());
   prompt.ForeColor = kColorWhite;
-  prompt.Visible = !TrimView(text).empty();
+  prompt.Visible = !TrimView(prompt.Caption).empty();
   g.Win.TmrPrompt.Enabled = prompt.Visible;
   ++g.Extras.PromptsShown;
+}
+
+bool PointsInto(std::string_view part, const std::string& text) {
+  const std::less<const char*> before;
+  return !before(part.data(), text.data()) && before(part.data(), text.data() + text.size());
+}
+
+}  // namespace
+
+void ShowPrompt(Game& g, std::string_view text) {
+  g.Win.LblPrompt.Caption.assign(text.data(), text.size());
+  ShowPromptCaption(g);
+}
+
+void ShowPlayPrompt(Game& g, std::string_view name, std::string_view text) {
+  std::string& caption = g.Win.LblPrompt.Caption;
+  // Written over the caption's own storage, unless a part is a piece of the caption itself.
+  if (PointsInto(name, caption) || PointsInto(text, caption)) {
+    caption = std::string(name).append(":").append(text);
+  } else {
+    caption.assign(name).append(":").append(text);
+  }
+  ShowPromptCaption(g);
 }
 
 void AddEventLine(Game& g, std::string_view name, std::string_view text) {

@@ -145,10 +145,7 @@ void ExecutePlay(Game& g, int seat) {
   const std::string_view text = played.View();
   const std::string_view name = TrimView(me.Name);
   AddEventLine(g, name, text);
-  std::string prompt;
-  prompt.reserve(name.size() + 1 + text.size());
-  prompt.append(name).append(":").append(text);
-  ShowPrompt(g, prompt);
+  ShowPlayPrompt(g, name, text);
 
   SetTableRowTip(g, seat, text);
   g.Win.Frame1[seat].ToolTipText.assign(text);

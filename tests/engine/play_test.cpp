@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -218,6 +219,12 @@ TEST_F(ExecutePlayTest, AnnouncesThePlayOnEventListPromptAndTableTips) {
   EXPECT_EQ(g.Win.ImgTable[41].ToolTipText, "");
   EXPECT_EQ(g.Win.Frame1[2].ToolTipText, "3张  K");
   EXPECT_FALSE(g.Flow.FirstWaitPending || g.Flow.LongDelay);
+
+  // The prompt is written over its own storage, even from pieces of itself.
+  const std::string& prompt = g.Win.LblPrompt.Caption;
+  ShowPlayPrompt(g, std::string_view(prompt).substr(0, 5), std::string_view(prompt).substr(6));
+  EXPECT_EQ(prompt, "Bersa:3张  K");
+  EXPECT_TRUE(g.Win.LblPrompt.Visible && g.Win.TmrPrompt.Enabled);
 }
 
 TEST(ExecutePlay, AnnouncesTheCardsLeftOnlyFromTenDown) {
