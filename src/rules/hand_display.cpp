@@ -1,7 +1,9 @@
 #include "rules/hand_display.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,7 +18,41 @@ namespace {
 constexpr int kFirstLeft = 60;
 constexpr int kCardStep = 180;
 constexpr int kGroupGap = 140;
-constexpr const char* kUsageHint = ". 鼠标左键选整套,右键拆牌,双击直接出牌 ";
+constexpr std::string_view kUsageHint = ". 鼠标左键选整套,右键拆牌,双击直接出牌 ";
+
+constexpr std::size_t LongestRankLabel() {
+  std::size_t longest = 0;
+  for (const std::string_view label : kRankLabels)
+    longest = label.size() > longest ? label.size() : longest;
+  return longest;
+}
+
+// The tip of a rank's slots, "<label> <count>张<hint>", put together in a buffer: the hand is
+// shown after every play of the seat, and each rank held needs its tip.
+class SlotTip {
+ public:
+  SlotTip(int rank, int count) {
+    Append(TrimView(kRankLabels[static_cast<std::size_t>(rank - kLowRank)]));
+    Append(" ");
+    size_ = static_cast<std::size_t>(
+        std::to_chars(chars_.data() + size_, chars_.data() + chars_.size(), count).ptr -
+        chars_.data());
+    Append("张");
+    Append(kUsageHint);
+  }
+  std::string_view View() const { return {chars_.data(), size_}; }
+
+ private:
+  void Append(std::string_view part) {
+    std::copy(part.begin(), part.end(), chars_.begin() + static_cast<std::ptrdiff_t>(size_));
+    size_ += part.size();
+  }
+
+  // Room for the longest label, any count and the hint.
+  std::array<char, LongestRankLabel() + 1 + 11 + std::string_view("张").size() + kUsageHint.size()>
+      chars_;
+  std::size_t size_ = 0;
+};
 
 // How many slots a rank takes: its cards held, or as many as were dealt when some of them
 // have been played (the played ones stay as hidden gaps).
@@ -65,32 +101,25 @@ void ShowHand(Game& g, int seat) {
   const HandGrid& hands = g.Hand;
   int slot = 0;
   int left = kFirstLeft;
-  std::string tip;
   for (int rank = kBigJoker; rank >= kLowRank; --rank) {
     const HandBucket& bucket = hands[seat][rank];
     const bool dealt = (keepGaps ? g.DealtHand[seat][rank].Count : bucket.Count) > 0;
     if (dealt && left != kFirstLeft && rank <= kTwo) left += kGroupGap;
-    // The tip is written into one buffer whose storage is reused rank after rank.
-    if (bucket.Count > 0) {
-      std::array<char, 12> digits;
-      tip = TrimView(kRankLabels[static_cast<std::size_t>(rank - kLowRank)]);
-      tip += ' ';
-      tip.append(digits.data(), std::to_chars(digits.begin(), digits.end(), bucket.Count).ptr);
-      tip += "张";
-      tip += kUsageHint;
-    }
     // The hand is shown again after every play of the seat and most slots keep their card:
     // texts are written only where they change.
-    for (int i = 1; i <= bucket.Count; ++i) {
-      ++slot;
-      if (slot > kHandSlots) Fatal("Err: in 显示手中牌 : M=" + std::to_string(slot));
-      Image& card = g.Win.ImgHand[slot];
-      card.Left = left;
-      const CardCode& code = bucket.Codes[i];
-      AssignIfChanged(card.Tag, std::string_view(code.ch.data(), code.ch.size()));
-      AssignIfChanged(card.ToolTipText, tip);
-      card.Visible = true;
-      left += kCardStep;
+    if (bucket.Count > 0) {
+      const SlotTip tip(rank, bucket.Count);
+      for (int i = 1; i <= bucket.Count; ++i) {
+        ++slot;
+        if (slot > kHandSlots) Fatal("Err: in 显示手中牌 : M=" + std::to_string(slot));
+        Image& card = g.Win.ImgHand[slot];
+        card.Left = left;
+        const CardCode& code = bucket.Codes[i];
+        AssignIfChanged(card.Tag, std::string_view(code.ch.data(), code.ch.size()));
+        AssignIfChanged(card.ToolTipText, tip.View());
+        card.Visible = true;
+        left += kCardStep;
+      }
     }
     for (int i = bucket.Count + 1; i <= SlotsOfRank(g, seat, rank, keepGaps); ++i) {
       left += kCardStep;
