@@ -22,7 +22,7 @@ using namespace zunda;
 
 void Lay(Game& g, int seat, const std::vector<std::string>& codes, int top) {
   for (std::size_t k = 0; k < codes.size(); ++k) {
-    Image& image = g.Win.ImgTable[20 * (seat - 1) + static_cast<int>(k) + 1];
+    CardImage& image = g.Win.ImgTable[20 * (seat - 1) + static_cast<int>(k) + 1];
     image.Tag = codes[k];
     image.Left = 60 + 180 * static_cast<int>(k);
     image.Top = top;

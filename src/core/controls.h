@@ -40,11 +40,16 @@ struct Button {
   bool operator==(const Button&) const = default;
 };
 
-struct Image {
+// A card picture: the card it shows and where.
+struct CardImage {
   std::string Tag;  // the card code shown, "" when none
   int Top = 0;
   int Left = 0;
   bool Visible = false;
+  bool operator==(const CardImage&) const = default;
+};
+
+struct Image : CardImage {
   std::string ToolTipText;
   bool operator==(const Image&) const = default;
 };
@@ -94,7 +99,10 @@ struct MainWindowControls {
 
   Arr<Label, 1, kSeats> LblName;
   Arr<Frame, 1, kSeats> Frame1;
-  Arr<Image, 1, kTableSlots> ImgTable;
+  // The table's card pictures, 20 to a seat's row. A row's pictures only ever get a tool tip
+  // all together, after a play or when the row is cleared, so the tip is kept once a row.
+  Arr<CardImage, 1, kTableSlots> ImgTable;
+  Arr<std::string, 1, kSeats> ImgTableRowTip;
   Arr<Image, 1, kHandSlots> ImgHand;
   ListBox LstDispEvent;
   ListBox LstTalk;

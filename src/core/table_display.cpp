@@ -39,7 +39,7 @@ void ResetTableDisplay(Game& g) {
   MainWindowControls& win = g.Win;
   for (Frame& frame : win.Frame1)
     frame.Visible = true;
-  for (Image& image : win.ImgTable)
+  for (CardImage& image : win.ImgTable)
     image.Visible = false;
   g.Table.TableSlotUsed.Fill(false);
 
@@ -57,7 +57,7 @@ void ResetTableDisplay(Game& g) {
 
   for (int seat = 1; seat <= kSeats; ++seat) {
     for (int k = 1; k <= kTableImagesPerSeat; ++k) {
-      Image& image = win.ImgTable[TableImage(seat, k)];
+      CardImage& image = win.ImgTable[TableImage(seat, k)];
       image.Top = kTableLaidTop;
       image.Left = kFirstCardLeft + g.Table.CardStep * (k - 1);
     }
@@ -77,17 +77,15 @@ void HideTableRow(Game& g, int seat) {
   if (clear) return;
   for (int k = 1; k <= kTableImagesPerSeat; ++k) {
     const int index = TableImage(seat, k);
-    Image& image = g.Win.ImgTable[index];
-    image.Visible = false;
-    AssignIfChanged(image.ToolTipText, kNotPlayedTip);
+    g.Win.ImgTable[index].Visible = false;
     g.Table.TableSlotUsed[index] = false;
   }
+  AssignIfChanged(g.Win.ImgTableRowTip[seat], kNotPlayedTip);
   clear = true;
 }
 
 void SetTableRowTip(Game& g, int seat, std::string_view tip) {
-  for (int k = 1; k <= kTableImagesPerSeat; ++k)
-    g.Win.ImgTable[TableImage(seat, k)].ToolTipText = tip;
+  g.Win.ImgTableRowTip[seat].assign(tip);
   if (tip != kNotPlayedTip) g.TableCache.RowClear[seat - 1] = false;
 }
 
@@ -109,7 +107,7 @@ void ShowPlay(Game& g, int seat, const PlayRecord& play) {
     if (filled == kTableImagesPerSeat) return;
     ++filled;
     const int index = TableImage(seat, filled);
-    Image& image = g.Win.ImgTable[index];
+    CardImage& image = g.Win.ImgTable[index];
     image.Tag.assign(code.ch.begin(), code.ch.end());
     image.Top = kTableShownTop;
     image.Visible = true;
@@ -163,7 +161,7 @@ void WritePlayedStatusText(const Game& g, std::string& text) {
 
 bool SlideTableCard(Game& g, int image) {
   if (!g.Table.TableSlotUsed[image]) return false;
-  Image& card = g.Win.ImgTable[image];
+  CardImage& card = g.Win.ImgTable[image];
   if (card.Top <= kTableSlideStep) return false;
   card.Top -= kTableSlideStep;
   return true;

@@ -18,7 +18,7 @@ inline constexpr int kTableRestTop = 120;
 inline constexpr int kTableImagesPerSeat = 20;
 inline constexpr int kFirstCardLeft = 60;
 
-// The tool tip of a table row, and of each of its images, while the seat has laid nothing.
+// The tool tip of a table row while the seat has laid nothing.
 inline constexpr std::string_view kNotPlayedTip = "该家没有出牌";
 
 // Clears the whole table: every row hidden, the seat labels back to their plain names, the
@@ -29,10 +29,14 @@ void ResetTableDisplay(Game& g);
 // its cards as played. Call it exactly once per play laid.
 void ShowPlay(Game& g, int seat, const PlayRecord& play);
 
-// Hides the seat's row of table images, each with the not-played tip.
+// Hides the seat's row of table images and gives it the not-played tip.
 void HideTableRow(Game& g, int seat);
-// Gives every image of the seat's row the same tool tip.
+// The tool tip of every image of the seat's row.
 void SetTableRowTip(Game& g, int seat, std::string_view tip);
+// The seat whose row holds the table image (1..120).
+inline int TableRowOf(int image) {
+  return (image - 1) / kTableImagesPerSeat + 1;
+}
 
 // The status-bar summary of the high cards played so far, written over `text`, reusing its
 // storage.

@@ -42,7 +42,7 @@ void CaptureFrame(const Game& g, ReviewFrame& frame) {
     shown.Table.clear();
   }
   int slot = 0;
-  for (const Image& card : g.Win.ImgTable) {
+  for (const CardImage& card : g.Win.ImgTable) {
     ReviewSeat& shown = frame.Seats[static_cast<std::size_t>(slot++ / kRowSlots)];
     if (card.Visible && !card.Tag.empty()) shown.Table.push_back(card.Tag);
   }

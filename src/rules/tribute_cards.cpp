@@ -60,7 +60,7 @@ void ShowTributeCards(Game& g, int payer) {
     const Card& card = s.TributeSlots[k];
     if (card.Rank == 0) break;
     const int index = kSeatTableImages * (payer - 1) + k;
-    Image& image = g.Win.ImgTable[index];
+    CardImage& image = g.Win.ImgTable[index];
     image.Tag = card.Code.Str();
     image.Top = kShownCardTop;
     image.Visible = true;

@@ -17,6 +17,7 @@
 
 #include "core/cards.h"
 #include "core/game.h"
+#include "core/table_display.h"
 
 namespace zunda::state_fields {
 
@@ -182,7 +183,8 @@ void VisitSavedState(G& g, V& v) {
     v.Text(win.LblName[i].Caption);
   }
   for (int i = 1; i <= kTableSlots; ++i) {
-    v.Text(win.ImgTable[i].ToolTipText);
+    // The file keeps a tip for every image; a row's images share theirs.
+    v.Text(win.ImgTableRowTip[TableRowOf(i)]);
     v.Flag(win.ImgTable[i].Visible);
     v.Text(win.ImgTable[i].Tag);
   }

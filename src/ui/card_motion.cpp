@@ -102,7 +102,7 @@ CardMotion::Snapshot CardMotion::Take(const Game& g, const TableGeometry& geomet
   Snapshot s;
   s.Valid = true;
   for (int image = 1; image <= kTableSlots; ++image) {
-    const Image& shown = g.Win.ImgTable[image];
+    const CardImage& shown = g.Win.ImgTable[image];
     Shown& card = s.Table.at(static_cast<std::size_t>(image));
     card.Visible = SlotShowsCard(shown);
     if (!card.Visible) continue;

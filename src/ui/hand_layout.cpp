@@ -22,7 +22,7 @@ int RankOfTag(const std::string& tag) {
 
 }  // namespace
 
-bool SlotShowsCard(const Image& image) {
+bool SlotShowsCard(const CardImage& image) {
   return image.Visible && !Trim(image.Tag).empty();
 }
 

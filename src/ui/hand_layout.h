@@ -36,6 +36,6 @@ class HandLayout {
 };
 
 // Whether a slot shows a card (visible with a card code).
-bool SlotShowsCard(const Image& image);
+bool SlotShowsCard(const CardImage& image);
 
 }  // namespace zunda

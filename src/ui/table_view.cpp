@@ -48,7 +48,7 @@ int TableIndex(int seat, int k) {
 }
 
 // A slot that was never laid out stands where the fresh layout would put it.
-int LeftOrDefault(const Image& image, int k) {
+int LeftOrDefault(const CardImage& image, int k) {
   return image.Left != 0 ? image.Left : 60 + 180 * (k - 1);
 }
 
@@ -264,7 +264,7 @@ void TableView::PaintSeat(QPainter& p, int seat) {
   p.save();
   p.setClipRect(geometry_.SeatRow(seat));
   for (int k = 1; k <= 20; ++k) {
-    const Image& image = win.ImgTable[TableIndex(seat, k)];
+    const CardImage& image = win.ImgTable[TableIndex(seat, k)];
     if (!SlotShowsCard(image) || motion_.HidesTableImage(TableIndex(seat, k))) continue;
     PaintCard(p, geometry_.TableCard(seat, LeftOrDefault(image, k), image.Top), image.Tag);
   }
@@ -435,12 +435,12 @@ QString TableView::ToolTipAt(QPointF position) const {
   if (const int slot = HandSlotAt(position)) return ShownText(win.ImgHand[slot].ToolTipText);
   if (const int seat = NameLabelAt(position)) return ShownText(win.LblName[seat].ToolTipText);
   for (int seat = 1; seat <= kSeats; ++seat) {
-    if (!geometry_.SeatRow(seat).contains(position)) continue;
+    if (!geometry_.SeatRow(seat).contains(position) || win.ImgTableRowTip[seat].empty()) continue;
     for (int k = 20; k >= 1; --k) {
-      const Image& image = win.ImgTable[TableIndex(seat, k)];
-      if (SlotShowsCard(image) && !image.ToolTipText.empty() &&
+      const CardImage& image = win.ImgTable[TableIndex(seat, k)];
+      if (SlotShowsCard(image) &&
           geometry_.TableCard(seat, LeftOrDefault(image, k), image.Top).contains(position)) {
-        return ShownText(image.ToolTipText);
+        return ShownText(win.ImgTableRowTip[seat]);
       }
     }
   }

@@ -32,7 +32,7 @@ TEST(GoingOut, SeatsTakePlacesInOrderAndTheLastIsPlacedAutomatically) {
   EXPECT_EQ(std::tuple(label.Caption, label.ToolTipText), std::tuple("Aldor: 头科", "头科"));
   EXPECT_TRUE(label.Opaque && label.BackColor == kColorOut && label.BorderStyle == 1);
   EXPECT_EQ(g.Win.LstDispEvent.Items.back(), "Aldor: 头科");
-  EXPECT_EQ(std::tuple(g.Win.ImgTable[20].ToolTipText, g.Win.ImgTable[21].ToolTipText),
+  EXPECT_EQ(std::tuple(g.Win.ImgTableRowTip[1], g.Win.ImgTableRowTip[2]),
             std::tuple("该家没有出牌", ""));
   EXPECT_TRUE(g.Seats[4].OppositeOut);
 

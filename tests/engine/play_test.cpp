@@ -214,9 +214,7 @@ TEST_F(ExecutePlayTest, AnnouncesThePlayOnEventListPromptAndTableTips) {
   ExecutePlay(g, 2);
   EXPECT_EQ(g.Win.LstDispEvent.Items.back(), "Bersa: 3张  K");
   EXPECT_EQ(g.Win.LblPrompt.Caption, "Bersa:3张  K");
-  for (int index = 21; index <= 40; ++index)
-    EXPECT_EQ(g.Win.ImgTable[index].ToolTipText, "3张  K") << index;
-  EXPECT_EQ(g.Win.ImgTable[41].ToolTipText, "");
+  EXPECT_EQ(std::tuple(g.Win.ImgTableRowTip[2], g.Win.ImgTableRowTip[3]), std::tuple("3张  K", ""));
   EXPECT_EQ(g.Win.Frame1[2].ToolTipText, "3张  K");
   EXPECT_FALSE(g.Flow.FirstWaitPending || g.Flow.LongDelay);
 
@@ -378,13 +376,12 @@ TEST_F(ShowPlayTest, TheStatusBarCountsHighCardsFromBigJokerDownToTen) {
   EXPECT_EQ(g.Table.PlayedStatusText, " 已经发出的牌: 大虎:0 小虎:0 钱:0 A:0 K:0 Q:0 J:0 10:0 ");
 }
 
-// Every image of the row hidden, unused and with the not-played tip.
+// Every image of the row hidden and unused, and the row with the not-played tip.
 bool RowIsClear(const Game& g, int seat) {
+  if (g.Win.ImgTableRowTip[seat] != kNotPlayedTip) return false;
   for (int index = kTableImagesPerSeat * (seat - 1) + 1; index <= kTableImagesPerSeat * seat;
        ++index) {
-    const Image& image = g.Win.ImgTable[index];
-    if (image.Visible || g.Table.TableSlotUsed[index] || image.ToolTipText != kNotPlayedTip)
-      return false;
+    if (g.Win.ImgTable[index].Visible || g.Table.TableSlotUsed[index]) return false;
   }
   return true;
 }
@@ -447,7 +444,7 @@ TEST_F(ShowPlayTest, ResettingClearsRowsButtonsTitlesHandAndPrompt) {
   for (Button* b : buttons)
     b->Visible = true;
   g.Win.ImgRGB.Visible = true;
-  g.Win.ImgHand[7] = Image{"C09", 30, 999, true, "tip"};
+  g.Win.ImgHand[7] = Image{{"C09", 30, 999, true}, "tip"};
   ShowPrompt(g, "请选择一手牌或过牌");
 
   ResetTableDisplay(g);

@@ -154,7 +154,7 @@ class ProgramTest : public ::testing::Test {
   std::vector<std::string> TableRow(int seat) {
     std::vector<std::string> codes;
     for (int k = 1; k <= 20; ++k) {
-      const Image& image = g().Win.ImgTable[20 * (seat - 1) + k];
+      const CardImage& image = g().Win.ImgTable[20 * (seat - 1) + k];
       if (image.Visible && !image.Tag.empty()) codes.push_back(image.Tag);
     }
     return codes;

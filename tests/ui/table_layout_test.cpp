@@ -44,7 +44,7 @@ class TableLayout : public ::testing::TestWithParam<QSize> {
       }
     }
     for (int k = 1; k <= kTableSlots; ++k)
-      g.Win.ImgTable[k] = Image{"S09", 120, 60 + 180 * ((k - 1) % 20), true, ""};
+      g.Win.ImgTable[k] = CardImage{"S09", 120, 60 + 180 * ((k - 1) % 20), true};
     g.Win.LblPrompt.Caption = "对门挂了大虎,不劳您出牌了,扣牌吧 请选择一手牌或过牌 牌点太小!";
     g.Win.LblPrompt.Visible = true;
     for (Button* button : {&g.Win.CmdSend, &g.Win.CmdPass, &g.Win.CmdReturn, &g.Win.CmdNotSP,
@@ -110,7 +110,7 @@ TEST_P(TableLayout, CardsInFlightStayOnTheTable) {
   };
   g.Flow.Running = true;
   g.TablePlay.Seat = 4;
-  for (Image& image : g.Win.ImgTable)
+  for (CardImage& image : g.Win.ImgTable)
     image.Visible = false;
   window->refresh();
   ASSERT_TRUE(Table()->Motion().Moving()) << "the trick goes to seat 4";
@@ -118,7 +118,7 @@ TEST_P(TableLayout, CardsInFlightStayOnTheTable) {
 
   const auto lay = [&](int seat, int k, const std::string& tag) {
     g.Win.ImgTable[kTableImagesPerSeat * (seat - 1) + k] =
-        Image{tag, kTableShownTop, kFirstCardLeft + 180 * (k - 1), true, ""};
+        CardImage{tag, kTableShownTop, kFirstCardLeft + 180 * (k - 1), true};
   };
   for (int slot = 14; slot <= 16; ++slot) {
     lay(1, slot - 13, g.Win.ImgHand[slot].Tag);

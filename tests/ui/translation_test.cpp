@@ -110,8 +110,8 @@ std::set<std::string> EngineTextsOfHands(int hands, std::set<std::string>& names
     }
     for (int slot = 1; slot <= kHandSlots; ++slot)
       add(w.ImgHand[slot].ToolTipText);
-    for (int slot = 1; slot <= kTableSlots; ++slot)
-      add(w.ImgTable[slot].ToolTipText);
+    for (const std::string& tip : w.ImgTableRowTip)
+      add(tip);
     for (const Button* button : {&w.CmdSend, &w.CmdPass, &w.CmdReturn, &w.CmdNotSP, &w.CmdShaoHuLe,
                                  &w.CmdHG, &w.CmdHint}) {
       add(button->ToolTipText);

@@ -83,7 +83,7 @@ TEST_F(WindowTest, DrawsRaisedAndLoweredCardsATablePlayAndTheLabelColours) {
   Hand(1, "C03", kHandRaised);
   Hand(2, "H05", kHandLowered);
   for (int index : {61, 21}) {  // seat 4's first image, and seat 2's, hidden
-    Image& image = g.Win.ImgTable[index];
+    CardImage& image = g.Win.ImgTable[index];
     image.Tag = "J17";
     image.Left = 60;
     image.Top = 120;
