@@ -53,10 +53,17 @@ bool HandRunner::PlayHand() {
     MnuZundaRunClick(game_);
     RunPostedActions(game_);
   }
-  if (saveRestore_ && saveRestore_->StartHand()) Rehearse();
+  playedKnown_ = false;
+  if (saveRestore_ && saveRestore_->StartHand()) {
+    Rehearse();
+    playedKnown_ = false;
+  }
   const long long hands = summary_.hands;
   while (summary_.hands == hands && !game_.Stopped) {
-    if (saveRestore_) ViolationIf(saveRestore_->BeforeStep(game_));
+    if (saveRestore_) {
+      ViolationIf(saveRestore_->BeforeStep(game_));
+      playedKnown_ = false;
+    }
     Step();
   }
   return !game_.Stopped;
@@ -91,9 +98,12 @@ void HandRunner::Step() {
       if (options_.check) Check([&](auto& out) { checker_.AtHandEnd(g, out); });
       if (g.TripleCapture) ++captures_;
     }
-    const int playedBefore = CardsPlayed(g);
+    // The count after one tick is the count before the next, unless something else ran.
+    const int playedBefore = playedKnown_ ? played_ : CardsPlayed(g);
     TmrMainCircleTimer(g);
-    if (CardsPlayed(g) > playedBefore) ++summary_.plays;
+    played_ = CardsPlayed(g);
+    playedKnown_ = true;
+    if (played_ > playedBefore) ++summary_.plays;
     AfterStep();
     idleActs_ = 0;
     if (handEnds) {
@@ -104,9 +114,11 @@ void HandRunner::Step() {
       EndOfHand();
       MnuZundaRunClick(g);
       RunPostedActions(g);
+      playedKnown_ = false;
     }
     return;
   }
+  playedKnown_ = false;
   AutopilotOutcome outcome = pilot_.Act(g);
   RunPostedActions(g);
   Autopilot::Applied(g, outcome);

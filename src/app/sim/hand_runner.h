@@ -82,6 +82,9 @@ class HandRunner {
   long long scorched_ = 0;
   long long captures_ = 0;
   long ticksThisHand_ = 0;
+  // The cards played when the last tick ended, while nothing but ticks has run since.
+  int played_ = 0;
+  bool playedKnown_ = false;
   int idleActs_ = 0;
   bool started_ = false;
   double startedAt_ = 0;
