@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstddef>
+#include <cstring>
 #include <string_view>
 
 #include "core/display.h"
@@ -26,11 +28,24 @@ constexpr std::string_view TrimmedLabel(std::string_view label) {
   return label;
 }
 
-constexpr std::array<std::string_view, kRankLabels.size()> kTrimmedRankLabels = [] {
-  std::array<std::string_view, kRankLabels.size()> labels{};
-  for (std::size_t i = 0; i < labels.size(); ++i)
-    labels[i] = TrimmedLabel(kRankLabels[i]);
-  return labels;
+// A rank's piece of the status text, its trimmed label and a colon, in a block of fixed size
+// that is copied whole: the text is rebuilt after most plays, and copying a fixed block takes a
+// few instructions where copying a piece of varying length calls the library.
+struct StatusPiece {
+  std::array<char, 16> chars{};
+  std::size_t size = 0;
+};
+
+constexpr std::array<StatusPiece, kRankLabels.size()> kStatusPieces = [] {
+  std::array<StatusPiece, kRankLabels.size()> pieces{};
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    const std::string_view label = TrimmedLabel(kRankLabels[i]);
+    StatusPiece& piece = pieces[i];
+    for (const char c : label)
+      piece.chars[piece.size++] = c;
+    piece.chars[piece.size++] = ':';
+  }
+  return pieces;
 }();
 
 }  // namespace
@@ -147,12 +162,16 @@ void ShowPlay(Game& g, int seat, const PlayRecord& play) {
 void WritePlayedStatusText(const Game& g, std::string& text) {
   // Put together in a buffer and copied once: the text is written after every play.
   constexpr std::string_view kHeading = " 已经发出的牌: ";
-  std::array<char, 256> buffer;
+  constexpr int kRanksShown = kBigJoker - 10 + 1;
+  constexpr std::size_t kLongestNumber = 11;
+  std::array<char, kHeading.size() +
+                       kRanksShown * (sizeof(StatusPiece::chars) + kLongestNumber + 1)>
+      buffer;
   char* out = std::copy(kHeading.begin(), kHeading.end(), buffer.begin());
   for (int rank = kBigJoker; rank >= 10; --rank) {
-    const std::string_view label = kTrimmedRankLabels[static_cast<std::size_t>(rank - kLowRank)];
-    out = std::copy(label.begin(), label.end(), out);
-    *out++ = ':';
+    const StatusPiece& piece = kStatusPieces[static_cast<std::size_t>(rank - kLowRank)];
+    std::memcpy(out, piece.chars.data(), piece.chars.size());
+    out += piece.size;
     out = std::to_chars(out, buffer.end(), g.PlayedByRank[rank]).ptr;
     *out++ = ' ';
   }
