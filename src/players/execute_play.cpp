@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <system_error>
 
 #include "core/display.h"
 #include "core/game.h"
@@ -78,6 +79,21 @@ void AnnounceCardsLeft(Game& g, int seat) {
 
 }  // namespace
 
+// Inline, so that the pieces of known length are copied without a library call.
+inline void PlayEventText::Append(std::string_view text) {
+  if (text.size() > chars_.size() - size_) Fatal("Err:PlayEventText");
+  std::copy(text.begin(), text.end(), chars_.begin() + static_cast<std::ptrdiff_t>(size_));
+  size_ += text.size();
+}
+
+void PlayEventText::AppendNumber(int n) {
+  // Written in place; the buffer has room for the largest counts (see chars_).
+  char* const at = chars_.data() + size_;
+  const auto [end, error] = std::to_chars(at, chars_.data() + chars_.size(), n);
+  if (error != std::errc()) Fatal("Err:PlayEventText");
+  size_ = static_cast<std::size_t>(end - chars_.data());
+}
+
 PlayEventText::PlayEventText(const PlayRecord& play) {
   AppendNumber(play.Total);
   Append("张 ");
@@ -96,19 +112,6 @@ PlayEventText::PlayEventText(const PlayRecord& play) {
     }
     Append(")");
   }
-}
-
-void PlayEventText::Append(std::string_view text) {
-  if (text.size() > chars_.size() - size_) Fatal("Err:PlayEventText");
-  std::copy(text.begin(), text.end(), chars_.begin() + static_cast<std::ptrdiff_t>(size_));
-  size_ += text.size();
-}
-
-void PlayEventText::AppendNumber(int n) {
-  std::array<char, 12> digits;
-  Append(std::string_view(
-      digits.data(), static_cast<std::size_t>(std::to_chars(digits.begin(), digits.end(), n).ptr -
-                                              digits.data())));
 }
 
 void ExecutePlay(Game& g, int seat) {
