@@ -88,6 +88,13 @@ SimSummary HandRunner::Finish() {
   return summary_;
 }
 
+// Runs after every step: inline, and the event list is only drained when it holds lines.
+inline void HandRunner::AfterStep() {
+  if (!game_.Win.LstDispEvent.Items.empty()) DrainEvents();
+  if (afterStep_) afterStep_(game_);
+  if (options_.check) Check([&](auto& out) { checker_.AfterStep(game_, out); });
+}
+
 void HandRunner::Step() {
   Game& g = game_;
   Timer& timer = g.Win.TmrMainCircle;
@@ -131,12 +138,6 @@ void HandRunner::Step() {
   EndOfHand();
   MnuZundaRunClick(g);
   RunPostedActions(g);
-}
-
-void HandRunner::AfterStep() {
-  DrainEvents();
-  if (afterStep_) afterStep_(game_);
-  if (options_.check) Check([&](auto& out) { checker_.AfterStep(game_, out); });
 }
 
 void HandRunner::EndOfHand() {
