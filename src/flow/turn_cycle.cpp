@@ -125,7 +125,7 @@ void TmrMainCircleTimer(Game& g) {
   });
   if (g.Flow.NewGameRequested && !g.Flow.InTick && !g.Stopped) StartNewGame(g);
   if (!g.Flow.InTick && !g.Stopped) {
-    g.Guard([&] { CarryOutTakeOver(g); });
+    if (g.Storage.TakeOver.Pending) g.Guard([&] { CarryOutTakeOver(g); });
     SyncTakeBackMenu(g);
   }
 }
