@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <cstring>
+#include <string>
+#include <tuple>
 
 #include "core/score_table.h"
 #include "flow/hand_storage.h"
@@ -87,6 +89,26 @@ TEST(StateFile, WritesQuotedGbkTextFlagsAndCrLfLinesBehindTheVersion) {
   EXPECT_NE(text.find("J16J17\",\" 3 4"), std::string::npos);
   // On disk the names are GBK: 甲 is BC D7.
   EXPECT_TRUE(ToGbk(QString::fromStdString(text)).contains("\xBC\xD7\"\"\xD2\xD2"));
+}
+
+// The file keeps a tool tip for each of the 120 table pictures; a row's 20 share one.
+TEST(StateFile, EveryTablePictureOfARowCarriesTheRowsTip) {
+  testing::TestGame t;
+  Game& g = t.game;
+  g.Win.ImgTableRowTip[2] = "3张  K";
+  g.Win.ImgTableRowTip[6] = "该家没有出牌";
+  const std::string text = EncodeStateFile(g, 7);
+  const auto count = [&](const std::string& quoted) {
+    int n = 0;
+    for (auto at = text.find(quoted); at != std::string::npos; at = text.find(quoted, at + 1))
+      ++n;
+    return n;
+  };
+  EXPECT_EQ(std::tuple(count("\"3张  K\""), count("\"该家没有出牌\"")), std::tuple(20, 20));
+
+  testing::TestGame loaded;
+  ASSERT_EQ(DecodeStateFile(text, loaded.game, 7), StateFileResult::Read);
+  EXPECT_EQ(loaded.game.Win.ImgTableRowTip, g.Win.ImgTableRowTip);
 }
 
 // A game waiting for the human's lead, with its files in its own folder.
