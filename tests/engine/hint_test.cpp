@@ -2,14 +2,13 @@
 // other sets the human may lay, lowest first; it never plays and never changes the hand.
 #include "players/hint.h"
 
-#include "rules/answer_rule.h"
-
 #include <gtest/gtest.h>
 
 #include "core/game.h"
 #include "engine_fixture.h"
 #include "players/autopilot.h"
 #include "players/autopilot_choice.h"
+#include "rules/answer_rule.h"
 #include "rules/hand_display.h"
 #include "rules/human_input.h"
 
