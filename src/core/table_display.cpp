@@ -162,11 +162,11 @@ void ShowPlay(Game& g, int seat, const PlayRecord& play) {
 void WritePlayedStatusText(const Game& g, std::string& text) {
   // Put together in a buffer and copied once: the text is written after every play.
   constexpr std::string_view kHeading = " 已经发出的牌: ";
-  constexpr int kRanksShown = kBigJoker - 10 + 1;
+  constexpr std::size_t kRanksShown = kBigJoker - 10 + 1;
   constexpr std::size_t kLongestNumber = 11;
-  std::array<char, kHeading.size() +
-                       kRanksShown * (sizeof(StatusPiece::chars) + kLongestNumber + 1)>
-      buffer;
+  constexpr std::size_t kLongestText =
+      kHeading.size() + kRanksShown * (sizeof(StatusPiece::chars) + kLongestNumber + 1);
+  std::array<char, kLongestText> buffer;
   char* out = std::copy(kHeading.begin(), kHeading.end(), buffer.begin());
   for (int rank = kBigJoker; rank >= 10; --rank) {
     const StatusPiece& piece = kStatusPieces[static_cast<std::size_t>(rank - kLowRank)];
