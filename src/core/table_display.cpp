@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/display.h"
+#include "core/fixed_text.h"
 #include "core/game.h"
 #include "core/text.h"
 
@@ -163,9 +164,8 @@ void WritePlayedStatusText(const Game& g, std::string& text) {
   // Put together in a buffer and copied once: the text is written after every play.
   constexpr std::string_view kHeading = " 已经发出的牌: ";
   constexpr std::size_t kRanksShown = kBigJoker - 10 + 1;
-  constexpr std::size_t kLongestNumber = 11;
   constexpr std::size_t kLongestText =
-      kHeading.size() + kRanksShown * (sizeof(StatusPiece::chars) + kLongestNumber + 1);
+      kHeading.size() + kRanksShown * (sizeof(StatusPiece::chars) + kLongestIntText + 1);
   std::array<char, kLongestText> buffer;
   char* out = std::copy(kHeading.begin(), kHeading.end(), buffer.begin());
   for (int rank = kBigJoker; rank >= 10; --rank) {

@@ -1,9 +1,6 @@
 #include "players/execute_play.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <system_error>
 
 #include "core/display.h"
 #include "core/game.h"
@@ -79,38 +76,15 @@ void AnnounceCardsLeft(Game& g, int seat) {
 
 }  // namespace
 
-// Inline, so that the pieces of known length are copied without a library call.
-inline void PlayEventText::Append(std::string_view text) {
-  if (text.size() > chars_.size() - size_) Fatal("Err:PlayEventText");
-  std::copy(text.begin(), text.end(), chars_.begin() + static_cast<std::ptrdiff_t>(size_));
-  size_ += text.size();
-}
-
-void PlayEventText::AppendNumber(int n) {
-  // Written in place; the buffer has room for the largest counts (see chars_).
-  char* const at = chars_.data() + size_;
-  const auto [end, error] = std::to_chars(at, chars_.data() + chars_.size(), n);
-  if (error != std::errc()) Fatal("Err:PlayEventText");
-  size_ = static_cast<std::size_t>(end - chars_.data());
-}
-
 PlayEventText::PlayEventText(const PlayRecord& play) {
-  AppendNumber(play.Total);
-  Append("张 ");
-  Append(RankLabelView(play.BaseRank));
+  text_.AppendNumber(play.Total).Append("张 ").Append(RankLabelView(play.BaseRank));
   const bool big = play.BigJokers > 0 && play.BaseRank != kBigJoker;
   const bool small = play.SmallJokers > 0 && play.BaseRank != kSmallJoker;
   if (big || small) {
-    Append("(");
-    if (big) {
-      AppendNumber(play.BigJokers);
-      Append("大虎");
-    }
-    if (small) {
-      AppendNumber(play.SmallJokers);
-      Append("小虎");
-    }
-    Append(")");
+    text_.Append("(");
+    if (big) text_.AppendNumber(play.BigJokers).Append("大虎");
+    if (small) text_.AppendNumber(play.SmallJokers).Append("小虎");
+    text_.Append(")");
   }
 }
 

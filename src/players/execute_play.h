@@ -1,9 +1,8 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <string_view>
 
+#include "core/fixed_text.h"
 #include "core/model.h"
 
 namespace zunda {
@@ -21,16 +20,12 @@ void ExecutePlay(Game& g, int seat);
 class PlayEventText {
  public:
   explicit PlayEventText(const PlayRecord& play);
-  std::string_view View() const { return {chars_.data(), size_}; }
+  std::string_view View() const { return text_.View(); }
 
  private:
-  void Append(std::string_view text);
-  void AppendNumber(int n);
-
   // Room for the longest any counts could give: three numbers of eleven characters, a
   // two-character rank and both jokers come to 57 bytes.
-  std::array<char, 64> chars_{};
-  std::size_t size_ = 0;
+  FixedText<64> text_;
 };
 
 }  // namespace zunda

@@ -1,12 +1,10 @@
 #include "rules/hand_display.h"
 
-#include <algorithm>
-#include <array>
-#include <charconv>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "core/fixed_text.h"
 #include "core/game.h"
 #include "core/seats.h"
 #include "core/text.h"
@@ -27,32 +25,18 @@ constexpr std::size_t LongestRankLabel() {
   return longest;
 }
 
+// Room for the longest label, any count and the hint.
+constexpr std::size_t kLongestSlotTip =
+    LongestRankLabel() + 1 + kLongestIntText + std::string_view("张").size() + kUsageHint.size();
+
 // The tip of a rank's slots, "<label> <count>张<hint>", put together in a buffer: the hand is
 // shown after every play of the seat, and each rank held needs its tip.
-class SlotTip {
- public:
-  SlotTip(int rank, int count) {
-    Append(TrimView(kRankLabels[static_cast<std::size_t>(rank - kLowRank)]));
-    Append(" ");
-    size_ = static_cast<std::size_t>(
-        std::to_chars(chars_.data() + size_, chars_.data() + chars_.size(), count).ptr -
-        chars_.data());
-    Append("张");
-    Append(kUsageHint);
-  }
-  std::string_view View() const { return {chars_.data(), size_}; }
-
- private:
-  void Append(std::string_view part) {
-    std::copy(part.begin(), part.end(), chars_.begin() + static_cast<std::ptrdiff_t>(size_));
-    size_ += part.size();
-  }
-
-  // Room for the longest label, any count and the hint.
-  std::array<char, LongestRankLabel() + 1 + 11 + std::string_view("张").size() + kUsageHint.size()>
-      chars_;
-  std::size_t size_ = 0;
-};
+FixedText<kLongestSlotTip> SlotTip(int rank, int count) {
+  FixedText<kLongestSlotTip> tip;
+  tip.Append(TrimView(kRankLabels[static_cast<std::size_t>(rank - kLowRank)])).Append(" ");
+  tip.AppendNumber(count).Append("张").Append(kUsageHint);
+  return tip;
+}
 
 // How many slots a rank takes: its cards held, or as many as were dealt when some of them
 // have been played (the played ones stay as hidden gaps).
@@ -108,7 +92,7 @@ void ShowHand(Game& g, int seat) {
     // The hand is shown again after every play of the seat and most slots keep their card:
     // texts are written only where they change.
     if (bucket.Count > 0) {
-      const SlotTip tip(rank, bucket.Count);
+      const auto tip = SlotTip(rank, bucket.Count);
       for (int i = 1; i <= bucket.Count; ++i) {
         ++slot;
         if (slot > kHandSlots) Fatal("Err: in 显示手中牌 : M=" + std::to_string(slot));

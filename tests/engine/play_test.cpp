@@ -2,12 +2,15 @@
 // beat the table, what laying one does to the hand, the seats and the table display.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>
 
 #include "core/display.h"
+#include "core/fatal.h"
+#include "core/fixed_text.h"
 #include "core/hand_record.h"
 #include "core/table_display.h"
 #include "engine_fixture.h"
@@ -173,6 +176,17 @@ TEST(PlayEventText, NamesCountRankAndAttachedJokers) {
   };
   for (const auto& [play, text] : cases)
     EXPECT_EQ(PlayEventText(play).View(), text);
+
+  // The largest counts a damaged record could hold still fit; a text that would not is a fault.
+  PlayRecord huge = MakePlay(9, 1, 0, 1, 1);
+  huge.Total = std::numeric_limits<int>::min();
+  huge.BigJokers = huge.SmallJokers = std::numeric_limits<int>::max();
+  EXPECT_EQ(PlayEventText(huge).View(), "-2147483648张  9(2147483647大虎2147483647小虎)");
+  FixedText<3> text;
+  text.Append("张");
+  EXPECT_THROW(text.Append("."), FatalError);
+  EXPECT_THROW(text.AppendNumber(10), FatalError);
+  EXPECT_EQ(text.View(), "张");
 }
 
 TEST(RecordedPlay, KeepsTheCountOfEachRankAndOtherActionsHoldNone) {
