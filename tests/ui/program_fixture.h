@@ -51,7 +51,7 @@ class ProgramTest : public ::testing::Test {
     game_ = std::make_unique<Game>(*host_);
     StartSettings settings;
     settings.ProgramFolder = Folder();
-    settings.Screen = screen_;
+    settings.Screen = QSize(1024, 768);
     settings.WindowLanguage = language_;
     program_ = StartProgram(*game_, *host_, settings);
     if (!program_) return false;
@@ -102,9 +102,6 @@ class ProgramTest : public ::testing::Test {
     }
     return done();
   }
-  bool TickUntilState(TurnStep state) {
-    return TickUntil([&] { return g().MainCourse == state; });
-  }
   bool TickToHuman() {
     return TickUntil([&] { return HumanAwaited(g()); });
   }
@@ -136,20 +133,17 @@ class ProgramTest : public ::testing::Test {
     const QRectF drawn = Table()->VisibleHandCard(slot);
     return !drawn.isEmpty() && drawn.top() < Table()->Geometry().HandCardTop() - 1;
   }
-  // The hand slots holding cards of a rank, and the raised slots, in slot order.
+  // The hand slots holding cards of a rank (0: the raised slots), in slot order.
   std::vector<int> Slots(int rank) {
-    return SlotsWhere([&](int slot) { return HandSlotRank(g(), slot) == rank; });
-  }
-  std::vector<int> Raised() {
-    return SlotsWhere([&](int slot) { return HandSlotRaised(g(), slot); });
-  }
-  std::vector<int> SlotsWhere(const std::function<bool(int)>& wanted) {
     std::vector<int> found;
     for (int slot = 1; slot <= kHandSlots; ++slot) {
-      if (HandSlotHoldsCard(g(), slot) && wanted(slot)) found.push_back(slot);
+      if (HandSlotHoldsCard(g(), slot) &&
+          (rank == 0 ? HandSlotRaised(g(), slot) : HandSlotRank(g(), slot) == rank))
+        found.push_back(slot);
     }
     return found;
   }
+  std::vector<int> Raised() { return Slots(0); }
   // The codes laid in a seat's row of the table.
   std::vector<std::string> TableRow(int seat) {
     std::vector<std::string> codes;
@@ -174,7 +168,6 @@ class ProgramTest : public ::testing::Test {
   TableView* Table() { return Window().Table(); }
 
   QTemporaryDir folder_;
-  std::optional<QSize> screen_ = QSize(1024, 768);
   // The suite reads the window's Chinese texts unless a test asks for another language.
   Language language_ = Language::Chinese;
 
@@ -193,6 +186,11 @@ class ProgramTest : public ::testing::Test {
   std::unique_ptr<RunningProgram> program_;
 };
 
+// Seat 6 leads a pair of fives; the human holds four sevens, three nines and a four, and the
+// other seats hold nothing that beats a pair above fives.
+constexpr std::array<std::string_view, 6> kPairOfFives = {"4x7 3x9 1x4", "2x3 2x4", "2x3 2x4",
+                                                          "2x3 2x4",     "2x3 2x4", "2x5 2x6 1x8"};
+
 // The program running a game in which the test deals a round of its choice.
 class TableTest : public ProgramTest {
  protected:
@@ -200,12 +198,16 @@ class TableTest : public ProgramTest {
     StartGame();
     Tick();  // the new game's first step
   }
+  void AtHumansAnswer() {
+    RoundLedWith(kPairOfFives, 6, 5);
+    ASSERT_TRUE(TickToHuman());
+  }
   // A round of the given hands in which the computer seat `leader` leads its whole set of
   // `rank`; the turn cycle stands right before the lead is laid.
   void RoundLedWith(const std::array<std::string_view, 6>& hands, int leader, int rank) {
     SetUpRound(g(), hands, leader);
     controller().Sync();
-    ASSERT_TRUE(TickUntilState(TurnStep::ExecuteLead));
+    ASSERT_TRUE(TickUntil([&] { return g().MainCourse == TurnStep::ExecuteLead; }));
     SetWholeBucket(g(), leader, rank, g().TablePlay);
   }
 };

@@ -40,11 +40,13 @@ TEST_F(StartUpTest, FirstRunWritesTheOptionFileAndEndsThenTheDialogLogsInAtEachS
   SetOption("Player", "Num", "2");
   SetOption("Player", "Name01", "Bersa");
   SetOption("Player", "PW01", "pw");
-  {
-    ModalWatcher watcher(LogIn(1, "pw"));
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(watcher.seen, 1);
-  }
+  // Starts with `act` on every dialog that opens; how many opened.
+  const auto startWith = [&](std::function<void(QWidget&)> act) {
+    ModalWatcher watcher(std::move(act));
+    EXPECT_TRUE(Start());
+    return watcher.seen;
+  };
+  EXPECT_EQ(startWith(LogIn(1, "pw")), 1);
   EXPECT_TRUE(host().Messages().empty());
   EXPECT_TRUE(Window().isVisible());
   EXPECT_EQ(g().Seats[1].Name, "Bersa");
@@ -52,19 +54,13 @@ TEST_F(StartUpTest, FirstRunWritesTheOptionFileAndEndsThenTheDialogLogsInAtEachS
   EXPECT_EQ(Option("Player", "Remember"), "0");
 
   // Cancelled, the dialog leaves the seat with its default name; the program still runs.
-  {
-    ModalWatcher watcher(LogIn(-1));
-    ASSERT_TRUE(Start());
-    EXPECT_EQ(watcher.seen, 1);
-  }
+  EXPECT_EQ(startWith(LogIn(-1)), 1);
   EXPECT_EQ(g().Seats[1].Name, "Aldor");
 
   // Remembered, the player is logged in without the dialog.
   SetOption("Player", "Remember", "1");
   SetOption("Player", "Cur", "1");
-  ModalWatcher none([](QWidget& modal) { modal.close(); });
-  ASSERT_TRUE(Start());
-  EXPECT_EQ(none.seen, 0);
+  EXPECT_EQ(startWith([](QWidget& modal) { modal.close(); }), 0);
   EXPECT_EQ(g().Seats[1].Name, "Bersa");
 }
 
@@ -73,7 +69,6 @@ using NewGameTest = ProgramTest;
 TEST_F(NewGameTest, TheMenuStartsAGameThatRunsUpToTheHumansFirstTurn) {
   StartGame(7);
   ASSERT_TRUE(TickToHuman());
-  EXPECT_FALSE(g().Win.TmrMainCircle.Enabled) << "the cycle stops while the human chooses";
   EXPECT_TRUE(host().Messages().empty());
   // The hand is drawn card for card as the engine holds it.
   const std::vector<int> drawn = DrawnHandSlots();
@@ -98,34 +93,38 @@ TEST_F(NewGameTest, TheMenuStartsAGameThatRunsUpToTheHumansFirstTurn) {
   EXPECT_TRUE(g().Flow.Running);
 }
 
-// Seat 6 leads a pair of fives; the human holds four sevens, three nines and a four, and the
-// other seats hold nothing that beats a pair above fives.
-constexpr std::array<std::string_view, 6> kHands = {"4x7 3x9 1x4", "2x3 2x4", "2x3 2x4",
-                                                    "2x3 2x4",     "2x3 2x4", "2x5 2x6 1x8"};
-
 class ClickTest : public TableTest {
  protected:
   void SetUp() override {
     TableTest::SetUp();
-    RoundLedWith(kHands, 6, 5);
+    AtHumansAnswer();
   }
 };
 
-TEST_F(ClickTest, ALeftClickRaisesTheSetCutToTheTableAndASecondClickPlaysIt) {
-  ASSERT_TRUE(TickToHuman());
+// The clicks land where the cards are drawn and the hand is redrawn as the engine changed it;
+// what a click chooses is the engine's (HandClicks in tests/engine).
+TEST_F(ClickTest, ClicksOnTheDrawnCardsAndTheButtonsReachTheEngineAndTheHandIsRedrawn) {
   EXPECT_EQ(TableRow(6).size(), 2u);
+  const std::vector<int> nines = Slots(9);
+  ClickCard(nines[0], Qt::RightButton);
+  ClickCard(nines[2], Qt::RightButton);
+  EXPECT_EQ(Raised(), (std::vector<int>{nines[0], nines[2]}));
+  EXPECT_TRUE(DrawnRaised(nines[2]) && Shown(CommandButton::Send));
+  Press(CommandButton::Return);
+  EXPECT_TRUE(Raised().empty());
+  for (int slot : DrawnHandSlots())
+    EXPECT_FALSE(DrawnRaised(slot)) << slot;
+  EXPECT_TRUE(Shown(CommandButton::Pass));
+  EXPECT_FALSE(Shown(CommandButton::Return));
   ClickCard(Slots(4)[0]);
   EXPECT_EQ(Prompt(), " 牌点太小! ");
 
+  // Four sevens against a pair: the two in the highest slots go up, and a second click plays.
   const std::vector<int> sevens = Slots(7);
   ClickCard(sevens[0]);
-  // Four sevens against a pair: the two in the highest slots go up.
   EXPECT_EQ(Raised(), (std::vector<int>{sevens[2], sevens[3]}));
-  EXPECT_TRUE(DrawnRaised(sevens[3]));
+  EXPECT_TRUE(DrawnRaised(sevens[3]) && Shown(CommandButton::Return));
   EXPECT_FALSE(DrawnRaised(sevens[0]));
-  EXPECT_TRUE(Shown(CommandButton::Send) && Shown(CommandButton::Return));
-  EXPECT_FALSE(Shown(CommandButton::Pass));
-
   ClickCard(sevens[3]);
   EXPECT_EQ(g().MainCourse, TurnStep::HumanAnswered);
   ASSERT_TRUE(TickUntil([&] { return g().Hand[1][7].Count == 2; }));
@@ -134,7 +133,6 @@ TEST_F(ClickTest, ALeftClickRaisesTheSetCutToTheTableAndASecondClickPlaysIt) {
 
   // Nobody beats the sevens: the human leads, and the play button lays a whole set.
   ASSERT_TRUE(TickToHuman());
-  const std::vector<int> nines = Slots(9);
   ClickCard(nines[1]);
   EXPECT_EQ(Raised(), nines);
   Press(CommandButton::Send);
@@ -142,46 +140,18 @@ TEST_F(ClickTest, ALeftClickRaisesTheSetCutToTheTableAndASecondClickPlaysIt) {
   EXPECT_EQ(TableRow(1).size(), 3u);
 }
 
-TEST_F(ClickTest, ARightClickRaisesOneCardAndTheTakeBackButtonLowersEverything) {
-  ASSERT_TRUE(TickToHuman());
-  const std::vector<int> nines = Slots(9);
-  ClickCard(nines[0], Qt::RightButton);
-  ClickCard(nines[2], Qt::RightButton);
-  EXPECT_EQ(Raised(), (std::vector<int>{nines[0], nines[2]}));
-  EXPECT_TRUE(DrawnRaised(nines[2]));
-  EXPECT_TRUE(Shown(CommandButton::Send));
-  Press(CommandButton::Return);
-  EXPECT_TRUE(Raised().empty());
-  for (int slot : DrawnHandSlots())
-    EXPECT_FALSE(DrawnRaised(slot)) << slot;
-  EXPECT_TRUE(Shown(CommandButton::Pass));
-  EXPECT_FALSE(Shown(CommandButton::Return));
-}
-
-TEST_F(ClickTest, ThePassButtonPassesAndTheRoundGoesOnWithoutTheHuman) {
-  ASSERT_TRUE(TickToHuman());
-  Press(CommandButton::Pass);
-  EXPECT_FALSE(Shown(CommandButton::Pass));
-  ASSERT_TRUE(TickUntilState(TurnStep::CloseAnswer));
-  EXPECT_EQ(g().Win.LblName[1].BackColor, kColorPassed);
-  EXPECT_EQ(g().Hand[1][7].Count, 4) << "a pass lays nothing";
-  ASSERT_TRUE(TickUntilState(TurnStep::ComputerLead));
-  EXPECT_EQ(g().LeadSeat, 6);
-}
-
-TEST_F(ClickTest, CancellingTheExitQuestionLeavesTheHandRunningAndOkEndsTheProgram) {
-  const TurnStep state = g().MainCourse;
+TEST_F(ClickTest, TheExitQuestionCancelledLeavesTheHandWaitingAndOkEndsTheProgram) {
   host().QueueAnswer(Host::Answer::Cancel);
   Menu(MenuCommand::FileExit);
-  EXPECT_EQ(host().Messages().back(), kAskExit);
-  EXPECT_EQ(g().MainCourse, state);
-  ASSERT_TRUE(TickToHuman()) << "the hand goes on";
-  // The close box asks the same; a hand waiting for the human stays waiting.
+  // The close box asks the same.
   host().QueueAnswer(Host::Answer::Cancel);
   Window().close();
   EXPECT_EQ(host().Messages(), (std::vector<std::string>{kAskExit, kAskExit}));
   EXPECT_TRUE(Window().isVisible());
   EXPECT_TRUE(HumanAwaited(g()));
+  Press(CommandButton::Pass);
+  EXPECT_TRUE(g().Flow.HumanPassed);
+  EXPECT_FALSE(Shown(CommandButton::Pass));
 
   // OK stops the hand at the next tick and the window closes, the options saved.
   SetOption("Player", "Remember", "0");
@@ -227,29 +197,19 @@ class BurnTest : public TableTest {
   std::string waitPrompt;
 };
 
-TEST_F(BurnTest, YesToTheBurnQuestionJumpsTheSeatsBetweenAndGivesTheHumanTheTurn) {
+TEST_F(BurnTest, YesToTheBurnQuestionAskedByAClickDuringTheWaitBurnsAndGivesTheHumanTheTurn) {
   host().QueueAnswer(Host::Answer::Yes);
   EXPECT_LT(LeadWithBurnWait([&] { ClickCard(Slots(13)[0]); }), 1.0) << "the answer ends the wait";
   EXPECT_TRUE(waitShown) << "the decline button is drawn during the wait";
   EXPECT_EQ(waitPrompt, "等您烧牌呢！如果不烧请过牌。");
   EXPECT_EQ(host().Messages(), std::vector<std::string>{"您要烧牌吗?"});
+  // The seats between are passed over (BurnOffer in tests/engine); the window shows the burn.
   EXPECT_EQ(g().Burn.BurnedSeat, 2);
-  for (int seat : {3, 4, 5, 6})
-    EXPECT_EQ(g().Win.LblName[seat].BackColor, kColorPassed) << seat;
   EXPECT_TRUE(Raised().empty()) << "the click asked; it selected nothing";
   EXPECT_TRUE(EventListed(QStringLiteral("Aldor: 确认烧牌!")));
   EXPECT_TRUE(Shown(CommandButton::ShaoHuLe));
   EXPECT_FALSE(Shown(CommandButton::NotSP));
-
   ASSERT_TRUE(TickToHuman());
-  EXPECT_EQ(Prompt(), " 您已经烧牌 ");
-  // The burner's first play needs no joker: the kings go down over the queens.
-  const std::vector<int> kings = Slots(13);
-  ClickCard(kings[0]);
-  EXPECT_EQ(Raised(), kings);
-  ClickCard(kings[0]);
-  ASSERT_TRUE(TickUntil([&] { return g().Hand[1][13].Count == 0; }));
-  EXPECT_EQ(TableRow(1).size(), 3u);
 }
 
 TEST_F(BurnTest, NoTheDeclineButtonOrNothingEndTheWaitAndChangeNothing) {
@@ -280,8 +240,6 @@ TEST_F(BurnTest, NoTheDeclineButtonOrNothingEndTheWaitAndChangeNothing) {
     }
     EXPECT_EQ(g().MainCourse, TurnStep::AfterLead);
     EXPECT_EQ(g().Burn.BurnerSeat, 0);
-    for (int seat = 2; seat <= 6; ++seat)
-      EXPECT_FALSE(g().Seats[seat].Passed) << seat;
     EXPECT_FALSE(Shown(CommandButton::ShaoHuLe) || Shown(CommandButton::NotSP));
   }
 }
@@ -304,8 +262,6 @@ TEST_F(TableTest, TheHumanReturnsTheTributeWithClicksAndTheReturnButton) {
   }
   g().FirstHand = false;
   ASSERT_TRUE(TickUntil([&] { return ReturnChoiceOpen(g()); }));
-  EXPECT_EQ(Prompt(), "您吃2张贡,请选择还贡的牌!");
-  EXPECT_TRUE(host().Messages().empty()) << "an opponent's tribute is taken without asking";
   EXPECT_EQ(TableRow(6).size(), 2u) << "the paid cards lie face up in the payer's row";
   const std::vector<int> hand = DrawnHandSlots();
   ASSERT_EQ(hand.size(), 36u);
@@ -324,7 +280,6 @@ TEST_F(TableTest, TheHumanReturnsTheTributeWithClicksAndTheReturnButton) {
   EXPECT_EQ(CardsOfCode(g(), 6, code), before + sameCode) << "the clicked cards went to the payer";
   EXPECT_EQ(DrawnHandSlots().size(), 36u);
   EXPECT_TRUE(EventListed(QStringLiteral("Aldor 还贡牌:"), Qt::MatchStartsWith));
-  ASSERT_TRUE(TickUntilState(TurnStep::StartRound));
 }
 
 }  // namespace

@@ -58,7 +58,6 @@ class ProgramTestHost : public QtHost {
   void FatalStop(const std::string& text) override { fatal_.push_back(text); }
 
   void QueueAnswer(Answer answer) { answers_.push_back(answer); }
-  std::size_t PendingAnswers() const { return answers_.size(); }
   // Runs after the window events of every DoEvents: where the user acts during a wait.
   void OnDoEvents(std::function<void()> hook) { hook_ = std::move(hook); }
 
