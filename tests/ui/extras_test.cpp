@@ -19,11 +19,6 @@
 namespace zunda::testing {
 namespace {
 
-// Seat 6 leads a pair of fives; the human holds four sevens, three nines and a four, and the
-// other seats hold nothing that beats a pair above fives.
-constexpr std::array<std::string_view, 6> kHands = {"4x7 3x9 1x4", "2x3 2x4", "2x3 2x4",
-                                                    "2x3 2x4",     "2x3 2x4", "2x5 2x6 1x8"};
-
 class ExtrasTest : public TableTest {
  protected:
   ExtrasController& Extras() { return *controller().Extras(); }
@@ -39,10 +34,6 @@ class ExtrasTest : public TableTest {
     }
     return true;
   }
-  void AtHumansAnswer() {
-    RoundLedWith(kHands, 6, 5);
-    ASSERT_TRUE(TickToHuman());
-  }
   void PlaySevens() {
     const std::vector<int> sevens = Slots(7);
     ClickCard(sevens[0]);
@@ -50,12 +41,11 @@ class ExtrasTest : public TableTest {
   }
 };
 
-TEST_F(ExtrasTest, TheHintRaisesTheAutopilotsAnswerThenTheOthersAndNeverPlays) {
+// Which sets the hint offers, and in what order, is HintTest's (tests/engine).
+TEST_F(ExtrasTest, TheHintsButtonKeyAndMenuItemEachRaiseTheNextSetAndNeverPlay) {
   AtHumansAnswer();
   const std::vector<PlayRecord> sets = HintSets(g());
   ASSERT_FALSE(sets.empty());
-  ASSERT_TRUE(SameCards(sets[0], AutopilotAnswer(g(), 1)));
-  // The button, the key and the menu item each show the next set, then the first again.
   const std::function<void()> presses[] = {[&] { Press(CommandButton::Hint); },
                                            [&] { Key(Qt::Key_H); },
                                            [&] { Extras().HintAction()->trigger(); }};
@@ -65,8 +55,9 @@ TEST_F(ExtrasTest, TheHintRaisesTheAutopilotsAnswerThenTheOthersAndNeverPlays) {
     EXPECT_FALSE(g().Win.TmrMainCircle.Enabled) << "a hint never plays";
   }
   if (Raised().empty()) Key(Qt::Key_H);
-  Press(CommandButton::Send);  // a raised set is laid like any other
+  Key(Qt::Key_Return);  // a raised set is laid like any other, here by its key
   EXPECT_EQ(g().MainCourse, TurnStep::HumanAnswered);
+  EXPECT_FALSE(g().Flow.HumanPassed);
   EXPECT_FALSE(Shown(CommandButton::Hint));
 }
 
@@ -122,7 +113,7 @@ TEST_F(ExtrasTest, AHandSavedCanBeLoadedAtOnceWithItsHintAndTheRankingOfTheScore
 }
 
 TEST_F(ExtrasTest, TheCounterShowsTheCardsOthersStillHold) {
-  RoundLedWith(kHands, 6, 5);
+  RoundLedWith(kPairOfFives, 6, 5);
   CardCounterPanel& panel = *Extras().Counter();
   EXPECT_FALSE(panel.isVisible());
   Key(Qt::Key_J);
@@ -140,8 +131,21 @@ TEST_F(ExtrasTest, TheCounterShowsTheCardsOthersStillHold) {
   EXPECT_EQ(Option("Extras", "CardCounter"), "0");
 }
 
-TEST_F(ExtrasTest, KeysSelectAndPlayThroughTheHandAndOnlyWhenSwitchedOn) {
+// What each key does with the hand is HandClicks' (tests/engine); here, that the keys reach it.
+TEST_F(ExtrasTest, KeysSelectAndPassThroughTheHandOnlyWhenSwitchedOn) {
   AtHumansAnswer();
+  g().Options.Extras.Hint = false;
+  g().Options.Extras.KeyboardPlay = false;
+  controller().Sync();
+  EXPECT_FALSE(Shown(CommandButton::Hint));
+  for (int key : {Qt::Key_H, Qt::Key_Right, Qt::Key_Up, Qt::Key_P})
+    Key(key);
+  EXPECT_EQ(FocusedHandSlot(g()), 0);
+  EXPECT_TRUE(Raised().empty());
+  EXPECT_EQ(g().MainCourse, TurnStep::HumanResponse);
+
+  g().Options.Extras.KeyboardPlay = true;
+  controller().Sync();
   const std::vector<int> sevens = Slots(7);
   for (int i = 0; i < 4; ++i)
     Key(Qt::Key_Right);
@@ -155,46 +159,26 @@ TEST_F(ExtrasTest, KeysSelectAndPlayThroughTheHandAndOnlyWhenSwitchedOn) {
   Key(Qt::Key_Return);
   Key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(g().MainCourse, TurnStep::HumanResponse);
-
   Key(Qt::Key_Space);
   Key(Qt::Key_Right);
   Key(Qt::Key_Space);
   EXPECT_EQ(Raised(), (std::vector<int>{sevens[0], sevens[1]}));
-  Key(Qt::Key_Return);
-  ASSERT_TRUE(TickUntil([&] { return g().Hand[1][7].Count == 2; }));
-}
-
-TEST_F(ExtrasTest, SwitchedOffTheHintAndTheKeysDoNothingAndOnThePassKeyPasses) {
-  AtHumansAnswer();
-  g().Options.Extras.Hint = false;
-  g().Options.Extras.KeyboardPlay = false;
-  controller().Sync();
-  EXPECT_FALSE(Shown(CommandButton::Hint));
-  for (int key : {Qt::Key_H, Qt::Key_Right, Qt::Key_Up, Qt::Key_P})
-    Key(key);
-  EXPECT_EQ(FocusedHandSlot(g()), 0);
-  EXPECT_TRUE(Raised().empty());
-  EXPECT_EQ(g().MainCourse, TurnStep::HumanResponse);
-  g().Options.Extras.KeyboardPlay = true;
-  controller().Sync();
+  Key(Qt::Key_Backspace);
   Key(Qt::Key_P);
   EXPECT_EQ(g().MainCourse, TurnStep::HumanAnswered);
   EXPECT_TRUE(g().Flow.HumanPassed);
 }
 
-TEST_F(ExtrasTest, AHeldRoundStaysUntilAClickAndTheStayIsKept) {
+// How long a round stays and when it is held is the engine's (RoundPaceTest in tests/engine).
+TEST_F(ExtrasTest, AClickOnTheHandGoesToAHeldRoundNotToTheHand) {
   g().Options.Extras.HoldLastPlay = true;
-  g().Options.Extras.RoundStayMs = 2000;
   AtHumansAnswer();
   PlaySevens();
   ASSERT_TRUE(TickUntil([&] { return RoundHeld(g()); }));
-  EXPECT_EQ(Prompt(), kRoundHeldPrompt);
   EXPECT_EQ(TableRow(1).size(), 2u) << "the last play stays on the table";
-  // The click goes to the held round, not to the hand.
   ClickCard(Slots(9)[0]);
   EXPECT_FALSE(RoundHeld(g()));
   EXPECT_TRUE(Raised().empty());
-  EXPECT_EQ(g().Win.TmrMainCircle.Interval, 2000);
   ASSERT_TRUE(TickToHuman());
   EXPECT_EQ(g().LeadSeat, 1);
   EXPECT_TRUE(TableRow(1).empty()) << "the next round began on a clear table";
