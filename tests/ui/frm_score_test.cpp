@@ -18,7 +18,7 @@ PlayerTable Players(int count) {
   return players;
 }
 
-TEST(FrmScore, ElevenColumnsOfAtMostTenRowsSortedByTheChosenButton) {
+TEST(FrmScore, ElevenColumnsOfAtMostTenRowsSortedByTheChosenButtonAndChosenTogether) {
   FrmScore window(Players(12));
   ASSERT_EQ(window.LstScore()->count(), 10);
   for (int i = 0; i < kScoreCounters; ++i)
@@ -30,19 +30,17 @@ TEST(FrmScore, ElevenColumnsOfAtMostTenRowsSortedByTheChosenButton) {
   EXPECT_EQ(window.LstScore()->item(0)->text(), QStringLiteral("01 P1        "));
   EXPECT_EQ(window.Lst(9)->item(0)->text(), QStringLiteral("12      "));
 
-  FrmScore few(Players(3));
-  EXPECT_EQ(few.LstScore()->count(), 3);
-  EXPECT_EQ(few.Lst(5)->count(), 3);
-}
-
-TEST(FrmScore, ARowChosenInOneColumnIsChosenInAll) {
-  FrmScore window(Players(5));
+  // A row chosen in one column is chosen in all.
   window.Lst(3)->setCurrentRow(2);
   EXPECT_EQ(window.LstScore()->currentRow(), 2);
   for (int i = 0; i < kScoreCounters; ++i)
     EXPECT_EQ(window.Lst(i)->currentRow(), 2) << i;
   window.LstScore()->setCurrentRow(4);
   EXPECT_EQ(window.Lst(9)->currentRow(), 4);
+
+  FrmScore few(Players(3));
+  EXPECT_EQ(few.LstScore()->count(), 3);
+  EXPECT_EQ(few.Lst(5)->count(), 3);
 }
 
 }  // namespace
