@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QColor>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <string>
+
+#include "../store/store_files.h"
 
 namespace zunda::testing {
 
@@ -17,9 +18,7 @@ class TempFolder {
 
   void Write(const std::string& relative, const std::string& text) const {
     std::filesystem::create_directories((Path() / relative).parent_path());
-    QFile file(QString::fromStdString((Path() / relative).string()));
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(text.data(), static_cast<qint64>(text.size()));
+    WriteBytes((Path() / relative).string(), QByteArray::fromStdString(text));
   }
   // A card-sized picture of one flat colour, so drawn cards can be told apart by pixel.
   void Picture(const std::string& relative, QColor colour, const char* format = "BMP") const {
@@ -29,9 +28,7 @@ class TempFolder {
     image.save(QString::fromStdString((Path() / relative).string()), format);
   }
   std::string Read(const std::string& relative) const {
-    QFile file(QString::fromStdString((Path() / relative).string()));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll().toStdString();
+    return ReadBytes((Path() / relative).string()).toStdString();
   }
 
  private:
