@@ -13,14 +13,13 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <set>
-#include <sstream>
 
 #include "core/game.h"
 #include "core/save_messages.h"
+#include "core/scripted_host.h"
 #include "core/text.h"
 #include "program_fixture.h"
 #include "recorded_hands.h"
-#include "sim/hand_runner.h"
 #include "ui/engine_texts.h"
 #include "ui/language.h"
 #include "ui/options_dialog.h"
@@ -82,26 +81,20 @@ TEST(LanguageChoice, FollowsTheStoredChoiceElseTheSystemAndChineseShowsTheEngine
     EXPECT_EQ(ShownText(text).toStdString(), text);
 }
 
-// Every text the engine puts on the window or in a message box during many seeded hands,
-// with the players' names taken out.
+// Every text the engine puts on the window or in a message box during many seeded hands
+// (burns and scorchings are rare unless the autopilot burns often), and the players' names.
 std::set<std::string> EngineTextsOfHands(int hands, std::set<std::string>& names) {
-  sim::SimOptions options;
-  options.hands = hands;
-  options.seed = 11;
-  options.burnRate = 0.6;  // burns and scorchings are rare otherwise
-  std::ostringstream report;
-  sim::HandRunner runner(options, report, nullptr);
   std::set<std::string> texts;
-  runner.AfterEveryStep([&](const Game& g) {
+  const auto add = [&](const std::string& text) { texts.insert(text); };
+  testing::RecordedHands(hands, 11, 0.6, [&](const Game& g) {
     const MainWindowControls& w = g.Win;
-    const auto add = [&](const std::string& text) { texts.insert(text); };
-    for (const std::string& line : w.LstDispEvent.Items)
-      add(line);
-    for (const std::string& line : w.LstTalk.Items)
-      add(line);
-    add(w.LblPrompt.Caption);
-    add(w.LblStatusBar[0].Caption);
-    add(w.Caption);
+    for (const auto* list : {&w.LstDispEvent.Items, &w.LstTalk.Items,
+                             &dynamic_cast<const ScriptedHost&>(*g.host).Messages()}) {
+      for (const std::string& line : *list)
+        add(line);
+    }
+    for (const std::string* text : {&w.LblPrompt.Caption, &w.LblStatusBar[0].Caption, &w.Caption})
+      add(*text);
     for (int seat = 1; seat <= kSeats; ++seat) {
       add(w.LblName[seat].Caption);
       add(w.LblName[seat].ToolTipText);
@@ -117,10 +110,6 @@ std::set<std::string> EngineTextsOfHands(int hands, std::set<std::string>& names
       add(button->ToolTipText);
     }
   });
-  for (int hand = 0; hand < hands && runner.PlayHand(); ++hand) {
-  }
-  for (const std::string& message : runner.Messages())
-    texts.insert(message);
   return texts;
 }
 
