@@ -122,7 +122,6 @@ TEST_F(WindowTest, ClicksOnCardsLabelsAndButtonsReportWhatWasHit) {
   Hand(3, "H05", kHandLowered);
   g.Win.ImgHand[3].Visible = false;
   g.Win.CmdPass = {true, true, false, "过牌", "\\pass.ico"};
-  g.Win.CmdSend.Visible = false;
   Grab();
   std::vector<std::tuple<int, Qt::MouseButton, Qt::KeyboardModifiers>> clicks;
   QObject::connect(window.get(), &MainWindow::handCardClicked,
@@ -151,16 +150,11 @@ TEST_F(WindowTest, ClicksOnCardsLabelsAndButtonsReportWhatWasHit) {
   EXPECT_EQ(pressed[0][0].toInt(), 3);
   EXPECT_EQ(pressed[0][1].value<Qt::MouseButton>(), Qt::RightButton);
 
+  // Which buttons show follows the engine (ClickTest); a click names its button.
   QSignalSpy commands(window.get(), &MainWindow::commandClicked);
-  QPushButton* pass = Table()->Button(CommandButton::Pass);
-  EXPECT_TRUE(pass->isVisible());
-  EXPECT_FALSE(Table()->Button(CommandButton::Send)->isVisible());
-  QTest::mouseClick(pass, Qt::LeftButton);
+  QTest::mouseClick(Table()->Button(CommandButton::Pass), Qt::LeftButton);
   ASSERT_EQ(commands.count(), 1);
   EXPECT_EQ(commands[0][0].value<CommandButton>(), CommandButton::Pass);
-  g.Win.CmdPass.Visible = false;
-  window->refresh();
-  EXPECT_FALSE(pass->isVisible());
 }
 
 TEST_F(WindowTest, EscapeAndABackgroundDoubleClickAreTheBossKeyOnceNoDialogIsOpen) {
