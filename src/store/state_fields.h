@@ -29,7 +29,10 @@ inline constexpr long long kLongMax = std::numeric_limits<long>::max();
 // Names, tool tips, captions and event lines: generous, but a damaged file cannot make the
 // reader hold more than this per value.
 inline constexpr std::size_t kTextMax = 4096;
-inline constexpr long long kListMax = 100000;
+// The event list grows for the whole game (over 200 lines a hand), so a long run of hands
+// goes far past any round figure; a list's lines are read one by one, and a damaged count
+// runs out of lines long before it runs out of memory. The list index is an int.
+inline constexpr long long kListMax = kIntMax;
 inline constexpr int kPlaySlots = 16;
 inline constexpr int kTributeSlots = 10;
 

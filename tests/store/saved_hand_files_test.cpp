@@ -111,6 +111,22 @@ TEST(StateFile, EveryTablePictureOfARowCarriesTheRowsTip) {
   EXPECT_EQ(loaded.game.Win.ImgTableRowTip, g.Win.ImgTableRowTip);
 }
 
+// The event list is only emptied when the game stops: some 430 hands of autoplay fill
+// 100,000 lines, and a save of such a game must load.
+TEST(StateFile, TheEventListOfALongGameReadsBackWhole) {
+  testing::TestGame t;
+  ListBox& events = t.game.Win.LstDispEvent;
+  for (int i = 0; i < 120000; ++i)
+    events.Items.push_back("甲: 出牌" + std::to_string(i));
+  events.ListIndex = 119999;
+  const std::string text = EncodeStateFile(t.game, 3);
+
+  testing::TestGame loaded;
+  ASSERT_EQ(DecodeStateFile(text, loaded.game, 3), StateFileResult::Read);
+  EXPECT_EQ(loaded.game.Win.LstDispEvent.Items, events.Items);
+  EXPECT_EQ(loaded.game.Win.LstDispEvent.ListIndex, 119999);
+}
+
 // A game waiting for the human's lead, with its files in its own folder.
 class SavedHandTest : public ::testing::Test {
  protected:
